@@ -1,5 +1,725 @@
 #include "app/frmMain.h"
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Zodarc " ZODARC_VERSION));
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cmath>
+
+#include "app/MainTexts.h"
+#include "astro/DatePr2.h"
+#include "astro/Ephemeris.h"
+#include "astro/Positions.h"
+#include "config/Options.h"
+#include "config/frmConfigure.h"
+#include "engine/Angles.h"
+#include "engine/Catalogue.h"
+#include "engine/EngineTables.h"
+#include "engine/Report.h"
+#include "support/MessageBox.h"
+#include "text/Language.h"
+#include "view/TableGrid.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr char kVersion[] = "26.1";
+
+// Twips to pixels.
+int Px(int twips) { return twips / kTwipsPerPixel; }
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString T(int n) { return Q(Language::Text(n)); }
+
+void Place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+// Geometry of the window in twips.
+constexpr int kDateTop = 120;
+constexpr int kDateRowStep = 450;
+constexpr int kControlHeight = 345;
+constexpr int kTitleTop = 2000;
+constexpr int kHintTop = 2280;
+constexpr int kTableTop = 2640;
+constexpr int kTableLeft = 120;
+constexpr int kWindowWidth = 20800;
+constexpr int kMinWidth = 10200;
+constexpr int kMinHeight = 4800;
+
+}  // namespace
+
+frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
+                 Registry3::SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent),
+      m_strDataFolder(dataFolder),
+      m_strUserDataFolder(userDataFolder),
+      m_store(store) {
+    CreateControls();
+}
+
+frmMain::~frmMain() = default;
+
+// ---------------------------------------------------------------- controls
+
+void frmMain::CreateControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    setWindowTitle(QStringLiteral("Zodarc"));
+
+    for (int i = 0; i < 3; ++i) {
+        const int top = kDateTop + i * kDateRowStep;
+        Label1[i] = new QLabel(central);
+        Place(Label1[i], 120, top + 30, 1700, kControlHeight);
+        cboMonthCE[i] = new QComboBox(central);
+        Place(cboMonthCE[i], 1850, top, 1450, kControlHeight);
+        cboDayCE[i] = new QComboBox(central);
+        Place(cboDayCE[i], 3400, top, 780, kControlHeight);
+        txbYearCE[i] = new QLineEdit(central);
+        Place(txbYearCE[i], 4230, top, 850, kControlHeight);
+        cboHour[i] = new QComboBox(central);
+        Place(cboHour[i], 5130, top, 1050, kControlHeight);
+        cboTimezone[i] = new QComboBox(central);
+        Place(cboTimezone[i], 6230, top, 1650, kControlHeight);
+        cmdClear[i] = new QPushButton(central);
+        Place(cmdClear[i], 7930, top, 900, kControlHeight);
+
+        connect(cboMonthCE[i], qOverload<int>(&QComboBox::activated), this,
+                [this, i] { DateChoiceMade(i); });
+        connect(cboDayCE[i], qOverload<int>(&QComboBox::activated), this, [this, i] {
+            DateChoiceMade(i);
+            RefreshWeekdayToolTip(i);
+        });
+        connect(cboHour[i], qOverload<int>(&QComboBox::activated), this,
+                [this, i] { DateChoiceMade(i); });
+        connect(cboTimezone[i], qOverload<int>(&QComboBox::activated), this,
+                [this, i] { DateChoiceMade(i); });
+        connect(txbYearCE[i], &QLineEdit::editingFinished, this, [this, i] { MarkStale(i); });
+        connect(txbYearCE[i], &QLineEdit::returnPressed, this, [this, i] { YearEnterPressed(i); });
+        connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { ClearDateSet(i); });
+    }
+    Label1[0]->installEventFilter(this);
+    Label1[0]->setCursor(Qt::PointingHandCursor);
+
+    fraMode = new QGroupBox(central);
+    Place(fraMode, 8990, 30, 6800, 1440);
+    optPlanetary = new QRadioButton(fraMode);
+    optNatal[0] = new QRadioButton(fraMode);
+    optNatal[1] = new QRadioButton(fraMode);
+    optPersonal[0] = new QRadioButton(fraMode);
+    optPersonal[1] = new QRadioButton(fraMode);
+    optSynastry = new QRadioButton(fraMode);
+    QRadioButton* modes[6] = {optPlanetary, optNatal[0], optNatal[1],
+                              optPersonal[0], optPersonal[1], optSynastry};
+    for (int m = 0; m < 6; ++m) {
+        Place(modes[m], 150 + (m / 3) * 3200, 300 + (m % 3) * 360, 3400, 330);
+        connect(modes[m], &QRadioButton::clicked, this, [this] { ModeButtonClicked(); });
+    }
+
+    cmdForwardBack[1] = new QPushButton(central);
+    Place(cmdForwardBack[1], 8990, 1560, 1100, kControlHeight);
+    cmdForwardBack[0] = new QPushButton(central);
+    Place(cmdForwardBack[0], 10150, 1560, 1100, kControlHeight);
+    cboForwardBack = new QComboBox(central);
+    Place(cboForwardBack, 11310, 1560, 1900, kControlHeight);
+
+    cmdCompute = new QPushButton(central);
+    Place(cmdCompute, 15900, 120, 1450, kControlHeight + 30);
+    cmdConfigure = new QPushButton(central);
+    Place(cmdConfigure, 17400, 120, 1450, kControlHeight + 30);
+    cmdNow = new QPushButton(central);
+    Place(cmdNow, 15900, 570, 1450, kControlHeight);
+    cmdHelp = new QPushButton(central);
+    Place(cmdHelp, 17400, 570, 1450, kControlHeight);
+    cmdSave = new QPushButton(central);
+    Place(cmdSave, 15900, 1020, 1450, kControlHeight);
+    cmdRestore = new QPushButton(central);
+    Place(cmdRestore, 17400, 1020, 1450, kControlHeight);
+    cmdQuit = new QPushButton(central);
+    Place(cmdQuit, 17400, 1500, 1450, kControlHeight);
+
+    fraLanguage = new QGroupBox(central);
+    Place(fraLanguage, 18980, 30, 1600, 960);
+    optEnglish = new QRadioButton(fraLanguage);
+    Place(optEnglish, 120, 270, 1400, 300);
+    optGerman = new QRadioButton(fraLanguage);
+    Place(optGerman, 120, 600, 1400, 300);
+    connect(optEnglish, &QRadioButton::clicked, this,
+            [this] { SwitchLanguage(Language::intEnglish); });
+    connect(optGerman, &QRadioButton::clicked, this,
+            [this] { SwitchLanguage(Language::intGerman); });
+
+    fraAngles = new QGroupBox(central);
+    Place(fraAngles, 18980, 1040, 1600, 900);
+    optDegrees = new QRadioButton(fraAngles);
+    Place(optDegrees, 120, 240, 1400, 300);
+    optRadians = new QRadioButton(fraAngles);
+    Place(optRadians, 120, 540, 1400, 300);
+    connect(optDegrees, &QRadioButton::clicked, this, [this] {
+        if (blnStartupCompleted) cmdCompute_Click();
+    });
+    connect(optRadians, &QRadioButton::clicked, this, [this] {
+        if (blnStartupCompleted) cmdCompute_Click();
+    });
+
+    lblTitle = new QLabel(central);
+    QFont titleFont = lblTitle->font();
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblClickonAspect = new QLabel(central);
+
+    picTable = new TableGrid(central);
+    picTable->SetTable(&udtResult.udtTable);
+    connect(picTable, &TableGrid::cellDoubleClicked, this, &frmMain::CellDoubleClicked);
+    txbReport = new QPlainTextEdit(central);
+    txbReport->setReadOnly(true);
+    txbReport1 = new QPlainTextEdit(central);
+    txbReport1->setReadOnly(true);
+
+    cmdRun = new QPushButton(central);
+    cmdToggleGraphic = new QPushButton(central);
+    cmdReport = new QPushButton(central);
+    cmdSaveAs = new QPushButton(central);
+    cmdLoadState = new QPushButton(central);
+    lblNotice = new QLabel(central);
+
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
+    connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+
+    // Not built yet: the chart, stepping and running, the durations window, help and
+    // the named state files. Their buttons stand in the layout, disabled.
+    for (QWidget* w : {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
+                       static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
+                       static_cast<QWidget*>(cmdForwardBack[1]),
+                       static_cast<QWidget*>(cboForwardBack)})
+        w->setEnabled(false);
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool frmMain::Startup() {
+    blnStartupCompleted = false;
+    Timer1->stop();
+
+    // Program text first: without it there is nothing to show.
+    std::string failure;
+    if (Language::LoadProgramText(m_strDataFolder.toStdString(), "zdr.dat", failure) <= 0) {
+        support::ShowMessage(this, Q(failure), QString(), support::MsgIcon::Critical);
+        return false;
+    }
+
+    m_strNoticeCaption = T(MainText::Notice);
+    lblNotice->setText(m_strNoticeCaption);
+    setWindowTitle(T(1) + " " + kVersion);
+    RefreshHintLine();
+
+    DatePr2::InitialiseDatePr2();
+
+    ZDR::strDataFolder = m_strDataFolder.toStdString() + "/";
+    orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
+    ZDR::InitialiseCatalogue();
+
+    optDegrees->setChecked(true);
+    ZDR::ClearCells(udtResult.udtTable);
+    lblTitle->clear();
+    picTable->hide();
+    for (QWidget* w : {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
+                       static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
+                       static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1)})
+        w->hide();
+
+    FillDateBoxes();
+    FillStepBox();
+
+    m_frmConfigure = new frmConfigure(this, m_store);
+    connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
+        SetUpTimezoneComboBoxes(true);
+        cmdCompute_Click();
+    });
+    SetUpTimezoneComboBoxes(false);
+
+    intDefaultTimezoneIndex =
+        static_cast<int16_t>(DatePr2::DefaultTimezoneIndex(DatePr2::intDefaultTimezoneMinutes));
+
+    cmdRun->hide();
+    cmdLoadState->hide();
+    ArrangeControls();
+
+    Language::intLanguage = Language::InitialLanguage(Language::StoredLanguage(m_store));
+    move(0, 0);
+
+    std::string plutoError;
+    if (!ZDR::ReadPlutoData("pluto.slx", plutoError)) {
+        show();
+        support::ShowMessage(this, Q(ZDR::PlutoDataErrorMessage(plutoError)),
+                             Q(ZDR::PlutoDataErrorTitle()), support::MsgIcon::Warning);
+        support::ShowMessage(this, T(2), T(3), support::MsgIcon::Warning);
+        return false;
+    }
+
+    ArrangeCommandRow();
+    UpdateFileButtons();
+
+    ShowDefaultView();
+
+    SetWorldDateToNow();
+    cmdQuit->show();
+    cmdReport->show();
+    cmdToggleGraphic->show();
+    cmdHelp->show();
+    Timer1->start();
+    RefreshHintLine();
+
+    SetLanguageDependentText();
+    optEnglish->setText(QStringLiteral("English"));
+    optGerman->setText(QStringLiteral("German"));
+    if (Language::intLanguage == Language::intGerman) {
+        optGerman->setChecked(true);
+        SwitchLanguage(Language::intGerman);
+    } else {
+        optEnglish->setChecked(true);
+        SwitchLanguage(Language::intEnglish);
+    }
+
+    show();
+    UpdateFileButtons();
+    SetWorldDateToNow();
+    blnStartupCompleted = true;
+    m_frmConfigure->SetStartupCompleted(true);
+
+    // The window's start-up size is the largest it may take.
+    intInitialWidth = static_cast<int16_t>(width() * kTwipsPerPixel);
+    intInitialHeight = static_cast<int16_t>(height() * kTwipsPerPixel);
+    setMinimumSize(Px(kMinWidth), Px(kMinHeight));
+    setMaximumSize(width(), height());
+    return true;
+}
+
+void frmMain::ShowDefaultView() {
+    SetWorldDateToNow();
+    SelectModeQuietly(ZDR::intModeWorldTransits);
+    cmdCompute_Click();
+    picTable->show();
+}
+
+// ---------------------------------------------------------------- lists
+
+void frmMain::FillMonthBoxes() {
+    for (int i = 0; i < 3; ++i) {
+        const int selected = std::max(0, cboMonthCE[i]->currentIndex());
+        cboMonthCE[i]->clear();
+        cboMonthCE[i]->addItem(QString());
+        for (int m = 1; m <= 12; ++m)
+            cboMonthCE[i]->addItem(Q(DatePr2::MonthName(m, false, Language::intLanguage)));
+        cboMonthCE[i]->setCurrentIndex(selected);
+    }
+}
+
+void frmMain::FillDateBoxes() {
+    FillMonthBoxes();
+    for (int i = 0; i < 3; ++i) {
+        cboMonthCE[i]->setCurrentIndex(0);
+        cboDayCE[i]->clear();
+        cboDayCE[i]->addItem(QString());
+        for (int d = 1; d <= 31; ++d) cboDayCE[i]->addItem(QString::number(d));
+        cboDayCE[i]->setCurrentIndex(0);
+        txbYearCE[i]->clear();
+        cboHour[i]->clear();
+        cboHour[i]->addItem(QString());
+        for (int h = 1; h <= 48; ++h)
+            cboHour[i]->addItem(Q(DatePr2::DayFractionToTimeText((h - 1) / 48.0, false)));
+        cboHour[i]->setCurrentIndex(0);
+    }
+}
+
+void frmMain::FillStepBox() {
+    const int selected = cboForwardBack->currentIndex();
+    cboForwardBack->clear();
+    for (int n = 170; n <= 174; ++n) cboForwardBack->addItem(T(n));
+    cboForwardBack->setCurrentIndex(selected >= 0 ? selected : 1);
+}
+
+void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
+    const bool northAmerican = m_frmConfigure && m_frmConfigure->Controls().blnDisplayNATZ;
+    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(northAmerican);
+    for (int i = 0; i < 3; ++i) {
+        const int keep = blnPreserveIndices ? std::max(0, cboTimezone[i]->currentIndex()) : 0;
+        cboTimezone[i]->clear();
+        for (const DatePr2::TimezoneEntry& zone : zones)
+            cboTimezone[i]->addItem(Q(zone.strText), zone.intMinutes);
+        cboTimezone[i]->setCurrentIndex(keep);
+    }
+}
+
+// ---------------------------------------------------------------- layout
+
+void frmMain::ArrangeControls() {
+    Place(lblTitle, kTableLeft, kTitleTop, kWindowWidth - 2 * kTableLeft, 300);
+    Place(lblClickonAspect, kTableLeft, kHintTop, kWindowWidth - 2 * kTableLeft, 300);
+}
+
+void frmMain::ArrangeCommandRow() {
+    // The foot row lies below the largest table, so that the window keeps one size.
+    const int top = kTableTop + 12 * ZDR::intCellHeight + 150;
+    const int height = kControlHeight + 30;
+    Place(cmdRun, 5900, top, 1120, height);
+    Place(cmdToggleGraphic, 5900 + 1120 + 200, top, 1750, height);
+    const int reportLeft = 5900 + 1120 + 200 + 1750 + 100;
+    Place(cmdReport, reportLeft, top, 1120, height);
+    Place(cmdSaveAs, reportLeft + 1120 + 100, top, 1950, height);
+    Place(cmdLoadState, reportLeft + 1120 + 100 + 1950 + 100, top, 1750, height);
+    Place(lblNotice, kTableLeft, top + 30, 5700, 300);
+    resize(Px(kWindowWidth), Px(top + height + 150));
+}
+
+void frmMain::ArrangeResultArea() {
+    const ZDR::AspectTable& table = udtResult.udtTable;
+    const int width = table.intNumCols * ZDR::intCellWidth;
+    const int height = table.intNumRows * ZDR::intCellHeight;
+    Place(picTable, kTableLeft, kTableTop, width, height);
+    QPlainTextEdit* report = ZDR::IsTwoChartMode(udtResult.intModeCode) ? txbReport1 : txbReport;
+    const int left = kTableLeft + width + 120;
+    Place(report, left, kTableTop, kWindowWidth - left - kTableLeft, height);
+}
+
+void frmMain::UpdateFileButtons() {
+    cmdLoadState->setVisible(!ChartShown());
+}
+
+void frmMain::RefreshHintLine() {
+    const int16_t mode = SelectedModeCode();
+    if (ChartShown()) {
+        lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false)));
+        return;
+    }
+    const bool transit = mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
+                         mode == ZDR::intModePersonal2;
+    lblClickonAspect->setText(transit ? T(32) : QString());
+}
+
+// ---------------------------------------------------------------- language
+
+void frmMain::SetLanguageDependentText() {
+    for (int i = 0; i < 3; ++i) {
+        Label1[i]->setText(T(MainText::DateSetCaption[i]));
+        cmdClear[i]->setText(T(MainText::Clear));
+    }
+    fraMode->setTitle(T(MainText::ModeFrame));
+    optPlanetary->setText(T(MainText::WorldTransits));
+    optNatal[0]->setText(T(MainText::Natal1));
+    optNatal[1]->setText(T(MainText::Natal2));
+    optPersonal[0]->setText(T(MainText::Personal1));
+    optPersonal[1]->setText(T(MainText::Personal2));
+    optSynastry->setText(T(MainText::Synastry));
+    cmdCompute->setText(T(MainText::Compute));
+    cmdConfigure->setText(T(MainText::Configure));
+    cmdNow->setText(T(MainText::Now));
+    cmdHelp->setText(T(MainText::Help));
+    cmdSave->setText(T(MainText::Save));
+    cmdRestore->setText(T(MainText::Restore));
+    cmdQuit->setText(T(MainText::Quit));
+    cmdForwardBack[0]->setText(T(MainText::Forward));
+    cmdForwardBack[1]->setText(T(MainText::Back));
+    cmdRun->setText(T(36));
+    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    cmdReport->setText(T(MainText::Report));
+    cmdSaveAs->setText(T(MainText::SaveAs));
+    cmdLoadState->setText(T(MainText::LoadFrom));
+    fraLanguage->setTitle(T(187));
+    fraLanguage->setToolTip(T(MainText::LanguageToolTip));
+    fraMode->setToolTip(T(MainText::ModeToolTip));
+    fraAngles->setToolTip(T(MainText::AnglesToolTip));
+    cboForwardBack->setToolTip(T(MainText::StepToolTip));
+    fraAngles->setTitle(T(MainText::AnglesFrame));
+    optDegrees->setText(T(MainText::Degrees));
+    optRadians->setText(T(MainText::Radians));
+    FillMonthBoxes();
+    FillStepBox();
+    if (m_frmConfigure) m_frmConfigure->SetLanguageDependentText();
+}
+
+void frmMain::SwitchLanguage(int16_t intNewLanguage) {
+    Language::SwitchLanguage(intNewLanguage, m_store);
+    SetLanguageDependentText();
+    if (udtResult.intModeCode != 0)
+        lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    if (!blnStartupCompleted) return;
+    RefreshWeekdayToolTips();
+    m_blnComputeFromOtherAction = true;
+    cmdCompute_Click();
+    m_blnComputeFromOtherAction = false;
+    FocusCompute();
+}
+
+// ---------------------------------------------------------------- date sets
+
+DatePr2::DateSetInput frmMain::DateSetFromControls(int i) const {
+    DatePr2::DateSetInput set;
+    set.strYearText = txbYearCE[i]->text().toStdString();
+    set.intMonthIndex = static_cast<int16_t>(std::max(0, cboMonthCE[i]->currentIndex()));
+    set.intDayIndex = static_cast<int16_t>(std::max(0, cboDayCE[i]->currentIndex()));
+    set.intHourIndex = static_cast<int16_t>(std::max(0, cboHour[i]->currentIndex()));
+    set.intTimezoneIndex = static_cast<int16_t>(std::max(0, cboTimezone[i]->currentIndex()));
+    return set;
+}
+
+void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
+    const QString year = Q(set.strYearText);
+    if (txbYearCE[i]->text() != year) txbYearCE[i]->setText(year);
+    cboMonthCE[i]->setCurrentIndex(set.intMonthIndex);
+    cboDayCE[i]->setCurrentIndex(set.intDayIndex);
+    cboHour[i]->setCurrentIndex(set.intHourIndex);
+    cboTimezone[i]->setCurrentIndex(set.intTimezoneIndex);
+}
+
+void frmMain::ShowInputError(int i, double code) {
+    static const int kReason[4] = {145, 146, 147, 148};
+    const int c = static_cast<int>(-code);
+    const QString reason = (c >= 1 && c <= 4) ? T(kReason[c - 1]) : QString();
+    support::ShowMessage(this, T(4 + i) + " " + reason, T(153), support::MsgIcon::Information);
+    blnDateError = true;
+}
+
+void frmMain::SetWorldDateToNow() {
+    const double local =
+        DatePr2::NowOnHalfHourGrid(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes);
+    datekit::EuroDateRecord rec;
+    rec.JDN = static_cast<int32_t>(std::floor(local));
+    DatePr2::JDNToDate(rec);
+    cboMonthCE[0]->setCurrentIndex(rec.Month);
+    cboDayCE[0]->setCurrentIndex(rec.Day);
+    txbYearCE[0]->setText(QString::number(rec.Year));
+    const std::string time = DatePr2::DayFractionToTimeText(local - std::floor(local), false);
+    const int hours = std::stoi(time.substr(0, 2));
+    const int entry = hours * 2 + 1 + (time.substr(3, 2) == "30" ? 1 : 0);
+    cboHour[0]->setCurrentIndex(entry);
+    cboTimezone[0]->setCurrentIndex(intDefaultTimezoneIndex);
+    RefreshWeekdayToolTip(0);
+}
+
+void frmMain::cmdNow_Click() {
+    SetWorldDateToNow();
+    const int16_t mode = SelectedModeCode();
+    if (mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
+        mode == ZDR::intModePersonal2)
+        cmdCompute_Click();
+}
+
+void frmMain::RefreshWeekdayToolTip(int i) {
+    DatePr2::DateSetInput set = DateSetFromControls(i);
+    const double local = DatePr2::InputDateToLocalDay(set);
+    cboDayCE[i]->setToolTip(
+        local > 0 ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
+                                           Language::intLanguage))
+                  : QString());
+}
+
+void frmMain::RefreshWeekdayToolTips() {
+    for (int i = 0; i < 3; ++i) RefreshWeekdayToolTip(i);
+}
+
+void frmMain::DateChoiceMade(int i) {
+    if (!isVisible()) return;
+    lblNotice->setText(m_strNoticeCaption);
+    MarkStale(i);
+    if (cmdCompute->isEnabled() && !m_blnStepInProgress) FocusCompute();
+}
+
+void frmMain::MarkStale(int i) {
+    if (ChartShown()) return;
+    if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i))) {
+        cmdToggleGraphic->hide();
+        cmdRun->hide();
+    }
+}
+
+void frmMain::YearEnterPressed(int i) {
+    if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i))) cmdCompute_Click();
+}
+
+void frmMain::ClearDateSet(int i) {
+    support::MessageRequest request;
+    request.parent = this;
+    request.strText = T(342) + " " + T(343 + i);
+    request.strTitle = cmdClear[i]->text();
+    request.icon = support::MsgIcon::Question;
+    request.buttons = support::MsgButtons::YesNoCancel;
+    request.defaultButton = support::MsgAnswer::Yes;
+    if (support::ShowMessage(request) != support::MsgAnswer::Yes) return;
+    cboMonthCE[i]->setCurrentIndex(0);
+    cboDayCE[i]->setCurrentIndex(0);
+    cboHour[i]->setCurrentIndex(0);
+    cboTimezone[i]->setCurrentIndex(0);
+    txbYearCE[i]->clear();
+    RefreshWeekdayToolTip(i);
+}
+
+// ---------------------------------------------------------------- modes and computing
+
+int16_t frmMain::SelectedModeCode() const {
+    if (optPlanetary->isChecked()) return ZDR::intModeWorldTransits;
+    if (optNatal[0]->isChecked()) return ZDR::intModeNatal1;
+    if (optNatal[1]->isChecked()) return ZDR::intModeNatal2;
+    if (optPersonal[0]->isChecked()) return ZDR::intModePersonal1;
+    if (optPersonal[1]->isChecked()) return ZDR::intModePersonal2;
+    if (optSynastry->isChecked()) return ZDR::intModeSynastry;
+    return 0;
+}
+
+void frmMain::SelectModeQuietly(int16_t intModeCode) {
+    QRadioButton* modes[7] = {nullptr,        optPlanetary,   optNatal[0], optNatal[1],
+                              optPersonal[0], optPersonal[1], optSynastry};
+    if (intModeCode < 1 || intModeCode > 6) return;
+    m_blnModeRestore = true;
+    modes[intModeCode]->setChecked(true);
+    m_blnModeRestore = false;
+}
+
+void frmMain::cmdCompute_Click() {
+    if (!m_frmConfigure) return;
+    ZDR::ComputeInput input;
+    input.intModeCode = SelectedModeCode();
+    for (int i = 0; i < 3; ++i) input.udtDateSet[i] = DateSetFromControls(i);
+    input.blnRadians = optRadians->isChecked();
+    input.udtOptions = m_frmConfigure->Controls();
+    input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
+
+    int16_t failedSet = -1;
+    const int16_t outcome = ZDR::Compute(input, udtResult, failedSet);
+    // The date sets come back cleaned and with their defaults, as the controls show them.
+    for (int i = 0; i < 3; ++i)
+        if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(i)))
+            DateSetToControls(i, input.udtDateSet[i]);
+    if (outcome == ZDR::intComputeNoMode) return;
+    if (outcome != ZDR::intComputeDone) {
+        ShowInputError(failedSet, outcome);
+        return;
+    }
+    ShowResult();
+}
+
+void frmMain::ShowResult() {
+    const int16_t mode = udtResult.intModeCode;
+    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
+    const ZDR::ConfigOptions& options = m_frmConfigure->Controls();
+    if (ZDR::IsTwoChartMode(mode)) {
+        txbReport->hide();
+        txbReport1->setPlainText(Q(ZDR::BuildTwoChartReport(mode, ChartShown(), false)));
+        txbReport1->show();
+    } else {
+        txbReport1->hide();
+        txbReport->setPlainText(Q(ZDR::BuildSingleChartReport(
+            options.blnWaxingWaningAspects, ZDR::MidpointOrb(options.intMidpointOrbIndex),
+            udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked())));
+        txbReport->show();
+    }
+    ArrangeResultArea();
+    picTable->update();
+    picTable->show();
+    cmdToggleGraphic->show();
+}
+
+void frmMain::ModeButtonClicked() {
+    if (m_blnModeRestore) return;
+    const int16_t previous = udtResult.intModeCode;
+    blnDateError = false;
+    cmdCompute_Click();
+    if (blnDateError) {
+        SelectModeQuietly(previous);
+        blnDateError = false;
+    }
+    RefreshHintLine();
+}
+
+void frmMain::ToggleDegreesRadians() {
+    if (optDegrees->isChecked())
+        optRadians->setChecked(true);
+    else
+        optDegrees->setChecked(true);
+    if (blnStartupCompleted) cmdCompute_Click();
+}
+
+void frmMain::FocusCompute() {
+    if (cmdCompute->isVisible() && cmdCompute->isEnabled()) cmdCompute->setFocus();
+}
+
+void frmMain::CellDoubleClicked(int index) {
+    (void)index;
+    const int16_t mode = udtResult.intModeCode;
+    if (mode == ZDR::intModeNatal1 || mode == ZDR::intModeNatal2 ||
+        mode == ZDR::intModeSynastry) {
+        FocusCompute();
+        return;
+    }
+}
+
+void frmMain::cmdReport_Click() {
+    if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
+        support::ShowMessage(this, Q(ZDR::NoAspectReportMessage(udtResult.intModeCode)),
+                             cmdReport->text(), support::MsgIcon::Information);
+}
+
+void frmMain::cmdConfigure_Click() {
+    Timer1->stop();
+    m_frmConfigure->ShowBesideMainWindow();
+    Timer1->start();
+}
+
+// ---------------------------------------------------------------- timer, quit, events
+
+void frmMain::Timer1_Timer() {
+    ZDR::blnIncludeTransitingMoon = m_frmConfigure->Controls().blnIncludeTransitingMoon;
+    for (int i = 0; i < 3; ++i) {
+        const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));
+        if (digits != txbYearCE[i]->text()) txbYearCE[i]->setText(digits);
+        const bool filled = !digits.isEmpty() || cboTimezone[i]->currentIndex() > 0 ||
+                            cboHour[i]->currentIndex() > 0 || cboDayCE[i]->currentIndex() > 0 ||
+                            cboMonthCE[i]->currentIndex() > 0;
+        cmdClear[i]->setVisible(filled);
+    }
+    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    lblNotice->setVisible(!ChartShown());
+    if (isMinimized() && m_frmConfigure->isVisible()) m_frmConfigure->hide();
+}
+
+void frmMain::cmdQuit_Click() {
+    support::MessageRequest request;
+    request.parent = this;
+    request.strText = T(149);
+    request.strTitle = cmdQuit->text();
+    request.icon = support::MsgIcon::Question;
+    request.buttons = support::MsgButtons::YesNoCancel;
+    request.defaultButton = support::MsgAnswer::No;
+    const support::MsgAnswer answer = support::ShowMessage(request);
+    if (answer == support::MsgAnswer::Cancel) return;
+    QApplication::exit(0);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing by the window manager ends the program at once, without saving.
+    if (m_frmConfigure) m_frmConfigure->hide();
+    event->accept();
+    QApplication::exit(0);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1[0] && event->type() == QEvent::MouseButtonPress) {
+        ToggleDegreesRadians();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

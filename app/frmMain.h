@@ -1,10 +1,151 @@
 #pragma once
-// The main window.
+// The main window: the three date sets, the mode buttons, the commands, the aspect table
+// and the report beside it. Its start-up sequence brings every module into use.
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "app/DateInput.h"
+#include "engine/Compute.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class TableGrid;
+class frmConfigure;
+namespace Registry3 {
+class SettingsStore;
+}
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // dataFolder holds zdr.dat, pluto.slx and the ephemeris files; store keeps the
+    // per-user settings; userDataFolder is the per-user data folder of the state file.
+    frmMain(const QString& dataFolder, const QString& userDataFolder,
+            Registry3::SettingsStore& store, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs the start-up sequence. Returns false when the program must end (no program text,
+    // no Pluto table); the message has been shown.
+    bool Startup();
+
+    // The Compute button: reads the mode and the date sets, computes and shows the result.
+    void cmdCompute_Click();
+
+    // Returns the mode code of the selected mode button (1..6), 0 when none is selected.
+    int16_t SelectedModeCode() const;
+
+    // Selects the mode button of mode code 1..6 without starting a computation.
+    void SelectModeQuietly(int16_t intModeCode);
+
+    // The Now action: the world date becomes the present moment on the half-hour grid.
+    void SetWorldDateToNow();
+
+    // The date set i (0..2) as its controls show it, and writing it back into them.
+    DatePr2::DateSetInput DateSetFromControls(int i) const;
+    void DateSetToControls(int i, const DatePr2::DateSetInput& set);
+
+    // The window's parts, for the tests.
+    bool blnStartupCompleted = false;
+    bool blnDateError = false;
+    int16_t intDefaultTimezoneIndex = 0;
+    int16_t intInitialWidth = 0;  // twips
+    int16_t intInitialHeight = 0;
+    ZDR::ComputeResult udtResult;
+    frmConfigure* Configuration() const { return m_frmConfigure; }
+    std::array<QComboBox*, 3> cboMonthCE{};
+    std::array<QComboBox*, 3> cboDayCE{};
+    std::array<QLineEdit*, 3> txbYearCE{};
+    std::array<QComboBox*, 3> cboHour{};
+    std::array<QComboBox*, 3> cboTimezone{};
+    std::array<QPushButton*, 3> cmdClear{};
+    std::array<QLabel*, 3> Label1{};
+    QRadioButton* optPlanetary = nullptr;
+    std::array<QRadioButton*, 2> optNatal{};
+    std::array<QRadioButton*, 2> optPersonal{};
+    QRadioButton* optSynastry = nullptr;
+    QRadioButton* optDegrees = nullptr;
+    QRadioButton* optRadians = nullptr;
+    QRadioButton* optEnglish = nullptr;
+    QRadioButton* optGerman = nullptr;
+    QPushButton* cmdCompute = nullptr;
+    QPushButton* cmdConfigure = nullptr;
+    QPushButton* cmdNow = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    std::array<QPushButton*, 2> cmdForwardBack{};
+    QComboBox* cboForwardBack = nullptr;
+    QPushButton* cmdRun = nullptr;
+    QPushButton* cmdToggleGraphic = nullptr;
+    QPushButton* cmdReport = nullptr;
+    QPushButton* cmdSaveAs = nullptr;
+    QPushButton* cmdLoadState = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblClickonAspect = nullptr;
+    QLabel* lblNotice = nullptr;
+    TableGrid* picTable = nullptr;
+    QPlainTextEdit* txbReport = nullptr;
+    QPlainTextEdit* txbReport1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void SetLanguageDependentText();
+    void FillDateBoxes();
+    void FillMonthBoxes();
+    void FillStepBox();
+    void SetUpTimezoneComboBoxes(bool blnPreserveIndices);
+    void ArrangeControls();
+    void ArrangeCommandRow();
+    void ArrangeResultArea();
+    void UpdateFileButtons();
+    void RefreshHintLine();
+    void RefreshWeekdayToolTips();
+    void RefreshWeekdayToolTip(int i);
+    void ShowInputError(int i, double code);
+    void ShowDefaultView();
+    void ModeButtonClicked();
+    void SwitchLanguage(int16_t intNewLanguage);
+    void DateChoiceMade(int i);
+    void MarkStale(int i);
+    void YearEnterPressed(int i);
+    void ClearDateSet(int i);
+    void cmdNow_Click();
+    void cmdQuit_Click();
+    void cmdReport_Click();
+    void cmdConfigure_Click();
+    void CellDoubleClicked(int index);
+    void Timer1_Timer();
+    void ToggleDegreesRadians();
+    void FocusCompute();
+    void ShowResult();
+    bool ChartShown() const { return false; }
+
+    QString m_strDataFolder;
+    QString m_strUserDataFolder;
+    Registry3::SettingsStore& m_store;
+    frmConfigure* m_frmConfigure = nullptr;
+    QTimer* Timer1 = nullptr;
+    QGroupBox* fraMode = nullptr;
+    QGroupBox* fraLanguage = nullptr;
+    QGroupBox* fraAngles = nullptr;
+    QString m_strNoticeCaption;
+    bool m_blnModeRestore = false;
+    bool m_blnComputeFromOtherAction = false;
+    bool m_blnStepInProgress = false;
+    std::array<bool, 3> m_blnStale{};
 };

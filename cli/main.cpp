@@ -1,12 +1,49 @@
-// zodarc-cli: the core from a shell.
+// zodarc-cli: the core from a shell. zodarc-cli COMMAND [OPTIONS]; zodarc-cli COMMAND --help
+// describes a command.
 #include <cstdio>
 #include <cstring>
 
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char* argv[]);
+    const char* summary;
+};
+
+const Command kCommands[] = {
+    {"positions", cli::PositionsCommand, "longitudes of the ten bodies at one moment"},
+};
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out, "Usage: zodarc-cli COMMAND [OPTIONS]\n\nCommands:\n");
+    for (const Command& c : kCommands)
+        std::fprintf(out, "  %-12s %s\n", c.name, c.summary);
+    std::fprintf(out, "\nzodarc-cli COMMAND --help describes a command and its options.\n");
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        std::printf("Usage: zodarc-cli COMMAND [OPTIONS]\n");
-        return argc < 2 ? 2 : 0;
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return cli::intExitUsage;
     }
-    std::fprintf(stderr, "zodarc-cli: unknown command '%s'\n", argv[1]);
-    return 2;
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        PrintUsage(stdout);
+        return cli::intExitOk;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zodarc-cli %s\n", ZODARC_VERSION);
+        return cli::intExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(argc - 1, argv + 1);
+    }
+    std::fprintf(stderr, "zodarc-cli: unknown command '%s' (see zodarc-cli --help)\n", argv[1]);
+    return cli::intExitUsage;
 }

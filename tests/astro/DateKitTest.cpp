@@ -1,17 +1,23 @@
-#include "astro/DateKit.h"
-
 #include <gtest/gtest.h>
+
+#include "astro/DateKit.h"
 
 using datekit::EuroDateRecord;
 
 TEST(DateKit, GregorianDayNumbersAndTheirInverse) {
     EuroDateRecord r;
-    r.Year = 2000; r.Month = 1; r.Day = 1;
+    r.Year = 2000;
+    r.Month = 1;
+    r.Day = 1;
     EXPECT_EQ(datekit::euro_date_to_jdn(&r), 2451545);
     EXPECT_NE(r.Valid, 0);
-    r.Year = 1; r.Month = 1; r.Day = 1;
+    r.Year = 1;
+    r.Month = 1;
+    r.Day = 1;
     EXPECT_EQ(datekit::euro_date_to_jdn(&r), 1721426);
-    r.Year = 2800; r.Month = 1; r.Day = 1;
+    r.Year = 2800;
+    r.Month = 1;
+    r.Day = 1;
     EXPECT_EQ(datekit::euro_date_to_jdn(&r), 2743739);
     for (int32_t jdn = 1721000; jdn < 2744000; jdn += 997) {
         EuroDateRecord back;
@@ -24,13 +30,18 @@ TEST(DateKit, GregorianDayNumbersAndTheirInverse) {
 
 TEST(DateKit, ImpossibleDatesAreMarkedInvalid) {
     EuroDateRecord r;
-    r.Year = 1900; r.Month = 2; r.Day = 29;
+    r.Year = 1900;
+    r.Month = 2;
+    r.Day = 29;
     datekit::euro_date_to_jdn(&r);
     EXPECT_EQ(r.Valid, 0);
     r.Calendar = 'J';
     datekit::euro_date_to_jdn(&r);
     EXPECT_NE(r.Valid, 0);
-    r.Calendar = 'G'; r.Year = 2021; r.Month = 4; r.Day = 31;
+    r.Calendar = 'G';
+    r.Year = 2021;
+    r.Month = 4;
+    r.Day = 31;
     datekit::euro_date_to_jdn(&r);
     EXPECT_EQ(r.Valid, 0);
 }

@@ -1,0 +1,60 @@
+#include "app/DateInput.h"
+
+#include "astro/DatePr2.h"
+
+namespace DatePr2 {
+
+namespace {
+
+// The half-hour entry an empty hour box takes: 12:00, the 49 entries halved, plus one.
+constexpr int16_t kNoonHourIndex = 49 / 2 + 1;
+// The last entry of the timezone boxes (GMT+11:30); entry 24 is GMT.
+constexpr int16_t kLastTimezoneIndex = 47;
+constexpr int16_t kGreenwichIndex = 24;
+
+// Offset in minutes east of Greenwich of timezone entry index; 0 for the empty entry and
+// for an index outside the list.
+int ZoneMinutes(int16_t index) {
+    if (index < 1 || index > kLastTimezoneIndex)
+        return 0;
+    return (index - kGreenwichIndex) * 30;
+}
+
+// Cleans the year text and checks the date; on success fills in the empty hour (which
+// the date arithmetic already reads as 12:00). Returns the local day or the date code.
+double CheckedLocalDay(DateSetInput& set) {
+    set.strYearText = YearDigits(set.strYearText);
+    const double day =
+        DateSetToLocalDay(set.strYearText, set.intMonthIndex, set.intDayIndex, set.intHourIndex);
+    if (day >= 0 && set.intHourIndex == 0)
+        set.intHourIndex = kNoonHourIndex;
+    return day;
+}
+
+}  // namespace
+
+std::string YearDigits(const std::string& yearText) {
+    std::string digits;
+    for (char c : yearText) {
+        if (c >= '0' && c <= '9')
+            digits += c;
+    }
+    return digits;
+}
+
+double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex) {
+    const double day = CheckedLocalDay(set);
+    if (day < 0)
+        return day;
+    if (set.intTimezoneIndex == 0 && defaultTimezoneIndex >= 1 &&
+        defaultTimezoneIndex <= kLastTimezoneIndex)
+        set.intTimezoneIndex = defaultTimezoneIndex;
+    return DateSetToJD(set.strYearText, set.intMonthIndex, set.intDayIndex, set.intHourIndex,
+                       ZoneMinutes(set.intTimezoneIndex));
+}
+
+double InputDateToLocalDay(DateSetInput& set) {
+    return CheckedLocalDay(set);
+}
+
+}  // namespace DatePr2

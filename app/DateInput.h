@@ -1,0 +1,34 @@
+#pragma once
+// One date set of the main window (world date, 1st or 2nd birthdate) as plain values,
+// and its reading into a Julian Day with the window's defaults.
+
+#include <cstdint>
+#include <string>
+
+namespace DatePr2 {
+
+// The controls of one date set: the year box's text and the list indices of the month
+// (0 empty, 1..12), day (0 empty, 1..31), half-hour (0 empty, 1..48) and timezone
+// (0 empty, 1..47) boxes.
+struct DateSetInput {
+    std::string strYearText;
+    int16_t intMonthIndex = 0;
+    int16_t intDayIndex = 0;
+    int16_t intHourIndex = 0;
+    int16_t intTimezoneIndex = 0;
+};
+
+// Reads a date set as the window does: the year text is cleaned to its digits, and when
+// the date is valid an empty hour becomes 12:00 (entry 25) and an empty timezone becomes
+// defaultTimezoneIndex (when 1..47). Returns the JD (UT), or -1 incomplete, -2 no such
+// date, -3 too early, -4 too late; set is updated in place like the controls.
+double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex);
+
+// Returns the local day number with the day's fraction (JDN + fraction, no timezone) of a
+// date set, or -1..-4; cleans the year and applies the hour default like InputDateToAJDate.
+double InputDateToLocalDay(DateSetInput& set);
+
+// Returns the year box's text with every character other than 0..9 dropped.
+std::string YearDigits(const std::string& yearText);
+
+}  // namespace DatePr2

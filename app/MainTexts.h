@@ -1,0 +1,36 @@
+#pragma once
+// Program text numbers of the main window's captions.
+
+namespace MainText {
+
+constexpr int DateSetCaption[3] = {4, 5, 6};  // "World date", "1st birthdate", "2nd birthdate"
+constexpr int WorldTransits = 160;
+constexpr int Natal1 = 24;
+constexpr int Natal2 = 25;
+constexpr int Personal1 = 29;
+constexpr int Personal2 = 30;
+constexpr int Synastry = 31;
+constexpr int Compute = 200;
+constexpr int Configure = 201;
+constexpr int Clear = 202;
+constexpr int Save = 203;
+constexpr int Restore = 204;
+constexpr int Quit = 205;
+constexpr int Help = 206;
+constexpr int Now = 207;
+constexpr int Forward = 208;
+constexpr int Back = 209;
+constexpr int Report = 210;
+constexpr int SaveAs = 211;
+constexpr int LoadFrom = 212;
+constexpr int ModeFrame = 214;
+constexpr int ModeToolTip = 215;
+constexpr int AnglesFrame = 216;
+constexpr int AnglesToolTip = 217;
+constexpr int Degrees = 218;
+constexpr int Radians = 219;
+constexpr int LanguageToolTip = 220;
+constexpr int StepToolTip = 222;
+constexpr int Notice = 228;
+
+}  // namespace MainText

@@ -1,0 +1,209 @@
+#include "astro/Positions.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "astro/DatePr2.h"
+#include "astro/Ephemeris.h"
+#include "astro/Turn.h"
+
+namespace ZDR {
+
+bool blnSidereal = false;
+std::string strDataFolder;
+std::vector<std::string> strPlutoLine;
+
+namespace {
+
+// A Pluto table is under a megabyte; anything far larger is not one.
+constexpr std::size_t kMaxTableBytes = 64u << 20;
+
+// Catalogue index 1..8 -> planet number of the planetary library (the Sun is 3).
+constexpr int32_t kLibraryPlanet[9] = {0, 3, 1, 2, 4, 5, 6, 7, 8};
+
+// Ayanamsa of the sidereal zodiac: 0.416314 rad in 2000, growing 243.8 microradians a year.
+constexpr double kAyanamsa2000 = 0.416314;
+constexpr double kAyanamsaPerYear = 243.8 / 1000000;
+
+// Degrees [0, 360) encoded in the three characters c of table line i, or -1 when a
+// character lies outside its range. The first character carries the 60-degree step shifted
+// by i mod 55, the second the degree within the step, the third the arcminute.
+double DecodePlutoLine(const char* c, int32_t i) {
+    const int16_t s = static_cast<int16_t>((static_cast<unsigned char>(c[0]) - 58) - (i % 55));
+    const int16_t degree = static_cast<int16_t>(static_cast<unsigned char>(c[1]) - 59);
+    const int16_t minute = static_cast<int16_t>(static_cast<unsigned char>(c[2]) - 60);
+    if (s < 0 || s > 5 || degree < 0 || degree > 59 || minute < 0 || minute > 59)
+        return -1;
+    return (60 * s + degree) + minute / 60.0;
+}
+
+// 0 when the day of jd (UT) lies in the covered range, else dblBeforeRange, dblAfterRange
+// or -1 for a jd that is not a number. Sets day to the JDN and fraction to the time since
+// 0h UT.
+double CoveredDay(double jd, int32_t& day, double& fraction) {
+    const double t = jd + 0.5;
+    if (std::isnan(t))
+        return -1;
+    const double whole = std::floor(t);
+    if (whole < lngFirstCoveredJDN)
+        return dblBeforeRange;
+    if (whole > lngLastCoveredJDN)
+        return dblAfterRange;
+    day = static_cast<int32_t>(whole);
+    fraction = t - whole;
+    return 0;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+bool ReadPlutoData(const std::string& name, std::string& errorText) {
+    const std::string path = strDataFolder + name;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        errorText = "Cannot open " + path + ": " + std::strerror(errno) + ".";
+        return false;
+    }
+    std::string content;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0 &&
+           content.size() <= kMaxTableBytes) {
+        content.append(buffer, n);
+    }
+    const bool blnReadError = std::ferror(file) != 0;
+    const int readErrno = errno;
+    std::fclose(file);
+    if (blnReadError) {
+        errorText = "Cannot read " + path + ": " + std::strerror(readErrno) + ".";
+        return false;
+    }
+    if (content.size() > kMaxTableBytes) {
+        errorText = path + " is too large to be a Pluto table.";
+        return false;
+    }
+
+    std::vector<std::string> lines;
+    lines.reserve(lngPlutoTableLines + 100);
+    const char* p = content.data();
+    const char* const end = p + content.size();
+    int32_t fileLine = 0;
+    while (p < end) {
+        const char* eol = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        if (!eol)
+            eol = end;
+        ++fileLine;
+        const char* first = p;
+        const char* last = eol;
+        p = eol + 1;
+        while (first < last && IsBlank(*first))
+            ++first;
+        while (last > first && IsBlank(last[-1]))
+            --last;
+        if (first == last)
+            continue;
+        const int32_t i = static_cast<int32_t>(lines.size());
+        if (last - first != 3 || DecodePlutoLine(first, i) < 0) {
+            errorText = "Line " + std::to_string(fileLine) + " of " + path +
+                        " is not a valid Pluto table entry.";
+            return false;
+        }
+        lines.emplace_back(first, 3);
+    }
+    if (static_cast<int32_t>(lines.size()) < lngPlutoTableLines) {
+        errorText = path + " holds " + std::to_string(lines.size()) +
+                    " days; the Pluto table must reach 1 January 2100 (" +
+                    std::to_string(lngPlutoTableLines) + " days).";
+        return false;
+    }
+    strPlutoLine.swap(lines);
+    return true;
+}
+
+std::string PlutoDataErrorMessage(const std::string& errorText) {
+    return errorText + "\nError when reading geocentric Pluto data.";
+}
+
+std::string PlutoDataErrorTitle() {
+    return "Read Pluto Data";
+}
+
+double PlutoTableEntry(int32_t i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= strPlutoLine.size())
+        return -1;
+    const std::string& line = strPlutoLine[i];
+    if (line.size() < 3)
+        return -1;
+    return DecodePlutoLine(line.data(), i);
+}
+
+double PlutoLongitude(double jd) {
+    int32_t day = 0;
+    double fraction = 0;
+    const double code = CoveredDay(jd, day, fraction);
+    if (code != 0)
+        return code;
+    const int32_t i = day - lngFirstCoveredJDN;
+    double p0 = PlutoTableEntry(i);
+    double p1 = PlutoTableEntry(i + 1);
+    if (p0 < 0 || p1 < 0)
+        return -1;
+    if (p1 - p0 > 355) {
+        p0 += 360;
+    } else if (p0 - p1 > 355) {
+        p1 += 360;
+    }
+    double degrees = p0 + fraction * (p1 - p0);
+    if (degrees >= 360)
+        degrees -= 360;
+    return degrees / 360 * dblTurn;
+}
+
+double MoonLongitude(double jd) {
+    int32_t day = 0;
+    double fraction = 0;
+    const double code = CoveredDay(jd, day, fraction);
+    if (code != 0)
+        return code;
+    double latitude = 0;
+    double distance = 0;
+    return lunarlib::moonpos(jd - 2451545, &latitude, &distance);
+}
+
+double BodyLongitude(int16_t body, double jd) {
+    const int16_t year = static_cast<int16_t>(DatePr2::YearOfJD(jd));
+    double L;
+    if (body == 9) {
+        L = PlutoLongitude(jd);
+    } else if (body == 10) {
+        L = MoonLongitude(jd);
+    } else if (body >= 1 && body <= 8) {
+        double distance = 0;
+        L = orbitlib::gc_app_long_rv_planet(kLibraryPlanet[body], jd, year, &distance);
+    } else {
+        return -1;
+    }
+    if (L >= 0 && blnSidereal) {
+        L = NormalizeAngle(L - (kAyanamsa2000 + (year - 2000) * kAyanamsaPerYear));
+    }
+    return L;
+}
+
+bool IsRetrograde(int16_t body, double L, double jd) {
+    if (L < 0 || body == 1 || body == 10)
+        return false;
+    const double L2 = BodyLongitude(body, jd + 1.0 / 48);
+    if (L2 < 0)
+        return false;
+    // The shorter way round decides: a fall of less than half a turn, or a rise of more
+    // than half a turn (a backward step across 0 degrees Aries), is retrograde motion.
+    const double d = L2 - L;
+    return (d < 0 && d > -dblPi) || d > dblPi;
+}
+
+}  // namespace ZDR

@@ -1,0 +1,134 @@
+#pragma once
+// The options of the configuration dialog as plain values (list indices and box
+// states), their defaults, the list contents, and the orb table built from them.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ZDR {
+
+// What the configuration dialog's controls hold. The dialog shows one of these; the
+// computation reads the orbs, the boldface rule and the midpoint orb straight from it.
+struct ConfigOptions {
+    std::array<int16_t, 8>
+        intOrbListIndex{};  // cboOrb(0..6) aspects 1..7, (7) "Set all": degrees 0..15
+    std::array<int16_t, 2>
+        intProportionIndex{};  // cboPersonalOrbsProportion(0) personal, (1) synastry: 0..4
+    bool blnUseBoldface = true;
+    bool bln1DegOfOrb = true;            // false: a fraction of the orb (optProportionOfOrb)
+    int16_t intBoldfaceFactorIndex = 2;  // cboBoldfaceFactor: 0..8
+    bool blnSuppressInnerPlanetAspects = false;  // chkSuppressInnerPlanetAspectDisplay
+    bool blnIncludeTransitingMoon = true;        // chkIncludeTransitingMoon
+    bool blnDisplayNATZ = true;                  // chkDisplayNATZabbr
+    bool blnWaxingWaningAspects = false;         // chkWaxingWaningAspects
+    bool blnUseColor = true;                     // chkUseColor
+    bool blnSidereal = false;                    // optVedicAstrology selected
+    bool blnKeepZodiac = true;                   // chkKeepZodiac
+    int16_t intMidpointOrbIndex = 2;             // cboOrbForMidpoints: 0..7
+    std::array<double, 8> dblAspectColor{};      // colours of aspects 1..7 (index 0 unused)
+};
+
+// Number of entries of each list of the dialog.
+constexpr int intNumOrbEntries = 16;         // 0° .. 15°
+constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
+constexpr int intNumBoldfaceFactors = 9;     // 1/2 .. 1/20
+constexpr int intNumProportions = 5;         // 1 .. 1/5
+
+// The applied orbs in whole degrees, one per cboOrb index (set by "Use settings").
+extern std::array<int16_t, 8> intOrbIndex;
+// Applied by "Use settings": list waxing and waning aspects separately in the report.
+extern bool blnWaxingWaningAspects;
+
+// Returns the dialog's defaults ("Reset to default"): the zodiac of current is kept when
+// its "Keep selected zodiac" box is ticked; North American timezones on in English only.
+ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
+
+// Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived
+// orb limits of the catalogue. An orb index outside 0..15 counts as 0° (aspect off).
+void SetOrbs(const ConfigOptions& options);
+
+// Returns the item value of a cboOrb entry: the orb in arcminutes (degrees x 60); an index
+// outside 0..15 gives 0.
+int OrbArcminutes(int16_t index);
+
+// "Set all non-zero orbs": every aspect orb 0..6 that is not 0° takes the list index of
+// entry 7 (the "Set all" orb); orbs at 0° stay at 0°.
+void SetAllNonzeroOrbs(ConfigOptions& options);
+
+// Returns the colour a left click on a colour label gives: the palette colour after the
+// first palette entry equal to color, wrapping after the twelfth; any other colour (black
+// among them) comes back unchanged.
+double NextPaletteColor(double color);
+
+// Switches a colour off and on (any other mouse button): a non-zero color is kept in
+// remembered and becomes 0; a zero color takes the remembered one back.
+void ToggleColor(double& color, double& remembered);
+
+// Returns the divisor of a cboBoldfaceFactor entry (2, 3, 4, 5, 6, 8, 10, 15, 20); an index
+// outside the list gives the default entry's 4.
+int BoldfaceDivisor(int16_t index);
+
+// Returns the divisor of a cboPersonalOrbsProportion entry (1 to 5); outside the list, 3.
+int ProportionDivisor(int16_t index);
+
+// Returns the orb of a cboOrbForMidpoints entry in radians (0° 5' .. 3° 0'); outside the
+// list, the default 0° 30'.
+double MidpointOrb(int16_t index);
+
+// The captions of the configuration dialog in the current language.
+struct ConfigureCaptions {
+    std::string strTitle;                      // the dialog's title
+    std::string strSetAllNonzeroOrbs;          // cmdSetAllNonzeroOrbsToConjunctionOrb
+    std::array<std::string, 7> strAspectName;  // lblAspectName(0..6): aspects 1..7
+    std::string strOrbDivisors;                // lblOrbDivisors, the heading of the two divisors
+    std::string strPersonalTransits;           // lblPersonalTransits
+    std::string strSynastry;                   // lblSynastry
+    std::string strUseBoldface;                // chkUseBoldface
+    std::string str1DegOfOrb;                  // opt1DegOfOrb
+    std::string strOfOrb;                      // lblOfOrb
+    std::string strSuppressInnerPlanets;       // chkSuppressInnerPlanetAspectDisplay
+    std::string strIncludeTransitingMoon;      // chkIncludeTransitingMoon
+    std::string strDisplayNATZ;                // chkDisplayNATZabbr
+    std::string strWaxingWaningAspects;        // chkWaxingWaningAspects
+    std::string strUseColor;                   // chkUseColor
+    std::string strZodiac;                     // lblZodiac
+    std::string strTropical;                   // optWesternAstrology
+    std::string strSidereal;                   // optVedicAstrology
+    std::string strKeepZodiac;                 // chkKeepZodiac
+    std::string strOrbForMidpoints;            // lblOrbForMidpoints
+    std::string strReset;                      // cmdReset
+    std::string strAccept;                     // cmdAccept
+    std::string strCancel;                     // cmdCancel
+    std::string strHide;                       // cmdHide
+};
+
+// Returns the dialog's captions in the current language (Language::intLanguage), the
+// aspect names from the catalogue (udtAspect).
+ConfigureCaptions ConfigureDialogCaptions();
+
+// A message of the dialog: its text (lines joined by "\n") and its title.
+struct ConfigureMessage {
+    std::string strText;
+    std::string strTitle;
+};
+
+// The question of "Set all non-zero orbs", with the orb of "Set all" list entry
+// setAllIndex ("5°") in place of NEW_ORB.
+ConfigureMessage SetAllOrbsQuestion(int16_t setAllIndex);
+// The refusal of a "Set all" orb of 0°.
+ConfigureMessage ZeroSetAllOrbMessage();
+// The question of "Reset to default".
+ConfigureMessage ResetQuestion();
+// The notice shown when the dialog's window is closed: the settings go back to defaults.
+ConfigureMessage CloseNotice();
+
+// The entries of the dialog's lists, as shown: "0°" .. "15°"; "0° 5'" .. "3° 0'";
+// "1/2" .. "1/20"; "1" .. "1/5".
+std::vector<std::string> OrbListTexts();
+std::vector<std::string> MidpointOrbListTexts();
+std::vector<std::string> BoldfaceFactorTexts();
+std::vector<std::string> ProportionTexts();
+
+}  // namespace ZDR

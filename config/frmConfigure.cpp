@@ -1,0 +1,575 @@
+#include "config/frmConfigure.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "astro/DatePr2.h"
+#include "astro/Positions.h"
+#include "config/RegistryOptions.h"
+#include "engine/Catalogue.h"
+#include "support/MessageBox.h"
+#include "text/Language.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kMinHeight = 4700 / kTwipsPerPixel;  // pixels
+constexpr int kMaxHeight = 9660 / kTwipsPerPixel;  // pixels
+// The line a colour label shows in its colour on black.
+const char* const kColorLine = "------------------------------";
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Returns the colour value red + 256 green + 65536 blue as a QColor.
+QColor ToQColor(double color) {
+    const long value = color > 0 && color < 16777216.0 ? static_cast<long>(color) : 0;
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+// Sets the list index when it lies inside the list; otherwise the list stays as it is.
+void SelectIndex(QComboBox* list, int index) {
+    if (index >= 0 && index < list->count())
+        list->setCurrentIndex(index);
+}
+
+}  // namespace
+
+frmConfigure::frmConfigure(QWidget* mainWindow, Registry3::SettingsStore& store)
+    : QDialog(mainWindow), frmMainWindow(mainWindow), udtStore(store) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    CreateControls();
+    Load();
+}
+
+void frmConfigure::CreateControls() {
+    fraContent = new QWidget(this);
+    auto* layout = new QVBoxLayout(fraContent);
+    layout->setContentsMargins(10, 6, 10, 6);
+    layout->setSpacing(1);
+
+    // Orbs and colours of the seven aspects, under the "Set all" row.
+    auto* gridOrbs = new QGridLayout;
+    gridOrbs->setHorizontalSpacing(8);
+    gridOrbs->setVerticalSpacing(1);
+    cmdSetAllNonzeroOrbsToConjunctionOrb = new QPushButton(fraContent);
+    gridOrbs->addWidget(cmdSetAllNonzeroOrbsToConjunctionOrb, 0, 0, 1, 2);
+    for (int i = 0; i < 8; ++i)
+        cboOrb[i] = new QComboBox(fraContent);
+    gridOrbs->addWidget(cboOrb[7], 0, 2);
+    for (int i = 0; i < 7; ++i) {
+        lblAspectName[i] = new QLabel(fraContent);
+        lblAspectColor[i] = new QLabel(fraContent);
+        lblAspectColor[i]->setAutoFillBackground(true);
+        lblAspectColor[i]->setAlignment(Qt::AlignCenter);
+        lblAspectColor[i]->setFixedHeight(18);
+        lblAspectColor[i]->installEventFilter(this);
+        gridOrbs->addWidget(lblAspectName[i], i + 1, 0);
+        gridOrbs->addWidget(lblAspectColor[i], i + 1, 1);
+        gridOrbs->addWidget(cboOrb[i], i + 1, 2);
+    }
+    gridOrbs->setColumnStretch(0, 1);
+    layout->addLayout(gridOrbs);
+    layout->addSpacing(5);
+
+    // Divisors of the orbs for personal transits and synastry.
+    auto* gridProportions = new QGridLayout;
+    gridProportions->setHorizontalSpacing(8);
+    gridProportions->setVerticalSpacing(1);
+    gridProportions->setContentsMargins(20, 0, 0, 0);
+    lblOrbDivisors = new QLabel(fraContent);
+    layout->addWidget(lblOrbDivisors);
+    lblPersonalTransits = new QLabel(fraContent);
+    lblSynastry = new QLabel(fraContent);
+    for (int j = 0; j < 2; ++j)
+        cboPersonalOrbsProportion[j] = new QComboBox(fraContent);
+    gridProportions->addWidget(lblPersonalTransits, 0, 0);
+    gridProportions->addWidget(cboPersonalOrbsProportion[0], 0, 1);
+    gridProportions->addWidget(lblSynastry, 1, 0);
+    gridProportions->addWidget(cboPersonalOrbsProportion[1], 1, 1);
+    gridProportions->setColumnStretch(0, 1);
+    layout->addLayout(gridProportions);
+    layout->addSpacing(5);
+
+    // Boldface rule.
+    chkUseBoldface = new QCheckBox(fraContent);
+    layout->addWidget(chkUseBoldface);
+    opt1DegOfOrb = new QRadioButton(fraContent);
+    optProportionOfOrb = new QRadioButton(fraContent);
+    cboBoldfaceFactor = new QComboBox(fraContent);
+    lblOfOrb = new QLabel(fraContent);
+    auto* groupBoldface = new QButtonGroup(this);
+    groupBoldface->addButton(opt1DegOfOrb);
+    groupBoldface->addButton(optProportionOfOrb);
+    auto* rowBoldface = new QHBoxLayout;
+    rowBoldface->setContentsMargins(20, 0, 0, 0);
+    rowBoldface->addWidget(opt1DegOfOrb);
+    rowBoldface->addSpacing(12);
+    rowBoldface->addWidget(optProportionOfOrb);
+    rowBoldface->addWidget(cboBoldfaceFactor);
+    rowBoldface->addWidget(lblOfOrb);
+    rowBoldface->addStretch(1);
+    layout->addLayout(rowBoldface);
+    layout->addSpacing(5);
+
+    // The check-box options.
+    chkSuppressInnerPlanetAspectDisplay = new QCheckBox(fraContent);
+    chkIncludeTransitingMoon = new QCheckBox(fraContent);
+    chkDisplayNATZabbr = new QCheckBox(fraContent);
+    chkWaxingWaningAspects = new QCheckBox(fraContent);
+    chkUseColor = new QCheckBox(fraContent);
+    chkUseColor->setChecked(true);
+    for (QCheckBox* box : {chkSuppressInnerPlanetAspectDisplay, chkIncludeTransitingMoon,
+                           chkDisplayNATZabbr, chkWaxingWaningAspects, chkUseColor})
+        layout->addWidget(box);
+    layout->addSpacing(5);
+
+    // Zodiac.
+    lblZodiac = new QLabel(fraContent);
+    optWesternAstrology = new QRadioButton(fraContent);
+    optVedicAstrology = new QRadioButton(fraContent);
+    auto* groupZodiac = new QButtonGroup(this);
+    groupZodiac->addButton(optWesternAstrology);
+    groupZodiac->addButton(optVedicAstrology);
+    auto* rowZodiac = new QHBoxLayout;
+    rowZodiac->addWidget(lblZodiac);
+    rowZodiac->addSpacing(6);
+    rowZodiac->addWidget(optWesternAstrology);
+    rowZodiac->addWidget(optVedicAstrology);
+    rowZodiac->addStretch(1);
+    layout->addLayout(rowZodiac);
+    chkKeepZodiac = new QCheckBox(fraContent);
+    layout->addWidget(chkKeepZodiac);
+    layout->addSpacing(5);
+
+    // Orb for midpoints.
+    lblOrbForMidpoints = new QLabel(fraContent);
+    cboOrbForMidpoints = new QComboBox(fraContent);
+    auto* rowMidpoints = new QHBoxLayout;
+    rowMidpoints->addWidget(lblOrbForMidpoints);
+    rowMidpoints->addWidget(cboOrbForMidpoints);
+    rowMidpoints->addStretch(1);
+    layout->addLayout(rowMidpoints);
+    layout->addSpacing(6);
+
+    // Commands.
+    cmdReset = new QPushButton(fraContent);
+    cmdAccept = new QPushButton(fraContent);
+    cmdCancel = new QPushButton(fraContent);
+    cmdHide = new QPushButton(fraContent);
+    auto* gridCommands = new QGridLayout;
+    gridCommands->addWidget(cmdReset, 0, 0);
+    gridCommands->addWidget(cmdAccept, 0, 1);
+    gridCommands->addWidget(cmdCancel, 1, 0);
+    gridCommands->addWidget(cmdHide, 1, 1);
+    layout->addLayout(gridCommands);
+    layout->addStretch(1);
+
+    connect(cmdAccept, &QPushButton::clicked, this, [this] { cmdAccept_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    connect(cmdHide, &QPushButton::clicked, this, [this] { cmdHide_Click(); });
+    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
+    connect(cmdSetAllNonzeroOrbsToConjunctionOrb, &QPushButton::clicked, this,
+            [this] { cmdSetAllNonzeroOrbsToConjunctionOrb_Click(); });
+    connect(cboOrb[7], QOverload<int>::of(&QComboBox::activated), this,
+            [this] { cboSetAllOrb_Activated(); });
+    connect(chkUseBoldface, &QCheckBox::toggled, this, [this] { chkUseBoldface_Toggled(); });
+
+    // Every other control: after the user changes it, the focus goes to "Use settings".
+    for (int i = 0; i < 7; ++i)
+        connect(cboOrb[i], QOverload<int>::of(&QComboBox::activated), this,
+                [this] { MoveFocusToAccept(); });
+    for (QComboBox* list : {cboPersonalOrbsProportion[0], cboPersonalOrbsProportion[1],
+                            cboBoldfaceFactor, cboOrbForMidpoints})
+        connect(list, QOverload<int>::of(&QComboBox::activated), this,
+                [this] { MoveFocusToAccept(); });
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             opt1DegOfOrb, optProportionOfOrb, chkSuppressInnerPlanetAspectDisplay,
+             chkIncludeTransitingMoon, chkDisplayNATZabbr, chkWaxingWaningAspects, chkUseColor,
+             optWesternAstrology, optVedicAstrology, chkKeepZodiac})
+        connect(button, &QAbstractButton::clicked, this, [this] { MoveFocusToAccept(); });
+}
+
+void frmConfigure::Load() {
+    if (frmMainWindow) {
+        setWindowIcon(frmMainWindow->windowIcon());
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, frmMainWindow->palette().color(QPalette::Window));
+        setPalette(palette);
+    }
+    FillLists();
+    optWesternAstrology->setChecked(true);
+    chkKeepZodiac->setChecked(true);
+    ResetToDefault();
+    LoadRegistryOptions();
+    SetControlFonts();
+    SetLanguageDependentText();
+}
+
+void frmConfigure::FillLists() {
+    const std::vector<std::string> orbTexts = ZDR::OrbListTexts();
+    for (QComboBox* list : cboOrb) {
+        list->clear();
+        for (int i = 0; i < static_cast<int>(orbTexts.size()); ++i)
+            list->addItem(ToQt(orbTexts[i]), ZDR::OrbArcminutes(static_cast<int16_t>(i)));
+    }
+    cboOrbForMidpoints->clear();
+    for (const std::string& text : ZDR::MidpointOrbListTexts())
+        cboOrbForMidpoints->addItem(ToQt(text));
+    cboBoldfaceFactor->clear();
+    const std::vector<std::string> factorTexts = ZDR::BoldfaceFactorTexts();
+    for (int i = 0; i < static_cast<int>(factorTexts.size()); ++i)
+        cboBoldfaceFactor->addItem(ToQt(factorTexts[i]),
+                                   ZDR::BoldfaceDivisor(static_cast<int16_t>(i)));
+    const std::vector<std::string> proportionTexts = ZDR::ProportionTexts();
+    for (QComboBox* list : cboPersonalOrbsProportion) {
+        list->clear();
+        for (int i = 0; i < static_cast<int>(proportionTexts.size()); ++i)
+            list->addItem(ToQt(proportionTexts[i]),
+                          ZDR::ProportionDivisor(static_cast<int16_t>(i)));
+    }
+}
+
+void frmConfigure::LoadRegistryOptions() {
+    chkDisplayNATZabbr->setChecked(
+        Registry3::LoadTZDispOption(udtStore, DatePr2::LocalTimezoneMinutes()));
+    chkIncludeTransitingMoon->setChecked(Registry3::LoadMoonOption(udtStore));
+    chkSuppressInnerPlanetAspectDisplay->setChecked(Registry3::LoadIPADOption(udtStore));
+}
+
+void frmConfigure::SetControlFonts() {
+    QFont fontArial = font();
+    fontArial.setFamily(QStringLiteral("Arial"));
+    for (QWidget* control : fraContent->findChildren<QWidget*>())
+        control->setFont(fontArial);
+    QFont fontColor = font();
+    fontColor.setFamily(QStringLiteral("MS Sans Serif"));
+    for (QLabel* label : lblAspectColor) {
+        label->setFont(fontColor);
+        label->setText(QString::fromLatin1(kColorLine));
+    }
+}
+
+const ZDR::ConfigOptions& frmConfigure::Controls() const {
+    ZDR::ConfigOptions& o = udtControls;
+    for (int i = 0; i < 8; ++i)
+        o.intOrbListIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
+    for (int j = 0; j < 2; ++j)
+        o.intProportionIndex[j] =
+            static_cast<int16_t>(cboPersonalOrbsProportion[j]->currentIndex());
+    o.blnUseBoldface = chkUseBoldface->isChecked();
+    o.bln1DegOfOrb = opt1DegOfOrb->isChecked();
+    o.intBoldfaceFactorIndex = static_cast<int16_t>(cboBoldfaceFactor->currentIndex());
+    o.blnSuppressInnerPlanetAspects = chkSuppressInnerPlanetAspectDisplay->isChecked();
+    o.blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
+    o.blnDisplayNATZ = chkDisplayNATZabbr->isChecked();
+    o.blnWaxingWaningAspects = chkWaxingWaningAspects->isChecked();
+    o.blnUseColor = chkUseColor->isChecked();
+    o.blnSidereal = optVedicAstrology->isChecked();
+    o.blnKeepZodiac = chkKeepZodiac->isChecked();
+    o.intMidpointOrbIndex = static_cast<int16_t>(cboOrbForMidpoints->currentIndex());
+    o.dblAspectColor = dblWorkingColor;
+    return o;
+}
+
+void frmConfigure::SetControls(const ZDR::ConfigOptions& o) {
+    for (int i = 0; i < 8; ++i)
+        SelectIndex(cboOrb[i], o.intOrbListIndex[i]);
+    for (int j = 0; j < 2; ++j)
+        SelectIndex(cboPersonalOrbsProportion[j], o.intProportionIndex[j]);
+    chkUseBoldface->setChecked(o.blnUseBoldface);
+    chkUseBoldface_Toggled();
+    (o.bln1DegOfOrb ? opt1DegOfOrb : optProportionOfOrb)->setChecked(true);
+    SelectIndex(cboBoldfaceFactor, o.intBoldfaceFactorIndex);
+    chkSuppressInnerPlanetAspectDisplay->setChecked(o.blnSuppressInnerPlanetAspects);
+    chkIncludeTransitingMoon->setChecked(o.blnIncludeTransitingMoon);
+    chkDisplayNATZabbr->setChecked(o.blnDisplayNATZ);
+    chkWaxingWaningAspects->setChecked(o.blnWaxingWaningAspects);
+    chkUseColor->setChecked(o.blnUseColor);
+    (o.blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
+    chkKeepZodiac->setChecked(o.blnKeepZodiac);
+    SelectIndex(cboOrbForMidpoints, o.intMidpointOrbIndex);
+    for (int k = 1; k < 8; ++k) {
+        dblWorkingColor[k] = o.dblAspectColor[k];
+        DrawAspectColor(k - 1);
+    }
+}
+
+void frmConfigure::SetStartupCompleted(bool blnCompleted) {
+    blnStartupCompleted = blnCompleted;
+    if (blnStartupCompleted)
+        ApplySizeLimits();
+}
+
+void frmConfigure::ApplySizeLimits() {
+    fraContent->adjustSize();
+    intFixedWidth = fraContent->width();
+    if (!blnStartupCompleted)
+        return;
+    setFixedWidth(intFixedWidth);
+    setMinimumHeight(kMinHeight);
+    setMaximumHeight(kMaxHeight);
+}
+
+void frmConfigure::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    fraContent->resize(width(), fraContent->height());
+}
+
+void frmConfigure::ResetToDefault() {
+    if (isVisible() && blnStartupCompleted) {
+        const ZDR::ConfigureMessage question = ZDR::ResetQuestion();
+        support::MessageRequest request;
+        request.parent = this;
+        request.strText = ToQt(question.strText);
+        request.strTitle = ToQt(question.strTitle);
+        request.icon = support::MsgIcon::Question;
+        request.buttons = support::MsgButtons::YesNo;
+        request.defaultButton = support::MsgAnswer::No;
+        if (support::ShowMessage(request) == support::MsgAnswer::No)
+            return;
+    }
+    SetControls(ZDR::DefaultOptions(Language::intLanguage, Controls()));
+    if (blnStartupCompleted)
+        cmdAccept_Click();
+}
+
+void frmConfigure::cmdReset_Click() {
+    ResetToDefault();
+}
+
+void frmConfigure::ShowBesideMainWindow() {
+    if (frmMainWindow && frmMainWindow->isMinimized()) {
+        hide();
+        return;
+    }
+    if (isVisible())
+        FormActivate();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void frmConfigure::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void frmConfigure::FormActivate() {
+    if (frmMainWindow && frmMainWindow->isMinimized()) {
+        QTimer::singleShot(0, this, [this] { hide(); });
+        return;
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    PlaceBesideMainWindow();
+
+    // The applied settings.
+    for (int i = 0; i < 8; ++i)
+        SelectIndex(cboOrb[i], ZDR::intOrbIndex[i]);
+    (ZDR::blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
+    for (int k = 1; k < 8; ++k) {
+        dblWorkingColor[k] = ZDR::dblAspectColor[k];
+        DrawAspectColor(k - 1);
+    }
+    // The inner-planet box shows the applied choice; the stored IPAD value is only read
+    // when the dialog is loaded, so it would undo an applied choice here.
+    chkSuppressInnerPlanetAspectDisplay->setChecked(!ZDR::blnShowInnerPlanetAspects);
+
+    udtSnapshot.blnUseBoldface = chkUseBoldface->isChecked();
+    udtSnapshot.intBoldfaceFactorIndex = cboBoldfaceFactor->currentIndex();
+    for (int j = 0; j < 2; ++j)
+        udtSnapshot.intProportionIndex[j] = cboPersonalOrbsProportion[j]->currentIndex();
+    udtSnapshot.blnDisplayNATZ = chkDisplayNATZabbr->isChecked();
+    udtSnapshot.blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
+    udtSnapshot.blnSuppressInnerPlanetAspects = chkSuppressInnerPlanetAspectDisplay->isChecked();
+    udtSnapshot.blnWaxingWaningAspects = chkWaxingWaningAspects->isChecked();
+    blnAccept = false;
+    cmdHide->setFocus();
+}
+
+void frmConfigure::PlaceBesideMainWindow() {
+    if (!frmMainWindow)
+        return;
+    const Qt::WindowStates mainState = frmMainWindow->windowState();
+    if (mainState & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    QScreen* screen = frmMainWindow->screen();
+    if (!screen)
+        return;
+    const QRect screenArea = screen->availableGeometry();
+    const QRect mainFrame = frmMainWindow->frameGeometry();
+    const int dialogWidth = frameGeometry().width();
+    const int left = std::min(mainFrame.x() + mainFrame.width(),
+                              screenArea.x() + screenArea.width() - dialogWidth);
+    move(left, mainFrame.y());
+    frmMainWindow->move(std::max(screenArea.x(), left - mainFrame.width()), mainFrame.y());
+}
+
+void frmConfigure::cmdAccept_Click() {
+    for (int k = 1; k < 8; ++k)
+        ZDR::dblAspectColor[k] = dblWorkingColor[k];
+    for (int i = 0; i < 8; ++i)
+        ZDR::intOrbIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
+    ZDR::SetOrbs(Controls());
+    ZDR::blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
+    ZDR::blnShowInnerPlanetAspects = !chkSuppressInnerPlanetAspectDisplay->isChecked();
+    ZDR::blnWaxingWaningAspects = chkWaxingWaningAspects->isChecked();
+    ZDR::blnSidereal = optVedicAstrology->isChecked();
+    blnAccept = true;
+    if (frmMainWindow && frmMainWindow->isMinimized())
+        frmMainWindow->setWindowState(frmMainWindow->windowState() & ~Qt::WindowMinimized);
+    emit settingsApplied();
+}
+
+void frmConfigure::cmdCancel_Click() {
+    chkUseBoldface->setChecked(udtSnapshot.blnUseBoldface);
+    SelectIndex(cboBoldfaceFactor, udtSnapshot.intBoldfaceFactorIndex);
+    for (int j = 0; j < 2; ++j)
+        SelectIndex(cboPersonalOrbsProportion[j], udtSnapshot.intProportionIndex[j]);
+    chkDisplayNATZabbr->setChecked(udtSnapshot.blnDisplayNATZ);
+    chkIncludeTransitingMoon->setChecked(udtSnapshot.blnIncludeTransitingMoon);
+    chkSuppressInnerPlanetAspectDisplay->setChecked(udtSnapshot.blnSuppressInnerPlanetAspects);
+    chkWaxingWaningAspects->setChecked(udtSnapshot.blnWaxingWaningAspects);
+    hide();
+}
+
+void frmConfigure::cmdHide_Click() {
+    hide();
+}
+
+void frmConfigure::reject() {
+    cmdCancel_Click();
+}
+
+void frmConfigure::closeEvent(QCloseEvent* event) {
+    if (!isVisible()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    const ZDR::ConfigureMessage notice = ZDR::CloseNotice();
+    support::ShowMessage(this, ToQt(notice.strText), ToQt(notice.strTitle),
+                         support::MsgIcon::Information);
+    // Cancel hides the dialog first, so that the reset that follows does not ask.
+    cmdCancel_Click();
+    ResetToDefault();
+}
+
+void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
+    const ZDR::ConfigureMessage question =
+        ZDR::SetAllOrbsQuestion(static_cast<int16_t>(cboOrb[7]->currentIndex()));
+    support::MessageRequest request;
+    request.parent = this;
+    request.strText = ToQt(question.strText);
+    request.strTitle = ToQt(question.strTitle);
+    request.icon = support::MsgIcon::Question;
+    request.buttons = support::MsgButtons::YesNo;
+    request.defaultButton = support::MsgAnswer::No;
+    if (support::ShowMessage(request) == support::MsgAnswer::No)
+        return;
+    ZDR::ConfigOptions options = Controls();
+    ZDR::SetAllNonzeroOrbs(options);
+    for (int i = 0; i < 7; ++i)
+        SelectIndex(cboOrb[i], options.intOrbListIndex[i]);
+    for (int i = 0; i < 8; ++i)
+        ZDR::intOrbIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
+    if (cboPersonalOrbsProportion[0]->isVisible() && cboPersonalOrbsProportion[0]->isEnabled())
+        cboPersonalOrbsProportion[0]->setFocus();
+}
+
+void frmConfigure::cboSetAllOrb_Activated() {
+    if (blnStartupCompleted && cboOrb[7]->currentIndex() == 0) {
+        const ZDR::ConfigureMessage refusal = ZDR::ZeroSetAllOrbMessage();
+        support::ShowMessage(this, ToQt(refusal.strText), ToQt(refusal.strTitle),
+                             support::MsgIcon::Information);
+        cboOrb[7]->setCurrentIndex(1);
+        return;
+    }
+    MoveFocusToAccept();
+}
+
+void frmConfigure::chkUseBoldface_Toggled() {
+    const bool blnOn = chkUseBoldface->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{opt1DegOfOrb, optProportionOfOrb,
+                                                            cboBoldfaceFactor, lblOfOrb})
+        control->setEnabled(blnOn);
+}
+
+bool frmConfigure::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 7; ++i) {
+            if (watched == lblAspectColor[i]) {
+                lblAspectColor_MouseDown(i, static_cast<QMouseEvent*>(event)->button());
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmConfigure::lblAspectColor_MouseDown(int index, Qt::MouseButton button) {
+    const int k = index + 1;
+    if (button == Qt::LeftButton)
+        dblWorkingColor[k] = ZDR::NextPaletteColor(dblWorkingColor[k]);
+    else
+        ZDR::ToggleColor(dblWorkingColor[k], dblRememberedColor[k]);
+    DrawAspectColor(index);
+}
+
+void frmConfigure::DrawAspectColor(int index) {
+    QPalette palette = lblAspectColor[index]->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, ToQColor(dblWorkingColor[index + 1]));
+    lblAspectColor[index]->setPalette(palette);
+}
+
+void frmConfigure::MoveFocusToAccept() {
+    if (cmdAccept->isVisible() && cmdAccept->isEnabled())
+        cmdAccept->setFocus();
+}
+
+void frmConfigure::SetLanguageDependentText() {
+    const ZDR::ConfigureCaptions c = ZDR::ConfigureDialogCaptions();
+    setWindowTitle(ToQt(c.strTitle));
+    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(ToQt(c.strSetAllNonzeroOrbs));
+    for (int i = 0; i < 7; ++i)
+        lblAspectName[i]->setText(ToQt(c.strAspectName[i]));
+    lblOrbDivisors->setText(ToQt(c.strOrbDivisors));
+    lblPersonalTransits->setText(ToQt(c.strPersonalTransits));
+    lblSynastry->setText(ToQt(c.strSynastry));
+    chkUseBoldface->setText(ToQt(c.strUseBoldface));
+    opt1DegOfOrb->setText(ToQt(c.str1DegOfOrb));
+    lblOfOrb->setText(ToQt(c.strOfOrb));
+    chkSuppressInnerPlanetAspectDisplay->setText(ToQt(c.strSuppressInnerPlanets));
+    chkIncludeTransitingMoon->setText(ToQt(c.strIncludeTransitingMoon));
+    chkDisplayNATZabbr->setText(ToQt(c.strDisplayNATZ));
+    chkWaxingWaningAspects->setText(ToQt(c.strWaxingWaningAspects));
+    chkUseColor->setText(ToQt(c.strUseColor));
+    lblZodiac->setText(ToQt(c.strZodiac));
+    optWesternAstrology->setText(ToQt(c.strTropical));
+    optVedicAstrology->setText(ToQt(c.strSidereal));
+    chkKeepZodiac->setText(ToQt(c.strKeepZodiac));
+    lblOrbForMidpoints->setText(ToQt(c.strOrbForMidpoints));
+    cmdReset->setText(ToQt(c.strReset));
+    cmdAccept->setText(ToQt(c.strAccept));
+    cmdCancel->setText(ToQt(c.strCancel));
+    cmdHide->setText(ToQt(c.strHide));
+    ApplySizeLimits();
+}

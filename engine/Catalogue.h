@@ -1,0 +1,93 @@
+#pragma once
+// The catalogue of the aspect engine: bodies, zodiac signs, aspects and aspect patterns
+// by index, their names in the current language, glyph letters, aspect angles, colours
+// and the orb limits derived from the orb table.
+//
+// Indices: body 1..10 (1 Sun, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus,
+// 8 Neptune, 9 Pluto, 10 Moon; 0 "Earth", never computed); sign 0..11 (Aries..Pisces);
+// aspect 1..7 (conjunction, opposition, square, trine, sextile, semisextile, quincunx;
+// entry 0 unused); pattern 0..13 (13 midpoint); orb set 0..2 (0 world transits and natal
+// aspects, 1 personal transits, 2 synastry).
+
+#include <cstdint>
+#include <string>
+
+namespace ZDR {
+
+// Returns the colour value red + 256 green + 65536 blue (each 0..255).
+constexpr double RGB(int r, int g, int b) {
+    return static_cast<double>(r) + 256.0 * g + 65536.0 * b;
+}
+
+// Names of a zodiac sign: three-letter abbreviation and full name.
+struct SignText {
+    std::string strAbbr;
+    std::string strName;
+};
+
+// Texts of an aspect: abbreviation ("Con"), name ("Conjunction"), verb used between two
+// body names ("square to"), adjective ("square") and name with angle ("square (90°)").
+struct AspectText {
+    std::string strAbbr;
+    std::string strName;
+    std::string strVerb;
+    std::string strAdjective;
+    std::string strLabel;
+};
+
+// Names in the current language (rebuilt by BuildCatalogueNames). strBodyName[0] is
+// always "Earth"; strBodyAbbr[0] is empty.
+extern std::string strBodyName[11];
+extern std::string strBodyAbbr[11];
+extern SignText udtSign[12];
+extern AspectText udtAspect[8];
+extern std::string strPatternName[14];
+
+// Glyph letters of the astrological font: bodies 1..10, and 11 the glyph the chart wheel
+// prints by itself at its centre; index 0 is empty. Signs 0..11.
+extern const std::string strBodyGlyph[12];
+extern const std::string strSignGlyph[12];
+
+// True for the inner bodies Sun, Mercury, Venus and Mars (1..4). Index 10 (the Moon) is
+// present, false, so that any body index 0..10 may be looked up.
+extern const bool blnInnerPlanet[11];
+
+// Exact angle of aspect k = 1..7 in radians; entry 0 is 0.
+extern const double dblAspectAngle[8];
+
+// Display colour of aspect k = 1..7 (0 black switches the aspect's colour off); set to
+// dblInitialAspectColor by InitialiseCatalogue, changed by the configuration.
+extern double dblAspectColor[8];
+// The start-up (and reset) colours of aspects 1..7; entry 0 is 0.
+extern const double dblInitialAspectColor[8];
+// The twelve colours a colour label of the configuration cycles through.
+extern const double dblColorPalette[12];
+
+// Derived orb limits per orb set, radians (DeriveOrbLimits): the largest orb over aspects
+// 1..7 (0 when all are 0) and the smallest non-zero one (20.0 when all are 0).
+extern double dblMaxOrb[3];
+extern double dblMinOrb[3];
+// True when dblMaxOrb[0] equals dblMinOrb[0]: every non-zero orb of set 0 is the same.
+extern bool blnOrbsEqual;
+
+// Whether the transiting Moon takes part in personal transits; true until the
+// configuration is applied.
+extern bool blnIncludeTransitingMoon;
+
+// Start-up: sets the aspect colours to their initial values, the transiting Moon on, the
+// derived orb limits from the orb table, and the names in the current language.
+void InitialiseCatalogue();
+
+// Fills strBodyName, strBodyAbbr, udtSign, udtAspect and strPatternName in the current
+// language (Language::intLanguage: 1 German, any other value English).
+void BuildCatalogueNames();
+
+// Recomputes dblMaxOrb, dblMinOrb and blnOrbsEqual from the orb table dblOrb.
+void DeriveOrbLimits();
+
+// Returns glyphText with every glyph letter of the astrological font replaced by its
+// Unicode astrological symbol in UTF-8 ("s" -> ☉, "x" -> ♈, "L" -> ♁); any other
+// character is kept as it is.
+std::string GlyphSymbol(const std::string& glyphText);
+
+}  // namespace ZDR

@@ -1,0 +1,250 @@
+#include "engine/Compute.h"
+
+#include "astro/Positions.h"
+#include "engine/Angles.h"
+#include "engine/Catalogue.h"
+#include "engine/EngineTables.h"
+#include "engine/Report.h"
+
+namespace ZDR {
+
+namespace {
+
+// Half an hour in days: the step to the later positions of the waxing/waning test.
+constexpr double kHalfHour = 1.0 / 48.0;
+
+// Orb set of a mode: 0 world transits and natal aspects, 1 personal transits, 2 synastry.
+int16_t OrbSetOfMode(int16_t mode) {
+    if (mode == intModeSynastry)
+        return 2;
+    return IsTwoChartMode(mode) ? 1 : 0;
+}
+
+// Date set of chart A (the columns) and of chart B (the rows; -1 in the single-chart
+// modes).
+int16_t ChartASet(int16_t mode) {
+    switch (mode) {
+        case intModeNatal1:
+        case intModeSynastry:
+            return 1;
+        case intModeNatal2:
+            return 2;
+        default:
+            return 0;
+    }
+}
+int16_t ChartBSet(int16_t mode) {
+    switch (mode) {
+        case intModePersonal1:
+            return 1;
+        case intModePersonal2:
+        case intModeSynastry:
+            return 2;
+        default:
+            return -1;
+    }
+}
+
+// Longitudes and retrograde flags of bodies 1..numBodies at jd into chart column chart.
+void FillChart(int16_t numBodies, double jd, int chart) {
+    for (int16_t b = 1; b <= numBodies; ++b) {
+        dblPos[b][chart] = BodyLongitude(b, jd);
+        blnRetro[b][chart] = IsRetrograde(b, dblPos[b][chart], jd);
+    }
+}
+
+// Longitudes of bodies 1..numBodies of chart column chart half an hour after jd, or the
+// chart's own longitudes when blnFixed (a natal chart, which does not move).
+void LaterPositions(int16_t numBodies, double jd, int chart, bool blnFixed, double later[11]) {
+    for (int16_t b = 1; b <= numBodies; ++b)
+        later[b] = blnFixed ? dblPos[b][chart] : BodyLongitude(b, jd + kHalfHour);
+}
+
+// Counts the phase of an aspect k between longitudes p and q (later: half an hour on).
+void CountPhase(int16_t k, double p, double q, double pLater, double qLater) {
+    const int16_t phase = AspectPhase(p, q, pLater, qLater);
+    if (phase > 0)
+        ++intNumWaxingOfType[k];
+    else if (phase < 0)
+        ++intNumWaningOfType[k];
+}
+
+// Appends the movement mark of trend t (-1 closing, +1 widening) to a cell text.
+void AppendMovementMark(std::string& text, int16_t t) {
+    if (t < 0)
+        text += " -";
+    else if (t > 0)
+        text += " +";
+}
+
+void ZeroCounts() {
+    for (int k = 0; k < 8; ++k) {
+        intNumAspectsOfType[k] = 0;
+        intNumWaxingOfType[k] = 0;
+        intNumWaningOfType[k] = 0;
+    }
+}
+
+void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
+                     ComputeResult& result) {
+    AspectTable& table = result.udtTable;
+    LayOutSingleChartTable(table);
+
+    result.intNumRetro = 0;
+    result.strRetroList.clear();
+    for (int16_t c = 0; c < table.intNumCols; ++c) {
+        const int16_t b = static_cast<int16_t>(c + 1);
+        SetPositionCell(table.udtCell[c],
+                        PositionCellText(dblPos[b][0], blnRetro[b][0], blnRadians));
+        if (!blnRadians && dblPos[b][0] >= 0 && blnRetro[b][0]) {
+            ++result.intNumRetro;
+            result.strRetroList += strBodyAbbr[b] + " ";
+        }
+    }
+
+    ZeroCounts();
+    double later[11] = {};
+    if (blnWaxingWaningAspects)
+        LaterPositions(intNumBodies, jd, 0, false, later);
+    for (int16_t p = 1; p <= intNumBodies; ++p) {
+        if (dblPos[p][0] < 0)
+            continue;
+        for (int16_t q = static_cast<int16_t>(p + 1); q <= intNumBodies; ++q) {
+            if (dblPos[q][0] < 0)
+                continue;
+            int16_t direction = 0;
+            const double s = Separation(dblPos[p][0], dblPos[q][0], direction);
+            double d = 0.0;
+            const int16_t k = FirstAspect(s, 0, d);
+            if (k == 0)
+                continue;
+            TableCell& cell = table.udtCell[(p + 1) * table.intNumCols + (q - 1)];
+            cell.strText = AspectCellText(k, d, blnRadians);
+            AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d));
+            SetAspectEmphasis(cell, k, 0, d, options);
+            ++intNumAspectsOfType[k];
+            if (blnWaxingWaningAspects)
+                CountPhase(k, dblPos[p][0], dblPos[q][0], later[p], later[q]);
+        }
+    }
+
+    ShowZodiacCell(table);
+}
+
+void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
+                  ComputeResult& result) {
+    const bool blnSynastry = mode == intModeSynastry;
+    const bool blnMoonShown = blnSynastry || blnIncludeTransitingMoon;
+    AspectTable& table = result.udtTable;
+    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2, blnIncludeTransitingMoon);
+
+    const int16_t cols = table.intNumCols;
+    for (int16_t b = 1; b <= 10; ++b) {
+        const bool blnShown = b < 10 || blnMoonShown;
+        SetPositionCell(table.udtCell[b + 1],
+                        blnShown ? PositionCellText(dblPos[b][0], blnRetro[b][0], blnRadians) : "");
+        SetPositionCell(table.udtCell[(b + 1) * cols],
+                        blnShown ? PositionCellText(dblPos[b][1], blnRetro[b][1], blnRadians) : "");
+    }
+
+    ZeroCounts();
+    const int16_t s = OrbSetOfMode(mode);
+    double laterA[11] = {};
+    if (blnWaxingWaningAspects)
+        LaterPositions(intNumBodies, dblChartAJD[0], 0, blnSynastry, laterA);
+    for (int16_t n = 1; n <= 10; ++n) {
+        if (dblPos[n][1] < 0)
+            continue;
+        for (int16_t m = 1; m <= intNumBodies; ++m) {
+            if (dblPos[m][0] < 0)
+                continue;
+            int16_t direction = 0;
+            const double sep = Separation(dblPos[n][1], dblPos[m][0], direction);
+            double d = 0.0;
+            const int16_t k = FirstAspect(sep, s, d);
+            if (k == 0)
+                continue;
+            TableCell& cell = table.udtCell[(n + 1) * cols + (m + 1)];
+            cell.strText = AspectCellText(k, d, blnRadians);
+            if (!blnSynastry)
+                AppendMovementMark(cell.strText, TransitOrbTrend(dblPos[n][1], m, k, d));
+            SetAspectEmphasis(cell, k, s, d, options);
+            ++intNumAspectsOfType[k];
+            if (blnWaxingWaningAspects)
+                CountPhase(k, dblPos[n][1], dblPos[m][0], dblPos[n][1], laterA[m]);
+        }
+    }
+}
+
+}  // namespace
+
+bool IsTwoChartMode(int16_t intModeCode) {
+    return intModeCode == intModePersonal1 || intModeCode == intModePersonal2 ||
+           intModeCode == intModeSynastry;
+}
+
+bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet) {
+    if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry)
+        return false;
+    return intSet == ChartASet(intModeCode) || intSet == ChartBSet(intModeCode);
+}
+
+int16_t NumChartABodies(int16_t intModeCode) {
+    const bool blnPersonal = intModeCode == intModePersonal1 || intModeCode == intModePersonal2;
+    return blnPersonal && !blnIncludeTransitingMoon ? 9 : 10;
+}
+
+int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {
+    intFailedSet = -1;
+    SetOrbs(input.udtOptions);
+    const int16_t mode = input.intModeCode;
+    if (mode < intModeWorldTransits || mode > intModeSynastry)
+        return intComputeNoMode;
+    intNumBodies = NumChartABodies(mode);
+
+    for (int16_t set = 0; set < 3; ++set) {
+        if (!ModeUsesDateSet(mode, set))
+            continue;
+        dblChartAJD[set] =
+            DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
+        if (dblChartAJD[set] < 0) {
+            intFailedSet = set;
+            return static_cast<int16_t>(dblChartAJD[set]);
+        }
+    }
+
+    if (IsTwoChartMode(mode)) {
+        FillChart(10, dblChartAJD[ChartASet(mode)], 0);
+        FillChart(10, dblChartAJD[ChartBSet(mode)], 1);
+    } else {
+        FillChart(intNumBodies, dblChartAJD[ChartASet(mode)], 0);
+    }
+    ComputeFromPositions(mode, input.blnRadians, input.udtOptions, result);
+    return intComputeDone;
+}
+
+void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOptions& options,
+                          ComputeResult& result) {
+    if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry)
+        return;
+    if (IsTwoChartMode(intModeCode))
+        FillTwoChart(intModeCode, blnRadians, options, result);
+    else
+        FillSingleChart(blnRadians, options, dblChartAJD[ChartASet(intModeCode)], result);
+    result.intModeCode = intModeCode;
+}
+
+int16_t GetTotalNumAspects(const AspectTable& table) {
+    int16_t total = 0;
+    for (int16_t i = 0; i < table.intNumCells && i < intMaxNumCells; ++i) {
+        const std::string& text = table.udtCell[i].strText;
+        for (int16_t k = 1; k <= 7; ++k) {
+            const std::string& abbr = udtAspect[k].strAbbr;
+            if (!abbr.empty() && text.find(abbr) != std::string::npos)
+                ++total;
+        }
+    }
+    return total;
+}
+
+}  // namespace ZDR

@@ -1,0 +1,78 @@
+#pragma once
+// The compute driver: turns the inputs of the main window (the mode, up to three date
+// sets, the options) into the result of a computation: positions, retrograde flags, the
+// aspect table with its aspects, the counts per aspect type and the retrograde list.
+// Every computation overwrites the engine tables (EngineTables.h) and the result whole.
+
+#include <cstdint>
+#include <string>
+
+#include "app/DateInput.h"
+#include "config/Options.h"
+#include "engine/AspectTable.h"
+
+namespace ZDR {
+
+// Mode codes, as recorded by a computation; 0 means no mode.
+constexpr int16_t intModeWorldTransits = 1;
+constexpr int16_t intModeNatal1 = 2;     // natal aspects of the 1st birthdate
+constexpr int16_t intModeNatal2 = 3;     // natal aspects of the 2nd birthdate
+constexpr int16_t intModePersonal1 = 4;  // personal transits of the 1st birthdate
+constexpr int16_t intModePersonal2 = 5;  // personal transits of the 2nd birthdate
+constexpr int16_t intModeSynastry = 6;
+
+// Outcome codes of Compute besides the date codes -1..-4.
+constexpr int16_t intComputeDone = 0;
+constexpr int16_t intComputeNoMode = -5;  // mode code outside 1..6: nothing was computed
+
+// What a computation reads: the mode, the three date sets (0 world date, 1st and 2nd
+// birthdate; read like the window's controls and updated the same way), the display of
+// angles, the configuration and the timezone entry that an empty timezone box takes.
+struct ComputeInput {
+    int16_t intModeCode = intModeWorldTransits;
+    DatePr2::DateSetInput udtDateSet[3];
+    bool blnRadians = false;
+    ConfigOptions udtOptions;
+    int16_t intDefaultTimezoneIndex = 0;
+};
+
+// What a computation leaves besides the engine tables: the table, the retrograde bodies
+// of a single-chart computation in degrees (count, and their abbreviations each followed
+// by a blank) and the mode code of the last finished computation.
+struct ComputeResult {
+    AspectTable udtTable;
+    int16_t intNumRetro = 0;
+    std::string strRetroList;
+    int16_t intModeCode = 0;
+};
+
+// Returns whether mode 1..6 compares two charts (personal transits, synastry).
+bool IsTwoChartMode(int16_t intModeCode);
+
+// Returns whether mode 1..6 reads date set 0..2 (set 0: modes 1, 4, 5; set 1: 2, 4, 6;
+// set 2: 3, 5, 6).
+bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet);
+
+// Returns the number of chart-A bodies that take part in mode 1..6: 9 in personal
+// transits without the transiting Moon (blnIncludeTransitingMoon), otherwise 10.
+int16_t NumChartABodies(int16_t intModeCode);
+
+// Runs one computation: rebuilds the orbs from the options, sets intNumBodies, converts
+// the date sets of the mode in the order world date, 1st, 2nd birthdate into dblChartAJD,
+// then fills dblPos, blnRetro and the result. Returns intComputeDone; the date code -1..-4
+// of the first invalid set, whose index 0..2 goes into intFailedSet and whose code stays in
+// dblChartAJD, everything else of the result unchanged; or intComputeNoMode.
+int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet);
+
+// The part of a computation after the positions: lays out the table of the mode, fills the
+// position cells from dblPos and blnRetro, finds the aspects with the orbs in dblOrb (the
+// movement marks at dblChartAJD), counts them per type (and waxing and waning when
+// blnWaxingWaningAspects), shows the zodiac cell and records the mode. Mode 1..6.
+void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOptions& options,
+                          ComputeResult& result);
+
+// Returns the number of aspect abbreviations found in the texts of the table's cells
+// (0 .. intNumCells - 1, every aspect 1..7 counted once per cell that holds it).
+int16_t GetTotalNumAspects(const AspectTable& table);
+
+}  // namespace ZDR

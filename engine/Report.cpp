@@ -1,0 +1,222 @@
+#include "engine/Report.h"
+
+#include <cmath>
+
+#include "astro/Turn.h"
+#include "engine/Angles.h"
+#include "engine/Catalogue.h"
+#include "engine/Compute.h"
+#include "engine/EngineTables.h"
+#include "engine/Patterns.h"
+#include "text/Language.h"
+
+namespace ZDR {
+
+int16_t intNumWaxingOfType[8] = {};
+int16_t intNumWaningOfType[8] = {};
+
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+bool IsGerman() {
+    return Language::intLanguage == Language::intGerman;
+}
+
+// The motion of a body from lon to lonLater, radians in (-dblPi, dblPi]: positive along
+// the zodiac, negative when retrograde, also across 0°.
+double Motion(double lon, double lonLater) {
+    double m = NormalizeAngle(lonLater - lon);
+    if (m > dblPi)
+        m -= dblTurn;
+    return m;
+}
+
+// Whether two angles agree in millionths of a radian, as the lead of two bodies is
+// compared elsewhere.
+bool SameToSixPlaces(double a, double b) {
+    return RoundHalfEven(a * 1e6) == RoundHalfEven(b * 1e6);
+}
+
+// Returns text with every occurrence of from replaced by to.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    std::string::size_type at = 0;
+    while ((at = text.find(from, at)) != std::string::npos) {
+        text.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return text;
+}
+
+// A count with its sign blank: " 3", "-3".
+std::string SignBlank(int n) {
+    return (n < 0 ? "" : " ") + std::to_string(n);
+}
+
+// Aspect k's name after a count n: the catalogue name in German; in English in lower case,
+// with "s" for a count other than 1 ("es" for the quincunx).
+std::string CountedAspectName(int16_t k, int n) {
+    if (IsGerman())
+        return udtAspect[k].strName;
+    std::string name = udtAspect[k].strName;
+    for (char& ch : name) {
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    if (n != 1)
+        name += k == 7 ? "es" : "s";
+    return name;
+}
+
+// Program text #127 with every capital N replaced by the total.
+std::string TotalText(int total) {
+    return ReplaceAll(Language::Text(127), "N", std::to_string(total));
+}
+
+// The waxing, waning and other counts of a total of at least two aspects.
+std::string WaxingWaningBlock(int total) {
+    int waxing = 0;
+    int waning = 0;
+    for (int k = 1; k <= 7; ++k) {
+        waxing += intNumWaxingOfType[k];
+        waning += intNumWaningOfType[k];
+    }
+    const bool german = IsGerman();
+    std::string text = kCrLf;
+    text += (german ? "Wachsende Aspekte:" : "Waxing aspects:") + SignBlank(waxing) + kCrLf;
+    text += (german ? "Abnehmender Aspekte:" : "Waning aspects:") + SignBlank(waning);
+    const int other = total - waxing - waning;
+    if (other > 0) {
+        text += kCrLf;
+        text += (german ? "Weitere Aspekte:" : "Other aspects:") + SignBlank(other);
+    }
+    return text;
+}
+
+}  // namespace
+
+// An aspect waxes while the faster of the two bodies, by its motion over the next half
+// hour, has moved ahead of the slower one by less than 180°: on its way from the
+// conjunction to the opposition. On the way back from the opposition it wanes. Two bodies
+// moving alike (both natal in synastry) or standing exactly 0° or 180° apart are neither.
+int16_t AspectPhase(double lonP, double lonQ, double lonPLater, double lonQLater) {
+    if (!(lonP >= 0 && lonQ >= 0 && lonPLater >= 0 && lonQLater >= 0))
+        return 0;
+    const double motionP = Motion(lonP, lonPLater);
+    const double motionQ = Motion(lonQ, lonQLater);
+    // Below a millionth of the slowest planet's half-hour motion, two motions are alike.
+    if (!(std::fabs(motionP - motionQ) > 1e-12))
+        return 0;
+    const double lead =
+        motionP > motionQ ? NormalizeAngle(lonP - lonQ) : NormalizeAngle(lonQ - lonP);
+    if (SameToSixPlaces(lead, 0.0) || SameToSixPlaces(lead, dblTurn) ||
+        SameToSixPlaces(lead, dblPi))
+        return 0;
+    return lead < dblPi ? 1 : -1;
+}
+
+std::string SetModeTitle(int16_t intMode, bool blnChartShown) {
+    int n = 0;
+    switch (intMode) {
+        case intModeWorldTransits:
+            n = blnChartShown ? 26 : 23;
+            break;
+        case intModeNatal1:
+            n = blnChartShown ? 27 : 24;
+            break;
+        case intModeNatal2:
+            n = blnChartShown ? 28 : 25;
+            break;
+        case intModePersonal1:
+            n = 29;
+            break;
+        case intModePersonal2:
+            n = 30;
+            break;
+        case intModeSynastry:
+            n = 31;
+            break;
+        default:
+            return "";
+    }
+    std::string caption = Language::Text(n);
+    if (n == 26)
+        caption = ReplaceAll(caption, IsGerman() ? " Grad" : " degrees", "°");
+    return AddOrbToTitle(caption, IsTwoChartMode(intMode), true, intMode);
+}
+
+std::string AddOrbToTitle(const std::string& strTitle, bool blnPersonal, bool blnAddPeriod,
+                          int16_t intMode) {
+    const int set = !blnPersonal ? 0 : (intMode == intModeSynastry ? 2 : 1);
+    const std::string maxOrb = FormatDegMin(dblMaxOrb[set], true);
+    // All non-zero orbs of the personal and synastry sets are those of set 0 scaled by one
+    // factor, so set 0 tells whether they are equal.
+    if (blnOrbsEqual) {
+        std::string text = strTitle + "  " + Language::Text(33) + " " + maxOrb;
+        if (blnAddPeriod)
+            text += ".";
+        return text;
+    }
+    return strTitle + "  " + Language::Text(34) + ": " + FormatDegMin(dblMinOrb[set], true) + " " +
+           Language::Text(35) + " " + maxOrb;
+}
+
+std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
+                                   const std::string& strRetroList, bool blnRadiansDisplay) {
+    std::string text;
+    int total = 0;
+    for (int16_t k = 1; k <= 7; ++k) {
+        const int n = intNumAspectsOfType[k];
+        if (n <= 0)
+            continue;
+        text += std::to_string(n) + " " + CountedAspectName(k, n) + kCrLf;
+        total += n;
+    }
+    if (total == 0)
+        text += Language::Text(126) + kCrLf;
+    if (total >= 2) {
+        if (blnWaxingWaning)
+            text += WaxingWaningBlock(total);
+        text += kCrLf + TotalText(total) + kCrLf;
+    }
+    text += kCrLf;
+    text += PatternSection(dblMidpointOrb);
+    if (intNumRetro > 0 && !blnRadiansDisplay)
+        text += std::to_string(intNumRetro) + " " + Language::Text(389) + ": " + strRetroList;
+    return text;
+}
+
+std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGraphicShown) {
+    std::string text;
+    int total = 0;
+    for (int16_t k = 1; k <= 7; ++k) {
+        const int n = intNumAspectsOfType[k];
+        if (n <= 0)
+            continue;
+        text += std::to_string(n) + " " + CountedAspectName(k, n) + ", ";
+        total += n;
+    }
+    if (total == 0)
+        return Language::Text(126);
+    while (!text.empty() && (text.back() == ',' || text.back() == ' '))
+        text.pop_back();
+    if (total >= 2) {
+        text += ". " + TotalText(total);
+        if (!blnChartShown && !blnGraphicShown && intMode != intModeSynastry)
+            text += "  Double-click on an aspect for the transit graphic.";
+    }
+    return text;
+}
+
+std::string NoAspectReportMessage(int16_t intMode) {
+    return Language::Text(intMode == intModePersonal1 || intMode == intModePersonal2 ? 382 : 383);
+}
+
+std::string GermanPlural(const std::string& text) {
+    std::string plural = ReplaceAll(text, "es ", "e ");
+    if (plural.size() >= 2 && plural.compare(plural.size() - 2, 2, "es") == 0)
+        plural.replace(plural.size() - 2, 2, "e");
+    return plural;
+}
+
+}  // namespace ZDR

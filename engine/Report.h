@@ -1,0 +1,54 @@
+#pragma once
+// The title and the text report of a computation: mode captions, orbs in the title, the
+// aspect counts, waxing and waning aspects, the pattern section and the retrograde bodies.
+// Every report line ends in CR LF. Mode codes: 1 World transits, 2 Natal aspects 1st
+// birthdate, 3 Natal aspects 2nd birthdate, 4 Personal transits 1st birthdate, 5 Personal
+// transits 2nd birthdate, 6 Synastry.
+
+#include <cstdint>
+#include <string>
+
+namespace ZDR {
+
+// Number of waxing (resp. waning) aspects of each type 1..7 found by the last computation;
+// counted in the pair loop, row 0 unused.
+extern int16_t intNumWaxingOfType[8];
+extern int16_t intNumWaningOfType[8];
+
+// Returns +1 when the aspect of the bodies at longitudes lonP and lonQ is waxing, -1 when
+// it is waning, 0 when that cannot be told; lonPLater and lonQLater are the longitudes half
+// an hour later (a fixed natal body has lonQLater = lonQ). All radians; a negative
+// longitude (no position) gives 0.
+int16_t AspectPhase(double lonP, double lonQ, double lonPLater, double lonQLater);
+
+// Returns the caption of the title label for mode code 1..6, with the orbs in use; the
+// chart captions when blnChartShown (the chart wheel is on display). "" for another code.
+std::string SetModeTitle(int16_t intMode, bool blnChartShown);
+
+// Returns strTitle with the orbs appended: one orb ("  Orb 8°", "." when blnAddPeriod) when
+// all non-zero orbs are equal, else the range from the smallest to the largest. The orbs are
+// set 0, or with blnPersonal those of mode code intMode (6 synastry, otherwise personal).
+std::string AddOrbToTitle(const std::string& strTitle, bool blnPersonal, bool blnAddPeriod,
+                          int16_t intMode);
+
+// Returns the report of a single-chart mode from intNumAspectsOfType: the count lines, the
+// waxing and waning counts when blnWaxingWaning, the total, the pattern section (finders
+// and midpoints within dblMidpointOrb radians; stores intNumPatternsOfType) and the
+// intNumRetro bodies of strRetroList. No retrograde line in radians display.
+std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
+                                   const std::string& strRetroList, bool blnRadiansDisplay);
+
+// Returns the report of a two-chart mode (code 4..6) from intNumAspectsOfType, on one line:
+// the counts, the total and, when neither the chart wheel nor the transit graphic is on
+// display and the mode is not synastry, the double-click hint.
+std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGraphicShown);
+
+// Returns the text of the Report button's message when no cell holds an aspect: program
+// text #382 in the personal-transit modes (codes 4, 5), #383 in the others.
+std::string NoAspectReportMessage(int16_t intMode);
+
+// Returns a German pattern name in the plural: every "es " made "e ", then a final "es"
+// made "e" ("Großes Kreuz" -> "Große Kreuz").
+std::string GermanPlural(const std::string& text);
+
+}  // namespace ZDR

@@ -1,0 +1,487 @@
+#include "store/StateFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+
+namespace ZDR {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// List sizes of the main window's boxes.
+constexpr int kNumMonthEntries = 13;     // empty, January .. December
+constexpr int kNumDayEntries = 32;       // empty, 1 .. 31
+constexpr int kNumHourEntries = 49;      // empty, 00:00 .. 23:30
+constexpr int kNumTimezoneEntries = 48;  // empty, GMT-11:30 .. GMT+11:30
+constexpr int kNumStepSizes = 5;         // half an hour .. one year
+
+// What a negative value of a list without a valid negative entry turns into.
+constexpr int16_t kNegativeBoldfaceFactor = 2;
+constexpr int16_t kNegativeProportion = 1;
+constexpr int16_t kNegativeMidpointOrb = 3;
+
+constexpr int64_t kLargestColor = 0xFFFFFF;  // red + 256 x green + 65536 x blue
+constexpr std::size_t kMaxQuotedValue = 20;  // bytes of a bad value quoted in a message
+
+// Returns the length of the valid UTF-8 sequence starting at s[i] (1 to 4), or 0 when the
+// bytes there are no valid UTF-8 character.
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0)
+            low = 0xA0;
+        if (c == 0xED)
+            high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0)
+            low = 0x90;
+        if (c == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > s.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const unsigned char next = static_cast<unsigned char>(s[i + k]);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+
+bool IsControlCharacter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+}
+
+// Returns text without control characters and broken UTF-8, cut to maxBytes at a character
+// boundary.
+std::string CleanText(std::string_view text, std::size_t maxBytes) {
+    std::string clean;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        if (!(length == 1 && IsControlCharacter(text[i]))) {
+            if (clean.size() + length > maxBytes)
+                break;
+            clean.append(text, i, length);
+        }
+        i += length;
+    }
+    return clean;
+}
+
+// Whether buffer is UTF-8 text whose only control characters are tabs and line ends.
+bool IsText(std::string_view buffer) {
+    for (std::size_t i = 0; i < buffer.size();) {
+        const std::size_t length = Utf8SequenceLength(buffer, i);
+        if (length == 0)
+            return false;
+        if (length == 1 && IsControlCharacter(buffer[i]) && buffer[i] != '\t' &&
+            buffer[i] != '\r' && buffer[i] != '\n')
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string_view Trimmed(std::string_view s) {
+    const std::size_t first = s.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char x = (a[i] >= 'a' && a[i] <= 'z') ? static_cast<char>(a[i] - 32) : a[i];
+        const char y = (b[i] >= 'a' && b[i] <= 'z') ? static_cast<char>(b[i] - 32) : b[i];
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- writing
+
+// Integer, print form: a blank in place of the sign of a number that is not negative, and
+// a blank after it.
+void PutPrintInteger(std::string& out, int value) {
+    if (value >= 0)
+        out += ' ';
+    out += std::to_string(value);
+    out += " \r\n";
+}
+
+// Integer, write form: the digits alone.
+void PutWriteInteger(std::string& out, int64_t value) {
+    out += std::to_string(value);
+    out += "\r\n";
+}
+
+void PutBoolean(std::string& out, bool value) {
+    out += value ? "#TRUE#\r\n" : "#FALSE#\r\n";
+}
+
+void PutCheckBox(std::string& out, bool ticked) {
+    PutPrintInteger(out, ticked ? 1 : 0);
+}
+
+// A colour as the file holds it; 0 (keep the current colour) for a value that is none.
+int64_t ColorValue(double color) {
+    if (!std::isfinite(color) || color < 0 || color > static_cast<double>(kLargestColor))
+        return 0;
+    return std::llround(color);
+}
+
+std::string StateFileText(const StateFileData& data) {
+    const ConfigOptions& o = data.options;
+    std::string out;
+    for (const DatePr2::DateSetInput& set : data.dateSets) {
+        PutPrintInteger(out, set.intMonthIndex);
+        PutPrintInteger(out, set.intDayIndex);
+        out += CleanText(set.strYearText, intMaxYearTextLength);
+        out += "\r\n";
+        PutPrintInteger(out, set.intHourIndex);
+        PutPrintInteger(out, set.intTimezoneIndex);
+    }
+    for (bool selected : data.blnModeOption)
+        PutBoolean(out, selected);
+    PutPrintInteger(out, data.intStepSizeIndex);
+    PutPrintInteger(out, o.intOrbListIndex[0]);
+    PutPrintInteger(out, o.intOrbListIndex[1]);
+    PutCheckBox(out, o.blnUseColor);
+    PutCheckBox(out, o.blnUseBoldface);
+    PutPrintInteger(out, o.intBoldfaceFactorIndex);
+    PutBoolean(out, o.bln1DegOfOrb);
+    PutBoolean(out, !o.bln1DegOfOrb);
+    PutBoolean(out, o.blnSidereal);
+    PutBoolean(out, !o.blnSidereal);
+    PutPrintInteger(out, o.intProportionIndex[0]);
+    for (int16_t orb : data.intOrbIndex)
+        PutWriteInteger(out, orb);
+    for (int k = 1; k <= 7; ++k)
+        PutWriteInteger(out, ColorValue(o.dblAspectColor[k]));
+    PutCheckBox(out, o.blnWaxingWaningAspects);
+    PutCheckBox(out, o.blnKeepZodiac);
+    PutPrintInteger(out, o.intMidpointOrbIndex);
+    PutPrintInteger(out, o.intProportionIndex[1]);
+    PutCheckBox(out, o.blnIncludeTransitingMoon);
+    return out;
+}
+
+std::string ErrnoText() {
+    return std::generic_category().message(errno);
+}
+
+// ---------------------------------------------------------------- reading
+
+// Reads the values of a state file one line after the other. Every reading function
+// returns false after a failure, whose description is then in strError.
+class StateReader {
+  public:
+    StateReader(std::string_view text, const std::string& path) : rest(text), strPath(path) {}
+
+    std::string strError;
+
+    // The next line without the blanks around it, or the blank line at the end of the file
+    // when blnAtEnd is set afterwards.
+    std::string_view NextLine() {
+        ++intLine;
+        if (rest.empty()) {
+            blnAtEnd = true;
+            return {};
+        }
+        const std::size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        return Trimmed(line);
+    }
+
+    // Whether only blank lines remain.
+    bool OnlyBlanksLeft() const {
+        return rest.find_first_not_of(" \t\r\n") == std::string_view::npos;
+    }
+
+    bool Year(std::string& text) {
+        const std::string_view line = Value();
+        if (blnAtEnd)
+            return false;
+        const std::string_view year = Trimmed(line.substr(0, line.find(',')));
+        if (year.size() > intMaxYearTextLength)
+            return Fail("Year text too long");
+        text = std::string(year);
+        return true;
+    }
+
+    // A 16-bit integer in either form; colour lines take 32 bits.
+    bool Integer(int64_t& value, int64_t smallest = INT16_MIN, int64_t largest = INT16_MAX) {
+        const std::string_view line = Value();
+        if (blnAtEnd)
+            return false;
+        std::size_t i = (!line.empty() && (line[0] == '-' || line[0] == '+')) ? 1 : 0;
+        if (i == line.size())
+            return Fail("Not a number", line);
+        int64_t magnitude = 0;
+        for (; i < line.size(); ++i) {
+            if (line[i] < '0' || line[i] > '9')
+                return Fail("Not a number", line);
+            magnitude = magnitude * 10 + (line[i] - '0');
+            if (magnitude > INT32_MAX)
+                return Fail("Number out of range", line);
+        }
+        value = line[0] == '-' ? -magnitude : magnitude;
+        if (value < smallest || value > largest)
+            return Fail("Number out of range", line);
+        return true;
+    }
+
+    // A list index 0 .. count - 1.
+    bool Index(int16_t& index, int count) {
+        int64_t value = 0;
+        if (!Integer(value))
+            return false;
+        if (value < 0 || value >= count)
+            return Fail("Invalid list index", std::to_string(value));
+        index = static_cast<int16_t>(value);
+        return true;
+    }
+
+    // A list index 0 .. count - 1, where a negative value stands for negativeIndex.
+    bool IndexOrDefault(int16_t& index, int count, int16_t negativeIndex) {
+        int64_t value = 0;
+        if (!Integer(value))
+            return false;
+        if (value >= count)
+            return Fail("Invalid list index", std::to_string(value));
+        index = value < 0 ? negativeIndex : static_cast<int16_t>(value);
+        return true;
+    }
+
+    // A timezone index; one outside the list selects the empty entry.
+    bool TimezoneIndex(int16_t& index) {
+        int64_t value = 0;
+        if (!Integer(value))
+            return false;
+        index = (value >= 0 && value < kNumTimezoneEntries) ? static_cast<int16_t>(value) : 0;
+        return true;
+    }
+
+    bool CheckBox(bool& ticked) {
+        int64_t value = 0;
+        if (!Integer(value))
+            return false;
+        if (value != 0 && value != 1)
+            return Fail("Invalid check box state", std::to_string(value));
+        ticked = value == 1;
+        return true;
+    }
+
+    // "#TRUE#" / "#FALSE#" or "True" / "False", in any case.
+    bool Boolean(bool& value) {
+        const std::string_view line = Value();
+        if (blnAtEnd)
+            return false;
+        if (EqualsIgnoringCase(line, "#TRUE#") || EqualsIgnoringCase(line, "True")) {
+            value = true;
+        } else if (EqualsIgnoringCase(line, "#FALSE#") || EqualsIgnoringCase(line, "False")) {
+            value = false;
+        } else {
+            return Fail("Not a truth value", line);
+        }
+        return true;
+    }
+
+    // A colour; 0 leaves color as it is.
+    bool Color(double& color) {
+        int64_t value = 0;
+        if (!Integer(value, INT32_MIN, INT32_MAX))
+            return false;
+        if (value < 0 || value > kLargestColor)
+            return Fail("Invalid colour", std::to_string(value));
+        if (value != 0)
+            color = static_cast<double>(value);
+        return true;
+    }
+
+  private:
+    std::string_view rest;
+    const std::string& strPath;
+    int intLine = 0;
+    bool blnAtEnd = false;
+
+    // The next line for a value, failing at the end of the file.
+    std::string_view Value() {
+        const std::string_view line = NextLine();
+        if (blnAtEnd)
+            Fail("Unexpected end of file");
+        return line;
+    }
+
+    bool Fail(const char* problem) {
+        strError = std::string(problem) + " in line " + std::to_string(intLine) + " of " + strPath;
+        return false;
+    }
+
+    bool Fail(const char* problem, std::string_view value) {
+        Fail(problem);
+        strError += ": \"" + CleanText(value, kMaxQuotedValue) + "\"";
+        return false;
+    }
+};
+
+// Reads lines 1 to 52 and the optional 53rd into data, in the order of the file.
+bool ReadValues(StateReader& in, StateFileData& data) {
+    ConfigOptions& o = data.options;
+    for (DatePr2::DateSetInput& set : data.dateSets) {
+        if (!in.Index(set.intMonthIndex, kNumMonthEntries) ||
+            !in.Index(set.intDayIndex, kNumDayEntries) || !in.Year(set.strYearText) ||
+            !in.Index(set.intHourIndex, kNumHourEntries) || !in.TimezoneIndex(set.intTimezoneIndex))
+            return false;
+    }
+    // Option buttons: one read as selected takes the selection from the others.
+    for (bool& option : data.blnModeOption) {
+        bool selected = false;
+        if (!in.Boolean(selected))
+            return false;
+        if (selected)
+            data.blnModeOption.fill(false);
+        option = selected;
+    }
+    if (!in.Index(data.intStepSizeIndex, kNumStepSizes) ||
+        !in.Index(o.intOrbListIndex[0], intNumOrbEntries) ||
+        !in.Index(o.intOrbListIndex[1], intNumOrbEntries) || !in.CheckBox(o.blnUseColor) ||
+        !in.CheckBox(o.blnUseBoldface) ||
+        !in.IndexOrDefault(o.intBoldfaceFactorIndex, intNumBoldfaceFactors,
+                           kNegativeBoldfaceFactor))
+        return false;
+    // The second option of each pair is the complement of the first; it is only checked.
+    bool complement = false;
+    if (!in.Boolean(o.bln1DegOfOrb) || !in.Boolean(complement) || !in.Boolean(o.blnSidereal) ||
+        !in.Boolean(complement) ||
+        !in.IndexOrDefault(o.intProportionIndex[0], intNumProportions, kNegativeProportion))
+        return false;
+    for (int k = 0; k < 8; ++k) {
+        if (!in.Index(data.intOrbIndex[k], intNumOrbEntries))
+            return false;
+        o.intOrbListIndex[k] = data.intOrbIndex[k];
+    }
+    for (int k = 1; k <= 7; ++k) {
+        if (!in.Color(o.dblAspectColor[k]))
+            return false;
+    }
+    if (!in.CheckBox(o.blnWaxingWaningAspects) || !in.CheckBox(o.blnKeepZodiac) ||
+        !in.IndexOrDefault(o.intMidpointOrbIndex, intNumMidpointOrbEntries, kNegativeMidpointOrb) ||
+        !in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion) ||
+        !in.CheckBox(o.blnIncludeTransitingMoon))
+        return false;
+    // A file of 52 lines ends here: the synastry proportion follows the personal one.
+    if (in.OnlyBlanksLeft()) {
+        o.intProportionIndex[1] = o.intProportionIndex[0];
+        return true;
+    }
+    return in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion);
+}
+
+}  // namespace
+
+std::string WriteStateFile(const std::string& path, const StateFileData& data) {
+    const std::string text = StateFileText(data);
+    // The temporary name carries the process id, so that a leftover of an earlier process
+    // with the same id is the only file it can meet.
+    const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
+    if (file == nullptr && errno == EEXIST) {
+        std::remove(temporary.c_str());
+        file = std::fopen(temporary.c_str(), "wbx");
+    }
+    if (file == nullptr)
+        return "Cannot create " + path + ": " + ErrnoText();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    const std::string writeError = written ? std::string() : ErrnoText();
+    if (std::fclose(file) != 0 || !written) {
+        const std::string reason = written ? ErrnoText() : writeError;
+        std::remove(temporary.c_str());
+        return "Cannot write " + path + ": " + reason;
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string reason = ErrnoText();
+        std::remove(temporary.c_str());
+        return "Cannot replace " + path + ": " + reason;
+    }
+    return std::string();
+}
+
+std::string ReadStateFile(const std::string& path, StateFileData& data) {
+    std::error_code ec;
+    const fs::path file = fs::u8path(path);
+    const fs::file_status status = fs::status(file, ec);
+    if (status.type() == fs::file_type::not_found)
+        return "File not found: " + path;
+    if (ec)
+        return "Cannot open " + path + ": " + ec.message();
+    // Devices and pipes could block or never end.
+    if (!fs::is_regular_file(status))
+        return "Not a state file: " + path;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return "Cannot open " + path + ": " + ErrnoText();
+    std::string buffer(intMaxStateFileSize + 1, '\0');
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (in.bad())
+        return "Cannot read " + path + ": " + ErrnoText();
+    buffer.resize(static_cast<std::size_t>(in.gcount()));
+    if (buffer.size() > intMaxStateFileSize)
+        return "Not a state file (larger than 64 KiB): " + path;
+    std::string_view text = buffer;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    if (!IsText(text))
+        return "Not a text file: " + path;
+    StateReader reader(text, path);
+    if (!ReadValues(reader, data))
+        return reader.strError;
+    return std::string();
+}
+
+int SelectedModeOption(const StateFileData& data) {
+    for (int k = intNumModeOptions - 1; k >= 0; --k) {
+        if (data.blnModeOption[k])
+            return k;
+    }
+    return -1;
+}
+
+std::string UserStateFilePath(const std::string& dataFolder) {
+    const fs::path folder = fs::u8path(dataFolder) / "Quillfen";
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    return (folder / "zdr.usr").u8string();
+}
+
+}  // namespace ZDR

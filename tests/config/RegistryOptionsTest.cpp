@@ -1,0 +1,117 @@
+// Loading the three stored options of the configuration dialog, over an in-memory store.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "config/RegistryOptions.h"
+#include "engine/Catalogue.h"
+
+namespace {
+
+// Values by name; with blnForceStatus every read answers strReadStatus and strReadValue.
+class FakeStore : public Registry3::SettingsStore {
+  public:
+    std::string WriteStringValue(const std::string& keyPath, const std::string& name,
+                                 const std::string& value) override {
+        EXPECT_EQ(keyPath, "Software\\Quillfen\\ZDR");
+        values[name] = value;
+        ++intWrites;
+        return "0 Key already exists.  The operation completed successfully.";
+    }
+    std::string ReadStringValue(const std::string& keyPath, const std::string& name,
+                                std::string& value) override {
+        EXPECT_EQ(keyPath, "Software\\Quillfen\\ZDR");
+        if (blnForceStatus) {
+            value = strReadValue;
+            return strReadStatus;
+        }
+        const auto it = values.find(name);
+        if (it == values.end())
+            return "3 Name not found.";
+        value = it->second;
+        return "0 OK";
+    }
+    std::map<std::string, std::string> values;
+    bool blnForceStatus = false;
+    std::string strReadStatus;
+    std::string strReadValue;
+    int intWrites = 0;
+};
+
+TEST(RegistryOptionsTest, MalformedMoonCountsAsOnAndIsRepaired) {
+    FakeStore store;
+    store.values["Moon"] = "yes";
+    ZDR::blnIncludeTransitingMoon = false;
+    EXPECT_TRUE(Registry3::LoadMoonOption(store));
+    EXPECT_TRUE(ZDR::blnIncludeTransitingMoon);
+    EXPECT_EQ(store.values["Moon"], "1");
+
+    store.values["Moon"] = "0";
+    EXPECT_FALSE(Registry3::LoadMoonOption(store));
+    EXPECT_FALSE(ZDR::blnIncludeTransitingMoon);
+    EXPECT_EQ(store.values["Moon"], "0");
+    EXPECT_EQ(store.intWrites, 2);
+    ZDR::blnIncludeTransitingMoon = true;
+}
+
+TEST(RegistryOptionsTest, MissingIPADClearsTheSuppressBox) {
+    FakeStore store;
+    ZDR::blnShowInnerPlanetAspects = false;
+    EXPECT_FALSE(Registry3::LoadIPADOption(store));
+    EXPECT_TRUE(ZDR::blnShowInnerPlanetAspects);
+    EXPECT_EQ(store.values["IPAD"], "1");
+
+    store.values["IPAD"] = "0";
+    EXPECT_TRUE(Registry3::LoadIPADOption(store));
+    EXPECT_FALSE(ZDR::blnShowInnerPlanetAspects);
+    EXPECT_EQ(store.values["IPAD"], "0");
+    ZDR::blnShowInnerPlanetAspects = true;
+}
+
+TEST(RegistryOptionsTest, MissingTZDispFollowsThePCsTimezone) {
+    FakeStore store;
+    EXPECT_FALSE(Registry3::LoadTZDispOption(store, 60));
+    EXPECT_EQ(store.values["TZDisp"], "0");
+    store.values.clear();
+    EXPECT_TRUE(Registry3::LoadTZDispOption(store, -300));
+    EXPECT_EQ(store.values["TZDisp"], "1");
+    for (const int32_t intMinutes : {-600, -150}) {
+        store.values.clear();
+        EXPECT_TRUE(Registry3::LoadTZDispOption(store, intMinutes)) << intMinutes;
+    }
+    for (const int32_t intMinutes : {-601, -149, 0}) {
+        store.values.clear();
+        EXPECT_FALSE(Registry3::LoadTZDispOption(store, intMinutes)) << intMinutes;
+    }
+    store.values["TZDisp"] = "0";
+    EXPECT_FALSE(Registry3::LoadTZDispOption(store, -300));
+    store.values["TZDisp"] = "on";
+    EXPECT_TRUE(Registry3::LoadTZDispOption(store, 60));
+    EXPECT_EQ(store.values["TZDisp"], "1");
+}
+
+TEST(RegistryOptionsTest, EveryFailedReadFallsBackToTheDefault) {
+    for (const char* status : {"1 Key not found or is empty.", "2 Name not specified.",
+                               "3 Name not found.", "4 The data is invalid.", ""}) {
+        FakeStore store;
+        store.blnForceStatus = true;
+        store.strReadStatus = status;
+        store.strReadValue = "0";
+        EXPECT_TRUE(Registry3::LoadMoonOption(store)) << status;
+        EXPECT_FALSE(Registry3::LoadIPADOption(store)) << status;
+        EXPECT_FALSE(Registry3::LoadTZDispOption(store, 60)) << status;
+        EXPECT_TRUE(Registry3::LoadTZDispOption(store, -300)) << status;
+        EXPECT_EQ(store.values["Moon"], "1");
+        EXPECT_EQ(store.values["IPAD"], "1");
+        EXPECT_EQ(store.values["TZDisp"], "1");
+    }
+    FakeStore store;
+    store.blnForceStatus = true;
+    store.strReadStatus = "0 OK probably";
+    store.strReadValue = "0";
+    EXPECT_FALSE(Registry3::LoadMoonOption(store));
+    ZDR::blnIncludeTransitingMoon = true;
+    ZDR::blnShowInnerPlanetAspects = true;
+}
+
+}  // namespace

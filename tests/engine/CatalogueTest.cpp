@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "astro/Turn.h"
+#include "engine/Catalogue.h"
+#include "engine/EngineTables.h"
+#include "text/Language.h"
+
+namespace {
+
+double Rad(double degrees) {
+    return degrees / 360.0 * ZDR::dblTurn;
+}
+
+class CatalogueTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Language::intLanguage = Language::intEnglish;
+        ZDR::InitialiseCatalogue();
+    }
+    void TearDown() override {
+        for (auto& row : ZDR::dblOrb) {
+            for (double& o : row)
+                o = 0.0;
+        }
+        Language::intLanguage = Language::intEnglish;
+        ZDR::InitialiseCatalogue();
+    }
+};
+
+TEST_F(CatalogueTest, LabelsCarryTheAngleAndEnglishStartsInLowerCase) {
+    const char* const english[8] = {"",
+                                    "conjunction (0°)",
+                                    "opposition (180°)",
+                                    "square (90°)",
+                                    "trine (120°)",
+                                    "sextile (60°)",
+                                    "semisextile (30°)",
+                                    "quincunx (150°)"};
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_EQ(ZDR::udtAspect[k].strLabel, english[k]) << k;
+
+    Language::intLanguage = Language::intGerman;
+    ZDR::BuildCatalogueNames();
+    EXPECT_EQ(ZDR::udtAspect[1].strLabel, "Konjunktion (0°)");
+    EXPECT_EQ(ZDR::udtAspect[7].strLabel, "Quinkunx (150°)");
+}
+
+TEST_F(CatalogueTest, GermanAndBackAgain) {
+    Language::intLanguage = Language::intGerman;
+    ZDR::BuildCatalogueNames();
+    EXPECT_EQ(ZDR::strBodyName[1], "Sonne");
+    EXPECT_EQ(ZDR::strBodyAbbr[1], "So");
+    EXPECT_EQ(ZDR::strBodyName[8], "Neptun");
+    EXPECT_EQ(ZDR::strBodyName[0], "Earth");
+    EXPECT_EQ(ZDR::udtAspect[3].strAbbr, "Qua");
+    EXPECT_EQ(ZDR::udtAspect[3].strVerb, "Quadrat");
+    EXPECT_EQ(ZDR::udtAspect[4].strAdjective, "Trigon");
+    EXPECT_EQ(ZDR::udtSign[4].strAbbr, "Löw");
+    EXPECT_EQ(ZDR::udtSign[8].strName, "Schütze");
+    EXPECT_EQ(ZDR::strPatternName[0], "Großes Trigon");
+    EXPECT_EQ(ZDR::strPatternName[13], "Halbsumme");
+
+    Language::intLanguage = Language::intEnglish;
+    ZDR::BuildCatalogueNames();
+    EXPECT_EQ(ZDR::strBodyName[1], "Sun");
+    EXPECT_EQ(ZDR::strBodyAbbr[1], "Su");
+    EXPECT_EQ(ZDR::udtAspect[3].strAbbr, "Sqr");
+    EXPECT_EQ(ZDR::udtSign[4].strAbbr, "Leo");
+    EXPECT_EQ(ZDR::strPatternName[0], "Grand trine");
+    EXPECT_EQ(ZDR::strBodyName[0], "Earth");
+}
+
+TEST_F(CatalogueTest, AnyOtherLanguageValueIsEnglish) {
+    Language::intLanguage = Language::intGerman;
+    ZDR::BuildCatalogueNames();
+    Language::intLanguage = 7;
+    ZDR::BuildCatalogueNames();
+    EXPECT_EQ(ZDR::strBodyName[10], "Moon");
+    EXPECT_EQ(ZDR::udtAspect[1].strAbbr, "Con");
+}
+
+TEST_F(CatalogueTest, StartUpResetsColoursAndTheMoon) {
+    EXPECT_DOUBLE_EQ(ZDR::dblAspectAngle[4], Rad(120));
+    EXPECT_DOUBLE_EQ(ZDR::dblAspectAngle[7], Rad(150));
+    for (int b = 0; b <= 10; ++b)
+        EXPECT_EQ(ZDR::blnInnerPlanet[b], b >= 1 && b <= 4) << b;
+
+    EXPECT_EQ(ZDR::RGB(1, 2, 3), 1.0 + 2.0 * 256 + 3.0 * 65536);
+    ZDR::dblAspectColor[2] = 0.0;
+    ZDR::blnIncludeTransitingMoon = false;
+    ZDR::InitialiseCatalogue();
+    EXPECT_EQ(ZDR::dblAspectColor[2], ZDR::RGB(255, 0, 255));
+    EXPECT_EQ(ZDR::dblAspectColor[6], ZDR::RGB(128, 128, 255));
+    EXPECT_TRUE(ZDR::blnIncludeTransitingMoon);
+}
+
+TEST_F(CatalogueTest, OrbLimitsWithAllOrbsOff) {
+    ZDR::DeriveOrbLimits();
+    for (int s = 0; s < 3; ++s) {
+        EXPECT_EQ(ZDR::dblMaxOrb[s], 0.0);
+        EXPECT_EQ(ZDR::dblMinOrb[s], 20.0);
+    }
+    EXPECT_FALSE(ZDR::blnOrbsEqual);
+}
+
+TEST_F(CatalogueTest, OrbLimitsWithDefaultOrbs) {
+    const double defaults[8] = {0, 10, 9, 6, 7, 5, 4, 5};
+    for (int k = 1; k <= 7; ++k) {
+        ZDR::dblOrb[k][0] = Rad(defaults[k]);
+        ZDR::dblOrb[k][1] = Rad(defaults[k]) / 3.0;
+    }
+    ZDR::dblOrb[6][2] = Rad(2);  // synastry: one aspect only
+    ZDR::DeriveOrbLimits();
+    EXPECT_EQ(ZDR::dblMaxOrb[0], Rad(10));
+    EXPECT_EQ(ZDR::dblMinOrb[0], Rad(4));
+    EXPECT_EQ(ZDR::dblMaxOrb[1], Rad(10) / 3.0);
+    EXPECT_EQ(ZDR::dblMinOrb[1], Rad(4) / 3.0);
+    EXPECT_EQ(ZDR::dblMaxOrb[2], Rad(2));
+    EXPECT_EQ(ZDR::dblMinOrb[2], Rad(2));
+    EXPECT_FALSE(ZDR::blnOrbsEqual);
+}
+
+TEST_F(CatalogueTest, OrbsEqualIgnoresSwitchedOffAspects) {
+    for (int k = 1; k <= 5; ++k)
+        ZDR::dblOrb[k][0] = Rad(8);
+    ZDR::DeriveOrbLimits();
+    EXPECT_EQ(ZDR::dblMinOrb[0], Rad(8));
+    EXPECT_TRUE(ZDR::blnOrbsEqual);
+
+    ZDR::dblOrb[3][0] = Rad(7);
+    ZDR::DeriveOrbLimits();
+    EXPECT_FALSE(ZDR::blnOrbsEqual);
+}
+
+TEST_F(CatalogueTest, GlyphSymbols) {
+    EXPECT_EQ(ZDR::GlyphSymbol(ZDR::strBodyGlyph[1]), "☉");
+    EXPECT_EQ(ZDR::GlyphSymbol(ZDR::strBodyGlyph[9]), "♇");
+    EXPECT_EQ(ZDR::GlyphSymbol(ZDR::strBodyGlyph[10]), "☽");
+    EXPECT_EQ(ZDR::GlyphSymbol(ZDR::strBodyGlyph[11]), "♁");
+    EXPECT_EQ(ZDR::GlyphSymbol("sa"), "☉☽");
+    EXPECT_EQ(ZDR::GlyphSymbol("s?"), "☉?");
+    EXPECT_EQ(ZDR::GlyphSymbol(""), "");
+
+    // Aries to Pisces are the consecutive code points U+2648 to U+2653.
+    for (int z = 0; z < 12; ++z) {
+        const int cp = 0x2648 + z;
+        const std::string expected = {static_cast<char>(0xE0 | (cp >> 12)),
+                                      static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                                      static_cast<char>(0x80 | (cp & 0x3F))};
+        EXPECT_EQ(ZDR::GlyphSymbol(ZDR::strSignGlyph[z]), expected) << z;
+    }
+
+    std::set<std::string> bodies;
+    for (int b = 1; b <= 11; ++b)
+        bodies.insert(ZDR::GlyphSymbol(ZDR::strBodyGlyph[b]));
+    EXPECT_EQ(bodies.size(), 11u);
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// The shipped program text: every number the program uses is there in both languages, and
+// the texts keep the words and place-holders that the composing code relies on.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "text/Language.h"
+#include "text/ProgramText.h"
+
+namespace {
+
+// Every text number the program uses.
+const std::vector<int> kUsedNumbers = {
+    1,   2,   3,   4,   5,   6,   7,   14,  23,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,
+    34,  35,  36,  37,  41,  42,  43,  44,  45,  46,  47,  48,  49,  50,  51,  52,  53,  56,  57,
+    58,  59,  60,  61,  62,  63,  64,  65,  66,  67,  68,  69,  70,  71,  72,  73,  75,  76,  77,
+    78,  79,  80,  81,  82,  83,  84,  85,  86,  88,  89,  90,  91,  92,  93,  94,  95,  96,  97,
+    98,  99,  100, 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 112, 113, 114, 115, 116,
+    117, 118, 119, 120, 121, 122, 126, 127, 128, 129, 130, 131, 132, 133, 134, 135, 145, 146, 147,
+    148, 149, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 165, 166, 167, 168, 169, 170, 171,
+    172, 173, 174, 175, 176, 177, 178, 179, 187, 200, 201, 202, 203, 204, 205, 206, 207, 208, 209,
+    210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225, 226, 227, 228,
+    229, 273, 310, 311, 342, 343, 344, 345, 346, 347, 348, 349, 350, 351, 352, 353, 354, 355, 356,
+    357, 358, 359, 360, 361, 362, 364, 365, 366, 368, 369, 370, 372, 382, 383, 384, 385, 386, 387,
+    388, 389, 390, 391, 392, 393, 394, 395, 396, 399};
+
+const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+class WordingTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        // The build folder holds zdr.dat; the tests run in it when the variable is missing.
+        const char* dir = std::getenv("ZODARC_BUILD_DIR");
+        if (dir == nullptr)
+            dir = ".";
+        std::string message;
+        intLoaded = Language::LoadProgramText(dir, "zdr.dat", message);
+        ASSERT_GT(intLoaded, 0) << message;
+    }
+    static int32_t intLoaded;
+};
+
+int32_t WordingTest::intLoaded = 0;
+
+TEST_F(WordingTest, EveryUsedNumberIsThereInBothLanguagesAndNothingElse) {
+    EXPECT_EQ(intLoaded, static_cast<int32_t>(kUsedNumbers.size()));
+    for (int n : kUsedNumbers) {
+        for (int language : kLanguages) {
+            std::string text;
+            const int32_t length = mathaid::FetchProgramText(n, language, text, 4096);
+            EXPECT_GT(length, 0) << "#" << n << " language " << language;
+            EXPECT_LE(length, 1024) << "#" << n;
+            EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << "#" << n;
+        }
+    }
+}
+
+TEST_F(WordingTest, HeaderCellsHoldNoAspectAbbreviation) {
+    // The chart wheel and the durations find aspects by these letters in the cell texts.
+    const char* const abbreviations[] = {"Con", "Opp", "Sqr", "Tri", "Sxt",
+                                         "Ssx", "Qui", "Kon", "Qua"};
+    for (int n : {14, 46, 47, 68, 69, 70, 71, 75, 76}) {
+        for (int language : kLanguages) {
+            const std::string text = Language::TextIn(n, language);
+            for (const char* abbr : abbreviations) {
+                EXPECT_EQ(text.find(abbr), std::string::npos) << "#" << n << ": " << text;
+            }
+        }
+    }
+}
+
+TEST_F(WordingTest, PlaceHoldersStandWhereTheCodeReplacesThem) {
+    for (int language : kLanguages) {
+        const auto text = [language](int n) { return Language::TextIn(n, language); };
+        EXPECT_EQ(Count(text(127), "N"), 1u) << text(127);
+        EXPECT_EQ(Count(text(53), "12"), 1u) << text(53);
+        EXPECT_EQ(Count(text(157), "12"), 1u) << text(157);
+        EXPECT_EQ(Count(text(72), "[natal chart]"), 1u);
+        EXPECT_EQ(Count(text(73), "[natal chart]"), 1u);
+        EXPECT_EQ(Count(text(73), "20"), 1u);
+        EXPECT_EQ(Count(text(80), "[5 degrees]"), 1u);
+        EXPECT_EQ(Count(text(158), "[8 degrees]"), 1u);
+        EXPECT_EQ(Count(text(158), "[start date]"), 1u);
+        EXPECT_EQ(Count(text(158), "[end date]"), 1u);
+        EXPECT_EQ(Count(text(349), "[time]"), 1u);
+        EXPECT_EQ(Count(text(349), "[date]"), 1u);
+        EXPECT_EQ(Count(text(349), "[exactness]"), 1u);
+        EXPECT_EQ(Count(text(391), "NEW_ORB"), 1u);
+        // The title glues the connecting phrase and this text together.
+        EXPECT_EQ(text(156).substr(0, 1), " ");
+    }
+    // The chart title turns its degree word into the degree sign.
+    EXPECT_EQ(Count(Language::TextIn(26, Language::intEnglish), " degrees"), 1u);
+    EXPECT_EQ(Count(Language::TextIn(26, Language::intGerman), " Grad"), 1u);
+    // A German synastry description turns "diesem" into "dieser".
+    EXPECT_EQ(Count(Language::TextIn(72, Language::intGerman), "diesem"), 1u);
+    EXPECT_EQ(Count(Language::TextIn(73, Language::intGerman), "diesem"), 1u);
+}
+
+TEST_F(WordingTest, CaptionsTheProgramComparesAndTheProductTexts) {
+    const std::pair<int, const char*> english[] = {{1, "Zodarc"},
+                                                   {273, "Software"},
+                                                   {310, "Quillfen"},
+                                                   {37, "Display chart"},
+                                                   {41, "Display table"},
+                                                   {52, "Show duration"},
+                                                   {117, "Cancel"},
+                                                   {120, "Run quickly"},
+                                                   {160, "World transits"},
+                                                   {200, "Compute"},
+                                                   {201, "Configure"},
+                                                   {207, "Now"},
+                                                   {211, "Save as ..."},
+                                                   {212, "Load from ..."},
+                                                   {352, "Configuration"},
+                                                   {353, "Set all non-zero orbs to:"},
+                                                   {368, "Reset to default"},
+                                                   {369, "Use settings"},
+                                                   {370, "Hide"}};
+    for (const auto& [n, text] : english) {
+        EXPECT_EQ(Language::TextIn(n, Language::intEnglish), text) << "#" << n;
+    }
+    for (int n : {1, 273, 310}) {
+        EXPECT_EQ(Language::TextIn(n, Language::intGerman), Language::TextIn(n, 0)) << "#" << n;
+    }
+    EXPECT_EQ(Language::TextIn(161, Language::intGerman), "Persönliche Transite");
+    EXPECT_EQ(Language::TextIn(209, Language::intGerman), "Zurück");
+}
+
+}  // namespace

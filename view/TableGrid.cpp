@@ -1,0 +1,79 @@
+#include "view/TableGrid.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "engine/Catalogue.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// The font that has the astrological symbols the glyph letters stand for.
+const char* const kSymbolFontName = "DejaVu Sans";
+
+}  // namespace
+
+QColor ColorFromValue(double value) {
+    const auto v = static_cast<unsigned long>(value < 0 ? 0 : value);
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
+}
+
+TableGrid::TableGrid(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void TableGrid::SetTable(const ZDR::AspectTable* table) {
+    m_table = table;
+    update();
+}
+
+QRect TableGrid::CellRect(const ZDR::TableCell& cell) {
+    return QRect(cell.lngLeft / kTwipsPerPixel, cell.lngTop / kTwipsPerPixel,
+                 cell.lngWidth / kTwipsPerPixel, cell.lngHeight / kTwipsPerPixel);
+}
+
+int TableGrid::CellAt(const QPoint& pos) const {
+    if (!m_table) return -1;
+    for (int i = 0; i < m_table->intNumCells && i < ZDR::intMaxNumCells; ++i) {
+        const ZDR::TableCell& cell = m_table->udtCell[i];
+        if (cell.blnVisible && CellRect(cell).contains(pos)) return i;
+    }
+    return -1;
+}
+
+void TableGrid::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    if (!m_table) return;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (int i = 0; i < ZDR::intMaxNumCells; ++i) {
+        const ZDR::TableCell& cell = m_table->udtCell[i];
+        if (!cell.blnVisible) continue;
+        const QRect r = CellRect(cell);
+        painter.fillRect(r, ColorFromValue(cell.dblBackColor));
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        if (cell.strText.empty()) continue;
+        QFont font;
+        QString text;
+        if (cell.intFont == ZDR::CellFont::Glyph) {
+            font = QFont(QString::fromLatin1(kSymbolFontName));
+            text = QString::fromStdString(ZDR::GlyphSymbol(cell.strText));
+        } else {
+            font = QFont(QString::fromLatin1(ZDR::strTextFontName));
+            text = QString::fromStdString(cell.strText);
+        }
+        font.setPointSizeF(cell.dblFontSize);
+        font.setBold(cell.blnBold);
+        painter.setFont(font);
+        painter.setPen(ColorFromValue(cell.dblForeColor));
+        painter.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, text);
+    }
+}
+
+void TableGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int index = CellAt(event->position().toPoint());
+    if (index >= 0) emit cellDoubleClicked(index);
+}
