@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make ccache pkg-config qt6-base-dev libgl1-mesa-dev libswe-dev swe-basic-data
-          swe-standard-data fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
+          swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -5,10 +5,8 @@ namespace MainText {
 
 constexpr int DateSetCaption[3] = {4, 5, 6};  // "World date", "1st birthdate", "2nd birthdate"
 constexpr int WorldTransits = 160;
-constexpr int Natal1 = 24;
-constexpr int Natal2 = 25;
-constexpr int Personal1 = 29;
-constexpr int Personal2 = 30;
+constexpr int NatalAspects = 213;
+constexpr int PersonalTransits = 161;
 constexpr int Synastry = 31;
 constexpr int Compute = 200;
 constexpr int Configure = 201;
@@ -23,7 +21,6 @@ constexpr int Back = 209;
 constexpr int Report = 210;
 constexpr int SaveAs = 211;
 constexpr int LoadFrom = 212;
-constexpr int ModeFrame = 214;
 constexpr int ModeToolTip = 215;
 constexpr int AnglesFrame = 216;
 constexpr int AnglesToolTip = 217;
@@ -31,6 +28,10 @@ constexpr int Degrees = 218;
 constexpr int Radians = 219;
 constexpr int LanguageToolTip = 220;
 constexpr int StepToolTip = 222;
+constexpr int Month = 223;
+constexpr int Year = 225;
+constexpr int Time = 226;
+constexpr int Timezone = 227;
 constexpr int Notice = 228;
 
 }  // namespace MainText

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +26,9 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/frmPopUp.h"
 #include "text/Language.h"
 #include "view/TableGrid.h"
 
@@ -50,7 +55,7 @@ constexpr int kTitleTop = 2000;
 constexpr int kHintTop = 2280;
 constexpr int kTableTop = 2640;
 constexpr int kTableLeft = 120;
-constexpr int kWindowWidth = 20800;
+constexpr int kWindowWidth = 21000;
 constexpr int kMinWidth = 10200;
 constexpr int kMinHeight = 4800;
 
@@ -79,7 +84,7 @@ void frmMain::CreateControls() {
         Label1[i] = new QLabel(central);
         Place(Label1[i], 120, top + 30, 1700, kControlHeight);
         cboMonthCE[i] = new QComboBox(central);
-        Place(cboMonthCE[i], 1850, top, 1450, kControlHeight);
+        Place(cboMonthCE[i], 1850, top, 1550, kControlHeight);
         cboDayCE[i] = new QComboBox(central);
         Place(cboDayCE[i], 3400, top, 780, kControlHeight);
         txbYearCE[i] = new QLineEdit(central);
@@ -108,19 +113,23 @@ void frmMain::CreateControls() {
     Label1[0]->installEventFilter(this);
     Label1[0]->setCursor(Qt::PointingHandCursor);
 
-    fraMode = new QGroupBox(central);
-    Place(fraMode, 8990, 30, 6800, 1440);
-    optPlanetary = new QRadioButton(fraMode);
-    optNatal[0] = new QRadioButton(fraMode);
-    optNatal[1] = new QRadioButton(fraMode);
-    optPersonal[0] = new QRadioButton(fraMode);
-    optPersonal[1] = new QRadioButton(fraMode);
-    optSynastry = new QRadioButton(fraMode);
-    QRadioButton* modes[6] = {optPlanetary, optNatal[0], optNatal[1],
-                              optPersonal[0], optPersonal[1], optSynastry};
-    for (int m = 0; m < 6; ++m) {
-        Place(modes[m], 150 + (m / 3) * 3200, 300 + (m % 3) * 360, 3400, 330);
-        connect(modes[m], &QRadioButton::clicked, this, [this] { ModeButtonClicked(); });
+    // The mode buttons stand beside the date sets they use.
+    auto* modeGroup = new QButtonGroup(this);
+    optPlanetary = new QRadioButton(central);
+    Place(optPlanetary, 9000, kDateTop, 2300, kControlHeight);
+    for (int i = 0; i < 2; ++i) {
+        const int top = kDateTop + (i + 1) * kDateRowStep;
+        optNatal[i] = new QRadioButton(central);
+        Place(optNatal[i], 9000, top, 2300, kControlHeight);
+        optPersonal[i] = new QRadioButton(central);
+        Place(optPersonal[i], 11350, top, 2900, kControlHeight);
+    }
+    optSynastry = new QRadioButton(central);
+    Place(optSynastry, 14300, kDateTop + kDateRowStep * 3 / 2, 1500, kControlHeight);
+    for (QRadioButton* mode : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0],
+                               optPersonal[1], optSynastry}) {
+        modeGroup->addButton(mode);
+        connect(mode, &QRadioButton::clicked, this, [this] { ModeButtonClicked(); });
     }
 
     cmdForwardBack[1] = new QPushButton(central);
@@ -131,22 +140,22 @@ void frmMain::CreateControls() {
     Place(cboForwardBack, 11310, 1560, 1900, kControlHeight);
 
     cmdCompute = new QPushButton(central);
-    Place(cmdCompute, 15900, 120, 1450, kControlHeight + 30);
+    Place(cmdCompute, 15900, 120, 1550, kControlHeight + 30);
     cmdConfigure = new QPushButton(central);
-    Place(cmdConfigure, 17400, 120, 1450, kControlHeight + 30);
+    Place(cmdConfigure, 17500, 120, 1550, kControlHeight + 30);
     cmdNow = new QPushButton(central);
-    Place(cmdNow, 15900, 570, 1450, kControlHeight);
+    Place(cmdNow, 15900, 570, 1550, kControlHeight);
     cmdHelp = new QPushButton(central);
-    Place(cmdHelp, 17400, 570, 1450, kControlHeight);
+    Place(cmdHelp, 17500, 570, 1550, kControlHeight);
     cmdSave = new QPushButton(central);
-    Place(cmdSave, 15900, 1020, 1450, kControlHeight);
+    Place(cmdSave, 15900, 1020, 1550, kControlHeight);
     cmdRestore = new QPushButton(central);
-    Place(cmdRestore, 17400, 1020, 1450, kControlHeight);
+    Place(cmdRestore, 17500, 1020, 1550, kControlHeight);
     cmdQuit = new QPushButton(central);
-    Place(cmdQuit, 17400, 1500, 1450, kControlHeight);
+    Place(cmdQuit, 17500, 1500, 1550, kControlHeight);
 
     fraLanguage = new QGroupBox(central);
-    Place(fraLanguage, 18980, 30, 1600, 960);
+    Place(fraLanguage, 19180, 30, 1600, 960);
     optEnglish = new QRadioButton(fraLanguage);
     Place(optEnglish, 120, 270, 1400, 300);
     optGerman = new QRadioButton(fraLanguage);
@@ -157,7 +166,7 @@ void frmMain::CreateControls() {
             [this] { SwitchLanguage(Language::intGerman); });
 
     fraAngles = new QGroupBox(central);
-    Place(fraAngles, 18980, 1040, 1600, 900);
+    Place(fraAngles, 19180, 1040, 1600, 900);
     optDegrees = new QRadioButton(fraAngles);
     Place(optDegrees, 120, 240, 1400, 300);
     optRadians = new QRadioButton(fraAngles);
@@ -195,13 +204,17 @@ void frmMain::CreateControls() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
+    connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
+    connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
+    connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
 
-    // Not built yet: the chart, stepping and running, the durations window, help and
-    // the named state files. Their buttons stand in the layout, disabled.
+    // Not built yet: the chart, stepping and running, and help. Their buttons stand in
+    // the layout, disabled.
     for (QWidget* w : {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
                        static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
                        static_cast<QWidget*>(cmdForwardBack[1]),
@@ -233,6 +246,7 @@ bool frmMain::Startup() {
     orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
     ZDR::InitialiseCatalogue();
 
+    strUserStateFile = ZDR::UserStateFilePath(m_strUserDataFolder.toStdString());
     optDegrees->setChecked(true);
     ZDR::ClearCells(udtResult.udtTable);
     lblTitle->clear();
@@ -274,7 +288,7 @@ bool frmMain::Startup() {
     ArrangeCommandRow();
     UpdateFileButtons();
 
-    ShowDefaultView();
+    RestoreLastState();
 
     SetWorldDateToNow();
     cmdQuit->show();
@@ -307,6 +321,38 @@ bool frmMain::Startup() {
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
     setMaximumSize(width(), height());
     return true;
+}
+
+void frmMain::RestoreLastState() {
+    if (!ReadState(strUserStateFile).empty()) {
+        ShowDefaultView();
+        return;
+    }
+    ShowRestoredState();
+}
+
+void frmMain::ShowRestoredState() {
+    // A restored two-chart mode is not kept: the state is shown with one chart.
+    int set = 0;
+    if (optNatal[0]->isChecked())
+        set = 1;
+    else if (optNatal[1]->isChecked())
+        set = 2;
+    else
+        SelectModeQuietly(ZDR::intModeWorldTransits);
+    if (DateSetGivesJD(set)) {
+        cmdCompute_Click();
+        picTable->show();
+    } else {
+        ShowDefaultView();
+    }
+}
+
+bool frmMain::DateSetGivesJD(int i) {
+    DatePr2::DateSetInput set = DateSetFromControls(i);
+    const double jd = DatePr2::InputDateToAJDate(set, intDefaultTimezoneIndex);
+    DateSetToControls(i, set);
+    return jd > 0;
 }
 
 void frmMain::ShowDefaultView() {
@@ -382,8 +428,9 @@ void frmMain::ArrangeCommandRow() {
     Place(cmdReport, reportLeft, top, 1120, height);
     Place(cmdSaveAs, reportLeft + 1120 + 100, top, 1950, height);
     Place(cmdLoadState, reportLeft + 1120 + 100 + 1950 + 100, top, 1750, height);
-    Place(lblNotice, kTableLeft, top + 30, 5700, 300);
-    resize(Px(kWindowWidth), Px(top + height + 150));
+    // The notice line lies below the row, across the whole window.
+    Place(lblNotice, kTableLeft, top + height + 90, kWindowWidth - 2 * kTableLeft, 300);
+    resize(Px(kWindowWidth), Px(top + height + 90 + 300 + 90));
 }
 
 void frmMain::ArrangeResultArea() {
@@ -417,14 +464,20 @@ void frmMain::SetLanguageDependentText() {
     for (int i = 0; i < 3; ++i) {
         Label1[i]->setText(T(MainText::DateSetCaption[i]));
         cmdClear[i]->setText(T(MainText::Clear));
+        cboMonthCE[i]->setToolTip(T(MainText::Month));
+        txbYearCE[i]->setToolTip(T(MainText::Year));
+        cboHour[i]->setToolTip(T(MainText::Time));
+        cboTimezone[i]->setToolTip(T(MainText::Timezone));
     }
-    fraMode->setTitle(T(MainText::ModeFrame));
     optPlanetary->setText(T(MainText::WorldTransits));
-    optNatal[0]->setText(T(MainText::Natal1));
-    optNatal[1]->setText(T(MainText::Natal2));
-    optPersonal[0]->setText(T(MainText::Personal1));
-    optPersonal[1]->setText(T(MainText::Personal2));
+    for (int i = 0; i < 2; ++i) {
+        optNatal[i]->setText(T(MainText::NatalAspects));
+        optPersonal[i]->setText(T(MainText::PersonalTransits));
+    }
     optSynastry->setText(T(MainText::Synastry));
+    for (QRadioButton* mode : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0],
+                               optPersonal[1], optSynastry})
+        mode->setToolTip(T(MainText::ModeToolTip));
     cmdCompute->setText(T(MainText::Compute));
     cmdConfigure->setText(T(MainText::Configure));
     cmdNow->setText(T(MainText::Now));
@@ -441,7 +494,6 @@ void frmMain::SetLanguageDependentText() {
     cmdLoadState->setText(T(MainText::LoadFrom));
     fraLanguage->setTitle(T(187));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
-    fraMode->setToolTip(T(MainText::ModeToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
     cboForwardBack->setToolTip(T(MainText::StepToolTip));
     fraAngles->setTitle(T(MainText::AnglesFrame));
@@ -449,6 +501,11 @@ void frmMain::SetLanguageDependentText() {
     optRadians->setText(T(MainText::Radians));
     FillMonthBoxes();
     FillStepBox();
+    // The notice line goes back to its caption in the new language.
+    const bool noticeShowsCaption = lblNotice->text() == m_strNoticeCaption;
+    m_strNoticeCaption = T(MainText::Notice);
+    if (noticeShowsCaption) lblNotice->setText(m_strNoticeCaption);
+    RefreshHintLine();
     if (m_frmConfigure) m_frmConfigure->SetLanguageDependentText();
 }
 
@@ -631,6 +688,9 @@ void frmMain::ShowResult() {
     picTable->update();
     picTable->show();
     cmdToggleGraphic->show();
+    // The durations window that reports the aspects is not built yet: the button only
+    // answers when there is nothing to report.
+    cmdReport->setEnabled(ZDR::GetTotalNumAspects(udtResult.udtTable) == 0);
 }
 
 void frmMain::ModeButtonClicked() {
@@ -694,9 +754,14 @@ void frmMain::Timer1_Timer() {
     cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible()) m_frmConfigure->hide();
+    udtStateClean.Tick();
 }
 
 void frmMain::cmdQuit_Click() {
+    if (udtStateClean.IsSet()) {
+        QApplication::exit(0);
+        return;
+    }
     support::MessageRequest request;
     request.parent = this;
     request.strText = T(149);
@@ -706,7 +771,125 @@ void frmMain::cmdQuit_Click() {
     request.defaultButton = support::MsgAnswer::No;
     const support::MsgAnswer answer = support::ShowMessage(request);
     if (answer == support::MsgAnswer::Cancel) return;
+    if (answer == support::MsgAnswer::Yes) {
+        // A state that cannot be saved is not thrown away: say why and stay open.
+        const std::string error = WriteState(strUserStateFile);
+        if (!error.empty()) {
+            support::ShowMessage(this, Q(error), cmdQuit->text(), support::MsgIcon::Warning);
+            return;
+        }
+    }
     QApplication::exit(0);
+}
+
+// ---------------------------------------------------------------- state files
+
+ZDR::StateFileData frmMain::CollectState() const {
+    ZDR::StateFileData data;
+    for (int i = 0; i < 3; ++i) data.dateSets[i] = DateSetFromControls(i);
+    const QRadioButton* modes[6] = {optPlanetary,   optNatal[0],    optNatal[1],
+                                    optPersonal[0], optPersonal[1], optSynastry};
+    for (int m = 0; m < 6; ++m) data.blnModeOption[m] = modes[m]->isChecked();
+    data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
+    data.options = m_frmConfigure->Controls();
+    data.options.blnSidereal = ZDR::blnSidereal;
+    for (int k = 1; k <= 7; ++k) data.options.dblAspectColor[k] = ZDR::dblAspectColor[k];
+    data.intOrbIndex = ZDR::intOrbIndex;
+    return data;
+}
+
+std::string frmMain::WriteState(const std::string& path) {
+    const std::string error = ZDR::WriteStateFile(path, CollectState());
+    if (!error.empty()) return error;
+    udtStateClean.Set();
+    Language::StoreLanguage(m_store);
+    return std::string();
+}
+
+std::string frmMain::ReadState(const std::string& path) {
+    m_blnModeRestore = true;
+    ZDR::StateFileData data = CollectState();
+    const std::string error = ZDR::ReadStateFile(path, data);
+    ApplyState(data);
+    if (!error.empty()) m_frmConfigure->ResetToDefault();
+    m_blnModeRestore = false;
+    return error;
+}
+
+void frmMain::ApplyState(const ZDR::StateFileData& data) {
+    for (int i = 0; i < 3; ++i) DateSetToControls(i, data.dateSets[i]);
+    const int mode = ZDR::SelectedModeOption(data);
+    if (mode >= 0) SelectModeQuietly(static_cast<int16_t>(mode + 1));
+    cboForwardBack->setCurrentIndex(data.intStepSizeIndex);
+    m_frmConfigure->SetControls(data.options);
+    ZDR::blnSidereal = data.options.blnSidereal;
+    ZDR::intOrbIndex = data.intOrbIndex;
+    for (int k = 1; k <= 7; ++k) ZDR::dblAspectColor[k] = data.options.dblAspectColor[k];
+    RefreshWeekdayToolTips();
+}
+
+void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
+    const QRect g = button->geometry();
+    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000,
+                                     g.top() * kTwipsPerPixel + 475,
+                                     g.left() * kTwipsPerPixel - 2450);
+}
+
+void frmMain::cmdSave_Click() {
+    const std::string error = WriteState(strUserStateFile);
+    if (!error.empty())
+        support::ShowMessage(this, Q(error), cmdSave->text(), support::MsgIcon::Warning);
+    else
+        PopUpBeside(cmdSave, T(128));
+    FocusCompute();
+}
+
+void frmMain::cmdRestore_Click() {
+    if (!QFileInfo::exists(Q(strUserStateFile))) return;
+    const std::string error = ReadState(strUserStateFile);
+    if (!error.empty()) {
+        support::ShowMessage(this, Q(error), cmdRestore->text(), support::MsgIcon::Warning);
+        return;
+    }
+    cmdCompute_Click();
+    PopUpBeside(cmdRestore, T(399));
+}
+
+void frmMain::cmdSaveAs_Click() {
+    if (ChartShown()) return;
+    support::FileDialogRequest request;
+    request.blnSave = true;
+    request.strTitle = T(130);
+    request.strFilter = T(131) + " (*.zdr)";
+    QString file = support::AskFileName(this, request);
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += ".zdr";
+    const std::string error = WriteState(file.toStdString());
+    if (!error.empty()) {
+        support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
+        return;
+    }
+    frmPopUp::Instance().PopUpInForm(
+        this, T(128), 2400, 300, 2000, cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
+        cmdReport->geometry().left() * kTwipsPerPixel + 100);
+    lblNotice->setText(T(129) + " " + QDir::toNativeSeparators(file));
+}
+
+void frmMain::cmdLoadState_Click() {
+    support::FileDialogRequest request;
+    request.strTitle = T(384);
+    request.strFilter = T(131) + " (*.zdr)";
+    const QString file = support::AskFileName(this, request);
+    if (file.isEmpty()) return;
+    const std::string error = ReadState(file.toStdString());
+    if (!error.empty()) {
+        support::ShowMessage(this, Q(error) + "\n\n" + T(386), T(385),
+                             support::MsgIcon::Warning);
+        return;
+    }
+    ShowRestoredState();
+    lblNotice->setText(T(387) + " " + QDir::toNativeSeparators(file));
+    udtStateClean.Set();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

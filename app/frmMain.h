@@ -9,6 +9,7 @@
 
 #include "app/DateInput.h"
 #include "engine/Compute.h"
+#include "store/StateFile.h"
 
 class QCheckBox;
 class QComboBox;
@@ -53,6 +54,22 @@ public:
     // The date set i (0..2) as its controls show it, and writing it back into them.
     DatePr2::DateSetInput DateSetFromControls(int i) const;
     void DateSetToControls(int i, const DatePr2::DateSetInput& set);
+
+    // Collects the state the state file keeps, from the controls and the configuration.
+    ZDR::StateFileData CollectState() const;
+
+    // Writes the state into path; sets the state-clean flag and stores the language.
+    // Returns "" on success, else the failure's description.
+    std::string WriteState(const std::string& path);
+
+    // Reads the state file at path into the controls and the configuration (on failure
+    // what was read stays, and the configuration goes back to its defaults). Returns "" on
+    // success, else the failure's description.
+    std::string ReadState(const std::string& path);
+
+    // The per-user state file (zdr.usr) and the state-clean flag.
+    std::string strUserStateFile;
+    ZDR::StateCleanFlag udtStateClean;
 
     // The window's parts, for the tests.
     bool blnStartupCompleted = false;
@@ -126,6 +143,15 @@ private:
     void ClearDateSet(int i);
     void cmdNow_Click();
     void cmdQuit_Click();
+    void cmdSave_Click();
+    void cmdRestore_Click();
+    void cmdSaveAs_Click();
+    void cmdLoadState_Click();
+    void ApplyState(const ZDR::StateFileData& data);
+    void RestoreLastState();
+    void ShowRestoredState();
+    bool DateSetGivesJD(int i);
+    void PopUpBeside(QPushButton* button, const QString& message);
     void cmdReport_Click();
     void cmdConfigure_Click();
     void CellDoubleClicked(int index);
@@ -140,7 +166,6 @@ private:
     Registry3::SettingsStore& m_store;
     frmConfigure* m_frmConfigure = nullptr;
     QTimer* Timer1 = nullptr;
-    QGroupBox* fraMode = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;

@@ -41,8 +41,9 @@ extern std::array<int16_t, 8> intOrbIndex;
 // Applied by "Use settings": list waxing and waning aspects separately in the report.
 extern bool blnWaxingWaningAspects;
 
-// Returns the dialog's defaults ("Reset to default"): the zodiac of current is kept when
-// its "Keep selected zodiac" box is ticked; North American timezones on in English only.
+// Returns the dialog's defaults ("Reset to default"). "Use color" and "Keep selected
+// zodiac" stay as in current, and so does the zodiac when that box is ticked; North
+// American timezones are on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
 
 // Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived

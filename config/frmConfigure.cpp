@@ -218,6 +218,7 @@ void frmConfigure::Load() {
     LoadRegistryOptions();
     SetControlFonts();
     SetLanguageDependentText();
+    resize(fraContent->size());
 }
 
 void frmConfigure::FillLists() {
@@ -323,11 +324,6 @@ void frmConfigure::ApplySizeLimits() {
     setFixedWidth(intFixedWidth);
     setMinimumHeight(kMinHeight);
     setMaximumHeight(kMaxHeight);
-}
-
-void frmConfigure::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    fraContent->resize(width(), fraContent->height());
 }
 
 void frmConfigure::ResetToDefault() {

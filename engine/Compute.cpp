@@ -53,11 +53,11 @@ void FillChart(int16_t numBodies, double jd, int chart) {
     }
 }
 
-// Longitudes of bodies 1..numBodies of chart column chart half an hour after jd, or the
-// chart's own longitudes when blnFixed (a natal chart, which does not move).
-void LaterPositions(int16_t numBodies, double jd, int chart, bool blnFixed, double later[11]) {
+// Longitudes of chart-A bodies 1..numBodies half an hour after jd, or their longitudes at
+// jd when blnFixed (a natal chart, which does not move).
+void LaterPositions(int16_t numBodies, double jd, bool blnFixed, double later[11]) {
     for (int16_t b = 1; b <= numBodies; ++b)
-        later[b] = blnFixed ? dblPos[b][chart] : BodyLongitude(b, jd + kHalfHour);
+        later[b] = blnFixed ? dblPos[b][0] : BodyLongitude(b, jd + kHalfHour);
 }
 
 // Counts the phase of an aspect k between longitudes p and q (later: half an hour on).
@@ -77,6 +77,7 @@ void AppendMovementMark(std::string& text, int16_t t) {
         text += " +";
 }
 
+// Zeroes the counts per aspect type, and the waxing and waning counts with them.
 void ZeroCounts() {
     for (int k = 0; k < 8; ++k) {
         intNumAspectsOfType[k] = 0;
@@ -85,6 +86,13 @@ void ZeroCounts() {
     }
 }
 
+// Bodies 1..intNumBodies that take part, held within the ten of the catalogue.
+int16_t BodiesTakingPart() {
+    return intNumBodies < 0 ? 0 : (intNumBodies > 10 ? 10 : intNumBodies);
+}
+
+// The single-chart table of chart A at jd: positions, retrograde list, aspects of the
+// pairs (p, q), p < q, and the zodiac cell.
 void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
                      ComputeResult& result) {
     AspectTable& table = result.udtTable;
@@ -103,13 +111,14 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
     }
 
     ZeroCounts();
+    const int16_t numBodies = BodiesTakingPart();
     double later[11] = {};
     if (blnWaxingWaningAspects)
-        LaterPositions(intNumBodies, jd, 0, false, later);
-    for (int16_t p = 1; p <= intNumBodies; ++p) {
+        LaterPositions(numBodies, jd, false, later);
+    for (int16_t p = 1; p <= numBodies; ++p) {
         if (dblPos[p][0] < 0)
             continue;
-        for (int16_t q = static_cast<int16_t>(p + 1); q <= intNumBodies; ++q) {
+        for (int16_t q = static_cast<int16_t>(p + 1); q <= numBodies; ++q) {
             if (dblPos[q][0] < 0)
                 continue;
             int16_t direction = 0;
@@ -131,6 +140,8 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
     ShowZodiacCell(table);
 }
 
+// The two-chart table: positions of both charts, aspects of every chart-B body n with
+// every chart-A body m taking part, the diagonal included.
 void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                   ComputeResult& result) {
     const bool blnSynastry = mode == intModeSynastry;
@@ -149,13 +160,14 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
 
     ZeroCounts();
     const int16_t s = OrbSetOfMode(mode);
+    const int16_t numBodies = BodiesTakingPart();
     double laterA[11] = {};
     if (blnWaxingWaningAspects)
-        LaterPositions(intNumBodies, dblChartAJD[0], 0, blnSynastry, laterA);
+        LaterPositions(numBodies, dblChartAJD[0], blnSynastry, laterA);
     for (int16_t n = 1; n <= 10; ++n) {
         if (dblPos[n][1] < 0)
             continue;
-        for (int16_t m = 1; m <= intNumBodies; ++m) {
+        for (int16_t m = 1; m <= numBodies; ++m) {
             if (dblPos[m][0] < 0)
                 continue;
             int16_t direction = 0;
@@ -174,6 +186,28 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                 CountPhase(k, dblPos[n][1], dblPos[m][0], dblPos[n][1], laterA[m]);
         }
     }
+}
+
+// The start of every computation: the orbs from the options and the number of chart-A
+// bodies. False for a mode outside 1..6.
+bool PrepareComputation(int16_t mode, const ConfigOptions& options) {
+    SetOrbs(options);
+    if (mode < intModeWorldTransits || mode > intModeSynastry)
+        return false;
+    intNumBodies = NumChartABodies(mode);
+    return true;
+}
+
+// Positions and retrograde flags at the chart dates in dblChartAJD, then the table.
+void ComputeAtChartDates(int16_t mode, bool blnRadians, const ConfigOptions& options,
+                         ComputeResult& result) {
+    if (IsTwoChartMode(mode)) {
+        FillChart(10, dblChartAJD[ChartASet(mode)], 0);
+        FillChart(10, dblChartAJD[ChartBSet(mode)], 1);
+    } else {
+        FillChart(BodiesTakingPart(), dblChartAJD[ChartASet(mode)], 0);
+    }
+    ComputeFromPositions(mode, blnRadians, options, result);
 }
 
 }  // namespace
@@ -196,12 +230,9 @@ int16_t NumChartABodies(int16_t intModeCode) {
 
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {
     intFailedSet = -1;
-    SetOrbs(input.udtOptions);
     const int16_t mode = input.intModeCode;
-    if (mode < intModeWorldTransits || mode > intModeSynastry)
+    if (!PrepareComputation(mode, input.udtOptions))
         return intComputeNoMode;
-    intNumBodies = NumChartABodies(mode);
-
     for (int16_t set = 0; set < 3; ++set) {
         if (!ModeUsesDateSet(mode, set))
             continue;
@@ -212,14 +243,19 @@ int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSe
             return static_cast<int16_t>(dblChartAJD[set]);
         }
     }
+    ComputeAtChartDates(mode, input.blnRadians, input.udtOptions, result);
+    return intComputeDone;
+}
 
-    if (IsTwoChartMode(mode)) {
-        FillChart(10, dblChartAJD[ChartASet(mode)], 0);
-        FillChart(10, dblChartAJD[ChartBSet(mode)], 1);
-    } else {
-        FillChart(intNumBodies, dblChartAJD[ChartASet(mode)], 0);
+int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
+                    const ConfigOptions& options, ComputeResult& result) {
+    if (!PrepareComputation(intModeCode, options))
+        return intComputeNoMode;
+    for (int16_t set = 0; set < 3; ++set) {
+        if (ModeUsesDateSet(intModeCode, set))
+            dblChartAJD[set] = dblJD[set];
     }
-    ComputeFromPositions(mode, input.blnRadians, input.udtOptions, result);
+    ComputeAtChartDates(intModeCode, blnRadians, options, result);
     return intComputeDone;
 }
 

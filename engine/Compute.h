@@ -64,6 +64,12 @@ int16_t NumChartABodies(int16_t intModeCode);
 // dblChartAJD, everything else of the result unchanged; or intComputeNoMode.
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet);
 
+// Runs one computation at given Julian Days (UT) instead of date sets: dblJD[set] for each
+// set 0..2 that the mode reads goes into dblChartAJD, then as Compute. Returns
+// intComputeDone, or intComputeNoMode with nothing computed.
+int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
+                    const ConfigOptions& options, ComputeResult& result);
+
 // The part of a computation after the positions: lays out the table of the mode, fills the
 // position cells from dblPos and blnRetro, finds the aspects with the orbs in dblOrb (the
 // movement marks at dblChartAJD), counts them per type (and waxing and waning when

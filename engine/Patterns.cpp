@@ -45,9 +45,9 @@ int16_t LastBody() {
     return intNumBodies > 10 ? 10 : intNumBodies;
 }
 
-// Returns one pattern line: the intNumBodies bodies' full names joined by "-", or pattern
-// p's name, ": ", the abbreviations and, when intNumDeviations > 0, the mean of
-// dblDeviationSum.
+// Returns one pattern line: the full names of the intNumBodiesInLine bodies joined by "-",
+// or pattern p's name, ": ", their abbreviations and, when intNumDeviations > 0, the mean
+// of dblDeviationSum.
 std::string PatternLine(int16_t p, const int16_t* bodies, size_t intNumBodiesInLine,
                         bool blnFullNames, double dblDeviationSum, int intNumDeviations) {
     std::string line = blnFullNames ? "" : strPatternName[p] + ": ";

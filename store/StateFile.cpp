@@ -208,8 +208,8 @@ class StateReader {
 
     std::string strError;
 
-    // The next line without the blanks around it, or the blank line at the end of the file
-    // when blnAtEnd is set afterwards.
+    // Returns the next line without the blanks around it; at the end of the file an empty
+    // one, with blnAtEnd set.
     std::string_view NextLine() {
         ++intLine;
         if (rest.empty()) {

@@ -12,6 +12,9 @@ constexpr int kTwipsPerPixel = 15;
 // The font that has the astrological symbols the glyph letters stand for.
 const char* const kSymbolFontName = "DejaVu Sans";
 
+// The smallest size a cell's text is shrunk to, in points.
+constexpr double kSmallestFontSize = 6.0;
+
 }  // namespace
 
 QColor ColorFromValue(double value) {
@@ -65,11 +68,18 @@ void TableGrid::paintEvent(QPaintEvent*) {
             font = QFont(QString::fromLatin1(ZDR::strTextFontName));
             text = QString::fromStdString(cell.strText);
         }
-        font.setPointSizeF(cell.dblFontSize);
         font.setBold(cell.blnBold);
+        // A caption longer than the cell is written smaller rather than cut.
+        const QRect inside = r.adjusted(1, 1, -1, -1);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        for (double size = cell.dblFontSize; size >= kSmallestFontSize; size -= 0.5) {
+            font.setPointSizeF(size);
+            const QRect needed = QFontMetrics(font).boundingRect(inside, flags, text);
+            if (needed.width() <= inside.width() && needed.height() <= inside.height()) break;
+        }
         painter.setFont(font);
         painter.setPen(ColorFromValue(cell.dblForeColor));
-        painter.drawText(r.adjusted(1, 1, -1, -1), Qt::AlignCenter | Qt::TextWordWrap, text);
+        painter.drawText(inside, flags, text);
     }
 }
 

@@ -1,6 +1,7 @@
 // zodarc-cli positions, run as the built program: date-set options, text and JSON output,
 // invalid date sets and usage errors.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -24,7 +25,12 @@ struct CliRun {
 
 // Runs program with the arguments (a shell word list) and collects its output.
 CliRun RunProgram(const std::string& program, const std::string& args) {
-    const std::string errFile = ::testing::TempDir() + "zodarc-cli-stderr.txt";
+    // One file per run: ctest runs the tests of this binary in parallel processes.
+    std::string errFile = ::testing::TempDir() + "zodarc-cli-stderrXXXXXX";
+    const int fd = mkstemp(errFile.data());
+    if (fd < 0)
+        return CliRun();
+    close(fd);
     const std::string command = "'" + program + "' " + args + " 2>'" + errFile + "'";
     CliRun run;
     std::FILE* pipe = popen(command.c_str(), "r");

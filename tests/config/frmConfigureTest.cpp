@@ -252,6 +252,7 @@ TEST_F(frmConfigureTest, SetAllLeavesZeroOrbsAloneAndRefusesZero) {
         EXPECT_EQ(dialog->cboOrb[i]->currentIndex(), expected[i]) << i;
         EXPECT_EQ(ZDR::intOrbIndex[i], expected[i]) << i;  // at once, without Use settings
     }
+    EXPECT_EQ(dialog->focusWidget(), dialog->cboPersonalOrbsProportion[0]);
 
     requests.clear();
     dialog->cboOrb[7]->setCurrentIndex(0);
@@ -297,7 +298,11 @@ TEST_F(frmConfigureTest, HideThenShowShowsTheAppliedOrb) {
     dialog->ShowBesideMainWindow();
     EXPECT_EQ(dialog->cboOrb[3]->currentIndex(), 7);
     EXPECT_TRUE(dialog->optWesternAstrology->isChecked());
-    EXPECT_TRUE(dialog->cmdHide->hasFocus() || !QApplication::focusWidget());
+    EXPECT_EQ(dialog->focusWidget(), dialog->cmdHide);
+
+    // A change moves the focus to "Use settings".
+    dialog->chkUseColor->click();
+    EXPECT_EQ(dialog->focusWidget(), dialog->cmdAccept);
 }
 
 TEST_F(frmConfigureTest, BoldfaceBoxEnablesItsRule) {

@@ -9,7 +9,6 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "text/Language.h"
-#include "text/ProgramText.h"
 
 using ZDR::AspectTable;
 using ZDR::CellFont;
@@ -38,7 +37,8 @@ class AspectTableTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         const char* build = std::getenv("ZODARC_BUILD_DIR");
-        ASSERT_GT(mathaid::LoadProgramText(std::string(build ? build : ".") + "/zdr.dat"), 0);
+        std::string message;
+        ASSERT_GT(Language::LoadProgramText(build ? build : ".", "zdr.dat", message), 0) << message;
     }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;

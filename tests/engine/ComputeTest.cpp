@@ -15,7 +15,6 @@
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "text/Language.h"
-#include "text/ProgramText.h"
 
 using ZDR::AspectTable;
 using ZDR::ComputeInput;
@@ -48,7 +47,8 @@ class ComputeTest : public ::testing::Test {
         const char* build = std::getenv("ZODARC_BUILD_DIR");
         ZDR::strDataFolder = std::string(build ? build : ".") + "/";
         orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-        ASSERT_GT(mathaid::LoadProgramText(ZDR::strDataFolder + "zdr.dat"), 0);
+        std::string message;
+        ASSERT_GT(Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", message), 0) << message;
         if (ZDR::strPlutoLine.empty()) {
             std::string error;
             ASSERT_TRUE(ZDR::ReadPlutoData("pluto.slx", error)) << error;
@@ -401,6 +401,25 @@ TEST_F(ComputeTest, AnInvalidDateStopsAtTheFirstSetInOrder) {
     EXPECT_EQ(Run(ZDR::intModeNatal1), -3);
     EXPECT_EQ(lastFailedSet, 1);
     EXPECT_EQ(result.intModeCode, 1);
+}
+
+TEST_F(ComputeTest, JulianDaysGiveTheTableOfTheirDateSets) {
+    SetDate(1, "1980", 5, 1, 15);
+    SetDate(2, "1985", 7, 15, 40);
+    ASSERT_EQ(Run(ZDR::intModeSynastry), ZDR::intComputeDone);
+    const ComputeResult byDates = result;
+    const double jd[3] = {-1.0, ZDR::dblChartAJD[1], ZDR::dblChartAJD[2]};
+    ZDR::dblChartAJD[0] = 99.0;
+    ComputeResult byJD;
+    ASSERT_EQ(ZDR::ComputeAtJD(ZDR::intModeSynastry, jd, false, input.udtOptions, byJD),
+              ZDR::intComputeDone);
+    EXPECT_EQ(ZDR::dblChartAJD[0], 99.0) << "synastry takes no world date";
+    EXPECT_EQ(byJD.intModeCode, ZDR::intModeSynastry);
+    for (int i = 0; i < ZDR::intMaxNumCells; ++i) {
+        EXPECT_EQ(byJD.udtTable.udtCell[i].strText, byDates.udtTable.udtCell[i].strText) << i;
+        EXPECT_EQ(byJD.udtTable.udtCell[i].blnBold, byDates.udtTable.udtCell[i].blnBold) << i;
+    }
+    EXPECT_EQ(ZDR::ComputeAtJD(0, jd, false, input.udtOptions, byJD), ZDR::intComputeNoMode);
 }
 
 TEST_F(ComputeTest, AModeOutsideTheSixComputesNothing) {

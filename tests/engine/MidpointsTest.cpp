@@ -2,6 +2,7 @@
 // conjunction orb of set 0 is 9° unless a test says otherwise.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -20,8 +21,13 @@ double Deg(double degrees) {
 }
 
 class MidpointsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
+        std::memcpy(dblSavedOrb, dblOrb, sizeof dblOrb);
+        std::memcpy(dblSavedPos, dblPos, sizeof dblPos);
+        std::memcpy(intSavedPatterns, intNumPatternsOfType, sizeof intNumPatternsOfType);
+        intSavedBodies = intNumBodies;
+        intSavedLanguage = Language::intLanguage;
         Language::intLanguage = Language::intEnglish;
         BuildCatalogueNames();
         for (auto& orbs : dblOrb)
@@ -30,6 +36,21 @@ protected:
         for (auto& pos : dblPos)
             pos[0] = -99;
     }
+    // The engine tables go back to what they held, for the tests that follow.
+    void TearDown() override {
+        std::memcpy(dblOrb, dblSavedOrb, sizeof dblOrb);
+        std::memcpy(dblPos, dblSavedPos, sizeof dblPos);
+        std::memcpy(intNumPatternsOfType, intSavedPatterns, sizeof intNumPatternsOfType);
+        intNumBodies = intSavedBodies;
+        Language::intLanguage = intSavedLanguage;
+        BuildCatalogueNames();
+    }
+    double dblSavedOrb[8][3];
+    double dblSavedPos[11][2];
+    int16_t intSavedPatterns[14];
+    int16_t intSavedBodies;
+    int16_t intSavedLanguage;
+
     static void Place(std::initializer_list<std::pair<int, double>> bodies) {
         for (const auto& [body, degrees] : bodies)
             dblPos[body][0] = Deg(degrees);
@@ -105,8 +126,6 @@ TEST_F(MidpointsTest, GermanHeading) {
     Place({{1, 10}, {4, 20}, {5, 30}});
     EXPECT_EQ(Check().first, "Halbsumme: So-Ma-Ju\r\n");
     EXPECT_EQ(Check(true).first, "Sonne-Mars-Jupiter\r\n");
-    Language::intLanguage = Language::intEnglish;
-    BuildCatalogueNames();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -28,6 +29,11 @@ std::string Mean(const std::string& degMin) {
 class PatternsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        std::memcpy(dblSavedOrb, dblOrb, sizeof dblOrb);
+        std::memcpy(dblSavedPos, dblPos, sizeof dblPos);
+        std::memcpy(intSavedPatterns, intNumPatternsOfType, sizeof intNumPatternsOfType);
+        intSavedBodies = intNumBodies;
+        intSavedLanguage = Language::intLanguage;
         Language::intLanguage = Language::intEnglish;
         BuildCatalogueNames();
         const double orbs[8] = {0, 10, 9, 6, 7, 5, 4, 5};
@@ -42,6 +48,21 @@ class PatternsTest : public ::testing::Test {
         for (auto& count : intNumPatternsOfType)
             count = 0;
     }
+    // The engine tables go back to what they held, for the tests that follow.
+    void TearDown() override {
+        std::memcpy(dblOrb, dblSavedOrb, sizeof dblOrb);
+        std::memcpy(dblPos, dblSavedPos, sizeof dblPos);
+        std::memcpy(intNumPatternsOfType, intSavedPatterns, sizeof intNumPatternsOfType);
+        intNumBodies = intSavedBodies;
+        Language::intLanguage = intSavedLanguage;
+        BuildCatalogueNames();
+    }
+    double dblSavedOrb[8][3];
+    double dblSavedPos[11][2];
+    int16_t intSavedPatterns[14];
+    int16_t intSavedBodies;
+    int16_t intSavedLanguage;
+
     // Puts bodies at longitudes in degrees.
     static void Place(std::initializer_list<std::pair<int, double>> bodies) {
         for (const auto& [body, degrees] : bodies)
@@ -219,8 +240,6 @@ TEST_F(PatternsTest, GermanLinesUseGermanNames) {
     Place({{1, 0}, {4, 90}, {5, 180}});
     EXPECT_EQ(Run(FindTSquare).first, "T-Quadrat: So-Ma-Ju" + Mean("0°0'") + "\r\n");
     EXPECT_EQ(Run(FindTSquare, true).first, "Sonne-Mars-Jupiter\r\n");
-    Language::intLanguage = Language::intEnglish;
-    BuildCatalogueNames();
 }
 
 }  // namespace

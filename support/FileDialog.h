@@ -1,0 +1,29 @@
+#pragma once
+// The Open and Save dialogs of the program go through these, so that tests can answer
+// them with a hook instead of a user.
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace support {
+
+// What a file dialog asks: blnSave for a Save dialog, its title and its filter.
+struct FileDialogRequest {
+    bool blnSave = false;
+    QString strTitle;
+    QString strFilter;
+};
+
+using FileDialogHook = std::function<QString(const FileDialogRequest&)>;
+
+// Shows the Open or Save dialog (or asks the installed hook) and returns the chosen file's
+// full path; the empty text when the dialog was cancelled.
+QString AskFileName(QWidget* parent, const FileDialogRequest& request);
+
+// Installs a hook that answers every file dialog; an empty hook brings the real dialogs
+// back. Returns the hook installed before.
+FileDialogHook SetFileDialogHook(FileDialogHook hook);
+
+}  // namespace support
