@@ -161,6 +161,7 @@ void frmConfigure::CreateControls() {
     cboOrbForMidpoints = new QComboBox(fraContent);
     auto* rowMidpoints = new QHBoxLayout;
     rowMidpoints->addWidget(lblOrbForMidpoints);
+    rowMidpoints->addSpacing(6);
     rowMidpoints->addWidget(cboOrbForMidpoints);
     rowMidpoints->addStretch(1);
     layout->addLayout(rowMidpoints);

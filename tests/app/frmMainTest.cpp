@@ -124,6 +124,29 @@ TEST_F(MainWindowTest, FirstStartShowsTheWorldTransitsOfThePresentMoment) {
     EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");
 }
 
+TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
+    QTemporaryDir data;
+    frmMain noText(data.path(), userData.path(), store);
+    EXPECT_FALSE(noText.Startup());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, support::MsgIcon::Critical);
+    EXPECT_EQ(messages[0].strTitle, "");
+    EXPECT_EQ(messages[0].strText, "Cannot open file containing program text.\n" +
+                                       data.path() + "/zdr.dat");
+
+    messages.clear();
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(getenv("ZODARC_BUILD_DIR")) + "/zdr.dat",
+                            data.path() + "/zdr.dat"));
+    frmMain noPluto(data.path(), userData.path(), store);
+    EXPECT_FALSE(noPluto.Startup());
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].strTitle, "Read Pluto Data");
+    EXPECT_TRUE(messages[0].strText.endsWith("\nError when reading geocentric Pluto data."));
+    EXPECT_EQ(messages[1].strText, QString::fromStdString(Language::Text(2)));
+    EXPECT_EQ(messages[1].strTitle, QString::fromStdString(Language::Text(3)));
+    EXPECT_EQ(messages[1].icon, support::MsgIcon::Warning);
+}
+
 TEST_F(MainWindowTest, AnInvalidDateGivesOneMessageAndTheModeReturns) {
     frmMain& w = Start();
     w.txbYearCE[1]->setText("2020");

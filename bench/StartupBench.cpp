@@ -1,0 +1,61 @@
+// Time from creating the main window to the first computed window: program text, the
+// catalogue, the configuration dialog, the Pluto table, the state file and the first
+// World-transits computation, on the offscreen platform. Goal: under 500 ms.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <climits>
+#include <map>
+#include <string>
+
+#include "app/frmMain.h"
+#include "config/SettingsStore.h"
+
+namespace {
+
+// Named values in memory, so that the benchmark leaves the user's settings alone.
+class MemoryStore : public Registry3::SettingsStore {
+public:
+    std::string WriteStringValue(const std::string& key, const std::string& name,
+                                 const std::string& value) override {
+        values[key + "|" + name] = value;
+        return "0 Key already exists.";
+    }
+    std::string ReadStringValue(const std::string& key, const std::string& name,
+                                std::string& value) override {
+        const auto it = values.find(key + "|" + name);
+        if (it == values.end()) return "3 Name not found.";
+        value = it->second;
+        return "0 OK";
+    }
+    std::map<std::string, std::string> values;
+};
+
+QString ExecutableFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    std::string folder = n > 0 ? std::string(path, n) : std::string("./");
+    folder.erase(folder.rfind('/'));
+    return QString::fromStdString(folder);
+}
+
+void BM_StartupToFirstComputedWindow(benchmark::State& state) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "zodarc_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    QTemporaryDir userData;
+    MemoryStore store;
+    const QString data = ExecutableFolder();
+    for (auto _ : state) {
+        frmMain window(data, userData.path(), store);
+        if (!window.Startup()) state.SkipWithError("start-up failed");
+        benchmark::DoNotOptimize(window.udtResult.intModeCode);
+    }
+}
+BENCHMARK(BM_StartupToFirstComputedWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
