@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/CliCommon.h"
+#include "cli/CliReport.h"
 #include "cli/CliTable.h"
 #include "cli/Commands.h"
 
@@ -18,6 +19,7 @@ struct Command {
 const Command kCommands[] = {
     {"positions", cli::PositionsCommand, "longitudes of the ten bodies at one moment"},
     {"table", cli::TableCommand, "the aspect table of one of the six modes"},
+    {"report", cli::ReportCommand, "the title and the report of one of the six modes"},
 };
 
 void PrintUsage(std::FILE* out) {
