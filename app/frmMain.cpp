@@ -1,8 +1,8 @@
 #include "app/frmMain.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -38,10 +38,16 @@ constexpr int kTwipsPerPixel = 15;
 constexpr char kVersion[] = "26.1";
 
 // Twips to pixels.
-int Px(int twips) { return twips / kTwipsPerPixel; }
+int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-QString T(int n) { return Q(Language::Text(n)); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString T(int n) {
+    return Q(Language::Text(n));
+}
 
 void Place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -126,8 +132,8 @@ void frmMain::CreateControls() {
     }
     optSynastry = new QRadioButton(central);
     Place(optSynastry, 14300, kDateTop + kDateRowStep * 3 / 2, 1500, kControlHeight);
-    for (QRadioButton* mode : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0],
-                               optPersonal[1], optSynastry}) {
+    for (QRadioButton* mode :
+         {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry}) {
         modeGroup->addButton(mode);
         connect(mode, &QRadioButton::clicked, this, [this] { ModeButtonClicked(); });
     }
@@ -172,10 +178,12 @@ void frmMain::CreateControls() {
     optRadians = new QRadioButton(fraAngles);
     Place(optRadians, 120, 540, 1400, 300);
     connect(optDegrees, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted) cmdCompute_Click();
+        if (blnStartupCompleted)
+            cmdCompute_Click();
     });
     connect(optRadians, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted) cmdCompute_Click();
+        if (blnStartupCompleted)
+            cmdCompute_Click();
     });
 
     lblTitle = new QLabel(central);
@@ -215,10 +223,10 @@ void frmMain::CreateControls() {
 
     // Not built yet: the chart, stepping and running, and help. Their buttons stand in
     // the layout, disabled.
-    for (QWidget* w : {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
-                       static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
-                       static_cast<QWidget*>(cmdForwardBack[1]),
-                       static_cast<QWidget*>(cboForwardBack)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
+          static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
+          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
         w->setEnabled(false);
 }
 
@@ -381,7 +389,8 @@ void frmMain::FillDateBoxes() {
         cboMonthCE[i]->setCurrentIndex(0);
         cboDayCE[i]->clear();
         cboDayCE[i]->addItem(QString());
-        for (int d = 1; d <= 31; ++d) cboDayCE[i]->addItem(QString::number(d));
+        for (int d = 1; d <= 31; ++d)
+            cboDayCE[i]->addItem(QString::number(d));
         cboDayCE[i]->setCurrentIndex(0);
         txbYearCE[i]->clear();
         cboHour[i]->clear();
@@ -395,7 +404,8 @@ void frmMain::FillDateBoxes() {
 void frmMain::FillStepBox() {
     const int selected = cboForwardBack->currentIndex();
     cboForwardBack->clear();
-    for (int n = 170; n <= 174; ++n) cboForwardBack->addItem(T(n));
+    for (int n = 170; n <= 174; ++n)
+        cboForwardBack->addItem(T(n));
     cboForwardBack->setCurrentIndex(selected >= 0 ? selected : 1);
 }
 
@@ -475,8 +485,8 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setText(T(MainText::PersonalTransits));
     }
     optSynastry->setText(T(MainText::Synastry));
-    for (QRadioButton* mode : {optPlanetary, optNatal[0], optNatal[1], optPersonal[0],
-                               optPersonal[1], optSynastry})
+    for (QRadioButton* mode :
+         {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry})
         mode->setToolTip(T(MainText::ModeToolTip));
     cmdCompute->setText(T(MainText::Compute));
     cmdConfigure->setText(T(MainText::Configure));
@@ -504,9 +514,11 @@ void frmMain::SetLanguageDependentText() {
     // The notice line goes back to its caption in the new language.
     const bool noticeShowsCaption = lblNotice->text() == m_strNoticeCaption;
     m_strNoticeCaption = T(MainText::Notice);
-    if (noticeShowsCaption) lblNotice->setText(m_strNoticeCaption);
+    if (noticeShowsCaption)
+        lblNotice->setText(m_strNoticeCaption);
     RefreshHintLine();
-    if (m_frmConfigure) m_frmConfigure->SetLanguageDependentText();
+    if (m_frmConfigure)
+        m_frmConfigure->SetLanguageDependentText();
 }
 
 void frmMain::SwitchLanguage(int16_t intNewLanguage) {
@@ -514,7 +526,8 @@ void frmMain::SwitchLanguage(int16_t intNewLanguage) {
     SetLanguageDependentText();
     if (udtResult.intModeCode != 0)
         lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
-    if (!blnStartupCompleted) return;
+    if (!blnStartupCompleted)
+        return;
     RefreshWeekdayToolTips();
     m_blnComputeFromOtherAction = true;
     cmdCompute_Click();
@@ -536,7 +549,8 @@ DatePr2::DateSetInput frmMain::DateSetFromControls(int i) const {
 
 void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
     const QString year = Q(set.strYearText);
-    if (txbYearCE[i]->text() != year) txbYearCE[i]->setText(year);
+    if (txbYearCE[i]->text() != year)
+        txbYearCE[i]->setText(year);
     cboMonthCE[i]->setCurrentIndex(set.intMonthIndex);
     cboDayCE[i]->setCurrentIndex(set.intDayIndex);
     cboHour[i]->setCurrentIndex(set.intHourIndex);
@@ -579,25 +593,29 @@ void frmMain::cmdNow_Click() {
 void frmMain::RefreshWeekdayToolTip(int i) {
     DatePr2::DateSetInput set = DateSetFromControls(i);
     const double local = DatePr2::InputDateToLocalDay(set);
-    cboDayCE[i]->setToolTip(
-        local > 0 ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
-                                           Language::intLanguage))
-                  : QString());
+    cboDayCE[i]->setToolTip(local > 0
+                                ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
+                                                         Language::intLanguage))
+                                : QString());
 }
 
 void frmMain::RefreshWeekdayToolTips() {
-    for (int i = 0; i < 3; ++i) RefreshWeekdayToolTip(i);
+    for (int i = 0; i < 3; ++i)
+        RefreshWeekdayToolTip(i);
 }
 
 void frmMain::DateChoiceMade(int i) {
-    if (!isVisible()) return;
+    if (!isVisible())
+        return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled() && !m_blnStepInProgress) FocusCompute();
+    if (cmdCompute->isEnabled() && !m_blnStepInProgress)
+        FocusCompute();
 }
 
 void frmMain::MarkStale(int i) {
-    if (ChartShown()) return;
+    if (ChartShown())
+        return;
     if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i))) {
         cmdToggleGraphic->hide();
         cmdRun->hide();
@@ -605,7 +623,8 @@ void frmMain::MarkStale(int i) {
 }
 
 void frmMain::YearEnterPressed(int i) {
-    if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i))) cmdCompute_Click();
+    if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i)))
+        cmdCompute_Click();
 }
 
 void frmMain::ClearDateSet(int i) {
@@ -616,7 +635,8 @@ void frmMain::ClearDateSet(int i) {
     request.icon = support::MsgIcon::Question;
     request.buttons = support::MsgButtons::YesNoCancel;
     request.defaultButton = support::MsgAnswer::Yes;
-    if (support::ShowMessage(request) != support::MsgAnswer::Yes) return;
+    if (support::ShowMessage(request) != support::MsgAnswer::Yes)
+        return;
     cboMonthCE[i]->setCurrentIndex(0);
     cboDayCE[i]->setCurrentIndex(0);
     cboHour[i]->setCurrentIndex(0);
@@ -628,29 +648,38 @@ void frmMain::ClearDateSet(int i) {
 // ---------------------------------------------------------------- modes and computing
 
 int16_t frmMain::SelectedModeCode() const {
-    if (optPlanetary->isChecked()) return ZDR::intModeWorldTransits;
-    if (optNatal[0]->isChecked()) return ZDR::intModeNatal1;
-    if (optNatal[1]->isChecked()) return ZDR::intModeNatal2;
-    if (optPersonal[0]->isChecked()) return ZDR::intModePersonal1;
-    if (optPersonal[1]->isChecked()) return ZDR::intModePersonal2;
-    if (optSynastry->isChecked()) return ZDR::intModeSynastry;
+    if (optPlanetary->isChecked())
+        return ZDR::intModeWorldTransits;
+    if (optNatal[0]->isChecked())
+        return ZDR::intModeNatal1;
+    if (optNatal[1]->isChecked())
+        return ZDR::intModeNatal2;
+    if (optPersonal[0]->isChecked())
+        return ZDR::intModePersonal1;
+    if (optPersonal[1]->isChecked())
+        return ZDR::intModePersonal2;
+    if (optSynastry->isChecked())
+        return ZDR::intModeSynastry;
     return 0;
 }
 
 void frmMain::SelectModeQuietly(int16_t intModeCode) {
     QRadioButton* modes[7] = {nullptr,        optPlanetary,   optNatal[0], optNatal[1],
                               optPersonal[0], optPersonal[1], optSynastry};
-    if (intModeCode < 1 || intModeCode > 6) return;
+    if (intModeCode < 1 || intModeCode > 6)
+        return;
     m_blnModeRestore = true;
     modes[intModeCode]->setChecked(true);
     m_blnModeRestore = false;
 }
 
 void frmMain::cmdCompute_Click() {
-    if (!m_frmConfigure) return;
+    if (!m_frmConfigure)
+        return;
     ZDR::ComputeInput input;
     input.intModeCode = SelectedModeCode();
-    for (int i = 0; i < 3; ++i) input.udtDateSet[i] = DateSetFromControls(i);
+    for (int i = 0; i < 3; ++i)
+        input.udtDateSet[i] = DateSetFromControls(i);
     input.blnRadians = optRadians->isChecked();
     input.udtOptions = m_frmConfigure->Controls();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
@@ -661,7 +690,8 @@ void frmMain::cmdCompute_Click() {
     for (int i = 0; i < 3; ++i)
         if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(i)))
             DateSetToControls(i, input.udtDateSet[i]);
-    if (outcome == ZDR::intComputeNoMode) return;
+    if (outcome == ZDR::intComputeNoMode)
+        return;
     if (outcome != ZDR::intComputeDone) {
         ShowInputError(failedSet, outcome);
         return;
@@ -694,7 +724,8 @@ void frmMain::ShowResult() {
 }
 
 void frmMain::ModeButtonClicked() {
-    if (m_blnModeRestore) return;
+    if (m_blnModeRestore)
+        return;
     const int16_t previous = udtResult.intModeCode;
     blnDateError = false;
     cmdCompute_Click();
@@ -710,18 +741,19 @@ void frmMain::ToggleDegreesRadians() {
         optRadians->setChecked(true);
     else
         optDegrees->setChecked(true);
-    if (blnStartupCompleted) cmdCompute_Click();
+    if (blnStartupCompleted)
+        cmdCompute_Click();
 }
 
 void frmMain::FocusCompute() {
-    if (cmdCompute->isVisible() && cmdCompute->isEnabled()) cmdCompute->setFocus();
+    if (cmdCompute->isVisible() && cmdCompute->isEnabled())
+        cmdCompute->setFocus();
 }
 
 void frmMain::CellDoubleClicked(int index) {
     (void)index;
     const int16_t mode = udtResult.intModeCode;
-    if (mode == ZDR::intModeNatal1 || mode == ZDR::intModeNatal2 ||
-        mode == ZDR::intModeSynastry) {
+    if (mode == ZDR::intModeNatal1 || mode == ZDR::intModeNatal2 || mode == ZDR::intModeSynastry) {
         FocusCompute();
         return;
     }
@@ -745,7 +777,8 @@ void frmMain::Timer1_Timer() {
     ZDR::blnIncludeTransitingMoon = m_frmConfigure->Controls().blnIncludeTransitingMoon;
     for (int i = 0; i < 3; ++i) {
         const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));
-        if (digits != txbYearCE[i]->text()) txbYearCE[i]->setText(digits);
+        if (digits != txbYearCE[i]->text())
+            txbYearCE[i]->setText(digits);
         const bool filled = !digits.isEmpty() || cboTimezone[i]->currentIndex() > 0 ||
                             cboHour[i]->currentIndex() > 0 || cboDayCE[i]->currentIndex() > 0 ||
                             cboMonthCE[i]->currentIndex() > 0;
@@ -753,7 +786,8 @@ void frmMain::Timer1_Timer() {
     }
     cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
     lblNotice->setVisible(!ChartShown());
-    if (isMinimized() && m_frmConfigure->isVisible()) m_frmConfigure->hide();
+    if (isMinimized() && m_frmConfigure->isVisible())
+        m_frmConfigure->hide();
     udtStateClean.Tick();
 }
 
@@ -770,7 +804,8 @@ void frmMain::cmdQuit_Click() {
     request.buttons = support::MsgButtons::YesNoCancel;
     request.defaultButton = support::MsgAnswer::No;
     const support::MsgAnswer answer = support::ShowMessage(request);
-    if (answer == support::MsgAnswer::Cancel) return;
+    if (answer == support::MsgAnswer::Cancel)
+        return;
     if (answer == support::MsgAnswer::Yes) {
         // A state that cannot be saved is not thrown away: say why and stay open.
         const std::string error = WriteState(strUserStateFile);
@@ -786,21 +821,25 @@ void frmMain::cmdQuit_Click() {
 
 ZDR::StateFileData frmMain::CollectState() const {
     ZDR::StateFileData data;
-    for (int i = 0; i < 3; ++i) data.dateSets[i] = DateSetFromControls(i);
+    for (int i = 0; i < 3; ++i)
+        data.dateSets[i] = DateSetFromControls(i);
     const QRadioButton* modes[6] = {optPlanetary,   optNatal[0],    optNatal[1],
                                     optPersonal[0], optPersonal[1], optSynastry};
-    for (int m = 0; m < 6; ++m) data.blnModeOption[m] = modes[m]->isChecked();
+    for (int m = 0; m < 6; ++m)
+        data.blnModeOption[m] = modes[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
     data.options = m_frmConfigure->Controls();
     data.options.blnSidereal = ZDR::blnSidereal;
-    for (int k = 1; k <= 7; ++k) data.options.dblAspectColor[k] = ZDR::dblAspectColor[k];
+    for (int k = 1; k <= 7; ++k)
+        data.options.dblAspectColor[k] = ZDR::dblAspectColor[k];
     data.intOrbIndex = ZDR::intOrbIndex;
     return data;
 }
 
 std::string frmMain::WriteState(const std::string& path) {
     const std::string error = ZDR::WriteStateFile(path, CollectState());
-    if (!error.empty()) return error;
+    if (!error.empty())
+        return error;
     udtStateClean.Set();
     Language::StoreLanguage(m_store);
     return std::string();
@@ -811,27 +850,30 @@ std::string frmMain::ReadState(const std::string& path) {
     ZDR::StateFileData data = CollectState();
     const std::string error = ZDR::ReadStateFile(path, data);
     ApplyState(data);
-    if (!error.empty()) m_frmConfigure->ResetToDefault();
+    if (!error.empty())
+        m_frmConfigure->ResetToDefault();
     m_blnModeRestore = false;
     return error;
 }
 
 void frmMain::ApplyState(const ZDR::StateFileData& data) {
-    for (int i = 0; i < 3; ++i) DateSetToControls(i, data.dateSets[i]);
+    for (int i = 0; i < 3; ++i)
+        DateSetToControls(i, data.dateSets[i]);
     const int mode = ZDR::SelectedModeOption(data);
-    if (mode >= 0) SelectModeQuietly(static_cast<int16_t>(mode + 1));
+    if (mode >= 0)
+        SelectModeQuietly(static_cast<int16_t>(mode + 1));
     cboForwardBack->setCurrentIndex(data.intStepSizeIndex);
     m_frmConfigure->SetControls(data.options);
     ZDR::blnSidereal = data.options.blnSidereal;
     ZDR::intOrbIndex = data.intOrbIndex;
-    for (int k = 1; k <= 7; ++k) ZDR::dblAspectColor[k] = data.options.dblAspectColor[k];
+    for (int k = 1; k <= 7; ++k)
+        ZDR::dblAspectColor[k] = data.options.dblAspectColor[k];
     RefreshWeekdayToolTips();
 }
 
 void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
     const QRect g = button->geometry();
-    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000,
-                                     g.top() * kTwipsPerPixel + 475,
+    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, g.top() * kTwipsPerPixel + 475,
                                      g.left() * kTwipsPerPixel - 2450);
 }
 
@@ -845,7 +887,8 @@ void frmMain::cmdSave_Click() {
 }
 
 void frmMain::cmdRestore_Click() {
-    if (!QFileInfo::exists(Q(strUserStateFile))) return;
+    if (!QFileInfo::exists(Q(strUserStateFile)))
+        return;
     const std::string error = ReadState(strUserStateFile);
     if (!error.empty()) {
         support::ShowMessage(this, Q(error), cmdRestore->text(), support::MsgIcon::Warning);
@@ -856,22 +899,25 @@ void frmMain::cmdRestore_Click() {
 }
 
 void frmMain::cmdSaveAs_Click() {
-    if (ChartShown()) return;
+    if (ChartShown())
+        return;
     support::FileDialogRequest request;
     request.blnSave = true;
     request.strTitle = T(130);
     request.strFilter = T(131) + " (*.zdr)";
     QString file = support::AskFileName(this, request);
-    if (file.isEmpty()) return;
-    if (QFileInfo(file).suffix().isEmpty()) file += ".zdr";
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += ".zdr";
     const std::string error = WriteState(file.toStdString());
     if (!error.empty()) {
         support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
         return;
     }
-    frmPopUp::Instance().PopUpInForm(
-        this, T(128), 2400, 300, 2000, cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
-        cmdReport->geometry().left() * kTwipsPerPixel + 100);
+    frmPopUp::Instance().PopUpInForm(this, T(128), 2400, 300, 2000,
+                                     cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
+                                     cmdReport->geometry().left() * kTwipsPerPixel + 100);
     lblNotice->setText(T(129) + " " + QDir::toNativeSeparators(file));
 }
 
@@ -880,11 +926,11 @@ void frmMain::cmdLoadState_Click() {
     request.strTitle = T(384);
     request.strFilter = T(131) + " (*.zdr)";
     const QString file = support::AskFileName(this, request);
-    if (file.isEmpty()) return;
+    if (file.isEmpty())
+        return;
     const std::string error = ReadState(file.toStdString());
     if (!error.empty()) {
-        support::ShowMessage(this, Q(error) + "\n\n" + T(386), T(385),
-                             support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error) + "\n\n" + T(386), T(385), support::MsgIcon::Warning);
         return;
     }
     ShowRestoredState();
@@ -894,7 +940,8 @@ void frmMain::cmdLoadState_Click() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     // Closing by the window manager ends the program at once, without saving.
-    if (m_frmConfigure) m_frmConfigure->hide();
+    if (m_frmConfigure)
+        m_frmConfigure->hide();
     event->accept();
     QApplication::exit(0);
 }

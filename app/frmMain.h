@@ -28,7 +28,7 @@ class SettingsStore;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // dataFolder holds zdr.dat, pluto.slx and the ephemeris files; store keeps the
     // per-user settings; userDataFolder is the per-user data folder of the state file.
     frmMain(const QString& dataFolder, const QString& userDataFolder,
@@ -115,11 +115,11 @@ public:
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void SetLanguageDependentText();
     void FillDateBoxes();

@@ -12,9 +12,11 @@ namespace {
 // <prefix>/share/zodarc for an installed program.
 QString DataFolder() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(beside + "/zdr.dat")) return beside;
+    if (QFileInfo::exists(beside + "/zdr.dat"))
+        return beside;
     const QString installed = QDir::cleanPath(beside + "/../share/zodarc");
-    if (QFileInfo::exists(installed + "/zdr.dat")) return installed;
+    if (QFileInfo::exists(installed + "/zdr.dat"))
+        return installed;
     return beside;
 }
 
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
     Registry3::QtSettingsStore store;
     frmMain window(DataFolder(),
                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), store);
-    if (!window.Startup()) return 1;
+    if (!window.Startup())
+        return 1;
     return app.exec();
 }

@@ -12,26 +12,9 @@
 
 #include "app/frmMain.h"
 #include "config/SettingsStore.h"
+#include "tests/MemoryStore.h"
 
 namespace {
-
-// Named values in memory, so that the benchmark leaves the user's settings alone.
-class MemoryStore : public Registry3::SettingsStore {
-public:
-    std::string WriteStringValue(const std::string& key, const std::string& name,
-                                 const std::string& value) override {
-        values[key + "|" + name] = value;
-        return "0 Key already exists.";
-    }
-    std::string ReadStringValue(const std::string& key, const std::string& name,
-                                std::string& value) override {
-        const auto it = values.find(key + "|" + name);
-        if (it == values.end()) return "3 Name not found.";
-        value = it->second;
-        return "0 OK";
-    }
-    std::map<std::string, std::string> values;
-};
 
 QString ExecutableFolder() {
     char path[PATH_MAX];
@@ -52,7 +35,8 @@ void BM_StartupToFirstComputedWindow(benchmark::State& state) {
     const QString data = ExecutableFolder();
     for (auto _ : state) {
         frmMain window(data, userData.path(), store);
-        if (!window.Startup()) state.SkipWithError("start-up failed");
+        if (!window.Startup())
+            state.SkipWithError("start-up failed");
         benchmark::DoNotOptimize(window.udtResult.intModeCode);
     }
 }

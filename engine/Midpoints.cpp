@@ -65,6 +65,10 @@ std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum
             blnConjunct[i][j] = blnConjunct[j][i] = IsAspect(i, j, kConjunction, deviation);
         }
     }
+    // Each set of three bodies is listed once. It is reached from up to three pairs, and
+    // when all three stand at midpoints of the others (a near-exact grand trine) each pair
+    // would name another body in the middle.
+    bool blnListed[10][10][10] = {};
     for (int16_t i = 1; i <= 8; ++i) {
         for (int16_t j = i + 1; j <= 9; ++j) {
             if (blnConjunct[i][j])
@@ -72,9 +76,15 @@ std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum
             for (int16_t x = 1; x <= 9; ++x) {
                 if (x == i || x == j || blnConjunct[x][j] || blnConjunct[x][i])
                     continue;
-                const std::string s = MidpointTriple(i, x, j, blnNatalReport, dblOrb);
-                if (s.empty() || text.find(s) != std::string::npos)
+                const int16_t low = std::min(x, i);
+                const int16_t high = std::max(x, j);
+                const int16_t middle = static_cast<int16_t>(i + j + x - low - high);
+                if (blnListed[low][middle][high])
                     continue;
+                const std::string s = MidpointTriple(i, x, j, blnNatalReport, dblOrb);
+                if (s.empty())
+                    continue;
+                blnListed[low][middle][high] = true;
                 ++intNum;
                 text += blnNatalReport ? s : strPatternName[13] + ": " + s;
                 text += kCrLf;

@@ -13,10 +13,10 @@ FileDialogHook& InstalledHook() {
 }  // namespace
 
 QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
-    if (InstalledHook()) return InstalledHook()(request);
+    if (InstalledHook())
+        return InstalledHook()(request);
     if (request.blnSave)
-        return QFileDialog::getSaveFileName(parent, request.strTitle, QString(),
-                                            request.strFilter);
+        return QFileDialog::getSaveFileName(parent, request.strTitle, QString(), request.strFilter);
     return QFileDialog::getOpenFileName(parent, request.strTitle, QString(), request.strFilter);
 }
 

@@ -12,21 +12,30 @@ MessageHook& InstalledHook() {
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Information: return QMessageBox::Information;
-        case MsgIcon::Warning: return QMessageBox::Warning;
-        case MsgIcon::Critical: return QMessageBox::Critical;
-        case MsgIcon::Question: return QMessageBox::Question;
-        case MsgIcon::None: break;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Warning:
+            return QMessageBox::Warning;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton ToQtButton(MsgAnswer answer) {
     switch (answer) {
-        case MsgAnswer::Yes: return QMessageBox::Yes;
-        case MsgAnswer::No: return QMessageBox::No;
-        case MsgAnswer::Cancel: return QMessageBox::Cancel;
-        case MsgAnswer::Ok: break;
+        case MsgAnswer::Yes:
+            return QMessageBox::Yes;
+        case MsgAnswer::No:
+            return QMessageBox::No;
+        case MsgAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MsgAnswer::Ok:
+            break;
     }
     return QMessageBox::Ok;
 }
@@ -34,25 +43,36 @@ QMessageBox::StandardButton ToQtButton(MsgAnswer answer) {
 }  // namespace
 
 MsgAnswer ShowMessage(const MessageRequest& request) {
-    if (InstalledHook()) return InstalledHook()(request);
+    if (InstalledHook())
+        return InstalledHook()(request);
     QMessageBox box(ToQtIcon(request.icon), request.strTitle, request.strText,
                     QMessageBox::NoButton, request.parent);
     switch (request.buttons) {
-        case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case MsgButtons::YesNoCancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
     box.setDefaultButton(ToQtButton(request.defaultButton));
     switch (box.exec()) {
-        case QMessageBox::Yes: return MsgAnswer::Yes;
-        case QMessageBox::No: return MsgAnswer::No;
-        case QMessageBox::Ok: return MsgAnswer::Ok;
-        default: break;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        case QMessageBox::Ok:
+            return MsgAnswer::Ok;
+        default:
+            break;
     }
-    if (request.buttons == MsgButtons::YesNo) return MsgAnswer::No;
-    if (request.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (request.buttons == MsgButtons::YesNo)
+        return MsgAnswer::No;
+    if (request.buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
     return MsgAnswer::Cancel;
 }
 

@@ -38,10 +38,12 @@ QRect TableGrid::CellRect(const ZDR::TableCell& cell) {
 }
 
 int TableGrid::CellAt(const QPoint& pos) const {
-    if (!m_table) return -1;
+    if (!m_table)
+        return -1;
     for (int i = 0; i < m_table->intNumCells && i < ZDR::intMaxNumCells; ++i) {
         const ZDR::TableCell& cell = m_table->udtCell[i];
-        if (cell.blnVisible && CellRect(cell).contains(pos)) return i;
+        if (cell.blnVisible && CellRect(cell).contains(pos))
+            return i;
     }
     return -1;
 }
@@ -49,16 +51,19 @@ int TableGrid::CellAt(const QPoint& pos) const {
 void TableGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!m_table) return;
+    if (!m_table)
+        return;
     painter.setRenderHint(QPainter::TextAntialiasing);
     for (int i = 0; i < ZDR::intMaxNumCells; ++i) {
         const ZDR::TableCell& cell = m_table->udtCell[i];
-        if (!cell.blnVisible) continue;
+        if (!cell.blnVisible)
+            continue;
         const QRect r = CellRect(cell);
         painter.fillRect(r, ColorFromValue(cell.dblBackColor));
         painter.setPen(QColor(128, 128, 128));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
-        if (cell.strText.empty()) continue;
+        if (cell.strText.empty())
+            continue;
         QFont font;
         QString text;
         if (cell.intFont == ZDR::CellFont::Glyph) {
@@ -75,7 +80,8 @@ void TableGrid::paintEvent(QPaintEvent*) {
         for (double size = cell.dblFontSize; size >= kSmallestFontSize; size -= 0.5) {
             font.setPointSizeF(size);
             const QRect needed = QFontMetrics(font).boundingRect(inside, flags, text);
-            if (needed.width() <= inside.width() && needed.height() <= inside.height()) break;
+            if (needed.width() <= inside.width() && needed.height() <= inside.height())
+                break;
         }
         painter.setFont(font);
         painter.setPen(ColorFromValue(cell.dblForeColor));
@@ -85,5 +91,6 @@ void TableGrid::paintEvent(QPaintEvent*) {
 
 void TableGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     const int index = CellAt(event->position().toPoint());
-    if (index >= 0) emit cellDoubleClicked(index);
+    if (index >= 0)
+        emit cellDoubleClicked(index);
 }

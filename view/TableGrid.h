@@ -13,7 +13,7 @@ QColor ColorFromValue(double value);
 
 class TableGrid : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TableGrid(QWidget* parent = nullptr);
 
     // Shows table (kept by reference: repaint after every change of the model).
@@ -25,13 +25,13 @@ public:
     // Returns the cell's rectangle in pixels (15 twips to the pixel).
     static QRect CellRect(const ZDR::TableCell& cell);
 
-signals:
+  signals:
     void cellDoubleClicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const ZDR::AspectTable* m_table = nullptr;
 };

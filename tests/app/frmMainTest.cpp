@@ -1,7 +1,5 @@
 // The main window as a user meets it: start-up, invalid dates, modes, languages, the
 // size limits, Quit and the state files.
-#include "app/frmMain.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -17,6 +15,7 @@
 #include <map>
 #include <vector>
 
+#include "app/frmMain.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "config/SettingsStore.h"
@@ -26,38 +25,23 @@
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "tests/MemoryStore.h"
 #include "text/Language.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
 QT_END_NAMESPACE
 
 namespace {
-
-// Named values in memory instead of the user's settings.
-class MemoryStore : public Registry3::SettingsStore {
-public:
-    std::string WriteStringValue(const std::string& key, const std::string& name,
-                                 const std::string& value) override {
-        values[key + "|" + name] = value;
-        return "0 Key already exists.";
-    }
-    std::string ReadStringValue(const std::string& key, const std::string& name,
-                                std::string& value) override {
-        auto it = values.find(key + "|" + name);
-        if (it == values.end()) return "3 Name not found.";
-        value = it->second;
-        return "0 OK";
-    }
-    std::map<std::string, std::string> values;
-};
 
 // 2024-03-10 21:47:10 UTC: 17 minutes past the half hour, so the world date becomes 22:00.
 constexpr std::time_t kNow = 1710107230;
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(userData.isValid());
         DatePr2::SetClockForTesting([] { return kNow; });
@@ -81,9 +65,7 @@ protected:
         EXPECT_TRUE(window->Startup());
         return *window;
     }
-    std::string StateFile() const {
-        return (userData.path() + "/Quillfen/zdr.usr").toStdString();
-    }
+    std::string StateFile() const { return (userData.path() + "/Quillfen/zdr.usr").toStdString(); }
 
     QTemporaryDir userData;
     MemoryStore store;
@@ -96,12 +78,17 @@ protected:
 std::vector<QString> Captions(const QWidget& top) {
     std::vector<QString> texts;
     for (const QObject* o : top.findChildren<QObject*>()) {
-        if (auto* b = qobject_cast<const QAbstractButton*>(o)) texts.push_back(b->text());
-        if (auto* l = qobject_cast<const QLabel*>(o)) texts.push_back(l->text());
-        if (auto* g = qobject_cast<const QGroupBox*>(o)) texts.push_back(g->title());
+        if (auto* b = qobject_cast<const QAbstractButton*>(o))
+            texts.push_back(b->text());
+        if (auto* l = qobject_cast<const QLabel*>(o))
+            texts.push_back(l->text());
+        if (auto* g = qobject_cast<const QGroupBox*>(o))
+            texts.push_back(g->title());
         if (auto* c = qobject_cast<const QComboBox*>(o))
-            for (int i = 0; i < c->count(); ++i) texts.push_back(c->itemText(i));
-        if (auto* w = qobject_cast<const QWidget*>(o)) texts.push_back(w->toolTip());
+            for (int i = 0; i < c->count(); ++i)
+                texts.push_back(c->itemText(i));
+        if (auto* w = qobject_cast<const QWidget*>(o))
+            texts.push_back(w->toolTip());
     }
     texts.push_back(top.windowTitle());
     return texts;
@@ -131,8 +118,8 @@ TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Critical);
     EXPECT_EQ(messages[0].strTitle, "");
-    EXPECT_EQ(messages[0].strText, "Cannot open file containing program text.\n" +
-                                       data.path() + "/zdr.dat");
+    EXPECT_EQ(messages[0].strText,
+              "Cannot open file containing program text.\n" + data.path() + "/zdr.dat");
 
     messages.clear();
     ASSERT_TRUE(QFile::copy(QString::fromUtf8(getenv("ZODARC_BUILD_DIR")) + "/zdr.dat",
@@ -154,8 +141,8 @@ TEST_F(MainWindowTest, AnInvalidDateGivesOneMessageAndTheModeReturns) {
     w.cboDayCE[1]->setCurrentIndex(30);
     w.optNatal[0]->click();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].strText, QString::fromStdString(Language::Text(5) + " " +
-                                                          Language::Text(146)));
+    EXPECT_EQ(messages[0].strText,
+              QString::fromStdString(Language::Text(5) + " " + Language::Text(146)));
     EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(153)));
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Information);
     EXPECT_TRUE(w.optPlanetary->isChecked());
@@ -263,7 +250,8 @@ TEST_F(MainWindowTest, QuitRightAfterASaveDoesNotAskUntilTheFlagRunsOut) {
     EXPECT_TRUE(w.udtStateClean.IsSet());
     w.cmdQuit->click();
     EXPECT_TRUE(messages.empty());
-    for (int tick = 0; tick < 6; ++tick) w.udtStateClean.Tick();
+    for (int tick = 0; tick < 6; ++tick)
+        w.udtStateClean.Tick();
     w.cmdQuit->click();
     EXPECT_EQ(messages.size(), 1u);
 }
@@ -290,7 +278,8 @@ TEST_F(MainWindowTest, StartUpInNatalAspectsOfAnEmptySecondBirthdateShowsTheDefa
     data.dateSets[1].intMonthIndex = 5;
     data.dateSets[1].intDayIndex = 17;
     data.options = ZDR::DefaultOptions(0, ZDR::ConfigOptions());
-    for (int k = 1; k <= 7; ++k) data.options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
+    for (int k = 1; k <= 7; ++k)
+        data.options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
     QDir().mkpath(userData.path() + "/Quillfen");
     ASSERT_EQ(ZDR::WriteStateFile(StateFile(), data), "");
     frmMain& w = Start();

@@ -22,28 +22,10 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "support/MessageBox.h"
+#include "tests/MemoryStore.h"
 #include "text/Language.h"
 
 namespace {
-
-// Named values in memory, keyed by key path and name.
-class MemoryStore final : public Registry3::SettingsStore {
-  public:
-    std::string WriteStringValue(const std::string& keyPath, const std::string& name,
-                                 const std::string& value) override {
-        values[keyPath + "|" + name] = value;
-        return "0 Key already exists.";
-    }
-    std::string ReadStringValue(const std::string& keyPath, const std::string& name,
-                                std::string& value) override {
-        const auto found = values.find(keyPath + "|" + name);
-        if (found == values.end())
-            return "3 Name not found.";
-        value = found->second;
-        return "0 OK";
-    }
-    std::map<std::string, std::string> values;
-};
 
 class frmConfigureTest : public ::testing::Test {
   protected:

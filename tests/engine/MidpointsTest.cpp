@@ -74,6 +74,12 @@ TEST_F(MidpointsTest, BodyAtTheMidpointIsListedOnce) {
     EXPECT_EQ(Check(), std::make_pair(std::string(), int16_t{0}));
 }
 
+TEST_F(MidpointsTest, ThreeBodiesEachAtTheFarMidpointAreOneConfiguration) {
+    // A near-exact grand trine: each body stands opposite the midpoint of the other two.
+    Place({{2, 0}, {3, 120.1}, {7, 240}});
+    EXPECT_EQ(Check(), std::make_pair(std::string("Midpoint: Ve-Me-Ur\r\n"), int16_t{1}));
+}
+
 TEST_F(MidpointsTest, EitherArcAndTheZeroPointCount) {
     // The mean of 350° and 10° is 180°; its opposite point is 0°.
     Place({{1, 350}, {5, 10}, {4, 0}});

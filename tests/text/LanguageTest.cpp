@@ -7,28 +7,10 @@
 
 #include "config/SettingsStore.h"
 #include "engine/Catalogue.h"
+#include "tests/MemoryStore.h"
 #include "text/Language.h"
 
 namespace {
-
-// Values by key path and name, kept in memory.
-class FakeStore : public Registry3::SettingsStore {
-  public:
-    std::string WriteStringValue(const std::string& keyPath, const std::string& name,
-                                 const std::string& value) override {
-        values[keyPath + "|" + name] = value;
-        return "0 Key already exists.";
-    }
-    std::string ReadStringValue(const std::string& keyPath, const std::string& name,
-                                std::string& value) override {
-        const auto it = values.find(keyPath + "|" + name);
-        if (it == values.end())
-            return "3 Name not found.";
-        value = it->second;
-        return "0 OK";
-    }
-    std::map<std::string, std::string> values;
-};
 
 const char* const kLanguageValue = "Software\\Quillfen\\ZDR|Language";
 
@@ -93,7 +75,7 @@ TEST(LanguageInitial, MatchesTheFirstTwoLettersOfTheCode) {
 
 TEST_F(LanguageTest, StoreWritesTheCodeUnderTheApplicationKey) {
     EXPECT_EQ(Language::ApplicationKeyPath(), "Software\\Quillfen\\ZDR");
-    FakeStore store;
+    MemoryStore store;
     EXPECT_EQ(Language::StoredLanguage(store), "");
     EXPECT_EQ(Language::StoreLanguage(store)[0], '0');
     EXPECT_EQ(store.values.at(kLanguageValue), "EN");
@@ -109,7 +91,7 @@ TEST_F(LanguageTest, StoreWritesTheCodeUnderTheApplicationKey) {
 }
 
 TEST_F(LanguageTest, SwitchSetsTheLanguageRenamesTheCatalogueAndStores) {
-    FakeStore store;
+    MemoryStore store;
     const std::string english37 = Language::Text(37);
 
     Language::SwitchLanguage(Language::intGerman, store);
