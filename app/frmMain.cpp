@@ -219,7 +219,7 @@ void frmMain::CreateControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
     // Not built yet: the chart, stepping and running, and help. Their buttons stand in
     // the layout, disabled.
@@ -773,7 +773,7 @@ void frmMain::cmdConfigure_Click() {
 
 // ---------------------------------------------------------------- timer, quit, events
 
-void frmMain::Timer1_Timer() {
+void frmMain::RefreshControls() {
     ZDR::blnIncludeTransitingMoon = m_frmConfigure->Controls().blnIncludeTransitingMoon;
     for (int i = 0; i < 3; ++i) {
         const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));

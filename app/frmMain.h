@@ -48,6 +48,10 @@ class frmMain : public QMainWindow {
     // Selects the mode button of mode code 1..6 without starting a computation.
     void SelectModeQuietly(int16_t intModeCode);
 
+    // Timer1's work, once a second: the transiting-Moon option, the year boxes cleaned to
+    // their digits, the Clear buttons, the chart button's caption, the state-clean flag.
+    void RefreshControls();
+
     // The Now action: the world date becomes the present moment on the half-hour grid.
     void SetWorldDateToNow();
 
@@ -70,6 +74,9 @@ class frmMain : public QMainWindow {
     // The per-user state file (zdr.usr) and the state-clean flag.
     std::string strUserStateFile;
     ZDR::StateCleanFlag udtStateClean;
+
+    // A double-click on cell index of the table.
+    void CellDoubleClicked(int index);
 
     // The window's parts, for the tests.
     bool blnStartupCompleted = false;
@@ -154,8 +161,6 @@ class frmMain : public QMainWindow {
     void PopUpBeside(QPushButton* button, const QString& message);
     void cmdReport_Click();
     void cmdConfigure_Click();
-    void CellDoubleClicked(int index);
-    void Timer1_Timer();
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();

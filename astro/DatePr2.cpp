@@ -62,6 +62,17 @@ int16_t TimezoneMinutesAt(std::time_t at) {
     return static_cast<int16_t>(dblMinutes);
 }
 
+// The Gregorian date year-month-day as a calendar record, its JDN and Valid filled in.
+datekit::EuroDateRecord GregorianDate(int32_t year, int month, int day) {
+    datekit::EuroDateRecord rec;
+    rec.Year = year;
+    rec.Month = month;
+    rec.Day = day;
+    rec.Calendar = 'G';
+    DateToJDN(rec);
+    return rec;
+}
+
 // JDN of a date set's civil date, or the negative code of the first check it fails.
 int32_t CheckedJDN(const std::string& yearText, int monthIndex, int dayIndex) {
     int32_t lngYear = 0;
@@ -72,14 +83,10 @@ int32_t CheckedJDN(const std::string& yearText, int monthIndex, int dayIndex) {
         return static_cast<int32_t>(dblDateTooEarly);
     if (lngYear >= lngFirstYearTooLate)
         return static_cast<int32_t>(dblDateTooLate);
-    datekit::EuroDateRecord rec;
-    rec.Year = lngYear;
-    rec.Month = monthIndex;
-    rec.Day = dayIndex;
-    rec.Calendar = 'G';
-    const int32_t lngJDN = DateToJDN(rec);
+    const datekit::EuroDateRecord rec = GregorianDate(lngYear, monthIndex, dayIndex);
     if (rec.Valid == 0)
         return static_cast<int32_t>(dblNoSuchDate);
+    const int32_t lngJDN = rec.JDN;
     if (lngJDN <= lngLastJDNBeforeYear1)
         return static_cast<int32_t>(dblDateTooEarly);
     if (lngJDN >= lngFirstJDNOfYear2800)
@@ -179,12 +186,7 @@ double DateSetToLocalDay(const std::string& yearText, int monthIndex, int dayInd
 
 double LocalClockToJD(int32_t year, int month, int day, int hours, int minutes, int seconds,
                       int zoneMinutes) {
-    datekit::EuroDateRecord rec;
-    rec.Year = year;
-    rec.Month = month;
-    rec.Day = day;
-    rec.Calendar = 'G';
-    const int32_t lngJDN = DateToJDN(rec);
+    const int32_t lngJDN = GregorianDate(year, month, day).JDN;
     const double dblSeconds = minutes * 60.0 + hours * 3600.0 + seconds - zoneMinutes * 60.0;
     return dblSeconds / 86400.0 + lngJDN - 0.5;
 }

@@ -2,14 +2,10 @@
 // check, as the report runs them. Goal: under 0.2 ms for patterns and midpoints together.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <string>
-
 #include "astro/Turn.h"
-#include "engine/Catalogue.h"
+#include "bench/BenchSupport.h"
 #include "engine/EngineTables.h"
 #include "engine/Patterns.h"
-#include "text/Language.h"
 
 namespace {
 
@@ -19,14 +15,7 @@ constexpr double kMidpointOrb = 0.5 / 360.0 * ZDR::dblTurn;
 
 // Sets the orbs, the names and the positions (degrees, bodies 1..10) of a chart.
 void PrepareChart(const double (&degrees)[11]) {
-    static bool blnTextLoaded = false;
-    if (!blnTextLoaded) {
-        blnTextLoaded = true;
-        const char* dir = std::getenv("ZODARC_BUILD_DIR");
-        std::string message;
-        Language::LoadProgramText(dir == nullptr ? "." : dir, "zdr.dat", message);
-        ZDR::BuildCatalogueNames();
-    }
+    PrepareProgramText();
     for (int k = 0; k < 8; ++k)
         ZDR::dblOrb[k][0] = kOrbDegrees[k] / 360.0 * ZDR::dblTurn;
     ZDR::intNumBodies = 10;

@@ -3,15 +3,11 @@
 // Goals: BodyLongitude within 1.2 times the bare call; ReadPlutoData under 30 ms.
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
-#include <unistd.h>
 
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include "astro/Ephemeris.h"
 #include "astro/Positions.h"
+#include "bench/BenchSupport.h"
 
 namespace {
 
@@ -26,34 +22,15 @@ double NextJD(long& k) {
     return 2433282.5 + k + k * 0.0137;
 }
 
-// Points the positions at the data files beside this executable and reads the Pluto table.
-void Prepare() {
-    static bool blnPrepared = false;
-    if (blnPrepared)
-        return;
-    blnPrepared = true;
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    std::string folder = n > 0 ? std::string(path, n) : std::string("./");
-    folder.erase(folder.rfind('/') + 1);
-    ZDR::strDataFolder = folder;
-    orbitlib::set_datafiles_folder(folder.c_str());
-    std::string error;
-    if (!ZDR::ReadPlutoData("pluto.slx", error)) {
-        std::fprintf(stderr, "%s\n", ZDR::PlutoDataErrorMessage(error).c_str());
-        std::exit(1);
-    }
-}
-
 void BodyLongitude(benchmark::State& state, int16_t body) {
-    Prepare();
+    PreparePositions();
     long k = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(ZDR::BodyLongitude(body, NextJD(k)));
 }
 
 void BareSweCalc(benchmark::State& state, int16_t body) {
-    Prepare();
+    PreparePositions();
     const int32_t planet = kSwePlanet[body];
     long k = 0;
     double xx[6];
@@ -75,7 +52,7 @@ const bool blnRegistered = [] {
 }();
 
 void CenturyWalkAllBodies(benchmark::State& state) {
-    Prepare();
+    PreparePositions();
     for (auto _ : state) {
         for (double jd = 2415020.5; jd < 2415020.5 + 36525; jd += 1) {
             for (int16_t body = 1; body <= 10; ++body) {
@@ -88,7 +65,7 @@ void CenturyWalkAllBodies(benchmark::State& state) {
 BENCHMARK(CenturyWalkAllBodies)->Unit(benchmark::kMillisecond);
 
 void ReadPlutoData(benchmark::State& state) {
-    Prepare();
+    PreparePositions();
     std::string error;
     for (auto _ : state) {
         if (!ZDR::ReadPlutoData("pluto.slx", error))

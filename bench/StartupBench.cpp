@@ -2,27 +2,18 @@
 // catalogue, the configuration dialog, the Pluto table, the state file and the first
 // World-transits computation, on the offscreen platform. Goal: under 500 ms.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <climits>
 #include <map>
 #include <string>
 
 #include "app/frmMain.h"
+#include "bench/BenchSupport.h"
 #include "config/SettingsStore.h"
 #include "tests/MemoryStore.h"
 
 namespace {
-
-QString ExecutableFolder() {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    std::string folder = n > 0 ? std::string(path, n) : std::string("./");
-    folder.erase(folder.rfind('/'));
-    return QString::fromStdString(folder);
-}
 
 void BM_StartupToFirstComputedWindow(benchmark::State& state) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -32,7 +23,7 @@ void BM_StartupToFirstComputedWindow(benchmark::State& state) {
     static QApplication app(argc, argv);
     QTemporaryDir userData;
     MemoryStore store;
-    const QString data = ExecutableFolder();
+    const QString data = QString::fromStdString(ExecutableFolder());
     for (auto _ : state) {
         frmMain window(data, userData.path(), store);
         if (!window.Startup())

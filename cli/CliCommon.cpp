@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/DateInput.h"
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
+#include "engine/Compute.h"
+#include "store/StateFile.h"
 
 namespace cli {
 namespace {
@@ -232,6 +235,49 @@ std::string DateSetHelp(const std::string& prefix) {
         help += text;
     }
     return help;
+}
+
+const char* const strStateHelp =
+    "  --state FILE          date sets, mode and configuration of a state file (zdr.usr,\n"
+    "                        *.zdr); options after it change them\n";
+
+int TakeStateOption(int argc, char* argv[], int& i, DateSetOptions (&sets)[3], int16_t& mode,
+                    ZDR::ConfigOptions& config, std::string& error) {
+    const std::string arg = argv[i];
+    std::string path;
+    if (arg == "--state") {
+        if (i + 1 >= argc) {
+            error = "--state needs a value";
+            return -1;
+        }
+        path = argv[++i];
+    } else if (arg.compare(0, 8, "--state=") == 0) {
+        path = arg.substr(8);
+    } else {
+        return 0;
+    }
+    ZDR::StateFileData state;
+    state.options = config;
+    error = ZDR::ReadStateFile(path, state);
+    if (!error.empty())
+        return -1;
+    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(false);
+    for (int s = 0; s < 3; ++s) {
+        const DatePr2::DateSetInput& input = state.dateSets[s];
+        // As the window reads its controls: the year's digits, an empty hour at 12:00.
+        sets[s] = DateSetOptions();
+        sets[s].strYear = DatePr2::YearDigits(input.strYearText);
+        sets[s].intMonth = input.intMonthIndex;
+        sets[s].intDay = input.intDayIndex;
+        if (input.intHourIndex > 0)
+            sets[s].intHalfHour = input.intHourIndex;
+        sets[s].intZoneMinutes = zones[input.intTimezoneIndex].intMinutes;
+    }
+    const int option = ZDR::SelectedModeOption(state);
+    // The mode codes follow the order of the file's mode options.
+    mode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
+    config = state.options;
+    return 1;
 }
 
 bool PrepareCore(std::string& error) {

@@ -2,7 +2,10 @@
 // What the commands of zodarc-cli share: the options of a date set, the start-up of the
 // core with the data files beside the executable, and the exit codes.
 
+#include <cstdint>
 #include <string>
+
+#include "config/Options.h"
 
 namespace cli {
 
@@ -42,6 +45,16 @@ std::string JsonString(const std::string& text);
 
 // Returns the --help lines describing the date-set options with the given prefix.
 std::string DateSetHelp(const std::string& prefix);
+
+// Reads "--state FILE" at argv[i] and moves i onto the value: a state file (zdr.usr, *.zdr)
+// gives the three date sets, the mode code 1..6 (World transits when the file selects none)
+// and the configuration. Returns 1 when done, 0 when argv[i] is no such option, -1 with the
+// reason in error when the value is missing or the file unreadable.
+int TakeStateOption(int argc, char* argv[], int& i, DateSetOptions (&sets)[3], int16_t& mode,
+                    ZDR::ConfigOptions& config, std::string& error);
+
+// The --help line of --state.
+extern const char* const strStateHelp;
 
 // Points the core at its data files (beside the executable, else <prefix>/share/zodarc),
 // fills the catalogue and reads the Pluto table. Returns false with the message in error.

@@ -15,11 +15,13 @@ namespace cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: zodarc-cli report [--mode MODE] [DATE SETS] [--language en|de] [--waxing-waning]\n"
-    "                         [--radians] [--sidereal] [--no-transiting-moon] [--json]\n"
-    "Computes one mode with the default orbs and prints the title and the report that the\n"
-    "main window shows beside the table: the aspects by type and their total; in the\n"
-    "single-chart modes also the aspect patterns, the midpoints and the retrograde bodies.\n"
+    "Usage: zodarc-cli report [--state FILE] [--mode MODE] [DATE SETS] [--language en|de]\n"
+    "                         [--waxing-waning] [--radians] [--sidereal]\n"
+    "                         [--no-transiting-moon] [--json]\n"
+    "Computes one mode with the default orbs, or those of a state file, and prints the title\n"
+    "and the report that the main window shows beside the table: the aspects by type and\n"
+    "their total; in the single-chart modes also the aspect patterns, the midpoints and the\n"
+    "retrograde bodies.\n"
     "\n"
     "  --mode MODE           world, natal1, natal2, personal1, personal2 or synastry, as\n"
     "                        for zodarc-cli table (default world)\n"
@@ -50,6 +52,7 @@ struct ReportOptions {
     int16_t intMode = ZDR::intModeWorldTransits;
     DateSetOptions udtSet[3];
     int16_t intLanguage = Language::intEnglish;
+    ZDR::ConfigOptions udtConfig = ZDR::DefaultOptions(Language::intEnglish, {});
     bool blnWaxingWaning = false;
     bool blnRadians = false;
     bool blnSidereal = false;
@@ -93,7 +96,7 @@ bool ParseLanguage(const std::string& value, int16_t& language) {
 }
 
 void PrintHelp() {
-    std::printf("%s", kHelp);
+    std::printf("%s%s\n", kHelp, strStateHelp);
     for (int s = 0; s < 3; ++s)
         std::printf("%s%s:\n%s", s > 0 ? "\n" : "", kSetName[s],
                     DateSetHelp(kSetPrefix[s]).c_str());
@@ -106,7 +109,8 @@ int ParseArguments(int argc, char* argv[], ReportOptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string error;
-        int taken = 0;
+        int taken = TakeStateOption(argc, argv, i, options.udtSet, options.intMode,
+                                    options.udtConfig, error);
         for (int s = 0; s < 3 && taken == 0; ++s)
             taken = TakeDateSetOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
         if (taken < 0) {
@@ -200,11 +204,11 @@ int ReportCommand(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return intExitFailed;
     }
-    ZDR::blnSidereal = options.blnSidereal;
-    ZDR::blnIncludeTransitingMoon = !options.blnNoTransitingMoon;
-    ZDR::blnWaxingWaningAspects = options.blnWaxingWaning;
-    ZDR::ConfigOptions config = ZDR::DefaultOptions(options.intLanguage, {});
-    config.blnWaxingWaningAspects = options.blnWaxingWaning;
+    ZDR::ConfigOptions config = options.udtConfig;
+    config.blnWaxingWaningAspects = config.blnWaxingWaningAspects || options.blnWaxingWaning;
+    ZDR::blnSidereal = options.blnSidereal || config.blnSidereal;
+    ZDR::blnIncludeTransitingMoon = !options.blnNoTransitingMoon && config.blnIncludeTransitingMoon;
+    ZDR::blnWaxingWaningAspects = config.blnWaxingWaningAspects;
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
@@ -214,7 +218,7 @@ int ReportCommand(int argc, char* argv[]) {
         ZDR::IsTwoChartMode(options.intMode)
             ? ZDR::BuildTwoChartReport(options.intMode, false, false)
             : ZDR::BuildSingleChartReport(
-                  options.blnWaxingWaning, ZDR::MidpointOrb(config.intMidpointOrbIndex),
+                  config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
                   result.intNumRetro, result.strRetroList, options.blnRadians);
     if (options.blnJson) {
         std::printf("{\"mode\": \"%s\", \"title\": %s, \"report\": %s}\n",

@@ -20,7 +20,8 @@ namespace cli {
 namespace {
 
 const char* const kHelp =
-    "Usage: zodarc-cli table [--mode MODE] [DATE SETS] [ORBS AND DISPLAY] [--json]\n"
+    "Usage: zodarc-cli table [--state FILE] [--mode MODE] [DATE SETS] [ORBS AND DISPLAY]\n"
+    "                        [--json]\n"
     "Computes the aspect table of one mode and prints its cells: the positions, the glyph\n"
     "header and one cell for every pair of bodies in aspect, with its deviation from the\n"
     "exact angle and the movement mark (\" +\" widening, \" -\" closing in half an hour).\n"
@@ -163,7 +164,8 @@ int ParseArguments(int argc, char* argv[], TableOptions& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         std::string error;
-        int taken = 0;
+        int taken = TakeStateOption(argc, argv, i, options.udtSet, options.intMode,
+                                    options.udtConfig, error);
         for (int s = 0; s < 3 && taken == 0; ++s)
             taken = TakeDateSetOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
         if (taken < 0) {
@@ -207,7 +209,7 @@ int ParseArguments(int argc, char* argv[], TableOptions& options) {
         } else if (arg == "--json") {
             options.blnJson = true;
         } else if (arg == "--help" || arg == "-h") {
-            std::printf("%s", kHelp);
+            std::printf("%s%s\n", kHelp, strStateHelp);
             for (int s = 0; s < 3; ++s) {
                 std::printf("%s%s:\n%s", s > 0 ? "\n" : "", kSetName[s],
                             DateSetHelp(kSetPrefix[s]).c_str());
@@ -408,8 +410,9 @@ int TableCommand(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return intExitFailed;
     }
-    ZDR::blnSidereal = options.blnSidereal;
-    ZDR::blnIncludeTransitingMoon = !options.blnNoTransitingMoon;
+    ZDR::blnSidereal = options.blnSidereal || options.udtConfig.blnSidereal;
+    ZDR::blnIncludeTransitingMoon =
+        !options.blnNoTransitingMoon && options.udtConfig.blnIncludeTransitingMoon;
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, options.udtConfig, result);

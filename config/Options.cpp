@@ -4,6 +4,7 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "text/Language.h"
+#include "text/StrProc.h"
 
 namespace ZDR {
 
@@ -52,15 +53,6 @@ constexpr int kTextSetAllTitle = 390;
 constexpr int kTextSetAllQuestion = 391;
 constexpr int kTextCloseNotice = 392;    // three lines: 392, 393, 394
 constexpr int kTextResetQuestion = 395;  // two lines: 395, 396
-
-// Returns text with every ASCII capital in lower case.
-std::string LowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -189,7 +181,7 @@ ConfigureCaptions ConfigureDialogCaptions() {
         c.strAspectName[k - 1] = udtAspect[k].strName;
     c.strOrbDivisors = Text(kTextOrbDivisors);
     c.strPersonalTransits = Text(kTextPersonalTransits);
-    c.strSynastry = blnGerman ? Text(kTextSynastry) : LowerCase(Text(kTextSynastry));
+    c.strSynastry = blnGerman ? Text(kTextSynastry) : StrProc::LowerCase(Text(kTextSynastry));
     c.strUseBoldface = Text(kTextUseBoldface);
     c.str1DegOfOrb = Text(kText1DegOfOrb);
     c.strOfOrb = Text(kTextOfOrb);
@@ -211,13 +203,9 @@ ConfigureCaptions ConfigureDialogCaptions() {
 }
 
 ConfigureMessage SetAllOrbsQuestion(int16_t setAllIndex) {
-    std::string text = Language::Text(kTextSetAllQuestion);
     const std::string strOrb = std::to_string(OrbArcminutes(setAllIndex) / 60) + "°";
-    const std::string strPlaceholder = "NEW_ORB";
-    for (size_t at = text.find(strPlaceholder); at != std::string::npos;
-         at = text.find(strPlaceholder, at + strOrb.size()))
-        text.replace(at, strPlaceholder.size(), strOrb);
-    return {text, Language::Text(kTextSetAllTitle)};
+    return {StrProc::ReplaceAll(Language::Text(kTextSetAllQuestion), "NEW_ORB", strOrb),
+            Language::Text(kTextSetAllTitle)};
 }
 
 ConfigureMessage ZeroSetAllOrbMessage() {

@@ -40,6 +40,18 @@ QColor ToQColor(double color) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+// Asks question with Yes and No, No the default; returns false when the answer is No.
+bool AskYesNo(QWidget* parent, const ZDR::ConfigureMessage& question) {
+    support::MessageRequest request;
+    request.parent = parent;
+    request.strText = ToQt(question.strText);
+    request.strTitle = ToQt(question.strTitle);
+    request.icon = support::MsgIcon::Question;
+    request.buttons = support::MsgButtons::YesNo;
+    request.defaultButton = support::MsgAnswer::No;
+    return support::ShowMessage(request) != support::MsgAnswer::No;
+}
+
 // Sets the list index when it lies inside the list; otherwise the list stays as it is.
 void SelectIndex(QComboBox* list, int index) {
     if (index >= 0 && index < list->count())
@@ -328,18 +340,8 @@ void frmConfigure::ApplySizeLimits() {
 }
 
 void frmConfigure::ResetToDefault() {
-    if (isVisible() && blnStartupCompleted) {
-        const ZDR::ConfigureMessage question = ZDR::ResetQuestion();
-        support::MessageRequest request;
-        request.parent = this;
-        request.strText = ToQt(question.strText);
-        request.strTitle = ToQt(question.strTitle);
-        request.icon = support::MsgIcon::Question;
-        request.buttons = support::MsgButtons::YesNo;
-        request.defaultButton = support::MsgAnswer::No;
-        if (support::ShowMessage(request) == support::MsgAnswer::No)
-            return;
-    }
+    if (isVisible() && blnStartupCompleted && !AskYesNo(this, ZDR::ResetQuestion()))
+        return;
     SetControls(ZDR::DefaultOptions(Language::intLanguage, Controls()));
     if (blnStartupCompleted)
         cmdAccept_Click();
@@ -470,16 +472,7 @@ void frmConfigure::closeEvent(QCloseEvent* event) {
 }
 
 void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
-    const ZDR::ConfigureMessage question =
-        ZDR::SetAllOrbsQuestion(static_cast<int16_t>(cboOrb[7]->currentIndex()));
-    support::MessageRequest request;
-    request.parent = this;
-    request.strText = ToQt(question.strText);
-    request.strTitle = ToQt(question.strTitle);
-    request.icon = support::MsgIcon::Question;
-    request.buttons = support::MsgButtons::YesNo;
-    request.defaultButton = support::MsgAnswer::No;
-    if (support::ShowMessage(request) == support::MsgAnswer::No)
+    if (!AskYesNo(this, ZDR::SetAllOrbsQuestion(static_cast<int16_t>(cboOrb[7]->currentIndex()))))
         return;
     ZDR::ConfigOptions options = Controls();
     ZDR::SetAllNonzeroOrbs(options);

@@ -14,10 +14,8 @@ const char* const strGlyphFontName = "Starfont Sans";
 
 namespace {
 
-// Places cell i of the current layout at its row and column and shows it.
-void PlaceCell(AspectTable& table, int16_t i) {
-    int16_t row = 0;
-    int16_t col = 0;
+// Places cell i of the current layout at its row and column, which it returns, and shows it.
+void PlaceCell(AspectTable& table, int16_t i, int16_t& row, int16_t& col) {
     GetRowCol(i, table.intNumCols, row, col);
     TableCell& cell = table.udtCell[i];
     cell.lngTop = static_cast<int32_t>(row) * cell.lngHeight;
@@ -86,18 +84,13 @@ void ResetCellFonts(AspectTable& table) {
 void LayOutSingleChartTable(AspectTable& table) {
     StartLayout(table, 11, 10);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
-        PlaceCell(table, i);
         int16_t row = 0;
         int16_t col = 0;
-        GetRowCol(i, table.intNumCols, row, col);
+        PlaceCell(table, i, row, col);
+        // Row 1 and the diagonal row == col + 2 show the glyphs; the cells below stay hidden.
         if (row == 1)
             SetGlyphCell(table.udtCell[i], static_cast<int16_t>(col + 1));
-    }
-    for (int16_t i = 0; i < table.intNumCells; ++i) {
-        int16_t row = 0;
-        int16_t col = 0;
-        GetRowCol(i, table.intNumCols, row, col);
-        if (row > col + 2)
+        else if (row > col + 2)
             table.udtCell[i].blnVisible = false;
         else if (row == col + 2)
             SetGlyphCell(table.udtCell[i], static_cast<int16_t>(row - 1));
@@ -108,10 +101,9 @@ void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBir
                          bool blnIncludeMoon) {
     StartLayout(table, 12, 12);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
-        PlaceCell(table, i);
         int16_t row = 0;
         int16_t col = 0;
-        GetRowCol(i, table.intNumCols, row, col);
+        PlaceCell(table, i, row, col);
         TableCell& cell = table.udtCell[i];
         if (row == 1 || col == 1)
             cell.dblBackColor = dblHeaderCellColor;

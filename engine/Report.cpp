@@ -9,6 +9,7 @@
 #include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "text/Language.h"
+#include "text/StrProc.h"
 
 namespace ZDR {
 
@@ -38,16 +39,6 @@ bool SameToSixPlaces(double a, double b) {
     return RoundHalfEven(a * 1e6) == RoundHalfEven(b * 1e6);
 }
 
-// Returns text with every occurrence of from replaced by to.
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    std::string::size_type at = 0;
-    while ((at = text.find(from, at)) != std::string::npos) {
-        text.replace(at, from.size(), to);
-        at += to.size();
-    }
-    return text;
-}
-
 // A count with its sign blank: " 3", "-3".
 std::string SignBlank(int n) {
     return (n < 0 ? "" : " ") + std::to_string(n);
@@ -58,19 +49,30 @@ std::string SignBlank(int n) {
 std::string CountedAspectName(int16_t k, int n) {
     if (IsGerman())
         return udtAspect[k].strName;
-    std::string name = udtAspect[k].strName;
-    for (char& ch : name) {
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-    }
+    std::string name = StrProc::LowerCase(udtAspect[k].strName);
     if (n != 1)
         name += k == 7 ? "es" : "s";
     return name;
 }
 
+// A count and name for each aspect type found ("3 squares"), each followed by separator;
+// total gets the number of aspects.
+std::string AspectCounts(const char* separator, int& total) {
+    std::string text;
+    total = 0;
+    for (int16_t k = 1; k <= 7; ++k) {
+        const int n = intNumAspectsOfType[k];
+        if (n <= 0)
+            continue;
+        text += std::to_string(n) + " " + CountedAspectName(k, n) + separator;
+        total += n;
+    }
+    return text;
+}
+
 // Program text #127 with every capital N replaced by the total.
 std::string TotalText(int total) {
-    return ReplaceAll(Language::Text(127), "N", std::to_string(total));
+    return StrProc::ReplaceAll(Language::Text(127), "N", std::to_string(total));
 }
 
 // The waxing, waning and other counts of a total of at least two aspects.
@@ -141,7 +143,7 @@ std::string SetModeTitle(int16_t intMode, bool blnChartShown) {
     }
     std::string caption = Language::Text(n);
     if (n == 26)
-        caption = ReplaceAll(caption, IsGerman() ? " Grad" : " degrees", "°");
+        caption = StrProc::ReplaceAll(caption, IsGerman() ? " Grad" : " degrees", "°");
     return AddOrbToTitle(caption, IsTwoChartMode(intMode), true, intMode);
 }
 
@@ -163,15 +165,8 @@ std::string AddOrbToTitle(const std::string& strTitle, bool blnPersonal, bool bl
 
 std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
                                    const std::string& strRetroList, bool blnRadiansDisplay) {
-    std::string text;
     int total = 0;
-    for (int16_t k = 1; k <= 7; ++k) {
-        const int n = intNumAspectsOfType[k];
-        if (n <= 0)
-            continue;
-        text += std::to_string(n) + " " + CountedAspectName(k, n) + kCrLf;
-        total += n;
-    }
+    std::string text = AspectCounts(kCrLf, total);
     if (total == 0)
         text += Language::Text(126) + kCrLf;
     if (total >= 2) {
@@ -187,15 +182,8 @@ std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, 
 }
 
 std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGraphicShown) {
-    std::string text;
     int total = 0;
-    for (int16_t k = 1; k <= 7; ++k) {
-        const int n = intNumAspectsOfType[k];
-        if (n <= 0)
-            continue;
-        text += std::to_string(n) + " " + CountedAspectName(k, n) + ", ";
-        total += n;
-    }
+    std::string text = AspectCounts(", ", total);
     if (total == 0)
         return Language::Text(126);
     while (!text.empty() && (text.back() == ',' || text.back() == ' '))
@@ -213,7 +201,7 @@ std::string NoAspectReportMessage(int16_t intMode) {
 }
 
 std::string GermanPlural(const std::string& text) {
-    std::string plural = ReplaceAll(text, "es ", "e ");
+    std::string plural = StrProc::ReplaceAll(text, "es ", "e ");
     if (plural.size() >= 2 && plural.compare(plural.size() - 2, 2, "es") == 0)
         plural.replace(plural.size() - 2, 2, "e");
     return plural;

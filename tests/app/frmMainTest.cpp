@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -319,6 +320,64 @@ TEST_F(MainWindowTest, SaveAsAndLoadFromCarryTheStateInANamedFile) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Warning);
     EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(385)));
+}
+
+TEST_F(MainWindowTest, ClosingByTheWindowManagerNeitherAsksNorSaves) {
+    frmMain& w = Start();
+    w.close();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(StateFile())));
+}
+
+TEST_F(MainWindowTest, AStateThatCannotBeSavedOnQuitIsReportedAndTheWindowStays) {
+    frmMain& w = Start();
+    QDir().mkpath(QString::fromStdString(StateFile()));  // a folder where the file belongs
+    answer = support::MsgAnswer::Yes;
+    w.cmdQuit->click();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].icon, support::MsgIcon::Warning);
+    EXPECT_EQ(messages[1].strTitle, w.cmdQuit->text());
+}
+
+TEST_F(MainWindowTest, TheTimerCleansYearsAndShowsClearOnlyForFilledSets) {
+    frmMain& w = Start();
+    w.txbYearCE[1]->setText("19x7");
+    w.RefreshControls();
+    EXPECT_EQ(w.txbYearCE[1]->text(), "197");
+    EXPECT_FALSE(w.cmdClear[1]->isHidden());
+    EXPECT_TRUE(w.cmdClear[2]->isHidden());
+    answer = support::MsgAnswer::No;
+    w.cmdClear[1]->click();
+    EXPECT_EQ(w.txbYearCE[1]->text(), "197");
+    answer = support::MsgAnswer::Yes;
+    w.cmdClear[1]->click();
+    EXPECT_EQ(w.txbYearCE[1]->text(), "");
+    w.RefreshControls();
+    EXPECT_TRUE(w.cmdClear[1]->isHidden());
+}
+
+TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompute) {
+    frmMain& w = Start();
+    ZDR::ConfigOptions options = w.Configuration()->Controls();
+    for (int k = 0; k < 7; ++k) options.intOrbListIndex[k] = 0;
+    w.Configuration()->SetControls(options);
+    w.cmdCompute_Click();
+    EXPECT_EQ(ZDR::GetTotalNumAspects(w.udtResult.udtTable), 0);
+    w.cmdReport->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strText, QString::fromStdString(Language::Text(383)));
+    EXPECT_EQ(messages[0].strTitle, w.cmdReport->text());
+
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optNatal[0]->click();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.txbYearCE[0]->setFocus();
+    ASSERT_TRUE(w.txbYearCE[0]->hasFocus());
+    w.CellDoubleClicked(25);
+    EXPECT_TRUE(w.cmdCompute->hasFocus());
 }
 
 }  // namespace

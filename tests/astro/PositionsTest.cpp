@@ -12,16 +12,12 @@
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
+#include "tests/EngineTestSupport.h"
 
 namespace {
 
 constexpr double kArcsecond = ZDR::dblTurn / 360 / 3600;  // radians
 constexpr double kFirstMidnight = 2305447.5;              // 1600-01-01 0h UT
-
-std::string BuildDir() {
-    const char* dir = std::getenv("ZODARC_BUILD_DIR");
-    return std::string(dir ? dir : ".") + "/";
-}
 
 // Difference a - b of two longitudes (radians), reduced into [-pi, pi).
 double AngleDiff(double a, double b) {
@@ -57,18 +53,13 @@ std::string ReadFile(const std::string& path) {
 class Positions : public ::testing::Test {
   protected:
     void SetUp() override {
-        ZDR::strDataFolder = BuildDir();
-        orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-        if (static_cast<int32_t>(ZDR::strPlutoLine.size()) < ZDR::lngPlutoTableLines) {
-            std::string error;
-            ASSERT_TRUE(ZDR::ReadPlutoData("pluto.slx", error)) << error;
-        }
+        ASSERT_TRUE(LoadTestPlutoTable());
         savedTable_ = ZDR::strPlutoLine;
         ZDR::blnSidereal = false;
     }
     void TearDown() override {
         ZDR::strPlutoLine.swap(savedTable_);
-        ZDR::strDataFolder = BuildDir();
+        ZDR::strDataFolder = TestDataFolder();
         ZDR::blnSidereal = false;
     }
     // A temporary folder of this test, ending in "/".
@@ -186,7 +177,7 @@ TEST_F(Positions, RetrogradeMotion) {
 TEST_F(Positions, AgreeWithPublishedPositions) {
     // The folder may be given with doubled separators.
     std::string doubled;
-    for (char c : BuildDir())
+    for (char c : TestDataFolder())
         doubled += c == '/' ? std::string("//") : std::string(1, c);
     orbitlib::set_datafiles_folder(doubled.c_str());
     // Example 25.b, Sun, 1992 October 13.0 TD: apparent longitude from the complete
@@ -218,7 +209,7 @@ TEST_F(Positions, PlutoTableFollowsTheEphemeris) {
 }
 
 TEST_F(Positions, GeneratedTableFileIsWellFormed) {
-    const std::string content = ReadFile(BuildDir() + "pluto.slx");
+    const std::string content = ReadFile(TestDataFolder() + "pluto.slx");
     ASSERT_EQ(content.size(), 5u * ZDR::lngPlutoTableLines);
     for (std::size_t k = 0; k < content.size(); k += 5) {
         for (std::size_t c = k; c < k + 3; ++c) {

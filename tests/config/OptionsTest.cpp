@@ -1,28 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "astro/Turn.h"
 #include "config/Options.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
 
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
-
 class OptionsTest : public ::testing::Test {
   protected:
-    void TearDown() override {
-        for (auto& row : ZDR::dblOrb) {
-            for (double& o : row)
-                o = 0.0;
-        }
-        ZDR::DeriveOrbLimits();
-    }
+    void TearDown() override { ClearOrbs(); }
 };
 
 TEST_F(OptionsTest, SetOrbsDividesByBothProportionsAndDerivesTheLimits) {
@@ -174,12 +162,7 @@ TEST_F(OptionsTest, ColoursCycleThroughThePaletteAndToggle) {
 // The dialog's texts, from the program text beside the tests.
 class ConfigureTextsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const char* folder = std::getenv("ZODARC_BUILD_DIR");
-        std::string strMessage;
-        ASSERT_GT(Language::LoadProgramText(folder ? folder : ".", "zdr.dat", strMessage), 0)
-            << strMessage;
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();

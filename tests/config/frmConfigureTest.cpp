@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -22,6 +21,7 @@
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "support/MessageBox.h"
+#include "tests/EngineTestSupport.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
 
@@ -29,12 +29,7 @@ namespace {
 
 class frmConfigureTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const char* folder = std::getenv("ZODARC_BUILD_DIR");
-        std::string strMessage;
-        ASSERT_GT(Language::LoadProgramText(folder ? folder : ".", "zdr.dat", strMessage), 0)
-            << strMessage;
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
@@ -54,11 +49,7 @@ class frmConfigureTest : public ::testing::Test {
         support::SetMessageHook({});
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
-        for (auto& row : ZDR::dblOrb) {
-            for (double& o : row)
-                o = 0.0;
-        }
-        ZDR::DeriveOrbLimits();
+        ClearOrbs();
         ZDR::blnSidereal = false;
     }
     // Every caption the dialog shows, its title first.

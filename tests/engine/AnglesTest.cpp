@@ -1,20 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 #include "astro/Positions.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
 
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
+// Degrees and minutes as radians, beside the shared Rad of degrees.
+using ::Rad;
 double Rad(double degrees, double minutes) {
     return Rad(degrees + minutes / 60.0);
 }
@@ -33,10 +32,7 @@ class AnglesTest : public ::testing::Test {
             ZDR::dblOrb[k][0] = Rad(kDefaultOrbs[k]);
     }
     void TearDown() override {
-        for (auto& row : ZDR::dblOrb) {
-            for (double& o : row)
-                o = 0.0;
-        }
+        ClearOrbs();
         for (auto& row : ZDR::dblPos)
             row[0] = row[1] = 0.0;
         ZDR::dblChartAJD[0] = 0.0;
@@ -272,11 +268,7 @@ TEST_F(AnglesTest, FormatSignPositionWithoutPosition) {
 }  // namespace
 
 TEST_F(AnglesTest, ZodiacLabelFollowsTheZodiacAndLanguage) {
-    // The build folder holds zdr.dat; the tests run in it when the variable is missing.
-    const char* dir = std::getenv("ZODARC_BUILD_DIR");
-    const std::string folder = dir != nullptr ? dir : ".";
-    std::string message;
-    ASSERT_GT(Language::LoadProgramText(folder, "zdr.dat", message), 0) << message;
+    ASSERT_TRUE(LoadTestProgramText());
 
     const bool sidereal = ZDR::blnSidereal;
     ZDR::blnSidereal = false;

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
-#include "astro/Turn.h"
 #include "config/Options.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 using ZDR::AspectTable;
@@ -15,10 +14,6 @@ using ZDR::CellFont;
 using ZDR::TableCell;
 
 namespace {
-
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
 
 int16_t RowOf(int i, const AspectTable& t) {
     int16_t row = 0;
@@ -35,21 +30,12 @@ int16_t ColOf(int i, const AspectTable& t) {
 
 class AspectTableTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const char* build = std::getenv("ZODARC_BUILD_DIR");
-        std::string message;
-        ASSERT_GT(Language::LoadProgramText(build ? build : ".", "zdr.dat", message), 0) << message;
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
     }
-    void TearDown() override {
-        for (auto& row : ZDR::dblOrb) {
-            for (double& o : row)
-                o = 0.0;
-        }
-    }
+    void TearDown() override { ClearOrbs(); }
     AspectTable table;
 };
 

@@ -2,16 +2,12 @@
 
 #include <set>
 
-#include "astro/Turn.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
-
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
 
 class CatalogueTest : public ::testing::Test {
   protected:
@@ -20,10 +16,7 @@ class CatalogueTest : public ::testing::Test {
         ZDR::InitialiseCatalogue();
     }
     void TearDown() override {
-        for (auto& row : ZDR::dblOrb) {
-            for (double& o : row)
-                o = 0.0;
-        }
+        ClearOrbs();
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
     }

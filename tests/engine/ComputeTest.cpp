@@ -1,19 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <regex>
 #include <string>
 
-#include "astro/Ephemeris.h"
 #include "astro/Positions.h"
-#include "astro/Turn.h"
 #include "config/Options.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 using ZDR::AspectTable;
@@ -22,10 +20,6 @@ using ZDR::ComputeResult;
 using ZDR::TableCell;
 
 namespace {
-
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
 
 // The aspect 1..7 whose abbreviation a cell text holds, 0 for none.
 int AspectOf(const std::string& text) {
@@ -43,17 +37,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 
 class ComputeTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const char* build = std::getenv("ZODARC_BUILD_DIR");
-        ZDR::strDataFolder = std::string(build ? build : ".") + "/";
-        orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-        std::string message;
-        ASSERT_GT(Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", message), 0) << message;
-        if (ZDR::strPlutoLine.empty()) {
-            std::string error;
-            ASSERT_TRUE(ZDR::ReadPlutoData("pluto.slx", error)) << error;
-        }
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
 
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
@@ -66,7 +50,7 @@ class ComputeTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        ZDR::SetOrbs(ZDR::ConfigOptions{});  // all orbs 0
+        ClearOrbs();
         ZDR::blnIncludeTransitingMoon = true;
         ZDR::blnWaxingWaningAspects = false;
         ZDR::intNumBodies = 10;

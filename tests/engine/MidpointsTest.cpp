@@ -2,62 +2,29 @@
 // conjunction orb of set 0 is 9° unless a test says otherwise.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <initializer_list>
+#include <string>
 #include <utility>
 
-#include "astro/Turn.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "engine/Midpoints.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
 
 using namespace ZDR;
 
-double Deg(double degrees) {
-    return degrees / 360.0 * dblTurn;
-}
-
-class MidpointsTest : public ::testing::Test {
+class MidpointsTest : public ConstructedChartTest {
   protected:
     void SetUp() override {
-        std::memcpy(dblSavedOrb, dblOrb, sizeof dblOrb);
-        std::memcpy(dblSavedPos, dblPos, sizeof dblPos);
-        std::memcpy(intSavedPatterns, intNumPatternsOfType, sizeof intNumPatternsOfType);
-        intSavedBodies = intNumBodies;
-        intSavedLanguage = Language::intLanguage;
-        Language::intLanguage = Language::intEnglish;
-        BuildCatalogueNames();
-        for (auto& orbs : dblOrb)
-            orbs[0] = orbs[1] = orbs[2] = 0;
-        dblOrb[1][0] = Deg(9);
-        for (auto& pos : dblPos)
-            pos[0] = -99;
-    }
-    // The engine tables go back to what they held, for the tests that follow.
-    void TearDown() override {
-        std::memcpy(dblOrb, dblSavedOrb, sizeof dblOrb);
-        std::memcpy(dblPos, dblSavedPos, sizeof dblPos);
-        std::memcpy(intNumPatternsOfType, intSavedPatterns, sizeof intNumPatternsOfType);
-        intNumBodies = intSavedBodies;
-        Language::intLanguage = intSavedLanguage;
-        BuildCatalogueNames();
-    }
-    double dblSavedOrb[8][3];
-    double dblSavedPos[11][2];
-    int16_t intSavedPatterns[14];
-    int16_t intSavedBodies;
-    int16_t intSavedLanguage;
-
-    static void Place(std::initializer_list<std::pair<int, double>> bodies) {
-        for (const auto& [body, degrees] : bodies)
-            dblPos[body][0] = Deg(degrees);
+        ConstructedChartTest::SetUp();
+        ClearOrbs();
+        dblOrb[1][0] = Rad(9);
     }
     // The report form of the check with a half-degree orb, and its count.
     static std::pair<std::string, int16_t> Check(bool blnNatalReport = false,
-                                                 double dblOrb = Deg(0.5)) {
+                                                 double dblOrb = Rad(0.5)) {
         int16_t count = -1;
         std::string text = CheckForMidpoint(blnNatalReport, dblOrb, count);
         return {text, count};
@@ -70,7 +37,7 @@ TEST_F(MidpointsTest, BodyAtTheMidpointIsListedOnce) {
     EXPECT_EQ(Check(true).first, "Sun-Mars-Jupiter\r\n");
 
     // Mars conjunct both: the pairs with Mars are skipped and Mars is no third body.
-    dblOrb[1][0] = Deg(10.5);
+    dblOrb[1][0] = Rad(10.5);
     EXPECT_EQ(Check(), std::make_pair(std::string(), int16_t{0}));
 }
 
@@ -83,7 +50,7 @@ TEST_F(MidpointsTest, ThreeBodiesEachAtTheFarMidpointAreOneConfiguration) {
 TEST_F(MidpointsTest, EitherArcAndTheZeroPointCount) {
     // The mean of 350° and 10° is 180°; its opposite point is 0°.
     Place({{1, 350}, {5, 10}, {4, 0}});
-    dblOrb[1][0] = Deg(5);
+    dblOrb[1][0] = Rad(5);
     EXPECT_EQ(Check().first, "Midpoint: Su-Ma-Ju\r\n");
     // Mars at the midpoint of the long arc.
     Place({{4, 180}});
@@ -117,13 +84,13 @@ TEST_F(MidpointsTest, EqualOrMissingLongitudesGiveNoLine) {
     // only the equal longitudes keep the triple out.
     dblOrb[1][0] = 0;
     Place({{1, 100}, {2, 100}, {5, 280}});
-    EXPECT_EQ(MidpointTriple(1, 5, 2, false, Deg(3)), "");
-    EXPECT_EQ(Check(false, Deg(3)).second, 0);
+    EXPECT_EQ(MidpointTriple(1, 5, 2, false, Rad(3)), "");
+    EXPECT_EQ(Check(false, Rad(3)).second, 0);
 
     Place({{1, 10}, {4, 20}, {5, 30}});
     dblPos[5][0] = -100;
     EXPECT_EQ(Check().second, 0);
-    EXPECT_EQ(MidpointTriple(0, 4, 11, false, Deg(3)), "");
+    EXPECT_EQ(MidpointTriple(0, 4, 11, false, Rad(3)), "");
 }
 
 TEST_F(MidpointsTest, GermanHeading) {

@@ -3,70 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <initializer_list>
 #include <utility>
 
-#include "astro/Turn.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "engine/Patterns.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
 
 using namespace ZDR;
 
-double Deg(double degrees) {
-    return degrees / 360.0 * dblTurn;
-}
-
 // " (<text #154> 1°20')" as a line shows a mean deviation.
 std::string Mean(const std::string& degMin) {
     return " (" + Language::Text(154) + " " + degMin + ")";
 }
 
-class PatternsTest : public ::testing::Test {
+class PatternsTest : public ConstructedChartTest {
   protected:
     void SetUp() override {
-        std::memcpy(dblSavedOrb, dblOrb, sizeof dblOrb);
-        std::memcpy(dblSavedPos, dblPos, sizeof dblPos);
-        std::memcpy(intSavedPatterns, intNumPatternsOfType, sizeof intNumPatternsOfType);
-        intSavedBodies = intNumBodies;
-        intSavedLanguage = Language::intLanguage;
-        Language::intLanguage = Language::intEnglish;
-        BuildCatalogueNames();
+        ConstructedChartTest::SetUp();
         const double orbs[8] = {0, 10, 9, 6, 7, 5, 4, 5};
         for (int k = 0; k < 8; ++k) {
-            dblOrb[k][0] = Deg(orbs[k]);
+            dblOrb[k][0] = Rad(orbs[k]);
             dblOrb[k][1] = dblOrb[k][0] / 3;
             dblOrb[k][2] = dblOrb[k][0] / 3;
         }
         intNumBodies = 10;
-        for (auto& pos : dblPos)
-            pos[0] = -99;
         for (auto& count : intNumPatternsOfType)
             count = 0;
-    }
-    // The engine tables go back to what they held, for the tests that follow.
-    void TearDown() override {
-        std::memcpy(dblOrb, dblSavedOrb, sizeof dblOrb);
-        std::memcpy(dblPos, dblSavedPos, sizeof dblPos);
-        std::memcpy(intNumPatternsOfType, intSavedPatterns, sizeof intNumPatternsOfType);
-        intNumBodies = intSavedBodies;
-        Language::intLanguage = intSavedLanguage;
-        BuildCatalogueNames();
-    }
-    double dblSavedOrb[8][3];
-    double dblSavedPos[11][2];
-    int16_t intSavedPatterns[14];
-    int16_t intSavedBodies;
-    int16_t intSavedLanguage;
-
-    // Puts bodies at longitudes in degrees.
-    static void Place(std::initializer_list<std::pair<int, double>> bodies) {
-        for (const auto& [body, degrees] : bodies)
-            dblPos[body][0] = Deg(degrees);
     }
     // Runs a finder with its count at 0.
     static std::pair<std::string, int16_t> Run(std::string (*finder)(bool, int16_t&),
@@ -199,7 +165,7 @@ TEST_F(PatternsTest, PatternsUseOrbSetZeroWhateverTheOtherSets) {
     for (const int16_t p : {0, 1, 2, 7, 12})
         EXPECT_TRUE(found(p)) << p;
     dblOrb[4][0] = 0;
-    dblOrb[4][1] = dblOrb[4][2] = Deg(15);
+    dblOrb[4][1] = dblOrb[4][2] = Rad(15);
     for (const int16_t p : {0, 1, 2, 7, 12})
         EXPECT_FALSE(found(p)) << p;
 }
@@ -208,8 +174,8 @@ TEST_F(PatternsTest, LeftOutMoonTakesNoPart) {
     Place({{1, 0}, {4, 120}, {10, 240}});
     EXPECT_EQ(Run(FindGrandTrine).first, "Grand trine: Su-Ma-Mo" + Mean("0°0'") + "\r\n");
     intNumBodies = 9;
-    EXPECT_TRUE(FindAllPatterns(false, Deg(3)).empty());
-    EXPECT_EQ(PatternSection(Deg(3)), "");
+    EXPECT_TRUE(FindAllPatterns(false, Rad(3)).empty());
+    EXPECT_EQ(PatternSection(Rad(3)), "");
 }
 
 TEST_F(PatternsTest, SectionListsGroupsInReportOrderAndStoresCounts) {
@@ -217,7 +183,7 @@ TEST_F(PatternsTest, SectionListsGroupsInReportOrderAndStoresCounts) {
     // configuration, listed once; Saturn at the midpoint of Mars and Jupiter.
     Place({{1, 0}, {4, 120}, {5, 240}, {6, 180}});
     intNumPatternsOfType[3] = 9;
-    EXPECT_EQ(PatternSection(Deg(0.5)),
+    EXPECT_EQ(PatternSection(Rad(0.5)),
               "Grand trine: Su-Ma-Ju" + Mean("0°0'") + "\r\n\r\nKite: Su-Ma-Ju-Sa" + Mean("0°0'") +
                   "\r\n\r\nMidpoint: Ma-Su-Ju\r\nMidpoint: Ma-Sa-Ju\r\n\r\n");
     EXPECT_EQ(intNumPatternsOfType[0], 1);
@@ -225,7 +191,7 @@ TEST_F(PatternsTest, SectionListsGroupsInReportOrderAndStoresCounts) {
     EXPECT_EQ(intNumPatternsOfType[3], 9);
     EXPECT_EQ(intNumPatternsOfType[13], 2);
 
-    const std::vector<PatternGroup> groups = FindAllPatterns(true, Deg(0.5));
+    const std::vector<PatternGroup> groups = FindAllPatterns(true, Rad(0.5));
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[1].intPattern, 1);
     EXPECT_EQ(groups[1].strText, "Sun-Mars-Jupiter-Saturn\r\n");

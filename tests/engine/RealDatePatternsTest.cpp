@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "astro/DateKit.h"
-#include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "config/Options.h"
 #include "engine/Angles.h"
@@ -22,6 +20,7 @@
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "engine/Patterns.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
 namespace {
@@ -392,16 +391,7 @@ void ExpectPatternsHold(const std::string& section, double dblMidpointOrb) {
 
 class RealDatePatternsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        const char* build = std::getenv("ZODARC_BUILD_DIR");
-        ZDR::strDataFolder = std::string(build ? build : ".") + "/";
-        orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-        std::string message;
-        ASSERT_GT(Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", message), 0) << message;
-        if (ZDR::strPlutoLine.empty()) {
-            ASSERT_TRUE(ZDR::ReadPlutoData("pluto.slx", message)) << message;
-        }
-    }
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
 
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
@@ -412,7 +402,7 @@ class RealDatePatternsTest : public ::testing::Test {
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();
-        ZDR::SetOrbs(ZDR::ConfigOptions{});  // all orbs 0
+        ClearOrbs();
     }
 
     // Computes World transits on date ("YYYY-MM-DD") at 12:00 UT and returns the pattern

@@ -1,23 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <string>
 
-#include "astro/Turn.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "tests/EngineTestSupport.h"
 #include "text/Language.h"
-#include "text/ProgramText.h"
 
 namespace {
 
 using Language::Text;
-
-double Rad(double degrees) {
-    return degrees / 360.0 * ZDR::dblTurn;
-}
 
 // Half an hour of motion in degrees: the Moon, the Sun and Saturn.
 constexpr double kMoonStep = 0.27;
@@ -36,27 +30,18 @@ std::string Total(int n) {
 
 class ReportTest : public ::testing::Test {
   protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ASSERT_GT(LoadTestText(), 0);
         ZDR::InitialiseCatalogue();
         Clear();
         SetOrbs({0, 10, 9, 6, 7, 5, 4, 5}, 3, 3);
     }
     void TearDown() override {
         Clear();
-        SetOrbs({0, 0, 0, 0, 0, 0, 0, 0}, 1, 1);
+        ClearOrbs();
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();
-    }
-
-    // The program text beside the programs, loaded once.
-    static int LoadTestText() {
-        static const int loaded = [] {
-            const char* build = std::getenv("ZODARC_BUILD_DIR");
-            return mathaid::LoadProgramText(std::string(build ? build : ".") + "/zdr.dat");
-        }();
-        return loaded;
     }
 
     // No aspect, no position, so the pattern section stays empty.

@@ -2,11 +2,11 @@
 // language, storing the language and the core of the language switch.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 
 #include "config/SettingsStore.h"
 #include "engine/Catalogue.h"
+#include "tests/EngineTestSupport.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
 
@@ -17,12 +17,7 @@ const char* const kLanguageValue = "Software\\Quillfen\\ZDR|Language";
 class LanguageTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // The build folder holds zdr.dat; the tests run in it when the variable is missing.
-        const char* dir = std::getenv("ZODARC_BUILD_DIR");
-        if (dir == nullptr)
-            dir = ".";
-        std::string message;
-        ASSERT_GT(Language::LoadProgramText(dir, "zdr.dat", message), 0) << message;
+        ASSERT_TRUE(LoadTestProgramText());
         Language::intLanguage = Language::intEnglish;
     }
     void TearDown() override {
