@@ -11,6 +11,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "text/StrProc.h"
+
 namespace ZDR {
 
 namespace {
@@ -32,41 +34,6 @@ constexpr int16_t kNegativeMidpointOrb = 3;
 constexpr int64_t kLargestColor = 0xFFFFFF;  // red + 256 x green + 65536 x blue
 constexpr std::size_t kMaxQuotedValue = 20;  // bytes of a bad value quoted in a message
 
-// Returns the length of the valid UTF-8 sequence starting at s[i] (1 to 4), or 0 when the
-// bytes there are no valid UTF-8 character.
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (c < 0x80)
-        return 1;
-    if (c >= 0xC2 && c <= 0xDF) {
-        length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        length = 3;
-        if (c == 0xE0)
-            low = 0xA0;
-        if (c == 0xED)
-            high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        length = 4;
-        if (c == 0xF0)
-            low = 0x90;
-        if (c == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + length > s.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char next = static_cast<unsigned char>(s[i + k]);
-        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-            return 0;
-    }
-    return length;
-}
-
 bool IsControlCharacter(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
     return u < 0x20 || u == 0x7F;
@@ -77,7 +44,7 @@ bool IsControlCharacter(char c) {
 std::string CleanText(std::string_view text, std::size_t maxBytes) {
     std::string clean;
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8SequenceLength(text, i);
+        const std::size_t length = StrProc::Utf8CharLength(text, i);
         if (length == 0) {
             ++i;
             continue;
@@ -95,7 +62,7 @@ std::string CleanText(std::string_view text, std::size_t maxBytes) {
 // Whether buffer is UTF-8 text whose only control characters are tabs and line ends.
 bool IsText(std::string_view buffer) {
     for (std::size_t i = 0; i < buffer.size();) {
-        const std::size_t length = Utf8SequenceLength(buffer, i);
+        const std::size_t length = StrProc::Utf8CharLength(buffer, i);
         if (length == 0)
             return false;
         if (length == 1 && IsControlCharacter(buffer[i]) && buffer[i] != '\t' &&

@@ -6,6 +6,8 @@
 #include <new>
 #include <unordered_map>
 
+#include "text/StrProc.h"
+
 namespace mathaid {
 namespace {
 
@@ -21,45 +23,6 @@ constexpr int32_t lngDuplicateBase = 1500;
 constexpr int32_t lngMaxTextNumber = 32767;
 
 enum class LineOutcome { Entry, Malformed, TooLong };
-
-// Returns the byte count of the well-formed UTF-8 character that starts at s[i] and ends
-// before end, or 0 for anything else (stray continuation bytes, overlong forms,
-// surrogates, values above U+10FFFF, a character cut off by the end).
-size_t Utf8CharLength(const std::string& s, size_t i, size_t end) {
-    const auto byte = [&s](size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char lead = byte(i);
-    if (lead < 0x80)
-        return 1;
-    size_t n = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        n = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        n = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        n = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (end - i < n)
-        return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (size_t k = 2; k < n; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    }
-    return n;
-}
 
 bool IsBlankOrComment(const std::string& data, size_t begin, size_t end) {
     if (begin < end && data[begin] == '#')
@@ -117,7 +80,7 @@ LineOutcome ParseEntry(const std::string& data, size_t begin, size_t end, int32_
             i += 2;
             continue;
         }
-        const size_t n = Utf8CharLength(data, i, end);
+        const size_t n = StrProc::Utf8CharLength(std::string_view(data.data(), end), i);
         if (n == 0)
             return LineOutcome::Malformed;
         field[f].append(data, i, n);

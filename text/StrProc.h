@@ -1,7 +1,9 @@
 #pragma once
 // Small text operations shared by the modules. Texts are UTF-8.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace StrProc {
 
@@ -12,5 +14,10 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 // Returns text with every ASCII capital A..Z in lower case; every other byte (umlauts and
 // ß among them) stays as it is.
 std::string LowerCase(std::string text);
+
+// Returns the byte count (1 to 4) of the well-formed UTF-8 character that starts at
+// text[i], or 0 for anything else (a stray continuation byte, an overlong form, a
+// surrogate, a value above U+10FFFF, a character cut off by the end of text).
+std::size_t Utf8CharLength(std::string_view text, std::size_t i);
 
 }  // namespace StrProc

@@ -18,4 +18,17 @@ TEST(StrProcTest, LowerCaseTouchesOnlyAsciiCapitals) {
     EXPECT_EQ(StrProc::LowerCase("ÄÖÜ Großes Trigon"), "ÄÖÜ großes trigon");
 }
 
+TEST(StrProcTest, Utf8CharLengthAcceptsOnlyWellFormedCharacters) {
+    EXPECT_EQ(StrProc::Utf8CharLength("a", 0), 1u);
+    EXPECT_EQ(StrProc::Utf8CharLength("März", 1), 2u);
+    EXPECT_EQ(StrProc::Utf8CharLength("°", 0), 2u);
+    EXPECT_EQ(StrProc::Utf8CharLength("☉", 0), 3u);
+    EXPECT_EQ(StrProc::Utf8CharLength("\xF0\x9F\x9C\x81", 0), 4u);
+    EXPECT_EQ(StrProc::Utf8CharLength("\xC0\x80", 0), 0u);      // overlong
+    EXPECT_EQ(StrProc::Utf8CharLength("\xED\xA0\x80", 0), 0u);  // surrogate
+    EXPECT_EQ(StrProc::Utf8CharLength("\xE2\x98", 0), 0u);      // cut off
+    EXPECT_EQ(StrProc::Utf8CharLength("\x80", 0), 0u);          // stray continuation
+    EXPECT_EQ(StrProc::Utf8CharLength("a", 1), 0u);              // past the end
+}
+
 }  // namespace
