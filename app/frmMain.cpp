@@ -187,9 +187,6 @@ void frmMain::CreateControls() {
     });
 
     lblTitle = new QLabel(central);
-    QFont titleFont = lblTitle->font();
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
     lblClickonAspect = new QLabel(central);
 
     picTable = new TableGrid(central);
@@ -246,6 +243,13 @@ bool frmMain::Startup() {
     m_strNoticeCaption = T(MainText::Notice);
     lblNotice->setText(m_strNoticeCaption);
     setWindowTitle(T(1) + " " + kVersion);
+    // The window's controls are written in Arial (or the font that stands in for it).
+    QFont arial = centralWidget()->font();
+    arial.setFamily(QStringLiteral("Arial"));
+    centralWidget()->setFont(arial);
+    QFont title = arial;
+    title.setBold(true);
+    lblTitle->setFont(title);
     RefreshHintLine();
 
     DatePr2::InitialiseDatePr2();
