@@ -1,11 +1,14 @@
 #pragma once
-// What the commands of zodarc-cli share: the options of a date set, the start-up of the
-// core with the data files beside the executable, and the exit codes.
+// What the commands of zodarc-cli share: one parser for their options (date sets, state
+// file, mode, orbs, display and language), the start-up of the core with the data files
+// beside the executable, JSON text and the exit codes.
 
 #include <cstdint>
 #include <string>
 
 #include "config/Options.h"
+#include "engine/Compute.h"
+#include "text/Language.h"
 
 namespace cli {
 
@@ -26,35 +29,53 @@ struct DateSetOptions {
     double dblJD = 0;              // JD (UT)
 };
 
-// Reads the date-set option at argv[i] (--<prefix>date, --<prefix>time, --<prefix>zone or
-// --<prefix>jd) with its value and moves i onto the value. Returns 1 when done, 0 when
-// argv[i] is no such option, -1 with the reason in error when the value is missing or
-// malformed, or when --jd is mixed with the other three.
-int TakeDateSetOption(const std::string& prefix, int argc, char* argv[], int& i,
-                      DateSetOptions& set, std::string& error);
+// What the options of a command give. The switches (--no-bold, --sidereal,
+// --no-transiting-moon, --waxing-waning) hold wherever they stand, also before a --state.
+struct CommandOptions {
+    int16_t intMode = ZDR::intModeWorldTransits;
+    DateSetOptions udtSet[3];  // world date, 1st birthdate, 2nd birthdate
+    ZDR::ConfigOptions udtConfig = ZDR::DefaultOptions(Language::intEnglish, {});
+    int16_t intLanguage = Language::intEnglish;
+    bool blnNoBold = false;
+    bool blnSidereal = false;
+    bool blnNoTransitingMoon = false;
+    bool blnWaxingWaning = false;
+    bool blnRadians = false;
+    bool blnJson = false;
+};
 
-// Returns the JD (UT) of a date set: dblJD when --jd was given, otherwise the date module's
-// JD or its code -1 (incomplete), -2 (no such date), -3 (too early), -4 (too late).
-double DateSetJD(const DateSetOptions& set);
+// The option groups a command takes besides those every command takes (the world date
+// set, --sidereal, --language, --json and --help).
+constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates, orbs, boldface,
+                                              // --no-transiting-moon, --radians
+constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 
-// Returns the reason for a date-set code -1 .. -4, e.g. "the date is incomplete".
-std::string DateSetErrorText(double code);
+// A command's own parts of its --help: the usage lines and what the command does, the
+// lines that describe its --json output, and the closing notes on its text output.
+struct CommandHelp {
+    const char* strUsage;
+    const char* strJson;
+    const char* strNotes;
+};
+
+// Starts a command: reads the arguments after its name (argv[0] is the name) into options,
+// taking the groups given, then readies a computation of the options' mode: the JD (UT) of
+// each date set the mode reads into jd (-1 for the others), the core with its program text
+// in the options' language, the zodiac, transiting-Moon and waxing-waning switches, and in
+// config the configuration with the switches applied. Returns -1 when ready; otherwise
+// the exit code after printing: intExitOk the help for --help, intExitUsage
+// "zodarc-cli COMMAND: reason" for an unknown option, a missing or malformed value or an
+// unreadable state file, intExitFailed the first invalid date set or the data files' message.
+int StartCommand(const char* command, unsigned groups, const CommandHelp& help, int argc,
+                 char* argv[], CommandOptions& options, double (&jd)[3],
+                 ZDR::ConfigOptions& config);
+
+// Returns the command-line name of mode code 1..6 (world, natal1, natal2, personal1,
+// personal2, synastry); "" for another code.
+const char* ModeName(int16_t mode);
 
 // Returns text as a JSON string literal, quotes included (UTF-8 passes unchanged).
 std::string JsonString(const std::string& text);
-
-// Returns the --help lines describing the date-set options with the given prefix.
-std::string DateSetHelp(const std::string& prefix);
-
-// Reads "--state FILE" at argv[i] and moves i onto the value: a state file (zdr.usr, *.zdr)
-// gives the three date sets, the mode code 1..6 (World transits when the file selects none)
-// and the configuration. Returns 1 when done, 0 when argv[i] is no such option, -1 with the
-// reason in error when the value is missing or the file unreadable.
-int TakeStateOption(int argc, char* argv[], int& i, DateSetOptions (&sets)[3], int16_t& mode,
-                    ZDR::ConfigOptions& config, std::string& error);
-
-// The --help line of --state.
-extern const char* const strStateHelp;
 
 // Points the core at its data files (beside the executable, else <prefix>/share/zodarc),
 // fills the catalogue and reads the Pluto table. Returns false with the message in error.

@@ -1,10 +1,17 @@
 #pragma once
 // The commands of zodarc-cli. Each takes the arguments that follow its name (argv[0] is the
-// command name) and returns the exit code.
+// command name) and returns the exit code: intExitOk, intExitFailed (invalid date set,
+// unreadable data files) or intExitUsage (see CliCommon.h).
 
 namespace cli {
 
 // zodarc-cli positions: the longitudes of the ten bodies at one moment.
 int PositionsCommand(int argc, char* argv[]);
+
+// zodarc-cli table: the aspect table of one of the six modes.
+int TableCommand(int argc, char* argv[]);
+
+// zodarc-cli report: the title and the text report of one of the six modes.
+int ReportCommand(int argc, char* argv[]);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <string>
 
+#include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
 #include "cli/CliCommon.h"
@@ -8,61 +9,77 @@
 #include "engine/Angles.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
+#include "text/Language.h"
 
 namespace cli {
 namespace {
 
-const char* const kHelp =
-    "Usage: zodarc-cli positions [DATE SET] [--sidereal] [--json]\n"
+const CommandHelp kHelp = {
+    "Usage: zodarc-cli positions [DATE SET] [--sidereal] [--language en|de] [--json]\n"
     "Prints the geocentric longitude of the Sun, Mercury .. Pluto and the Moon at one\n"
     "moment: degrees with six decimals, the position in its sign and whether the body is\n"
-    "retrograde.\n"
-    "\n"
-    "Date set:\n";
-
-const char* const kHelpOptions =
-    "\n"
-    "  --sidereal            sidereal instead of tropical zodiac\n"
+    "retrograde.\n",
     "  --json                one JSON object: {\"jd\": .., \"sidereal\": .., \"bodies\":\n"
     "                        [{\"name\": \"Sun\", \"longitude\": .., \"sign\": ..,\n"
-    "                        \"retrograde\": ..}, ..]} in the order Sun .. Pluto, Moon;\n"
+    "                        \"retrograde\": ..}, ..] in the order Sun .. Pluto, Moon;\n"
     "                        a body without a position has \"longitude\": null and its\n"
-    "                        \"error\" code (-99, -100 or another negative value)\n"
-    "\n"
+    "                        \"error\" code (-99, -100 or another negative value). Names\n"
+    "                        and signs are data: English, whatever --language says\n",
     "A body without a position shows '<' before 1 January 1600, '>' after 31 December\n"
-    "2099 (the Moon and Pluto), '?' when the ephemeris cannot give one.\n"
-    "Exit codes: 0 done, 1 invalid date set or unreadable data files, 2 usage error.\n";
+    "2099 (the Moon and Pluto), '?' when the ephemeris cannot give one.\n"};
+
+// The words of the text output that the program text lacks, English and German.
+struct PositionWords {
+    const char* strDirect;
+    const char* strBeforeRange;
+    const char* strAfterRange;
+    const char* strNoPosition;
+};
+
+const PositionWords kWords[2] = {{"direct", "no position before 1 January 1600",
+                                  "no position after 31 December 2099", "no position"},
+                                 {"direkt", "keine Position vor dem 1. Januar 1600",
+                                  "keine Position nach dem 31. Dezember 2099", "keine Position"}};
 
 struct BodyPosition {
     double dblLongitude;  // radians, or a negative code
     bool blnRetrograde;
 };
 
-// Words after the mark of a body without a position.
+// The words in the current language.
+const PositionWords& Words() {
+    return kWords[Language::intLanguage == Language::intGerman ? 1 : 0];
+}
+
+// Words after the mark of a body without a position, in the current language.
 const char* UnavailableText(double code) {
+    const PositionWords& words = Words();
     if (code == ZDR::dblBeforeRange)
-        return "no position before 1 January 1600";
+        return words.strBeforeRange;
     if (code == ZDR::dblAfterRange)
-        return "no position after 31 December 2099";
-    return "no position";
+        return words.strAfterRange;
+    return words.strNoPosition;
 }
 
 double ToDegrees(double radians) {
     return radians / ZDR::dblTurn * 360;
 }
 
+// One line a body: name, degrees, sign position and direction, the names in the current
+// language (a German sign abbreviation may hold an umlaut: the columns count characters).
 void PrintText(double jd, const BodyPosition (&pos)[11]) {
-    std::printf("JD %.6f (UT), %s zodiac\n", jd, ZDR::blnSidereal ? "sidereal" : "tropical");
+    std::printf("JD %.6f (UT), %s\n", jd, Language::Text(ZDR::blnSidereal ? 44 : 45).c_str());
     for (int16_t b = 1; b <= 10; ++b) {
         const double L = pos[b].dblLongitude;
+        const std::string name = DatePr2::PadRight(ZDR::strBodyName[b], 8, " ");
         if (L < 0) {
-            std::printf("%-8s %11s  %s\n", ZDR::strBodyName[b].c_str(),
+            std::printf("%s %11s  %s\n", name.c_str(),
                         ZDR::PositionCellText(L, false, false).c_str(), UnavailableText(L));
             continue;
         }
-        std::printf("%-8s %11.6f  %-9s  %s\n", ZDR::strBodyName[b].c_str(), ToDegrees(L),
-                    ZDR::FormatSignPosition(L, false, true).c_str(),
-                    pos[b].blnRetrograde ? "retrograde" : "direct");
+        std::printf("%s %11.6f  %s  %s\n", name.c_str(), ToDegrees(L),
+                    DatePr2::PadRight(ZDR::FormatSignPosition(L, false, true), 9, " ").c_str(),
+                    pos[b].blnRetrograde ? Language::Text(389).c_str() : Words().strDirect);
     }
 }
 
@@ -90,54 +107,26 @@ void PrintJson(double jd, const BodyPosition (&pos)[11]) {
 }  // namespace
 
 int PositionsCommand(int argc, char* argv[]) {
-    DateSetOptions set;
-    bool blnSidereal = false;
-    bool blnJson = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        std::string error;
-        const int taken = TakeDateSetOption("", argc, argv, i, set, error);
-        if (taken < 0) {
-            std::fprintf(stderr, "zodarc-cli positions: %s\n", error.c_str());
-            return intExitUsage;
-        }
-        if (taken > 0)
-            continue;
-        if (arg == "--sidereal") {
-            blnSidereal = true;
-        } else if (arg == "--json") {
-            blnJson = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::printf("%s%s%s", kHelp, DateSetHelp("").c_str(), kHelpOptions);
-            return intExitOk;
-        } else {
-            std::fprintf(stderr,
-                         "zodarc-cli positions: unknown option '%s' (see zodarc-cli positions "
-                         "--help)\n",
-                         arg.c_str());
-            return intExitUsage;
-        }
+    CommandOptions options;
+    double jd[3];
+    ZDR::ConfigOptions config;
+    const int code = StartCommand("positions", 0, kHelp, argc, argv, options, jd, config);
+    if (code >= 0)
+        return code;
+    // The JSON output is data: English names and signs whatever the language.
+    if (options.blnJson) {
+        Language::intLanguage = Language::intEnglish;
+        ZDR::BuildCatalogueNames();
     }
-    const double jd = DateSetJD(set);
-    if (jd < 0 && !set.blnHasJD) {
-        std::fprintf(stderr, "zodarc-cli positions: %s\n", DateSetErrorText(jd).c_str());
-        return intExitFailed;
-    }
-    std::string error;
-    if (!PrepareCore(error)) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return intExitFailed;
-    }
-    ZDR::blnSidereal = blnSidereal;
     BodyPosition pos[11] = {};
     for (int16_t b = 1; b <= 10; ++b) {
-        pos[b].dblLongitude = ZDR::BodyLongitude(b, jd);
-        pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd);
+        pos[b].dblLongitude = ZDR::BodyLongitude(b, jd[0]);
+        pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd[0]);
     }
-    if (blnJson) {
-        PrintJson(jd, pos);
+    if (options.blnJson) {
+        PrintJson(jd[0], pos);
     } else {
-        PrintText(jd, pos);
+        PrintText(jd[0], pos);
     }
     return intExitOk;
 }

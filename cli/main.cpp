@@ -4,8 +4,6 @@
 #include <cstring>
 
 #include "cli/CliCommon.h"
-#include "cli/CliReport.h"
-#include "cli/CliTable.h"
 #include "cli/Commands.h"
 
 namespace {

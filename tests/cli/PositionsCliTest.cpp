@@ -1,8 +1,7 @@
-// zodarc-cli positions, run as the built program: date-set options, text and JSON output,
-// invalid date sets and usage errors.
+// zodarc-cli positions, run as the built program: date-set options, text and JSON output in
+// both languages, invalid date sets and usage errors.
 #include <gtest/gtest.h>
 #include <unistd.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,48 +9,19 @@
 #include <sstream>
 #include <string>
 
+#include "tests/cli/CliRunner.h"
+
 namespace {
 
-std::string BuildDir() {
-    const char* dir = std::getenv("ZODARC_BUILD_DIR");
-    return std::string(dir ? dir : ".") + "/";
-}
-
-struct CliRun {
-    int intExit = -1;
-    std::string strOut;
-    std::string strErr;
-};
-
-// Runs program with the arguments (a shell word list) and collects its output.
-CliRun RunProgram(const std::string& program, const std::string& args) {
-    // One file per run: ctest runs the tests of this binary in parallel processes.
-    std::string errFile = ::testing::TempDir() + "zodarc-cli-stderrXXXXXX";
-    const int fd = mkstemp(errFile.data());
-    if (fd < 0)
-        return CliRun();
-    close(fd);
-    const std::string command = "'" + program + "' " + args + " 2>'" + errFile + "'";
-    CliRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.strOut.append(buffer, n);
-    const int status = pclose(pipe);
-    run.intExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.strErr = text.str();
-    std::remove(errFile.c_str());
-    return run;
-}
+using CliRunner::BeginsWith;
+using CliRunner::BuildDir;
+using CliRunner::CliRun;
+using CliRunner::EndsWith;
+using CliRunner::Holds;
+using CliRunner::RunProgram;
 
 CliRun Positions(const std::string& args) {
-    return RunProgram(BuildDir() + "zodarc-cli", "positions " + args);
+    return CliRunner::Cli("positions " + args);
 }
 
 // The number after "longitude": of the named body in JSON output; -1000 when absent.
@@ -79,10 +49,8 @@ TEST(PositionsCli, TextOutputListsTheTenBodies) {
         EXPECT_EQ(line.compare(0, std::string(name).size(), name), 0) << line;
     }
     EXPECT_FALSE(std::getline(lines, line));
-    EXPECT_NE(run.strOut.find("Sun       280.368919  10 Cap 22  direct\n"), std::string::npos)
-        << run.strOut;
-    EXPECT_NE(run.strOut.find("Saturn     40.395663  10 Tau 24  retrograde\n"), std::string::npos)
-        << run.strOut;
+    EXPECT_TRUE(Holds(run.strOut, "Sun       280.368919  10 Cap 22  direct\n"));
+    EXPECT_TRUE(Holds(run.strOut, "Saturn     40.395663  10 Tau 24  retrograde\n"));
 }
 
 TEST(PositionsCli, ZoneAndTimeFormsMeetTheSameMoment) {
@@ -92,52 +60,65 @@ TEST(PositionsCli, ZoneAndTimeFormsMeetTheSameMoment) {
                              "--date 2000-01-01 --time 02:30 --zone -9:30", "--jd 2451545"}) {
         const CliRun run = Positions(args);
         ASSERT_EQ(run.intExit, 0) << args << ": " << run.strErr;
-        EXPECT_EQ(run.strOut.compare(0, 20, "JD 2451545.000000 (U"), 0) << args;
+        EXPECT_TRUE(BeginsWith(run.strOut, "JD 2451545.000000 (U")) << args;
     }
     // Without --time the date set stands at 12:00; without --zone at GMT.
-    EXPECT_EQ(Positions("--date 2000-01-01").strOut.compare(0, 17, "JD 2451545.000000"), 0);
-    EXPECT_EQ(Positions("--date 2000-01-01 --time 0:30").strOut.compare(0, 17, "JD 2451544.520833"),
-              0);
+    EXPECT_TRUE(BeginsWith(Positions("--date 2000-01-01").strOut, "JD 2451545.000000"));
+    EXPECT_TRUE(BeginsWith(Positions("--date 2000-01-01 --time 0:30").strOut, "JD 2451544.520833"));
 }
 
 TEST(PositionsCli, JsonCarriesCodesForBodiesWithoutPosition) {
     CliRun run = Positions("--jd 2451545 --json");
     ASSERT_EQ(run.intExit, 0) << run.strErr;
-    EXPECT_EQ(run.strOut.compare(0, 50, "{\"jd\": 2451545.000000, \"sidereal\": false, \"bodies\""),
-              0)
-        << run.strOut;
+    EXPECT_TRUE(BeginsWith(run.strOut, "{\"jd\": 2451545.000000, \"sidereal\": false, \"bodies\""));
     EXPECT_NEAR(JsonLongitude(run.strOut, "Sun"), 280.368919, 1e-9);
-    EXPECT_NE(run.strOut.find("{\"name\": \"Saturn\", \"longitude\": 40.395663, \"sign\": \"10 Tau "
-                              "24\", \"retrograde\": true}"),
-              std::string::npos);
+    EXPECT_TRUE(Holds(run.strOut,
+                      "{\"name\": \"Saturn\", \"longitude\": 40.395663, \"sign\": \"10 Tau "
+                      "24\", \"retrograde\": true}"));
     EXPECT_LT(run.strOut.find("\"Venus\""), run.strOut.find("\"Mars\""));
     EXPECT_LT(run.strOut.find("\"Pluto\""), run.strOut.find("\"Moon\""));
-    EXPECT_EQ(run.strOut.substr(run.strOut.size() - 3), "]}\n");
+    EXPECT_TRUE(EndsWith(run.strOut, "]}\n"));
 
     // 1 January 1600, 00:00 at GMT+1 is still 1599 in UT.
     run = Positions("--date 1600-01-01 --time 00:00 --zone +01:00 --json");
     ASSERT_EQ(run.intExit, 0) << run.strErr;
-    EXPECT_NE(run.strOut.find("{\"name\": \"Pluto\", \"longitude\": null, \"sign\": null, "
-                              "\"retrograde\": false, \"error\": -99}"),
-              std::string::npos)
-        << run.strOut;
-    EXPECT_NE(run.strOut.find("{\"name\": \"Moon\", \"longitude\": null"), std::string::npos);
+    EXPECT_TRUE(Holds(run.strOut,
+                      "{\"name\": \"Pluto\", \"longitude\": null, \"sign\": null, "
+                      "\"retrograde\": false, \"error\": -99}"));
+    EXPECT_TRUE(Holds(run.strOut, "{\"name\": \"Moon\", \"longitude\": null"));
     EXPECT_GT(JsonLongitude(run.strOut, "Mars"), 0);
     run = Positions("--jd 2488069.5 --json");
-    EXPECT_NE(run.strOut.find("\"retrograde\": false, \"error\": -100}]}"), std::string::npos)
-        << run.strOut;
+    EXPECT_TRUE(Holds(run.strOut, "\"retrograde\": false, \"error\": -100}]}"));
     run = Positions("--jd 2488069.5");
-    EXPECT_NE(run.strOut.find("Moon               >  no position after 31 December 2099"),
-              std::string::npos)
-        << run.strOut;
+    EXPECT_TRUE(Holds(run.strOut, "Moon               >  no position after 31 December 2099"));
 }
 
 TEST(PositionsCli, SiderealSubtractsTheAyanamsa) {
     const double tropical = JsonLongitude(Positions("--jd 2451545 --json").strOut, "Sun");
     const CliRun run = Positions("--jd 2451545 --json --sidereal");
-    EXPECT_NE(run.strOut.find("\"sidereal\": true"), std::string::npos);
+    EXPECT_TRUE(Holds(run.strOut, "\"sidereal\": true"));
     EXPECT_NEAR(tropical - JsonLongitude(run.strOut, "Sun"), 0.416314 / 6.28318530717959 * 360,
                 2e-6);
+}
+
+TEST(PositionsCli, GermanTextKeepsItsColumnsAndJsonStaysEnglish) {
+    CliRun run = Positions("--date 2000-01-01 --language de");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(BeginsWith(run.strOut, "JD 2451545.000000 (UT), tropischer Tierkreis\n"));
+    EXPECT_TRUE(Holds(run.strOut, "Sonne     280.368919  10 Ste 22  direkt\n"));
+    EXPECT_TRUE(Holds(run.strOut, "Saturn     40.395663  10 Sti 24  rückläufig\n"));
+    EXPECT_TRUE(Holds(run.strOut, "\nMond      223.323751"));
+    EXPECT_EQ(run.strOut.find("Sun"), std::string::npos);
+    // A sign abbreviation with an umlaut is padded by characters, not bytes.
+    run = Positions("--date 2000-08-01 --language de");
+    EXPECT_TRUE(Holds(run.strOut, "\nSonne     129.531070  9 Löw 32   direkt\n"));
+    run = Positions("--jd 2488069.5 --language de");
+    EXPECT_TRUE(
+        Holds(run.strOut, "Mond               >  keine Position nach dem 31. Dezember 2099"));
+
+    EXPECT_EQ(Positions("--jd 2451545 --json --language de").strOut,
+              Positions("--jd 2451545 --json").strOut);
+    EXPECT_EQ(Positions("--jd 2451545 --language=en").strOut, Positions("--jd 2451545").strOut);
 }
 
 TEST(PositionsCli, InvalidDateSetsGiveTheirReason) {
@@ -154,11 +135,12 @@ TEST(PositionsCli, InvalidDateSetsGiveTheirReason) {
         {"--date 0-01-01", "too early"},
         {"--date -5-01-01", "too early"},
         {"--date 2800-01-01", "too late"},
+        {"--jd -0.5", "a Julian Day of 0 or more is needed"},
     };
     for (const auto& c : cases) {
         const CliRun run = Positions(c.args);
         EXPECT_EQ(run.intExit, 1) << c.args;
-        EXPECT_NE(run.strErr.find(c.reason), std::string::npos) << c.args << ": " << run.strErr;
+        EXPECT_TRUE(Holds(run.strErr, c.reason)) << c.args;
         EXPECT_EQ(run.strOut, "") << c.args;
     }
     EXPECT_EQ(Positions("--date 2000-02-29").intExit, 0);
@@ -171,21 +153,23 @@ TEST(PositionsCli, MalformedOptionsAreUsageErrors) {
           "--date 2000-01-01 --zone +12:00", "--date 2000-01-01 --zone +1:15",
           "--date 2000-01-01 --zone 45", "--date 2000-00-01", "--date 2000-01-01-01",
           "--date 20x0-01-01", "--date", "--jd 2451545 --date 2000-01-01", "--jd 24x", "--jd nan",
-          "--frobnicate"}) {
+          "--frobnicate", "--jd 2451545 --language fr", "--jd 2451545 --language",
+          "--jd 2451545 --german", "--jd 2451545 --mode world", "--jd 2451545 --radians",
+          "--birth1-date 2000-01-01"}) {
         const CliRun run = Positions(args);
         EXPECT_EQ(run.intExit, 2) << args;
-        EXPECT_NE(run.strErr.find("zodarc-cli positions: "), std::string::npos) << args;
+        EXPECT_TRUE(Holds(run.strErr, "zodarc-cli positions: ")) << args;
     }
 }
 
 TEST(PositionsCli, HelpAndUnknownCommands) {
     CliRun run = Positions("--help");
     EXPECT_EQ(run.intExit, 0);
-    EXPECT_NE(run.strOut.find("--jd JD"), std::string::npos);
-    EXPECT_NE(run.strOut.find("--sidereal"), std::string::npos);
+    EXPECT_TRUE(Holds(run.strOut, "--jd JD"));
+    EXPECT_TRUE(Holds(run.strOut, "--sidereal"));
     run = RunProgram(BuildDir() + "zodarc-cli", "--help");
     EXPECT_EQ(run.intExit, 0);
-    EXPECT_NE(run.strOut.find("positions"), std::string::npos);
+    EXPECT_TRUE(Holds(run.strOut, "positions"));
     EXPECT_EQ(RunProgram(BuildDir() + "zodarc-cli", "frobnicate").intExit, 2);
     EXPECT_EQ(RunProgram(BuildDir() + "zodarc-cli", "").intExit, 2);
 }
@@ -202,9 +186,8 @@ TEST(PositionsCli, MissingPlutoTableEndsWithTheMessage) {
     ASSERT_EQ(std::system(("chmod +x '" + copy + "'").c_str()), 0);
     const CliRun run = RunProgram(copy, "positions --jd 2451545");
     EXPECT_EQ(run.intExit, 1);
-    EXPECT_NE(run.strErr.find(folder + "/pluto.slx"), std::string::npos) << run.strErr;
-    EXPECT_NE(run.strErr.find("\nError when reading geocentric Pluto data."), std::string::npos)
-        << run.strErr;
+    EXPECT_TRUE(Holds(run.strErr, folder + "/pluto.slx"));
+    EXPECT_TRUE(Holds(run.strErr, "\nError when reading geocentric Pluto data."));
     EXPECT_EQ(run.strOut, "");
     std::remove(copy.c_str());
     std::remove(folder.c_str());

@@ -1,54 +1,22 @@
 // zodarc-cli table and report with --state: a state file stands for the date sets, the mode
 // and the configuration that the options would give.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "config/Options.h"
 #include "store/StateFile.h"
+#include "tests/cli/CliRunner.h"
 #include "text/Language.h"
 
 namespace {
 
-struct CliRun {
-    int intExit = -1;
-    std::string strOut;
-    std::string strErr;
-};
-
-// Runs zodarc-cli with the arguments (a shell word list) and collects its output.
-CliRun Cli(const std::string& args) {
-    const char* dir = std::getenv("ZODARC_BUILD_DIR");
-    std::string errFile = ::testing::TempDir() + "zodarc-state-cli-stderrXXXXXX";
-    const int fd = mkstemp(errFile.data());
-    if (fd < 0)
-        return CliRun();
-    close(fd);
-    const std::string command =
-        "'" + std::string(dir ? dir : ".") + "/zodarc-cli' " + args + " 2>'" + errFile + "'";
-    CliRun run;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.strOut.append(buffer, n);
-    const int status = pclose(pipe);
-    run.intExit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    std::stringstream text;
-    text << err.rdbuf();
-    run.strErr = text.str();
-    std::remove(errFile.c_str());
-    return run;
-}
+using CliRunner::BeginsWith;
+using CliRunner::Cli;
+using CliRunner::CliRun;
+using CliRunner::Holds;
 
 class StateCliTest : public ::testing::Test {
   protected:
@@ -79,33 +47,57 @@ class StateCliTest : public ::testing::Test {
         return state;
     }
 
+    // Runs zodarc-cli with the arguments that read the state and with the options that
+    // stand for it; expects both to succeed with the same output, and returns it.
+    static std::string SameOutput(const std::string& withState, const std::string& withOptions) {
+        const CliRun fromState = Cli(withState);
+        const CliRun fromOptions = Cli(withOptions);
+        EXPECT_EQ(fromState.intExit, 0) << withState << ": " << fromState.strErr;
+        EXPECT_EQ(fromOptions.intExit, 0) << withOptions << ": " << fromOptions.strErr;
+        EXPECT_EQ(fromState.strOut, fromOptions.strOut) << withState;
+        return fromState.strOut;
+    }
+
     std::string strFolder;
     std::string strPath;
 };
 
 TEST_F(StateCliTest, TheStateStandsForItsOptions) {
     ASSERT_EQ(ZDR::WriteStateFile(strPath, NatalState()), "");
-    const CliRun fromState = Cli("table --json --state '" + strPath + "'");
-    ASSERT_EQ(fromState.intExit, 0) << fromState.strErr;
-    const CliRun fromOptions =
-        Cli("table --json --mode natal1 --birth1-date 1961-08-04 --birth1-time 19:30 "
-            "--birth1-zone -11:30 --orbs 8,8,6,6,4,3,2 --bold-fraction 8 --sidereal");
-    ASSERT_EQ(fromOptions.intExit, 0) << fromOptions.strErr;
-    EXPECT_EQ(fromState.strOut, fromOptions.strOut);
+    const std::string file = " '" + strPath + "' ";
+    SameOutput("table --json --state" + file,
+               "table --json --mode natal1 --birth1-date 1961-08-04 --birth1-time 19:30 "
+               "--birth1-zone -11:30 --orbs 8,8,6,6,4,3,2 --bold-fraction 8 --sidereal");
+    // Later options change what the state gave, earlier ones are replaced by it.
+    const std::string report =
+        SameOutput("report --orbs 1,1,1,1,1,1,1 --mode natal2 --state='" + strPath +
+                       "' --mode world --language de",
+                   "report --date 2024-03-15 --time 12:00 --zone +01:00 --orbs 8,8,6,6,4,3,2 "
+                   "--sidereal --waxing-waning --language de");
+    EXPECT_TRUE(BeginsWith(report, "Welttransite "));
 }
 
-TEST_F(StateCliTest, TheReportTakesTheStateAndLaterOptions) {
-    // With the default orbs, which are all the report's options can give.
+TEST_F(StateCliTest, SwitchesHoldWhereverTheyStand) {
     ZDR::StateFileData state = NatalState();
-    state.intOrbIndex = state.options.intOrbListIndex;
+    state.options.blnSidereal = false;
+    state.options.blnIncludeTransitingMoon = true;
     ASSERT_EQ(ZDR::WriteStateFile(strPath, state), "");
-    const CliRun fromState = Cli("report --state='" + strPath + "' --mode world");
-    ASSERT_EQ(fromState.intExit, 0) << fromState.strErr;
-    const CliRun fromOptions =
-        Cli("report --date 2024-03-15 --time 12:00 --zone +01:00 --sidereal --waxing-waning");
-    ASSERT_EQ(fromOptions.intExit, 0) << fromOptions.strErr;
-    EXPECT_EQ(fromState.strOut, fromOptions.strOut);
-    EXPECT_EQ(fromState.strOut.compare(0, 14, "World transits"), 0) << fromState.strOut;
+    const std::string file = " '" + strPath + "' ";
+    const CliRun tropical = Cli("table --json --state" + file);
+    EXPECT_TRUE(Holds(tropical.strOut, "\"text\": \"Tropical zodiac\""));
+    const CliRun sidereal = Cli("table --json --sidereal --state" + file);
+    EXPECT_TRUE(Holds(sidereal.strOut, "\"text\": \"Sidereal zodiac\""));
+    EXPECT_EQ(Cli("table --json --state" + file + "--sidereal").strOut, sidereal.strOut);
+    // The transiting Moon leaves personal transits: its column keeps no glyph.
+    const CliRun withMoon = Cli("table --json --state" + file + "--mode personal1");
+    const CliRun withoutMoon =
+        Cli("table --json --no-transiting-moon --state" + file + "--mode personal1");
+    const std::string moonGlyph = "{\"row\": 1, \"column\": 11, \"text\": \"a\"";
+    EXPECT_TRUE(Holds(withMoon.strOut, moonGlyph));
+    EXPECT_FALSE(Holds(withoutMoon.strOut, moonGlyph));
+    EXPECT_TRUE(Holds(withMoon.strOut, "\"bold\": true"));
+    EXPECT_FALSE(Holds(Cli("table --json --no-bold --state" + file + "--mode personal1").strOut,
+                       "\"bold\": true"));
 }
 
 TEST_F(StateCliTest, AnUnreadableStateIsAUsageError) {
