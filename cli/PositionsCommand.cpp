@@ -28,37 +28,24 @@ const CommandHelp kHelp = {
     "A body without a position shows '<' before 1 January 1600, '>' after 31 December\n"
     "2099 (the Moon and Pluto), '?' when the ephemeris cannot give one.\n"};
 
-// The words of the text output that the program text lacks, English and German.
-struct PositionWords {
-    const char* strDirect;
-    const char* strBeforeRange;
-    const char* strAfterRange;
-    const char* strNoPosition;
-};
-
-const PositionWords kWords[2] = {{"direct", "no position before 1 January 1600",
-                                  "no position after 31 December 2099", "no position"},
-                                 {"direkt", "keine Position vor dem 1. Januar 1600",
-                                  "keine Position nach dem 31. Dezember 2099", "keine Position"}};
+// Program text numbers of the words of the text output.
+constexpr int kTextDirect = 230;
+constexpr int kTextBeforeRange = 231;
+constexpr int kTextAfterRange = 232;
+constexpr int kTextNoPosition = 233;
 
 struct BodyPosition {
     double dblLongitude;  // radians, or a negative code
     bool blnRetrograde;
 };
 
-// The words in the current language.
-const PositionWords& Words() {
-    return kWords[Language::intLanguage == Language::intGerman ? 1 : 0];
-}
-
 // Words after the mark of a body without a position, in the current language.
-const char* UnavailableText(double code) {
-    const PositionWords& words = Words();
+std::string UnavailableText(double code) {
     if (code == ZDR::dblBeforeRange)
-        return words.strBeforeRange;
+        return Language::Text(kTextBeforeRange);
     if (code == ZDR::dblAfterRange)
-        return words.strAfterRange;
-    return words.strNoPosition;
+        return Language::Text(kTextAfterRange);
+    return Language::Text(kTextNoPosition);
 }
 
 double ToDegrees(double radians) {
@@ -74,12 +61,13 @@ void PrintText(double jd, const BodyPosition (&pos)[11]) {
         const std::string name = DatePr2::PadRight(ZDR::strBodyName[b], 8, " ");
         if (L < 0) {
             std::printf("%s %11s  %s\n", name.c_str(),
-                        ZDR::PositionCellText(L, false, false).c_str(), UnavailableText(L));
+                        ZDR::PositionCellText(L, false, false).c_str(), UnavailableText(L).c_str());
             continue;
         }
         std::printf("%s %11.6f  %s  %s\n", name.c_str(), ToDegrees(L),
                     DatePr2::PadRight(ZDR::FormatSignPosition(L, false, true), 9, " ").c_str(),
-                    pos[b].blnRetrograde ? Language::Text(389).c_str() : Words().strDirect);
+                    pos[b].blnRetrograde ? Language::Text(389).c_str()
+                                         : Language::Text(kTextDirect).c_str());
     }
 }
 
