@@ -286,6 +286,9 @@ bool frmMain::Startup() {
     ArrangeControls();
 
     Language::intLanguage = Language::InitialLanguage(Language::StoredLanguage(m_store));
+    // The names go into the start-up language at once, so that the first table and
+    // report are not written with the names of another language.
+    ZDR::BuildCatalogueNames();
     move(0, 0);
 
     std::string plutoError;
@@ -302,7 +305,7 @@ bool frmMain::Startup() {
 
     RestoreLastState();
 
-    SetWorldDateToNow();
+    cmdNow_Click();
     cmdQuit->show();
     cmdReport->show();
     cmdToggleGraphic->show();
@@ -323,7 +326,7 @@ bool frmMain::Startup() {
 
     show();
     UpdateFileButtons();
-    SetWorldDateToNow();
+    cmdNow_Click();
     blnStartupCompleted = true;
     m_frmConfigure->SetStartupCompleted(true);
 

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -215,6 +216,10 @@ TEST_F(MainWindowTest, TheStoredLanguageIsTheLanguageAtStartUp) {
     EXPECT_TRUE(w.optGerman->isChecked());
     EXPECT_EQ(w.cmdNow->text(), "Jetzt");
     EXPECT_EQ(ZDR::strBodyName[1], "Sonne");
+    // The first table and report are written in German too.
+    EXPECT_TRUE(w.txbReport->toPlainText().contains("Insgesamt"));
+    EXPECT_FALSE(w.txbReport->toPlainText().contains("Conjunction"));
+    EXPECT_EQ(w.udtResult.udtTable.udtCell[100].strText, Language::Text(47));
 }
 
 TEST_F(MainWindowTest, TheWindowKeepsItsSizeLimits) {
