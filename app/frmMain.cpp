@@ -675,9 +675,10 @@ void frmMain::SelectModeQuietly(int16_t intModeCode) {
                               optPersonal[0], optPersonal[1], optSynastry};
     if (intModeCode < 1 || intModeCode > 6)
         return;
+    const bool restoring = m_blnModeRestore;
     m_blnModeRestore = true;
     modes[intModeCode]->setChecked(true);
-    m_blnModeRestore = false;
+    m_blnModeRestore = restoring;
 }
 
 void frmMain::cmdCompute_Click() {
@@ -844,6 +845,12 @@ ZDR::StateFileData frmMain::CollectState() const {
 }
 
 std::string frmMain::WriteState(const std::string& path) {
+    // The dialog's zodiac option follows the zodiac in force, which the file records.
+    ZDR::ConfigOptions shown = m_frmConfigure->Controls();
+    if (shown.blnSidereal != ZDR::blnSidereal) {
+        shown.blnSidereal = ZDR::blnSidereal;
+        m_frmConfigure->SetControls(shown);
+    }
     const std::string error = ZDR::WriteStateFile(path, CollectState());
     if (!error.empty())
         return error;
