@@ -112,7 +112,12 @@ void frmMain::CreateControls() {
                 [this, i] { DateChoiceMade(i); });
         connect(cboTimezone[i], qOverload<int>(&QComboBox::activated), this,
                 [this, i] { DateChoiceMade(i); });
-        connect(txbYearCE[i], &QLineEdit::editingFinished, this, [this, i] { MarkStale(i); });
+        // Enter also finishes the editing: the result it has just computed is not stale.
+        connect(txbYearCE[i], &QLineEdit::editingFinished, this, [this, i] {
+            if (!m_blnYearEntered[i])
+                MarkStale(i);
+            m_blnYearEntered[i] = false;
+        });
         connect(txbYearCE[i], &QLineEdit::returnPressed, this, [this, i] { YearEnterPressed(i); });
         connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { ClearDateSet(i); });
     }
@@ -600,6 +605,7 @@ void frmMain::cmdNow_Click() {
 void frmMain::RefreshWeekdayToolTip(int i) {
     DatePr2::DateSetInput set = DateSetFromControls(i);
     const double local = DatePr2::InputDateToLocalDay(set);
+    DateSetToControls(i, set);  // the year cleaned, the hour default filled in
     cboDayCE[i]->setToolTip(local > 0
                                 ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
                                                          Language::intLanguage))
@@ -630,8 +636,10 @@ void frmMain::MarkStale(int i) {
 }
 
 void frmMain::YearEnterPressed(int i) {
-    if (ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i)))
-        cmdCompute_Click();
+    if (!ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i)))
+        return;
+    cmdCompute_Click();
+    m_blnYearEntered[i] = true;
 }
 
 void frmMain::ClearDateSet(int i) {
@@ -726,6 +734,7 @@ void frmMain::ShowResult() {
     picTable->update();
     picTable->show();
     cmdToggleGraphic->show();
+    RefreshHintLine();
     // The durations window that reports the aspects is not built yet: the button only
     // answers when there is nothing to report.
     cmdReport->setEnabled(ZDR::GetTotalNumAspects(udtResult.udtTable) == 0);
@@ -919,11 +928,10 @@ void frmMain::cmdSaveAs_Click() {
     request.blnSave = true;
     request.strTitle = T(130);
     request.strFilter = T(131) + " (*.zdr)";
-    QString file = support::AskFileName(this, request);
+    request.strDefaultSuffix = QStringLiteral("zdr");
+    const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
         return;
-    if (QFileInfo(file).suffix().isEmpty())
-        file += ".zdr";
     const std::string error = WriteState(file.toStdString());
     if (!error.empty()) {
         support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
@@ -939,6 +947,7 @@ void frmMain::cmdLoadState_Click() {
     support::FileDialogRequest request;
     request.strTitle = T(384);
     request.strFilter = T(131) + " (*.zdr)";
+    request.strDefaultSuffix = QStringLiteral("zdr");
     const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
         return;

@@ -177,5 +177,5 @@ class frmMain : public QMainWindow {
     bool m_blnModeRestore = false;
     bool m_blnComputeFromOtherAction = false;
     bool m_blnStepInProgress = false;
-    std::array<bool, 3> m_blnStale{};
+    std::array<bool, 3> m_blnYearEntered{};
 };

@@ -15,9 +15,13 @@ FileDialogHook& InstalledHook() {
 QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
     if (InstalledHook())
         return InstalledHook()(request);
-    if (request.blnSave)
-        return QFileDialog::getSaveFileName(parent, request.strTitle, QString(), request.strFilter);
-    return QFileDialog::getOpenFileName(parent, request.strTitle, QString(), request.strFilter);
+    QFileDialog dialog(parent, request.strTitle, QString(), request.strFilter);
+    dialog.setAcceptMode(request.blnSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.blnSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.strDefaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 FileDialogHook SetFileDialogHook(FileDialogHook hook) {

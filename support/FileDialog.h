@@ -9,11 +9,13 @@ class QWidget;
 
 namespace support {
 
-// What a file dialog asks: blnSave for a Save dialog, its title and its filter.
+// What a file dialog asks: blnSave for a Save dialog, its title, its filter, and the
+// extension a name without one gets (before the dialog asks whether to replace a file).
 struct FileDialogRequest {
     bool blnSave = false;
     QString strTitle;
     QString strFilter;
+    QString strDefaultSuffix;
 };
 
 using FileDialogHook = std::function<QString(const FileDialogRequest&)>;

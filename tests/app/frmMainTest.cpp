@@ -190,7 +190,11 @@ TEST_F(MainWindowTest, EnterInAYearBoxComputesOnlyWhenTheModeUsesItsDate) {
     w.optSynastry->click();
     w.txbYearCE[2]->setText("1986");
     emit w.txbYearCE[2]->returnPressed();
+    emit w.txbYearCE[2]->editingFinished();  // Enter finishes the editing too
     EXPECT_EQ(w.udtResult.intModeCode, ZDR::intModeSynastry);
+    EXPECT_FALSE(w.cmdToggleGraphic->isHidden());
+    emit w.txbYearCE[2]->editingFinished();  // leaving the box later marks it stale
+    EXPECT_TRUE(w.cmdToggleGraphic->isHidden());
     EXPECT_GT(ZDR::dblChartAJD[2], 2446000);
 }
 
@@ -300,7 +304,8 @@ TEST_F(MainWindowTest, SaveAsAndLoadFromCarryTheStateInANamedFile) {
     frmMain& w = Start();
     const QString named = userData.path() + "/chart.zdr";
     support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
-        return r.blnSave ? userData.path() + "/chart" : named;
+        EXPECT_EQ(r.strDefaultSuffix, "zdr");
+        return named;
     });
     w.txbYearCE[2]->setText("1985");
     w.cboMonthCE[2]->setCurrentIndex(11);
@@ -364,7 +369,8 @@ TEST_F(MainWindowTest, TheTimerCleansYearsAndShowsClearOnlyForFilledSets) {
 TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompute) {
     frmMain& w = Start();
     ZDR::ConfigOptions options = w.Configuration()->Controls();
-    for (int k = 0; k < 7; ++k) options.intOrbListIndex[k] = 0;
+    for (int k = 0; k < 7; ++k)
+        options.intOrbListIndex[k] = 0;
     w.Configuration()->SetControls(options);
     w.cmdCompute_Click();
     EXPECT_EQ(ZDR::GetTotalNumAspects(w.udtResult.udtTable), 0);
