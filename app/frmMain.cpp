@@ -541,9 +541,7 @@ void frmMain::SwitchLanguage(int16_t intNewLanguage) {
     if (!blnStartupCompleted)
         return;
     RefreshWeekdayToolTips();
-    m_blnComputeFromOtherAction = true;
     cmdCompute_Click();
-    m_blnComputeFromOtherAction = false;
     FocusCompute();
 }
 
@@ -622,7 +620,7 @@ void frmMain::DateChoiceMade(int i) {
         return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled() && !m_blnStepInProgress)
+    if (cmdCompute->isEnabled())
         FocusCompute();
 }
 

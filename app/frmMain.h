@@ -175,7 +175,5 @@ class frmMain : public QMainWindow {
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;
     bool m_blnModeRestore = false;
-    bool m_blnComputeFromOtherAction = false;
-    bool m_blnStepInProgress = false;
     std::array<bool, 3> m_blnYearEntered{};
 };
