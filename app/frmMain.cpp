@@ -28,29 +28,25 @@
 #include "engine/Report.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
 #include "text/Language.h"
 #include "view/TableGrid.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr char kVersion[] = "26.1";
 
-// Twips to pixels.
-int Px(int twips) {
-    return twips / kTwipsPerPixel;
-}
+using support::Px;
+using support::Q;
+constexpr int kTwipsPerPixel = support::intTwipsPerPixel;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 QString T(int n) {
-    return Q(Language::Text(n));
+    return support::Text(n);
 }
 
 void Place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    support::PlaceTwips(w, left, top, width, height);
 }
 
 // Geometry of the window in twips.
@@ -641,14 +637,8 @@ void frmMain::YearEnterPressed(int i) {
 }
 
 void frmMain::ClearDateSet(int i) {
-    support::MessageRequest request;
-    request.parent = this;
-    request.strText = T(342) + " " + T(343 + i);
-    request.strTitle = cmdClear[i]->text();
-    request.icon = support::MsgIcon::Question;
-    request.buttons = support::MsgButtons::YesNoCancel;
-    request.defaultButton = support::MsgAnswer::Yes;
-    if (support::ShowMessage(request) != support::MsgAnswer::Yes)
+    if (support::AskYesNoCancel(this, T(342) + " " + T(343 + i), cmdClear[i]->text(),
+                                support::MsgAnswer::Yes) != support::MsgAnswer::Yes)
         return;
     cboMonthCE[i]->setCurrentIndex(0);
     cboDayCE[i]->setCurrentIndex(0);
@@ -811,14 +801,8 @@ void frmMain::cmdQuit_Click() {
         QApplication::exit(0);
         return;
     }
-    support::MessageRequest request;
-    request.parent = this;
-    request.strText = T(149);
-    request.strTitle = cmdQuit->text();
-    request.icon = support::MsgIcon::Question;
-    request.buttons = support::MsgButtons::YesNoCancel;
-    request.defaultButton = support::MsgAnswer::No;
-    const support::MsgAnswer answer = support::ShowMessage(request);
+    const support::MsgAnswer answer =
+        support::AskYesNoCancel(this, T(149), cmdQuit->text(), support::MsgAnswer::No);
     if (answer == support::MsgAnswer::Cancel)
         return;
     if (answer == support::MsgAnswer::Yes) {

@@ -20,36 +20,21 @@
 #include "config/RegistryOptions.h"
 #include "engine/Catalogue.h"
 #include "support/MessageBox.h"
+#include "support/WindowSupport.h"
 #include "text/Language.h"
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kMinHeight = 4700 / kTwipsPerPixel;  // pixels
-constexpr int kMaxHeight = 9660 / kTwipsPerPixel;  // pixels
+constexpr int kMinHeight = 4700 / support::intTwipsPerPixel;  // pixels
+constexpr int kMaxHeight = 9660 / support::intTwipsPerPixel;  // pixels
 // The line a colour label shows in its colour on black.
 const char* const kColorLine = "------------------------------";
 
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// Returns the colour value red + 256 green + 65536 blue as a QColor.
-QColor ToQColor(double color) {
-    const long value = color > 0 && color < 16777216.0 ? static_cast<long>(color) : 0;
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
+using support::Q;
 
 // Asks question with Yes and No, No the default; returns false when the answer is No.
 bool AskYesNo(QWidget* parent, const ZDR::ConfigureMessage& question) {
-    support::MessageRequest request;
-    request.parent = parent;
-    request.strText = ToQt(question.strText);
-    request.strTitle = ToQt(question.strTitle);
-    request.icon = support::MsgIcon::Question;
-    request.buttons = support::MsgButtons::YesNo;
-    request.defaultButton = support::MsgAnswer::No;
-    return support::ShowMessage(request) != support::MsgAnswer::No;
+    return support::AskYesNo(parent, Q(question.strText), Q(question.strTitle));
 }
 
 // Sets the list index when it lies inside the list; otherwise the list stays as it is.
@@ -239,22 +224,21 @@ void frmConfigure::FillLists() {
     for (QComboBox* list : cboOrb) {
         list->clear();
         for (int i = 0; i < static_cast<int>(orbTexts.size()); ++i)
-            list->addItem(ToQt(orbTexts[i]), ZDR::OrbArcminutes(static_cast<int16_t>(i)));
+            list->addItem(Q(orbTexts[i]), ZDR::OrbArcminutes(static_cast<int16_t>(i)));
     }
     cboOrbForMidpoints->clear();
     for (const std::string& text : ZDR::MidpointOrbListTexts())
-        cboOrbForMidpoints->addItem(ToQt(text));
+        cboOrbForMidpoints->addItem(Q(text));
     cboBoldfaceFactor->clear();
     const std::vector<std::string> factorTexts = ZDR::BoldfaceFactorTexts();
     for (int i = 0; i < static_cast<int>(factorTexts.size()); ++i)
-        cboBoldfaceFactor->addItem(ToQt(factorTexts[i]),
+        cboBoldfaceFactor->addItem(Q(factorTexts[i]),
                                    ZDR::BoldfaceDivisor(static_cast<int16_t>(i)));
     const std::vector<std::string> proportionTexts = ZDR::ProportionTexts();
     for (QComboBox* list : cboPersonalOrbsProportion) {
         list->clear();
         for (int i = 0; i < static_cast<int>(proportionTexts.size()); ++i)
-            list->addItem(ToQt(proportionTexts[i]),
-                          ZDR::ProportionDivisor(static_cast<int16_t>(i)));
+            list->addItem(Q(proportionTexts[i]), ZDR::ProportionDivisor(static_cast<int16_t>(i)));
     }
 }
 
@@ -464,7 +448,7 @@ void frmConfigure::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     const ZDR::ConfigureMessage notice = ZDR::CloseNotice();
-    support::ShowMessage(this, ToQt(notice.strText), ToQt(notice.strTitle),
+    support::ShowMessage(this, Q(notice.strText), Q(notice.strTitle),
                          support::MsgIcon::Information);
     // Cancel hides the dialog first, so that the reset that follows does not ask.
     cmdCancel_Click();
@@ -487,7 +471,7 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
 void frmConfigure::cboSetAllOrb_Activated() {
     if (blnStartupCompleted && cboOrb[7]->currentIndex() == 0) {
         const ZDR::ConfigureMessage refusal = ZDR::ZeroSetAllOrbMessage();
-        support::ShowMessage(this, ToQt(refusal.strText), ToQt(refusal.strTitle),
+        support::ShowMessage(this, Q(refusal.strText), Q(refusal.strTitle),
                              support::MsgIcon::Information);
         cboOrb[7]->setCurrentIndex(1);
         return;
@@ -526,7 +510,7 @@ void frmConfigure::lblAspectColor_MouseDown(int index, Qt::MouseButton button) {
 void frmConfigure::DrawAspectColor(int index) {
     QPalette palette = lblAspectColor[index]->palette();
     palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, ToQColor(dblWorkingColor[index + 1]));
+    palette.setColor(QPalette::WindowText, support::ColorFromValue(dblWorkingColor[index + 1]));
     lblAspectColor[index]->setPalette(palette);
 }
 
@@ -537,29 +521,29 @@ void frmConfigure::MoveFocusToAccept() {
 
 void frmConfigure::SetLanguageDependentText() {
     const ZDR::ConfigureCaptions c = ZDR::ConfigureDialogCaptions();
-    setWindowTitle(ToQt(c.strTitle));
-    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(ToQt(c.strSetAllNonzeroOrbs));
+    setWindowTitle(Q(c.strTitle));
+    cmdSetAllNonzeroOrbsToConjunctionOrb->setText(Q(c.strSetAllNonzeroOrbs));
     for (int i = 0; i < 7; ++i)
-        lblAspectName[i]->setText(ToQt(c.strAspectName[i]));
-    lblOrbDivisors->setText(ToQt(c.strOrbDivisors));
-    lblPersonalTransits->setText(ToQt(c.strPersonalTransits));
-    lblSynastry->setText(ToQt(c.strSynastry));
-    chkUseBoldface->setText(ToQt(c.strUseBoldface));
-    opt1DegOfOrb->setText(ToQt(c.str1DegOfOrb));
-    lblOfOrb->setText(ToQt(c.strOfOrb));
-    chkSuppressInnerPlanetAspectDisplay->setText(ToQt(c.strSuppressInnerPlanets));
-    chkIncludeTransitingMoon->setText(ToQt(c.strIncludeTransitingMoon));
-    chkDisplayNATZabbr->setText(ToQt(c.strDisplayNATZ));
-    chkWaxingWaningAspects->setText(ToQt(c.strWaxingWaningAspects));
-    chkUseColor->setText(ToQt(c.strUseColor));
-    lblZodiac->setText(ToQt(c.strZodiac));
-    optWesternAstrology->setText(ToQt(c.strTropical));
-    optVedicAstrology->setText(ToQt(c.strSidereal));
-    chkKeepZodiac->setText(ToQt(c.strKeepZodiac));
-    lblOrbForMidpoints->setText(ToQt(c.strOrbForMidpoints));
-    cmdReset->setText(ToQt(c.strReset));
-    cmdAccept->setText(ToQt(c.strAccept));
-    cmdCancel->setText(ToQt(c.strCancel));
-    cmdHide->setText(ToQt(c.strHide));
+        lblAspectName[i]->setText(Q(c.strAspectName[i]));
+    lblOrbDivisors->setText(Q(c.strOrbDivisors));
+    lblPersonalTransits->setText(Q(c.strPersonalTransits));
+    lblSynastry->setText(Q(c.strSynastry));
+    chkUseBoldface->setText(Q(c.strUseBoldface));
+    opt1DegOfOrb->setText(Q(c.str1DegOfOrb));
+    lblOfOrb->setText(Q(c.strOfOrb));
+    chkSuppressInnerPlanetAspectDisplay->setText(Q(c.strSuppressInnerPlanets));
+    chkIncludeTransitingMoon->setText(Q(c.strIncludeTransitingMoon));
+    chkDisplayNATZabbr->setText(Q(c.strDisplayNATZ));
+    chkWaxingWaningAspects->setText(Q(c.strWaxingWaningAspects));
+    chkUseColor->setText(Q(c.strUseColor));
+    lblZodiac->setText(Q(c.strZodiac));
+    optWesternAstrology->setText(Q(c.strTropical));
+    optVedicAstrology->setText(Q(c.strSidereal));
+    chkKeepZodiac->setText(Q(c.strKeepZodiac));
+    lblOrbForMidpoints->setText(Q(c.strOrbForMidpoints));
+    cmdReset->setText(Q(c.strReset));
+    cmdAccept->setText(Q(c.strAccept));
+    cmdCancel->setText(Q(c.strCancel));
+    cmdHide->setText(Q(c.strHide));
     ApplySizeLimits();
 }

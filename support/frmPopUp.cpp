@@ -9,15 +9,7 @@
 #include <QTimer>
 #include <cmath>
 
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(twips / double(kTwipsPerPixel)));
-}
-
-}  // namespace
+#include "support/WindowSupport.h"
 
 frmPopUp::frmPopUp(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
@@ -52,9 +44,9 @@ frmPopUp& frmPopUp::Instance() {
 void frmPopUp::PopUp(const QString& message, int width, int height, int intervalMs, int top,
                      int left) {
     lblMessage->setText(message);
-    resize(Pixels(width), Pixels(height));
-    lblMessage->setGeometry(0, 0, Pixels(width), Pixels(height));
-    move(Pixels(left), Pixels(top));
+    resize(support::Px(width), support::Px(height));
+    lblMessage->setGeometry(0, 0, support::Px(width), support::Px(height));
+    move(support::Px(left), support::Px(top));
     Timer1->stop();
     if (intervalMs > 0)
         Timer1->start(intervalMs);
@@ -65,18 +57,18 @@ void frmPopUp::PopUp(const QString& message, int width, int height, int interval
 void frmPopUp::PopUpCenterScreen(const QString& message, int width, int height, int intervalMs) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen != nullptr ? screen->geometry() : QRect();
-    const int left = area.left() * kTwipsPerPixel +
-                     int(std::lround((area.width() * kTwipsPerPixel - width) / 2.0));
-    const int top = area.top() * kTwipsPerPixel +
-                    int(std::lround((area.height() * kTwipsPerPixel - height) / 2.0));
+    const int left = area.left() * support::intTwipsPerPixel +
+                     int(std::lround((area.width() * support::intTwipsPerPixel - width) / 2.0));
+    const int top = area.top() * support::intTwipsPerPixel +
+                    int(std::lround((area.height() * support::intTwipsPerPixel - height) / 2.0));
     PopUp(message, width, height, intervalMs, top, left);
 }
 
 void frmPopUp::PopUpInForm(const QWidget* window, const QString& message, int width, int height,
                            int intervalMs, int top, int left) {
     const QPoint origin = window != nullptr ? window->mapToGlobal(QPoint(0, 0)) : QPoint();
-    PopUp(message, width, height, intervalMs, top + origin.y() * kTwipsPerPixel,
-          left + origin.x() * kTwipsPerPixel);
+    PopUp(message, width, height, intervalMs, top + origin.y() * support::intTwipsPerPixel,
+          left + origin.x() * support::intTwipsPerPixel);
 }
 
 void frmPopUp::mousePressEvent(QMouseEvent* event) {

@@ -4,10 +4,9 @@
 #include <QPainter>
 
 #include "engine/Catalogue.h"
+#include "support/WindowSupport.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 // The font that has the astrological symbols the glyph letters stand for.
 const char* const kSymbolFontName = "DejaVu Sans";
@@ -16,12 +15,6 @@ const char* const kSymbolFontName = "DejaVu Sans";
 constexpr double kSmallestFontSize = 6.0;
 
 }  // namespace
-
-QColor ColorFromValue(double value) {
-    const auto v = static_cast<unsigned long>(value < 0 ? 0 : value);
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-                  static_cast<int>((v >> 16) & 0xFF));
-}
 
 TableGrid::TableGrid(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -33,8 +26,9 @@ void TableGrid::SetTable(const ZDR::AspectTable* table) {
 }
 
 QRect TableGrid::CellRect(const ZDR::TableCell& cell) {
-    return QRect(cell.lngLeft / kTwipsPerPixel, cell.lngTop / kTwipsPerPixel,
-                 cell.lngWidth / kTwipsPerPixel, cell.lngHeight / kTwipsPerPixel);
+    return QRect(cell.lngLeft / support::intTwipsPerPixel, cell.lngTop / support::intTwipsPerPixel,
+                 cell.lngWidth / support::intTwipsPerPixel,
+                 cell.lngHeight / support::intTwipsPerPixel);
 }
 
 int TableGrid::CellAt(const QPoint& pos) const {
@@ -59,7 +53,7 @@ void TableGrid::paintEvent(QPaintEvent*) {
         if (!cell.blnVisible)
             continue;
         const QRect r = CellRect(cell);
-        painter.fillRect(r, ColorFromValue(cell.dblBackColor));
+        painter.fillRect(r, support::ColorFromValue(cell.dblBackColor));
         painter.setPen(QColor(128, 128, 128));
         painter.drawRect(r.adjusted(0, 0, -1, -1));
         if (cell.strText.empty())
@@ -84,7 +78,7 @@ void TableGrid::paintEvent(QPaintEvent*) {
                 break;
         }
         painter.setFont(font);
-        painter.setPen(ColorFromValue(cell.dblForeColor));
+        painter.setPen(support::ColorFromValue(cell.dblForeColor));
         painter.drawText(inside, flags, text);
     }
 }

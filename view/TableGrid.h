@@ -6,11 +6,6 @@
 
 #include "engine/AspectTable.h"
 
-class QColor;
-
-// Returns a colour value of the program (red + 256 green + 65536 blue) as a QColor.
-QColor ColorFromValue(double value);
-
 class TableGrid : public QWidget {
     Q_OBJECT
   public:

@@ -1,0 +1,59 @@
+#include "support/WindowSupport.h"
+
+#include <QWidget>
+#include <cmath>
+
+#include "text/Language.h"
+
+namespace support {
+
+int Px(int twips) {
+    return static_cast<int>(std::lround(twips / static_cast<double>(intTwipsPerPixel)));
+}
+
+void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+QColor ColorFromValue(double value) {
+    if (!(value >= 0.0 && value <= 16777215.0))
+        return QColor(0, 0, 0);
+    const auto v = static_cast<unsigned long>(value);
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Text(int n) {
+    return Q(Language::Text(n));
+}
+
+namespace {
+
+MsgAnswer Ask(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
+              MsgAnswer defaultButton) {
+    MessageRequest request;
+    request.parent = parent;
+    request.strText = text;
+    request.strTitle = title;
+    request.icon = MsgIcon::Question;
+    request.buttons = buttons;
+    request.defaultButton = defaultButton;
+    return ShowMessage(request);
+}
+
+}  // namespace
+
+bool AskYesNo(QWidget* parent, const QString& text, const QString& title, MsgAnswer defaultButton) {
+    return Ask(parent, text, title, MsgButtons::YesNo, defaultButton) == MsgAnswer::Yes;
+}
+
+MsgAnswer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title,
+                         MsgAnswer defaultButton) {
+    return Ask(parent, text, title, MsgButtons::YesNoCancel, defaultButton);
+}
+
+}  // namespace support

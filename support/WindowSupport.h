@@ -1,0 +1,49 @@
+#pragma once
+// What every window shares: twips and pixels, colour values as QColor, the program text as
+// QString, and the Yes/No questions.
+
+#include <QColor>
+#include <QString>
+#include <string>
+
+#include "support/MessageBox.h"
+
+class QWidget;
+
+namespace support {
+
+// Twips in one pixel of the screen the windows are laid out for.
+constexpr int intTwipsPerPixel = 15;
+
+// Returns twips as whole pixels, rounded to the nearest.
+int Px(int twips);
+
+// Returns pixels as twips.
+constexpr int Twips(int pixels) {
+    return pixels * intTwipsPerPixel;
+}
+
+// Places w inside its parent; left, top, width and height in twips.
+void PlaceTwips(QWidget* w, int left, int top, int width, int height);
+
+// Returns the colour value red + 256 green + 65536 blue as a QColor; a value below 0 or
+// above 0xFFFFFF (or not a number) is black.
+QColor ColorFromValue(double value);
+
+// Returns a UTF-8 text as a QString.
+QString Q(const std::string& text);
+
+// Returns program text #n in the current language.
+QString Text(int n);
+
+// Asks text with the buttons Yes and No and the question icon, titled title; returns true
+// for Yes. A box closed without a choice answers No.
+bool AskYesNo(QWidget* parent, const QString& text, const QString& title,
+              MsgAnswer defaultButton = MsgAnswer::No);
+
+// Asks text with the buttons Yes, No and Cancel and the question icon, titled title;
+// returns the answer (Cancel for a box closed without a choice).
+MsgAnswer AskYesNoCancel(QWidget* parent, const QString& text, const QString& title,
+                         MsgAnswer defaultButton);
+
+}  // namespace support
