@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "engine/Compute.h"
 #include "store/StateFile.h"
 

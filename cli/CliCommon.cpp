@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"

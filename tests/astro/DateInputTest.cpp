@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 
 using DatePr2::DateSetInput;
 

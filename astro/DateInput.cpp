@@ -1,4 +1,4 @@
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 
 #include "astro/DatePr2.h"
 
