@@ -20,6 +20,7 @@
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
+#include "config/LanguageSetting.h"
 #include "config/Options.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
