@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Options.h"
 #include "engine/Catalogue.h"
+#include "engine/ConfigOptions.h"
 
 namespace ZDR {
 
