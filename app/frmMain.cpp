@@ -22,6 +22,7 @@
 #include "astro/Positions.h"
 #include "config/LanguageSetting.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
@@ -419,7 +420,7 @@ void frmMain::FillStepBox() {
 }
 
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
-    const bool northAmerican = m_frmConfigure && m_frmConfigure->Controls().blnDisplayNATZ;
+    const bool northAmerican = ZDR::OptionsInForce().blnDisplayNATZ;
     const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(northAmerican);
     for (int i = 0; i < 3; ++i) {
         const int keep = blnPreserveIndices ? std::max(0, cboTimezone[i]->currentIndex()) : 0;
@@ -686,7 +687,7 @@ void frmMain::cmdCompute_Click() {
     for (int i = 0; i < 3; ++i)
         input.udtDateSet[i] = DateSetFromControls(i);
     input.blnRadians = optRadians->isChecked();
-    input.udtOptions = m_frmConfigure->Controls();
+    input.udtOptions = ZDR::OptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
 
     int16_t failedSet = -1;
@@ -707,7 +708,7 @@ void frmMain::cmdCompute_Click() {
 void frmMain::ShowResult() {
     const int16_t mode = udtResult.intModeCode;
     lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
-    const ZDR::ConfigOptions& options = m_frmConfigure->Controls();
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     if (ZDR::IsTwoChartMode(mode)) {
         txbReport->hide();
         txbReport1->setPlainText(Q(ZDR::BuildTwoChartReport(mode, ChartShown(), false)));
@@ -780,7 +781,7 @@ void frmMain::cmdConfigure_Click() {
 // ---------------------------------------------------------------- timer, quit, events
 
 void frmMain::RefreshControls() {
-    ZDR::blnIncludeTransitingMoon = m_frmConfigure->Controls().blnIncludeTransitingMoon;
+    m_frmConfigure->ApplyTransitingMoonBox();
     for (int i = 0; i < 3; ++i) {
         const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));
         if (digits != txbYearCE[i]->text())
@@ -828,19 +829,20 @@ ZDR::StateFileData frmMain::CollectState() const {
     for (int m = 0; m < 6; ++m)
         data.blnModeOption[m] = modes[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
+    // The dialog's boxes and lists; the zodiac, the colours and the orb table in force.
+    const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
     data.options = m_frmConfigure->Controls();
-    data.options.blnSidereal = ZDR::blnSidereal;
-    for (int k = 1; k <= 7; ++k)
-        data.options.dblAspectColor[k] = ZDR::dblAspectColor[k];
-    data.intOrbIndex = ZDR::intOrbIndex;
+    data.options.blnSidereal = applied.blnSidereal;
+    data.options.dblAspectColor = applied.dblAspectColor;
+    data.intOrbIndex = applied.intOrbListIndex;
     return data;
 }
 
 std::string frmMain::WriteState(const std::string& path) {
     // The dialog's zodiac option follows the zodiac in force, which the file records.
     ZDR::ConfigOptions shown = m_frmConfigure->Controls();
-    if (shown.blnSidereal != ZDR::blnSidereal) {
-        shown.blnSidereal = ZDR::blnSidereal;
+    if (shown.blnSidereal != ZDR::OptionsInForce().blnSidereal) {
+        shown.blnSidereal = ZDR::OptionsInForce().blnSidereal;
         m_frmConfigure->SetControls(shown);
     }
     const std::string error = ZDR::WriteStateFile(path, CollectState());
@@ -870,10 +872,9 @@ void frmMain::ApplyState(const ZDR::StateFileData& data) {
         SelectModeQuietly(static_cast<int16_t>(mode + 1));
     cboForwardBack->setCurrentIndex(data.intStepSizeIndex);
     m_frmConfigure->SetControls(data.options);
-    ZDR::blnSidereal = data.options.blnSidereal;
-    ZDR::intOrbIndex = data.intOrbIndex;
-    for (int k = 1; k <= 7; ++k)
-        ZDR::dblAspectColor[k] = data.options.dblAspectColor[k];
+    ZDR::ConfigOptions restored = data.options;
+    restored.intOrbListIndex = data.intOrbIndex;
+    ZDR::UseStateFileSettings(restored);
     RefreshWeekdayToolTips();
 }
 

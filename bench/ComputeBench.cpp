@@ -7,6 +7,7 @@
 
 #include "bench/BenchSupport.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "text/Language.h"
 
@@ -19,7 +20,8 @@ void WorldTransits(benchmark::State& state) {
     PrepareProgramText();
     ZDR::ComputeInput input;
     input.intModeCode = ZDR::intModeWorldTransits;
-    input.udtOptions = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+    ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    input.udtOptions = ZDR::OptionsInForce();
     ZDR::ComputeResult result;
     long k = 0;
     for (auto _ : state) {

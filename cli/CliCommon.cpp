@@ -13,6 +13,7 @@
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "store/StateFile.h"
 
@@ -236,6 +237,8 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     // The mode codes follow the order of the file's mode options.
     options.intMode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
     options.udtConfig = state.options;
+    // The table keeps the default colours of the aspects; the file's colours are the window's.
+    options.udtConfig.dblAspectColor = ZDR::DefaultOptions(Language::intEnglish, {}).dblAspectColor;
     return 1;
 }
 
@@ -510,9 +513,7 @@ int PrepareCommand(const char* command, const CommandOptions& options, double (&
     config.blnIncludeTransitingMoon =
         config.blnIncludeTransitingMoon && !options.blnNoTransitingMoon;
     config.blnWaxingWaningAspects = config.blnWaxingWaningAspects || options.blnWaxingWaning;
-    ZDR::blnSidereal = config.blnSidereal;
-    ZDR::blnIncludeTransitingMoon = config.blnIncludeTransitingMoon;
-    ZDR::blnWaxingWaningAspects = config.blnWaxingWaningAspects;
+    ZDR::UseSettings(config);
     return -1;
 }
 

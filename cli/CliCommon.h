@@ -61,8 +61,8 @@ struct CommandHelp {
 // Starts a command: reads the arguments after its name (argv[0] is the name) into options,
 // taking the groups given, then readies a computation of the options' mode: the JD (UT) of
 // each date set the mode reads into jd (-1 for the others), the core with its program text
-// in the options' language, the zodiac, transiting-Moon and waxing-waning switches, and in
-// config the configuration with the switches applied. Returns -1 when ready; otherwise
+// in the options' language, and in force (and in config) the configuration with the
+// switches applied. Returns -1 when ready; otherwise
 // the exit code after printing: intExitOk the help for --help, intExitUsage
 // "zodarc-cli COMMAND: reason" for an unknown option, a missing or malformed value or an
 // unreadable state file, intExitFailed the first invalid date set or the data files' message.

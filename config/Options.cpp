@@ -53,9 +53,6 @@ constexpr int kTextResetQuestion = 395;  // two lines: 395, 396
 
 }  // namespace
 
-std::array<int16_t, 8> intOrbIndex = kDefaultOrbIndex;
-bool blnWaxingWaningAspects = false;
-
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     // "Use color" and "Keep selected zodiac" are no defaults of their own: they stay.
     ConfigOptions options = current;

@@ -16,18 +16,14 @@ constexpr int intNumOrbEntries = 16;         // 0° .. 15°
 constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
 constexpr int intNumProportions = 5;         // 1 .. 1/5
 
-// The applied orbs in whole degrees, one per cboOrb index (set by "Use settings").
-extern std::array<int16_t, 8> intOrbIndex;
-// Applied by "Use settings": list waxing and waning aspects separately in the report.
-extern bool blnWaxingWaningAspects;
-
 // Returns the dialog's defaults ("Reset to default"). "Use color" and "Keep selected
 // zodiac" stay as in current, and so does the zodiac when that box is ticked; North
 // American timezones are on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
 
 // Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived
-// orb limits of the catalogue. An orb index outside 0..15 counts as 0° (aspect off).
+// orb limits of the catalogue; UseSettings runs it. An orb index outside 0..15 counts as
+// 0° (aspect off).
 void SetOrbs(const ConfigOptions& options);
 
 // Returns the item value of a cboOrb entry: the orb in arcminutes (degrees x 60); an index

@@ -14,6 +14,7 @@
 #include "astro/Positions.h"
 #include "cli/CliCommon.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
@@ -118,9 +119,8 @@ int main(int argc, char* argv[]) {
     }
     Language::intLanguage = Language::intEnglish;
     ZDR::BuildCatalogueNames();
-    ZDR::blnSidereal = false;
-    const ZDR::ConfigOptions options =
-        ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+    ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     const double dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
 
     KindSummary summary[kNumPatterns];
