@@ -18,14 +18,13 @@
 
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
-#include "astro/Ephemeris.h"
-#include "astro/Positions.h"
 #include "config/LanguageSetting.h"
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "support/FileDialog.h"
@@ -236,10 +235,10 @@ bool frmMain::Startup() {
     blnStartupCompleted = false;
     Timer1->stop();
 
-    // Program text first: without it there is nothing to show.
-    std::string failure;
-    if (Language::LoadProgramText(m_strDataFolder.toStdString(), "zdr.dat", failure) <= 0) {
-        support::ShowMessage(this, Q(failure), QString(), support::MsgIcon::Critical);
+    // The core first: without its program text there is nothing to show.
+    const ZDR::CoreStartup core = ZDR::StartCore(m_strDataFolder.toStdString());
+    if (core.intOutcome == ZDR::intStartupNoProgramText) {
+        ShowStartupMessages(core, support::MsgIcon::Critical);
         return false;
     }
 
@@ -254,12 +253,6 @@ bool frmMain::Startup() {
     title.setBold(true);
     lblTitle->setFont(title);
     RefreshHintLine();
-
-    DatePr2::InitialiseDatePr2();
-
-    ZDR::strDataFolder = m_strDataFolder.toStdString() + "/";
-    orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-    ZDR::InitialiseCatalogue();
 
     strUserStateFile = ZDR::UserStateFilePath(m_strUserDataFolder.toStdString());
     optDegrees->setChecked(true);
@@ -294,11 +287,9 @@ bool frmMain::Startup() {
     ZDR::BuildCatalogueNames();
     move(0, 0);
 
-    std::string plutoError;
-    if (!ZDR::ReadPlutoData("pluto.slx", plutoError)) {
+    if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
-        support::ShowMessage(this, Q(ZDR::PlutoDataErrorMessage(plutoError)),
-                             Q(ZDR::PlutoDataErrorTitle()), support::MsgIcon::Warning);
+        ShowStartupMessages(core, support::MsgIcon::Warning);
         support::ShowMessage(this, T(2), T(3), support::MsgIcon::Warning);
         return false;
     }
@@ -328,6 +319,7 @@ bool frmMain::Startup() {
     }
 
     show();
+    ShowStartupMessages(core, support::MsgIcon::Warning);
     UpdateFileButtons();
     cmdNow_Click();
     blnStartupCompleted = true;
@@ -339,6 +331,11 @@ bool frmMain::Startup() {
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
     setMaximumSize(width(), height());
     return true;
+}
+
+void frmMain::ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon) {
+    for (const ZDR::StartupMessage& message : core.udtMessages)
+        support::ShowMessage(this, Q(message.strText), Q(message.strTitle), icon);
 }
 
 void frmMain::RestoreLastState() {

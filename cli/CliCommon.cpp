@@ -1,9 +1,6 @@
 #include "cli/CliCommon.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -11,10 +8,8 @@
 
 #include "astro/DateInput.h"
 #include "astro/DatePr2.h"
-#include "astro/Ephemeris.h"
-#include "astro/Positions.h"
 #include "config/OptionsInForce.h"
-#include "engine/Catalogue.h"
+#include "engine/CoreStartup.h"
 #include "store/StateFile.h"
 
 namespace cli {
@@ -441,17 +436,6 @@ std::string DateSetErrorText(double code) {
     return "the date is invalid";
 }
 
-// The folder of the running executable, ending in "/"; "./" when it cannot be told.
-std::string ExecutableFolder() {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return "./";
-    std::string folder(path, static_cast<std::size_t>(n));
-    folder.erase(folder.rfind('/') + 1);
-    return folder;
-}
-
 // Reads the arguments into options. Returns -1 when all were read, otherwise the exit code
 // after printing the help or the usage error.
 int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
@@ -501,12 +485,8 @@ int PrepareCommand(const char* command, const CommandOptions& options, double (&
         }
     }
     Language::intLanguage = options.intLanguage;
-    std::string error;
-    if (!PrepareCore(error) ||
-        Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", error) <= 0) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (!StartCoreFromExecutable(""))
         return intExitFailed;
-    }
     config = options.udtConfig;
     config.blnUseBoldface = config.blnUseBoldface && !options.blnNoBold;
     config.blnSidereal = config.blnSidereal || options.blnSidereal;
@@ -547,22 +527,11 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-bool PrepareCore(std::string& error) {
-    std::string folder = ExecutableFolder();
-    const std::string installed = folder + "../share/zodarc/";
-    if (access((folder + "pluto.slx").c_str(), R_OK) != 0 &&
-        access((installed + "pluto.slx").c_str(), R_OK) == 0) {
-        folder = installed;
-    }
-    ZDR::strDataFolder = folder;
-    orbitlib::set_datafiles_folder(folder.c_str());
-    ZDR::InitialiseCatalogue();
-    std::string reason;
-    if (!ZDR::ReadPlutoData("pluto.slx", reason)) {
-        error = ZDR::PlutoDataErrorMessage(reason);
-        return false;
-    }
-    return true;
+bool StartCoreFromExecutable(const std::string& prefix) {
+    const ZDR::CoreStartup core = ZDR::StartCore(ZDR::DataFolder(ZDR::ExecutableFolder()));
+    for (const ZDR::StartupMessage& message : core.udtMessages)
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), message.strText.c_str());
+    return core.intOutcome == ZDR::intStartupDone;
 }
 
 }  // namespace cli

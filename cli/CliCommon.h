@@ -77,8 +77,9 @@ const char* ModeName(int16_t mode);
 // Returns text as a JSON string literal, quotes included (UTF-8 passes unchanged).
 std::string JsonString(const std::string& text);
 
-// Points the core at its data files (beside the executable, else <prefix>/share/zodarc),
-// fills the catalogue and reads the Pluto table. Returns false with the message in error.
-bool PrepareCore(std::string& error);
+// Starts the core from the data files of this executable (ZDR::DataFolder: beside it, else
+// <prefix>/share/zodarc), the names in the current language, and prints each message of
+// the start-up on standard error after prefix. Returns whether the core started.
+bool StartCoreFromExecutable(const std::string& prefix);
 
 }  // namespace cli
