@@ -470,9 +470,7 @@ void frmMain::RefreshHintLine() {
         lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false)));
         return;
     }
-    const bool transit = mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
-                         mode == ZDR::intModePersonal2;
-    lblClickonAspect->setText(transit ? T(32) : QString());
+    lblClickonAspect->setText(ZDR::IsTransitMode(mode) ? T(32) : QString());
 }
 
 // ---------------------------------------------------------------- language
@@ -589,9 +587,7 @@ void frmMain::SetWorldDateToNow() {
 
 void frmMain::cmdNow_Click() {
     SetWorldDateToNow();
-    const int16_t mode = SelectedModeCode();
-    if (mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
-        mode == ZDR::intModePersonal2)
+    if (ZDR::IsTransitMode(SelectedModeCode()))
         cmdCompute_Click();
 }
 
@@ -756,8 +752,7 @@ void frmMain::FocusCompute() {
 
 void frmMain::CellDoubleClicked(int index) {
     (void)index;
-    const int16_t mode = udtResult.intModeCode;
-    if (mode == ZDR::intModeNatal1 || mode == ZDR::intModeNatal2 || mode == ZDR::intModeSynastry) {
+    if (!ZDR::IsTransitMode(udtResult.intModeCode)) {
         FocusCompute();
         return;
     }

@@ -217,6 +217,14 @@ bool IsTwoChartMode(int16_t intModeCode) {
            intModeCode == intModeSynastry;
 }
 
+bool IsTransitMode(int16_t intModeCode) {
+    return ModeUsesDateSet(intModeCode, 0);
+}
+
+bool IsPersonalTransitMode(int16_t intModeCode) {
+    return intModeCode == intModePersonal1 || intModeCode == intModePersonal2;
+}
+
 bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet) {
     if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry)
         return false;
@@ -224,8 +232,7 @@ bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet) {
 }
 
 int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon) {
-    const bool blnPersonal = intModeCode == intModePersonal1 || intModeCode == intModePersonal2;
-    return blnPersonal && !blnIncludeTransitingMoon ? 9 : 10;
+    return IsPersonalTransitMode(intModeCode) && !blnIncludeTransitingMoon ? 9 : 10;
 }
 
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {

@@ -50,6 +50,13 @@ struct ComputeResult {
 // Returns whether mode 1..6 compares two charts (personal transits, synastry).
 bool IsTwoChartMode(int16_t intModeCode);
 
+// Returns whether mode 1..6 follows the world date: World transits and the two personal
+// transits (1, 4, 5).
+bool IsTransitMode(int16_t intModeCode);
+
+// Returns whether mode 1..6 is one of the two personal transits (4, 5).
+bool IsPersonalTransitMode(int16_t intModeCode);
+
 // Returns whether mode 1..6 reads date set 0..2 (set 0: modes 1, 4, 5; set 1: 2, 4, 6;
 // set 2: 3, 5, 6).
 bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet);

@@ -121,6 +121,13 @@ TEST(ComputeModes, DateSetsAndBodiesOfEachMode) {
             EXPECT_EQ(ZDR::ModeUsesDateSet(mode, set), uses[mode][set]) << mode << " " << set;
     }
     EXPECT_FALSE(ZDR::ModeUsesDateSet(7, 0));
+    // World transits and the personal transits follow the world date.
+    const bool transit[8] = {false, true, false, false, true, true, false, false};
+    const bool personal[8] = {false, false, false, false, true, true, false, false};
+    for (int16_t mode = 0; mode <= 7; ++mode) {
+        EXPECT_EQ(ZDR::IsTransitMode(mode), transit[mode]) << mode;
+        EXPECT_EQ(ZDR::IsPersonalTransitMode(mode), personal[mode]) << mode;
+    }
     EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal1, false), 9);
     EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal2, false), 9);
     EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModeSynastry, false), 10);
