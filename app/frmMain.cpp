@@ -569,19 +569,9 @@ void frmMain::ShowInputError(int i, double code) {
 }
 
 void frmMain::SetWorldDateToNow() {
-    const double local =
-        DatePr2::NowOnHalfHourGrid(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes);
-    datekit::EuroDateRecord rec;
-    rec.JDN = static_cast<int32_t>(std::floor(local));
-    DatePr2::JDNToDate(rec);
-    cboMonthCE[0]->setCurrentIndex(rec.Month);
-    cboDayCE[0]->setCurrentIndex(rec.Day);
-    txbYearCE[0]->setText(QString::number(rec.Year));
-    const std::string time = DatePr2::DayFractionToTimeText(local - std::floor(local), false);
-    const int hours = std::stoi(time.substr(0, 2));
-    const int entry = hours * 2 + 1 + (time.substr(3, 2) == "30" ? 1 : 0);
-    cboHour[0]->setCurrentIndex(entry);
-    cboTimezone[0]->setCurrentIndex(intDefaultTimezoneIndex);
+    DateSetToControls(
+        0, DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
+                                    intDefaultTimezoneIndex));
     RefreshWeekdayToolTip(0);
 }
 

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "config/OptionsInForce.h"
 #include "engine/CoreStartup.h"
@@ -79,23 +78,17 @@ bool ParseDate(const std::string& value, DateSetOptions& set) {
         return false;
     if (count == 3 && (day = SmallNumber(parts[2])) < 1)
         return false;
-    set.strYear = sign + parts[0];
-    set.intMonth = month;
-    set.intDay = day;
+    // The year box has no sign: a year before 1 stands as the year 0, which is as early.
+    set.udtInput.strYearText = sign == "-" ? "0" : parts[0];
+    set.udtInput.intMonthIndex = static_cast<int16_t>(month);
+    set.udtInput.intDayIndex = static_cast<int16_t>(day);
     return true;
 }
 
 // HH:MM on the half-hour grid, 00:00 to 23:30.
 bool ParseTime(const std::string& value, DateSetOptions& set) {
-    const std::size_t colon = value.find(':');
-    if (colon == std::string::npos)
-        return false;
-    const int hours = SmallNumber(value.substr(0, colon));
-    const std::string minutes = value.substr(colon + 1);
-    if (hours < 0 || hours > 23 || (minutes != "00" && minutes != "30"))
-        return false;
-    set.intHalfHour = hours * 2 + (minutes == "30" ? 1 : 0) + 1;
-    return true;
+    set.udtInput.intHourIndex = DatePr2::HalfHourIndex(value);
+    return set.udtInput.intHourIndex > 0;
 }
 
 // [GMT|UTC][+|-]H:MM, or [+|-]minutes; a zone of the list, -11:30 to +11:30 in half hours.
@@ -125,7 +118,8 @@ bool ParseZone(const std::string& value, DateSetOptions& set) {
     }
     if (minutes > 690 || minutes % 30 != 0)
         return false;
-    set.intZoneMinutes = sign * minutes;
+    set.udtInput.intTimezoneIndex =
+        static_cast<int16_t>(DatePr2::DefaultTimezoneIndex(sign * minutes));
     return true;
 }
 
@@ -215,18 +209,9 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     error = ZDR::ReadStateFile(path, state);
     if (!error.empty())
         return -1;
-    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(false);
     for (int s = 0; s < 3; ++s) {
-        const DatePr2::DateSetInput& input = state.dateSets[s];
-        // As the window reads its controls: the year's digits, an empty hour at 12:00.
-        DateSetOptions& set = options.udtSet[s];
-        set = DateSetOptions();
-        set.strYear = DatePr2::YearDigits(input.strYearText);
-        set.intMonth = input.intMonthIndex;
-        set.intDay = input.intDayIndex;
-        if (input.intHourIndex > 0)
-            set.intHalfHour = input.intHourIndex;
-        set.intZoneMinutes = zones[input.intTimezoneIndex].intMinutes;
+        options.udtSet[s] = DateSetOptions();
+        options.udtSet[s].udtInput = state.dateSets[s];
     }
     const int option = ZDR::SelectedModeOption(state);
     // The mode codes follow the order of the file's mode options.
@@ -472,10 +457,10 @@ int PrepareCommand(const char* command, const CommandOptions& options, double (&
         jd[s] = -1.0;
         if (!ZDR::ModeUsesDateSet(options.intMode, s))
             continue;
+        // Read as the window reads its controls; an empty timezone is GMT.
         const DateSetOptions& set = options.udtSet[s];
-        jd[s] = set.blnHasJD ? set.dblJD
-                             : DatePr2::DateSetToJD(set.strYear, set.intMonth, set.intDay,
-                                                    set.intHalfHour, set.intZoneMinutes);
+        DatePr2::DateSetInput input = set.udtInput;
+        jd[s] = set.blnHasJD ? set.dblJD : DatePr2::InputDateToAJDate(input, 0);
         if (jd[s] < 0) {
             // A negative JD would read as a date code in the engine's tables.
             const std::string reason =

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/DateInput.h"
 #include "config/Options.h"
 #include "engine/Compute.h"
 #include "text/Language.h"
@@ -17,13 +18,10 @@ constexpr int intExitOk = 0;
 constexpr int intExitFailed = 1;  // invalid date set, data files unreadable
 constexpr int intExitUsage = 2;   // unknown option, malformed or missing value
 
-// A date set as given on the command line, in the terms of the date module.
+// A date set as given on the command line or by a state file: the window's controls of
+// the set (an empty hour is 12:00, an empty timezone GMT), or a JD.
 struct DateSetOptions {
-    std::string strYear;           // year text, "" when no date was given
-    int intMonth = 0;              // month index 1..12, 0 when not given
-    int intDay = 0;                // day index 1.., 0 when not given
-    int intHalfHour = 25;          // half-hour index 1 (00:00) .. 48 (23:30); 25 is 12:00
-    int intZoneMinutes = 0;        // zone offset, minutes east of Greenwich
+    DatePr2::DateSetInput udtInput;
     bool blnHasDateParts = false;  // one of --date, --time, --zone was given
     bool blnHasJD = false;         // --jd was given; dblJD stands for the whole set
     double dblJD = 0;              // JD (UT)
