@@ -244,7 +244,7 @@ bool frmMain::Startup() {
 
     m_strNoticeCaption = T(MainText::Notice);
     lblNotice->setText(m_strNoticeCaption);
-    setWindowTitle(T(1) + " " + kVersion);
+    setWindowTitle(T(MainText::ProductName) + " " + kVersion);
     // The window's controls are written in Arial (or the font that stands in for it).
     QFont arial = centralWidget()->font();
     arial.setFamily(QStringLiteral("Arial"));
@@ -290,7 +290,8 @@ bool frmMain::Startup() {
     if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
         ShowStartupMessages(core, support::MsgIcon::Warning);
-        support::ShowMessage(this, T(2), T(3), support::MsgIcon::Warning);
+        support::ShowMessage(this, T(MainText::PlutoTableMissing),
+                             T(MainText::PlutoTableMissingTitle), support::MsgIcon::Warning);
         return false;
     }
 
@@ -470,7 +471,7 @@ void frmMain::RefreshHintLine() {
         lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false)));
         return;
     }
-    lblClickonAspect->setText(ZDR::IsTransitMode(mode) ? T(32) : QString());
+    lblClickonAspect->setText(ZDR::IsTransitMode(mode) ? T(MainText::ClickOnAspect) : QString());
 }
 
 // ---------------------------------------------------------------- language
@@ -502,12 +503,12 @@ void frmMain::SetLanguageDependentText() {
     cmdQuit->setText(T(MainText::Quit));
     cmdForwardBack[0]->setText(T(MainText::Forward));
     cmdForwardBack[1]->setText(T(MainText::Back));
-    cmdRun->setText(T(36));
-    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    cmdRun->setText(T(MainText::Run));
+    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     cmdReport->setText(T(MainText::Report));
     cmdSaveAs->setText(T(MainText::SaveAs));
     cmdLoadState->setText(T(MainText::LoadFrom));
-    fraLanguage->setTitle(T(187));
+    fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
     cboForwardBack->setToolTip(T(MainText::StepToolTip));
@@ -561,10 +562,10 @@ void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
 }
 
 void frmMain::ShowInputError(int i, double code) {
-    static const int kReason[4] = {145, 146, 147, 148};
     const int c = static_cast<int>(-code);
-    const QString reason = (c >= 1 && c <= 4) ? T(kReason[c - 1]) : QString();
-    support::ShowMessage(this, T(4 + i) + " " + reason, T(153), support::MsgIcon::Information);
+    const QString reason = (c >= 1 && c <= 4) ? T(MainText::DateSetReason[c - 1]) : QString();
+    support::ShowMessage(this, T(MainText::DateSetCaption[i]) + " " + reason,
+                         T(MainText::InvalidDateTitle), support::MsgIcon::Information);
     blnDateError = true;
 }
 
@@ -622,7 +623,8 @@ void frmMain::YearEnterPressed(int i) {
 }
 
 void frmMain::ClearDateSet(int i) {
-    if (support::AskYesNoCancel(this, T(342) + " " + T(343 + i), cmdClear[i]->text(),
+    if (support::AskYesNoCancel(this, T(MainText::ClearQuestion) + " " + T(MainText::ClearWhich[i]),
+                                cmdClear[i]->text(),
                                 support::MsgAnswer::Yes) != support::MsgAnswer::Yes)
         return;
     cboMonthCE[i]->setCurrentIndex(0);
@@ -773,7 +775,7 @@ void frmMain::RefreshControls() {
                             cboMonthCE[i]->currentIndex() > 0;
         cmdClear[i]->setVisible(filled);
     }
-    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())
         m_frmConfigure->hide();
@@ -785,8 +787,8 @@ void frmMain::cmdQuit_Click() {
         QApplication::exit(0);
         return;
     }
-    const support::MsgAnswer answer =
-        support::AskYesNoCancel(this, T(149), cmdQuit->text(), support::MsgAnswer::No);
+    const support::MsgAnswer answer = support::AskYesNoCancel(
+        this, T(MainText::QuitQuestion), cmdQuit->text(), support::MsgAnswer::No);
     if (answer == support::MsgAnswer::Cancel)
         return;
     if (answer == support::MsgAnswer::Yes) {
@@ -871,7 +873,7 @@ void frmMain::cmdSave_Click() {
     if (!error.empty())
         support::ShowMessage(this, Q(error), cmdSave->text(), support::MsgIcon::Warning);
     else
-        PopUpBeside(cmdSave, T(128));
+        PopUpBeside(cmdSave, T(MainText::InputSaved));
     FocusCompute();
 }
 
@@ -884,7 +886,7 @@ void frmMain::cmdRestore_Click() {
         return;
     }
     cmdCompute_Click();
-    PopUpBeside(cmdRestore, T(399));
+    PopUpBeside(cmdRestore, T(MainText::InputRestored));
 }
 
 void frmMain::cmdSaveAs_Click() {
@@ -892,8 +894,8 @@ void frmMain::cmdSaveAs_Click() {
         return;
     support::FileDialogRequest request;
     request.blnSave = true;
-    request.strTitle = T(130);
-    request.strFilter = T(131) + " (*.zdr)";
+    request.strTitle = T(MainText::SaveAsTitle);
+    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
     const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
@@ -903,27 +905,28 @@ void frmMain::cmdSaveAs_Click() {
         support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
         return;
     }
-    frmPopUp::Instance().PopUpInForm(this, T(128), 2400, 300, 2000,
+    frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), 2400, 300, 2000,
                                      cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
                                      cmdReport->geometry().left() * kTwipsPerPixel + 100);
-    lblNotice->setText(T(129) + " " + QDir::toNativeSeparators(file));
+    lblNotice->setText(T(MainText::SavedTo) + " " + QDir::toNativeSeparators(file));
 }
 
 void frmMain::cmdLoadState_Click() {
     support::FileDialogRequest request;
-    request.strTitle = T(384);
-    request.strFilter = T(131) + " (*.zdr)";
+    request.strTitle = T(MainText::LoadFromTitle);
+    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
     const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
         return;
     const std::string error = ReadState(file.toStdString());
     if (!error.empty()) {
-        support::ShowMessage(this, Q(error) + "\n\n" + T(386), T(385), support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error) + "\n\n" + T(MainText::LoadFailedNotice),
+                             T(MainText::LoadFailedTitle), support::MsgIcon::Warning);
         return;
     }
     ShowRestoredState();
-    lblNotice->setText(T(387) + " " + QDir::toNativeSeparators(file));
+    lblNotice->setText(T(MainText::LoadedFrom) + " " + QDir::toNativeSeparators(file));
     udtStateClean.Set();
 }
 
