@@ -1,5 +1,5 @@
 #pragma once
-// Program text numbers of the main window's captions.
+// Program text numbers of the main window: its captions, messages and pop-ups.
 
 namespace MainText {
 

@@ -40,7 +40,6 @@ constexpr char kVersion[] = "26.1";
 
 using support::Px;
 using support::Q;
-constexpr int kTwipsPerPixel = support::intTwipsPerPixel;
 
 QString T(int n) {
     return support::Text(n);
@@ -327,8 +326,8 @@ bool frmMain::Startup() {
     m_frmConfigure->SetStartupCompleted(true);
 
     // The window's start-up size is the largest it may take.
-    intInitialWidth = static_cast<int16_t>(width() * kTwipsPerPixel);
-    intInitialHeight = static_cast<int16_t>(height() * kTwipsPerPixel);
+    intInitialWidth = static_cast<int16_t>(support::Twips(width()));
+    intInitialHeight = static_cast<int16_t>(support::Twips(height()));
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
     setMaximumSize(width(), height());
     return true;
@@ -864,8 +863,8 @@ void frmMain::ApplyState(const ZDR::StateFileData& data) {
 
 void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
     const QRect g = button->geometry();
-    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, g.top() * kTwipsPerPixel + 475,
-                                     g.left() * kTwipsPerPixel - 2450);
+    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, support::Twips(g.top()) + 475,
+                                     support::Twips(g.left()) - 2450);
 }
 
 void frmMain::cmdSave_Click() {
@@ -906,8 +905,8 @@ void frmMain::cmdSaveAs_Click() {
         return;
     }
     frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), 2400, 300, 2000,
-                                     cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
-                                     cmdReport->geometry().left() * kTwipsPerPixel + 100);
+                                     support::Twips(cmdSaveAs->geometry().top()) + 350,
+                                     support::Twips(cmdReport->geometry().left()) + 100);
     lblNotice->setText(T(MainText::SavedTo) + " " + QDir::toNativeSeparators(file));
 }
 
