@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/Compute.h"
+#include "store/ExportTexts.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 
@@ -17,15 +18,15 @@ std::string TwoDigits(int n) {
     return text;
 }
 
-class CanvasTexts {
+class TextCollector {
   public:
-    explicit CanvasTexts(int16_t language) : m_intLanguage(language) {}
+    explicit TextCollector(int16_t language) : m_intLanguage(language) {}
 
     bool German() const { return m_intLanguage == Language::intGerman; }
     std::string Text(int n) const { return Language::TextIn(n, m_intLanguage); }
 
     void Add(double x, double y, const std::string& text, int32_t color = lngDataColor) {
-        m_texts.push_back(ExportText{x, y, text, color});
+        m_texts.push_back(CanvasText{x, y, text, color});
     }
 
     // The caption ("World date:"), the date and the time line of a date set: the caption at
@@ -38,21 +39,21 @@ class CanvasTexts {
         Add(x + dx2, y + 2 * kLine, set.strHour + " " + set.strTimezone);
     }
     void WorldDateBlock(double x, double y, const ExportDateSet& set) {
-        DateBlock(x, y, -20, -40, Text(4), set);
+        DateBlock(x, y, -20, -40, Text(ExportText::WorldDate), set);
     }
     void BirthdateBlock(double x, double y, int set, const ExportDateSet& dates) {
-        DateBlock(x, y, 0, 0, Text(set == 1 ? 95 : 96), dates);
+        DateBlock(x, y, 0, 0, Text(ExportText::Birthdate[set]), dates);
     }
 
-    std::vector<ExportText> Take() { return std::move(m_texts); }
+    std::vector<CanvasText> Take() { return std::move(m_texts); }
 
   private:
     int16_t m_intLanguage;
-    std::vector<ExportText> m_texts;
+    std::vector<CanvasText> m_texts;
 };
 
 // The zodiac in two lines and, with the inner planets' lines left out, the note saying so.
-void SingleChartNotes(CanvasTexts& c, const ExportCanvasInput& in, bool world) {
+void SingleChartNotes(TextCollector& c, const ExportCanvasInput& in, bool world) {
     const bool german = c.German();
     const double x1 = world ? 0 : (german ? 342 : 345);
     const double x2 = world ? 0 : (german ? 345 : 350);
@@ -60,13 +61,13 @@ void SingleChartNotes(CanvasTexts& c, const ExportCanvasInput& in, bool world) {
         c.Add(x1, 332, in.blnSidereal ? "Siderisch." : "Tropisch.");
         c.Add(x2, 349, "Tierkreis");
     } else {
-        c.Add(x1, 332, c.Text(in.blnSidereal ? 48 : 49));
-        c.Add(x2, 349, StrProc::LowerCase(c.Text(50)));
+        c.Add(x1, 332, c.Text(in.blnSidereal ? ExportText::Sidereal : ExportText::Tropical));
+        c.Add(x2, 349, StrProc::LowerCase(c.Text(ExportText::Zodiac)));
     }
     if (in.blnShowInnerPlanetAspects)
         return;
-    c.Add(world ? 5 : (german ? 315 : 335), 367, c.Text(102));
-    c.Add(world ? 5 : (german ? 265 : 310), 384, c.Text(103));
+    c.Add(world ? 5 : (german ? 315 : 335), 367, c.Text(ExportText::InnerNote[0]));
+    c.Add(world ? 5 : (german ? 265 : 310), 384, c.Text(ExportText::InnerNote[1]));
 }
 
 std::string Trimmed(const std::string& text) {
@@ -92,20 +93,20 @@ std::string PngPathWithExtension(const std::string& path) {
 }
 
 std::string CreditWebAddress(int16_t language) {
-    return Language::TextIn(311, language) +
+    return Language::TextIn(ExportText::MakerWebHost, language) +
            (language == Language::intGerman ? "/de/zodarc" : "/zodarc");
 }
 
-std::vector<ExportText> ExportCanvasTexts(const ExportCanvasInput& in) {
-    CanvasTexts c(in.intLanguage);
+std::vector<CanvasText> ExportCanvasTexts(const ExportCanvasInput& in) {
+    TextCollector c(in.intLanguage);
     const bool twoCharts = IsTwoChartMode(in.intModeCode);
     const bool german = c.German();
 
     // Credit block.
     const double creditX = twoCharts ? 114 : 5;
-    c.Add(creditX, 0, c.Text(92), lngCreditColor);
-    c.Add(creditX, kLine, c.Text(93), lngCreditColor);
-    c.Add(creditX, 2 * kLine, c.Text(94), lngCreditColor);
+    c.Add(creditX, 0, c.Text(ExportText::DrawnWith), lngCreditColor);
+    c.Add(creditX, kLine, c.Text(ExportText::Calculator), lngCreditColor);
+    c.Add(creditX, 2 * kLine, c.Text(ExportText::ByMakerVersion), lngCreditColor);
     c.Add(creditX, 3 * kLine, in.strVersion, lngCreditColor);
     const std::string address = CreditWebAddress(in.intLanguage);
     const double addressX = in.intCanvasWidth / 2.0 + (twoCharts ? 73 : 63);
@@ -136,14 +137,14 @@ std::vector<ExportText> ExportCanvasTexts(const ExportCanvasInput& in) {
             const int set = in.intModeCode == intModePersonal1 ? 1 : 2;
             c.BirthdateBlock(114, 385, set, d[set]);
             c.WorldDateBlock(472, 390, d[0]);
-            c.Add(german ? 34 : 50, 368, c.Text(97));
+            c.Add(german ? 34 : 50, 368, c.Text(ExportText::PersonalTransitsFor));
             break;
         }
         case intModeSynastry:
             c.BirthdateBlock(114, 385, 1, d[1]);
             c.BirthdateBlock(472, 385, 2, d[2]);
-            c.Add(100, 368, c.Text(14) + " " + c.Text(169));
-            c.Add(497, 368, c.Text(57));
+            c.Add(100, 368, c.Text(ExportText::Synastry) + " " + c.Text(ExportText::Of));
+            c.Add(497, 368, c.Text(ExportText::And));
             break;
         default:
             break;
@@ -155,12 +156,15 @@ std::vector<ExportText> ExportCanvasTexts(const ExportCanvasInput& in) {
     if (german)
         c.Add(7, kLine, in.blnSidereal ? "Siderische Tk" : "Tropische Tk");
     else
-        c.Add(7, kLine, c.Text(in.blnSidereal ? 46 : 47));
+        c.Add(7, kLine,
+              c.Text(in.blnSidereal ? ExportText::SiderealZodiac : ExportText::TropicalZodiac));
     c.Add(7, 18 * kLine, Trimmed(in.strTitleWithOrb));
     if (!in.blnShowInnerPlanetAspects) {
-        c.Add(552, 11.5 * kLine, c.Text(in.intModeCode == intModeSynastry ? 98 : 99));
-        c.Add(552, 12.5 * kLine, c.Text(100));
-        c.Add(552, 13.5 * kLine, c.Text(101));
+        c.Add(552, 11.5 * kLine,
+              c.Text(in.intModeCode == intModeSynastry ? ExportText::InnerNoteSynastry
+                                                       : ExportText::InnerNoteTransits));
+        c.Add(552, 12.5 * kLine, c.Text(ExportText::InnerNoteTwoCharts[0]));
+        c.Add(552, 13.5 * kLine, c.Text(ExportText::InnerNoteTwoCharts[1]));
     }
     return c.Take();
 }

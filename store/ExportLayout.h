@@ -47,7 +47,7 @@ struct ExportCanvasInput {
 };
 
 // One text on the export canvas: its top-left corner in pixels and its colour value.
-struct ExportText {
+struct CanvasText {
     double dblX = 0;
     double dblY = 0;
     std::string strText;
@@ -59,6 +59,6 @@ std::string CreditWebAddress(int16_t language);
 
 // Returns every text of the credit block and the data block of the mode of input, with its
 // place on the canvas (10-point Arial, not bold); texts in input's language.
-std::vector<ExportText> ExportCanvasTexts(const ExportCanvasInput& input);
+std::vector<CanvasText> ExportCanvasTexts(const ExportCanvasInput& input);
 
 }  // namespace ZDR

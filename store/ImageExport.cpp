@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include "store/ExportTexts.h"
 #include "store/imgxport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
@@ -57,7 +58,7 @@ QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     const double ascent = QFontMetricsF(font, &canvas).ascent();
-    for (const ExportText& text : ExportCanvasTexts(input)) {
+    for (const CanvasText& text : ExportCanvasTexts(input)) {
         painter.setPen(support::ColorFromValue(text.lngColor));
         painter.drawText(QPointF(text.dblX, text.dblY + ascent), support::Q(text.strText));
     }
@@ -85,8 +86,8 @@ ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath) {
 void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImage& picture) {
     support::FileDialogRequest request;
     request.blnSave = true;
-    request.strTitle = support::Text(132);
-    request.strFilter = support::Text(133) + " (*.png)";
+    request.strTitle = support::Text(ExportText::DialogTitle);
+    request.strFilter = support::Text(ExportText::PngFilter) + " (*.png)";
     request.strDefaultSuffix = QStringLiteral("png");
     const QString chosen = support::AskFileName(parent, request);
     if (chosen.isEmpty())
@@ -95,15 +96,16 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImag
     const ExportOutcome outcome = ExportPicture(picture, png);
     const QString path = QDir::toNativeSeparators(support::Q(outcome.strPath));
     if (outcome.blnSaved) {
-        support::ShowMessage(parent, support::Text(134) + "\n" + path, strButtonCaption,
-                             support::MsgIcon::Information);
+        support::ShowMessage(parent, support::Text(ExportText::Saved) + "\n" + path,
+                             strButtonCaption, support::MsgIcon::Information);
     } else if (outcome.blnConverted) {
-        support::ShowMessage(parent, support::Text(135) + "\n" + path, strButtonCaption,
-                             support::MsgIcon::Information);
+        support::ShowMessage(parent, support::Text(ExportText::NotConverted) + "\n" + path,
+                             strButtonCaption, support::MsgIcon::Information);
     } else {
-        support::ShowMessage(
-            parent, support::Text(136) + "\n" + path + "\n\n" + support::Q(outcome.strDetail),
-            strButtonCaption, support::MsgIcon::Warning);
+        support::ShowMessage(parent,
+                             support::Text(ExportText::NotWritten) + "\n" + path + "\n\n" +
+                                 support::Q(outcome.strDetail),
+                             strButtonCaption, support::MsgIcon::Warning);
     }
 }
 

@@ -57,7 +57,7 @@ class ExportTextsTest : public ::testing::Test {
         input.intLanguage = language;
         input.intCanvasWidth = ZDR::IsTwoChartMode(mode) ? 660 : 400;
         Placed placed;
-        for (const ZDR::ExportText& t : ZDR::ExportCanvasTexts(input)) {
+        for (const ZDR::CanvasText& t : ZDR::ExportCanvasTexts(input)) {
             EXPECT_TRUE(placed.emplace(std::make_pair(t.dblX, t.dblY), t.strText).second)
                 << "two texts at " << t.dblX << ", " << t.dblY;
         }
@@ -79,7 +79,7 @@ TEST_F(ExportTextsTest, TheCreditBlockStandsInTheTopCorners) {
     EXPECT_EQ(At(two, 114, 0), "Gezeichnet mit Zodarc,");
     EXPECT_EQ(At(two, 114, 51), "26.1");
     EXPECT_EQ(At(two, 403, 0), "www.quillfen.com/de/zodarc");  // one line, German path
-    for (const ZDR::ExportText& t : ZDR::ExportCanvasTexts(input))
+    for (const ZDR::CanvasText& t : ZDR::ExportCanvasTexts(input))
         EXPECT_EQ(t.lngColor, t.dblY <= 51 && (t.dblX == 114 || t.dblX == 403) ? ZDR::lngCreditColor
                                                                                : ZDR::lngDataColor)
             << t.strText;
