@@ -120,6 +120,8 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -28,6 +29,8 @@ frmView::frmView(QWidget* parent) : QWidget(parent, Qt::Window) {
     txbText1 = new QPlainTextEdit(this);
     txbText1->setObjectName("txbText1");
     txbText1->setReadOnly(true);
+    // Plain text files line up their columns with blanks.
+    txbText1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txbText1->viewport()->installEventFilter(this);
     txbText1->installEventFilter(this);
     cmdCopyToClipboard = new QPushButton(this);

@@ -7,6 +7,7 @@
 #include "support/MessageBox.h"
 #include "support/WebAddress.h"
 #include "support/WindowSupport.h"
+#include "text/Language.h"
 
 namespace weblink {
 namespace {
@@ -29,6 +30,11 @@ int32_t OpenAddress(QWidget* parent, const QString& address) {
     support::ShowMessage(parent, support::Q(LaunchFailureMessage(lngNoAssociation, extension)),
                          support::Q(LaunchFailureTitle()), support::MsgIcon::Warning);
     return lngNoAssociation;
+}
+
+int32_t OpenUserManual(QWidget* parent, const QString& dataFolder) {
+    return OpenAddress(parent,
+                       support::Q(ManualPagePath(dataFolder.toStdString(), Language::intLanguage)));
 }
 
 UrlOpener SetUrlOpener(UrlOpener opener) {

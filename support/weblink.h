@@ -16,6 +16,10 @@ namespace weblink {
 // "Cannot launch web browser" before it returns.
 int32_t OpenAddress(QWidget* parent, const QString& address);
 
+// Opens the first page of the user manual in the current language, below dataFolder (the
+// folder of the data files). Returns the launch result as OpenAddress does.
+int32_t OpenUserManual(QWidget* parent, const QString& dataFolder);
+
 // Installs what opens a URL instead of the desktop (true when it was opened), for tests;
 // an empty opener brings the desktop's back. Returns the opener installed before.
 using UrlOpener = std::function<bool(const QUrl&)>;

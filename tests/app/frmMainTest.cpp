@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <map>
 #include <vector>
 
@@ -28,6 +29,8 @@
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
 
@@ -436,3 +439,35 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
+    frmMain& w = Start();
+    std::vector<QUrl> opened;
+    weblink::SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    const QString data = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        const bool german = language == w.optGerman;
+        EXPECT_TRUE(w.cmdHelp->isVisible() && w.cmdHelp->isEnabled());
+        w.cmdHelp->click();
+        frmView& viewer = frmView::Instance(&w);
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_EQ(viewer.strFilename,
+                  QDir(data).filePath(german ? "zdr_help_de.txt" : "zdr_help.txt"));
+        EXPECT_FALSE(viewer.txbText1->toPlainText().isEmpty());
+
+        EXPECT_TRUE(w.lblUserManualLink->isVisible());
+        EXPECT_EQ(w.lblUserManual->text(), german ? "Benutzerhandbuch:" : "User manual:");
+        emit w.lblUserManualLink->linkActivated("manual");
+        ASSERT_FALSE(opened.empty());
+        EXPECT_EQ(opened.back(), QUrl::fromLocalFile(QDir(data).filePath(
+                                     german ? "manual/de/index.html" : "manual/en/index.html")));
+        EXPECT_TRUE(QFile::exists(opened.back().toLocalFile()));
+    }
+    frmView::Instance(&w).close();
+    weblink::SetUrlOpener(nullptr);
+    EXPECT_TRUE(messages.empty());
+}

@@ -1,5 +1,6 @@
 // The text viewer as a user meets it: a file shown read-only, a large one cut, the copy
-// button's captions and what it copies, no reload on re-activation, and the failure messages.
+// button's captions and what it copies, no reload on re-activation, the failure messages,
+// and the help text of each language.
 #include <QApplication>
 #include <QClipboard>
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include "support/ViewText.h"
 #include "support/frmView.h"
 #include "tests/support/SupportTest.h"
+#include "text/Language.h"
 
 namespace {
 
@@ -133,6 +135,32 @@ TEST_F(SupportTest, AnEmptyOrMissingFileIsReportedAndNotShown) {
     viewer.ShowFile();
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.txbText1->toPlainText(), "here now");
+}
+
+TEST(frmViewHelp, HelpShowsTheTextOfTheLanguageOverTheMainWindow) {
+    const QString dataFolder = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    QMainWindow main;
+    main.setGeometry(0, 30, 1400, 800);
+    main.show();
+    for (const int16_t language : {Language::intEnglish, Language::intGerman}) {
+        SCOPED_TRACE(language);
+        Language::intLanguage = language;
+        frmView::ShowHelp(&main, dataFolder);
+        frmView& viewer = frmView::Instance(&main);
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_FALSE(viewer.cmdCopyToClipboard->isVisible());
+        EXPECT_TRUE(viewer.strFilename.endsWith(language == Language::intGerman ? "/zdr_help_de.txt"
+                                                                                : "/zdr_help.txt"));
+        const ViewText::FileReading help =
+            ViewText::ReadFileForViewing(viewer.strFilename.toStdString());
+        ASSERT_TRUE(help.blnRead) << help.strMessage;
+        EXPECT_EQ(viewer.txbText1->toPlainText(), Qs(help.strText));
+        const QRect frame = main.frameGeometry();
+        EXPECT_EQ(viewer.pos(), frame.topLeft() + QPoint(87, 133));  // 1300 and 2000 twips
+        EXPECT_EQ(viewer.size(), frame.size() - QSize(233, 200));    // 3500 and 3000 twips
+    }
+    Language::intLanguage = Language::intEnglish;
+    frmView::Instance(&main).hide();
 }
 
 }  // namespace
