@@ -15,18 +15,6 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-QColor ColorFromValue(double value) {
-    if (!(value >= 0.0 && value <= 16777215.0))
-        return QColor(0, 0, 0);
-    const auto v = static_cast<unsigned long>(value);
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-                  static_cast<int>((v >> 16) & 0xFF));
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString Text(int n) {
     return Q(Language::Text(n));
 }

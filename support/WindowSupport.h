@@ -1,12 +1,11 @@
 #pragma once
-// What every window shares: twips and pixels, colour values as QColor, the program text as
-// QString, and the Yes/No questions.
+// What every window shares: twips and pixels, the program text as QString, and the Yes/No
+// questions; colour values and texts as the pictures convert them (PictureSupport.h).
 
-#include <QColor>
 #include <QString>
-#include <string>
 
 #include "support/MessageBox.h"
+#include "support/PictureSupport.h"
 
 class QWidget;
 
@@ -25,13 +24,6 @@ constexpr int Twips(int pixels) {
 
 // Places w inside its parent; left, top, width and height in twips.
 void PlaceTwips(QWidget* w, int left, int top, int width, int height);
-
-// Returns the colour value red + 256 green + 65536 blue as a QColor; a value below 0 or
-// above 0xFFFFFF (or not a number) is black.
-QColor ColorFromValue(double value);
-
-// Returns a UTF-8 text as a QString.
-QString Q(const std::string& text);
 
 // Returns program text #n in the current language.
 QString Text(int n);
