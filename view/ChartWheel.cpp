@@ -30,21 +30,11 @@ double Px(double twips) {
     return twips / kTwipsPerPixel;
 }
 
-// Returns where text (one glyph symbol) in the painter's font is drawn, so that the middle
-// of its ink comes to x, y (pixels): the baseline's start in origin, and the pixels its ink
-// covers.
-QRect CentredInk(const QPainter& painter, const QString& text, double x, double y,
-                 QPointF& origin) {
-    const QRectF ink = QFontMetricsF(painter.font()).tightBoundingRect(text);
-    origin = QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0);
-    return ink.translated(origin).toAlignedRect();
-}
-
 // Draws text (one glyph symbol) with the middle of its ink at x, y (pixels).
 void DrawCentred(QPainter& painter, const QString& text, double x, double y) {
-    QPointF origin;
-    CentredInk(painter, text, x, y, origin);
-    painter.drawText(origin, text);
+    const QRectF ink = QFontMetricsF(painter.font()).tightBoundingRect(text);
+    painter.drawText(QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0),
+                     text);
 }
 
 // The wheel being drawn: the picture, its painter and the fonts.
@@ -135,18 +125,17 @@ class WheelPainter {
         return false;
     }
 
-    // Prints the glyph of body b of set s in the middle of its box: sharp for the free-spot
-    // test, or smoothed on a black ground that hides the lines and the sharp glyph of the
-    // first printing. The second set's glyphs stand on tiles of the background colour that
-    // fill their boxes.
+    // Prints the glyph of body b of set s in the middle of its box. The first printing is
+    // sharp and one pixel bolder all round, so that the free-spot test finds every pixel the
+    // smoothed glyph will cover; the second erases it in black (hiding the lines under the
+    // glyph) and prints the glyph smoothed. The second set's glyphs stand on tiles of the
+    // background colour that fill their boxes.
     void PrintGlyph(int16_t b, int s, const QColor& color, bool blnSmooth) {
         const TwipPoint corner = m_result.udtCorner[b][s];
         const QString symbol = support::Q(ZDR::GlyphSymbol(ZDR::strBodyGlyph[b]));
         const double x = Px(corner.x + ZDR::lngGlyphBoxWidth / 2.0);
         const double y = Px(corner.y + m_layout.lngGlyphBoxHeight / 2.0);
-        m_painter.setFont(blnSmooth ? m_glyphFont : m_sharpGlyphFont);
-        QPointF origin;
-        const QRect ink = CentredInk(m_painter, symbol, x, y, origin);
+        m_painter.setFont(m_sharpGlyphFont);
         if (s == 1) {
             int32_t left = 0;
             int32_t top = 0;
@@ -155,11 +144,17 @@ class WheelPainter {
             ZDR::GlyphBoxPixels(corner, m_layout.lngGlyphBoxHeight, left, top, right, bottom);
             m_painter.fillRect(QRect(left, top, right - left + 1, bottom - top + 1),
                                support::ColorFromValue(ZDR::dblWheelBackColor));
-        } else if (blnSmooth) {
-            m_painter.fillRect(ink, Qt::black);
+        } else {
+            m_painter.setPen(blnSmooth ? QColor(Qt::black) : color);
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    DrawCentred(m_painter, symbol, x + dx, y + dy);
+            if (!blnSmooth)
+                return;
         }
+        m_painter.setFont(blnSmooth ? m_glyphFont : m_sharpGlyphFont);
         m_painter.setPen(color);
-        m_painter.drawText(origin, symbol);
+        DrawCentred(m_painter, symbol, x, y);
     }
 
     bool PlaceSingleChartGlyphs() {

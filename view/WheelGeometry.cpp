@@ -53,6 +53,10 @@ double DiscHalfWidth(const WheelLayout& layout, int32_t top, int32_t bottom) {
     return dy >= r ? 0.0 : std::sqrt(r * r - dy * dy);
 }
 
+// A line of a legend takes at most this many rows in the top corner; a longer one goes to
+// the bottom corner with the lines after it.
+constexpr int kMaxRowsOfALine = 2;
+
 // The room of one legend row: where its text begins and how wide it may be, twips.
 struct RowRoom {
     int32_t lngLeft;
@@ -295,15 +299,27 @@ std::vector<LegendRow> LayOutLegend(const WheelLayout& layout,
         return blnLeftSide ? roomAt(top) : RoomOnRow(layout, false, left, top);
     };
 
-    // The top corner, row by row, as long as the rows take words.
+    // The top corner, line by line, as long as each line takes at most two rows there.
     WordPosition pos;
     const int32_t lngLastTopRow = layout.lngHeight / 2 - lngLegendLineHeight;
     int32_t top = 0;
-    for (; !pos.AtEnd(words) && top <= lngLastTopRow; top += lngLegendLineHeight) {
-        LegendRow row;
-        if (!FillRow(words, pos, roomOnRow(top), top, measure, row))
+    while (!pos.AtEnd(words)) {
+        WordPosition linePos = pos;
+        std::vector<LegendRow> lineRows;
+        int32_t lineTop = top;
+        for (int n = 0; n < kMaxRowsOfALine && linePos.intLine == pos.intLine &&
+                        lineTop <= lngLastTopRow;
+             ++n, lineTop += lngLegendLineHeight) {
+            LegendRow row;
+            if (!FillRow(words, linePos, roomOnRow(lineTop), lineTop, measure, row))
+                break;
+            lineRows.push_back(row);
+        }
+        if (linePos.intLine == pos.intLine)
             break;
-        rows.push_back(row);
+        rows.insert(rows.end(), lineRows.begin(), lineRows.end());
+        pos = linePos;
+        top = lineTop;
     }
     if (pos.AtEnd(words))
         return rows;

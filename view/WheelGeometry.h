@@ -154,7 +154,8 @@ constexpr int32_t lngLegendMargin = 45;
 // picture, lngLegendLineHeight apart, laid out so that no text reaches into the disc: a
 // legend left of the centre moves left (down to the margin) when that lets its lines stand
 // whole; otherwise lines are broken at blanks to fit the room beside the disc on each row,
-// and what finds no room in the top corner continues in the bottom corner of the same side.
+// and from the first line that takes more than two rows in the top corner on, the legend
+// continues in the bottom corner of the same side.
 // measure gives the width of a text in twips.
 std::vector<LegendRow> LayOutLegend(const WheelLayout& layout,
                                     const std::vector<std::string>& lines, int32_t left,
