@@ -193,9 +193,9 @@ TEST_F(WheelGeometryTest, TheLineEnquiryNamesEveryAspectOfTheColour) {
         EXPECT_EQ(ZDR::WheelLineEnquiry(c.color, colors), c.german);
 }
 
-// The width of a text at 100 twips a character.
+// The width of a text at 75 twips (5 pixels) a character, about that of the legends' font.
 int32_t Measure(const std::string& text) {
-    return static_cast<int32_t>(text.size()) * 100;
+    return static_cast<int32_t>(text.size()) * 75;
 }
 
 // Whether a legend row stays out of the disc and inside the picture.
@@ -245,11 +245,14 @@ TEST(WheelLegend, RowsStayBesideTheDiscAndKeepEveryWord) {
         std::string all, printed;
         for (const std::string& line : c.lines)
             all += (all.empty() ? "" : " ") + line;
+        int bottomRows = 0;
         for (const ZDR::LegendRow& row : rows) {
             EXPECT_TRUE(ClearOfDisc(w, row));
             printed += (printed.empty() ? "" : " ") + row.strText;
+            bottomRows += row.lngTop > w.lngHeight / 2 ? 1 : 0;
         }
         EXPECT_EQ(printed, all);
+        EXPECT_EQ(bottomRows > 0, c.left == 0) << c.lines[0];
     }
 }
 
