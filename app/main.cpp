@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "app/frmMain.h"
@@ -20,10 +21,22 @@ QString DataFolder() {
     return beside;
 }
 
+// The program's icon, the same as its menu entry's, in each size it is drawn in.
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1x%1/com.quillfen.Zodarc.png").arg(size),
+                     QSize(size, size));
+    }
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillfen.Zodarc"));
     Registry3::QtSettingsStore store;
     frmMain window(DataFolder(),
                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), store);
