@@ -10,7 +10,7 @@
 
 #include "astro/DatePr2.h"
 #include "bench/BenchSupport.h"
-#include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
@@ -29,8 +29,7 @@ void PrepareGui() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = new QGuiApplication(argc, argv);
     }
-    PreparePositions();
-    PrepareProgramText();
+    PrepareCore();
 }
 
 // Computes mode at the world date and the birthdates given (year, month, day at 12:00 GMT).
@@ -44,7 +43,7 @@ ZDR::ComputeResult Computed(int16_t mode, const char* world, const char* birth1,
         jd[s] = DatePr2::DateSetToJD(std::to_string(year), month, day, 25, 0);
     }
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(mode, jd, false, ZDR::DefaultOptions(0, ZDR::ConfigOptions{}), result);
+    ZDR::ComputeAtJD(mode, jd, false, ZDR::OptionsInForce(), result);
     return result;
 }
 
@@ -62,7 +61,7 @@ void SingleWheel(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "2024-3-10", "2024-3-10", "2024-3-10");
-    DrawWheel(state, view::WheelInputOfResult(result, true, true));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
 }
 BENCHMARK(SingleWheel)->Unit(benchmark::kMillisecond);
 
@@ -71,7 +70,7 @@ void SingleWheelStellium(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
-    DrawWheel(state, view::WheelInputOfResult(result, true, true));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
 }
 BENCHMARK(SingleWheelStellium)->Unit(benchmark::kMillisecond);
 
@@ -81,7 +80,7 @@ void SingleWheelSixInThreeDegrees(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
-    view::ChartWheelInput input = view::WheelInputOfResult(result, true, true);
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
     for (int b = 1; b <= 6; ++b)
         input.dblPos[b][0] = (300.0 + 0.5 * (b - 1)) / 360.0 * 6.28318530717959;
     DrawWheel(state, input);
@@ -93,7 +92,7 @@ void TwoChartWheel(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModePersonal1, "2024-3-10", "1970-5-17", "1970-5-17");
-    DrawWheel(state, view::WheelInputOfResult(result, true, true));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
 }
 BENCHMARK(TwoChartWheel)->Unit(benchmark::kMillisecond);
 
@@ -102,14 +101,13 @@ void TwoChartWheelStellium(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeSynastry, "2024-3-10", "1962-2-4", "1962-2-5");
-    DrawWheel(state, view::WheelInputOfResult(result, true, true));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
 }
 BENCHMARK(TwoChartWheelStellium)->Unit(benchmark::kMillisecond);
 
 // Transiting Uranus conjunct a natal point for 730 days: 2 x 393 longitudes and the curves.
 void TransitGraphicTwoYears(benchmark::State& state) {
     PrepareGui();
-    ZDR::SetOrbs(ZDR::DefaultOptions(0, ZDR::ConfigOptions{}));
     view::TransitGraphicInput input;
     input.intNatalBody = 5;
     input.intTransitBody = 7;
@@ -120,7 +118,7 @@ void TransitGraphicTwoYears(benchmark::State& state) {
     input.dblWorldJD = 2460365;
     input.dblWorldDay = 2460365.5;
     input.dblOrb = ZDR::dblOrb[1][1];
-    input.dblCurveColor = ZDR::dblAspectColor[1];
+    input.dblCurveColor = ZDR::OptionsInForce().dblAspectColor[1];
     input.strCaption = "Transiting Uranus in conjunction to natal Jupiter";
     for (auto _ : state) {
         const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);

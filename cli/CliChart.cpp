@@ -1,12 +1,11 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "text/Language.h"
@@ -21,32 +20,13 @@ const CommandHelp kHelp = {
     "Computes one mode and draws its chart wheel as the main window shows it, into the PNG\n"
     "file FILE: 400 x 400 pixels with one ring of bodies in the single-chart modes, 660 x 440\n"
     "with both body sets in personal transits and synastry; a line for every aspect of the\n"
-    "table, the glyphs moved inwards where bodies crowd, the legends in the language chosen.\n"
-    "\n"
-    "  --png FILE            the picture to write (replaced when it exists)\n",
+    "table, the glyphs moved inwards where bodies crowd, the legends in the language chosen.\n",
     "  --json                one JSON object: {\"mode\", \"png\", \"width\", \"height\",\n"
     "                        \"noRoom\", \"glyphs\": [{\"body\", \"set\" (0 first, 1 second),\n"
     "                        \"left\", \"top\" (twips, 15 to a pixel)}, ..]}\n",
     "A state file's \"Use color\" and inner-planet options apply to the lines. When there is\n"
     "no room left for a glyph, the wheel is written as far as it was drawn, the message goes\n"
     "to standard error and the exit code is 1.\n"};
-
-// Takes "--png FILE" or "--png=FILE" at args[i]. Returns 1 with the value, 0 for another
-// argument, -1 when the value is missing.
-int TakePng(const std::vector<char*>& args, std::size_t& i, std::string& value) {
-    const std::string arg = args[i];
-    if (arg == "--png") {
-        if (i + 1 >= args.size())
-            return -1;
-        value = args[++i];
-        return 1;
-    }
-    if (arg.compare(0, 6, "--png=") == 0) {
-        value = arg.substr(6);
-        return 1;
-    }
-    return 0;
-}
 
 // Qt's notes on its own set-up are no concern of the command's user.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -91,34 +71,21 @@ void PrintJson(const view::ChartWheelPicture& wheel, int16_t mode, const std::st
 }  // namespace
 
 int ChartCommand(int argc, char* argv[]) {
-    // --png is the command's own; the shared parser reads the rest.
-    std::vector<char*> args(argv, argv + argc);
-    std::vector<char*> rest;
-    std::string png;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const int taken = i > 0 ? TakePng(args, i, png) : 0;
-        if (taken < 0) {
-            std::fprintf(stderr, "zodarc-cli chart: --png needs a value\n");
-            return intExitUsage;
-        }
-        if (taken == 0)
-            rest.push_back(args[i]);
-    }
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
-    const int code = StartCommand("chart", intTakesCharts, kHelp, static_cast<int>(rest.size()),
-                                  rest.data(), options, jd, config);
+    const int code =
+        StartCommand("chart", intTakesCharts | intTakesPicture, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
-    if (png.empty()) {
+    if (options.strPng.empty()) {
         std::fprintf(stderr,
                      "zodarc-cli chart: --png FILE is needed (see zodarc-cli chart --help)\n");
         return intExitUsage;
     }
+    const std::string& png = options.strPng;
 
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
 
     // The pictures need fonts, which need an application; no display is needed.
     qInstallMessageHandler(QuietQtMessages);
@@ -128,8 +95,8 @@ int ChartCommand(int argc, char* argv[]) {
     char* appArgv[] = {appName, nullptr};
     QGuiApplication app(appArgc, appArgv);
 
-    const view::ChartWheelPicture wheel = view::DrawChartWheel(view::WheelInputOfResult(
-        result, config.blnUseColor, !config.blnSuppressInnerPlanetAspects));
+    const view::ChartWheelPicture wheel =
+        view::DrawChartWheel(view::WheelInputOfResult(result, ZDR::OptionsInForce()));
     const std::string error = WritePng(wheel.imgPicture, png);
     if (!error.empty()) {
         std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());

@@ -257,27 +257,23 @@ class WheelPainter {
 
 }  // namespace
 
-ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result, bool blnUseColor,
-                                   bool blnShowInnerPlanetAspects) {
+ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
+                                   const ZDR::ConfigOptions& options) {
     ChartWheelInput input;
     input.udtTable = &result.udtTable;
     input.blnTwoChart = ZDR::IsTwoChartMode(result.intModeCode);
     for (int b = 0; b < 11; ++b) {
         for (int s = 0; s < 2; ++s) {
-            input.dblPos[b][s] = ZDR::dblPos[b][s];
+            input.dblPos[b][s] = input.blnTwoChart || s == 0 ? ZDR::dblPos[b][s] : -1;
             input.blnRetro[b][s] = ZDR::blnRetro[b][s];
         }
     }
-    if (!input.blnTwoChart) {
-        for (int b = 0; b < 11; ++b)
-            input.dblPos[b][1] = -1;
-    }
     input.intNumBodies = ZDR::intNumBodies;
     for (int k = 0; k < 8; ++k)
-        input.udtLineOptions.dblAspectColor[k] = ZDR::dblAspectColor[k];
-    input.udtLineOptions.blnShowInnerPlanetAspects = blnShowInnerPlanetAspects;
-    input.udtLineOptions.blnIncludeTransitingMoon = ZDR::blnIncludeTransitingMoon;
-    input.blnUseColor = blnUseColor;
+        input.udtLineOptions.dblAspectColor[k] = options.dblAspectColor[k];
+    input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
+    input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
+    input.blnUseColor = options.blnUseColor;
     input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode);
     return input;
 }

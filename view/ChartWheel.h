@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/Compute.h"
+#include "engine/ConfigOptions.h"
 #include "view/WheelGeometry.h"
 
 namespace view {
@@ -42,11 +43,11 @@ struct ChartWheelPicture {
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
-// table, the engine's positions, retrograde flags and number of bodies, the aspect colours,
-// the transiting-Moon flag, and the legends in the current language. blnUseColor and
-// blnShowInnerPlanetAspects are the options in force.
-ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result, bool blnUseColor,
-                                   bool blnShowInnerPlanetAspects);
+// table, the engine's positions, retrograde flags and number of bodies, and the legends in
+// the current language; the aspect colours, "Use color", the inner-planet display and the
+// transiting Moon from options, the options the computation was given.
+ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
+                                   const ZDR::ConfigOptions& options);
 
 // Draws the wheel of input.
 ChartWheelPicture DrawChartWheel(const ChartWheelInput& input);

@@ -20,10 +20,12 @@ GraphicView::GraphicView(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, bool blnUseColor,
-                            bool blnShowInnerPlanetAspects, int tableTop) {
-    const view::ChartWheelPicture wheel = view::DrawChartWheel(
-        view::WheelInputOfResult(result, blnUseColor, blnShowInnerPlanetAspects));
+bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options,
+                            int tableTop) {
+    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
+    for (int k = 0; k < 8; ++k)
+        m_dblAspectColor[k] = input.udtLineOptions.dblAspectColor[k];
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft, tableTop);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -70,8 +72,7 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GraphicView::AskAboutLine(const QPoint& pos) {
-    const std::string names =
-        view::LineEnquiryAt(m_imgPicture, pos.x(), pos.y(), ZDR::dblAspectColor);
+    const std::string names = view::LineEnquiryAt(m_imgPicture, pos.x(), pos.y(), m_dblAspectColor);
     if (!names.empty())
         support::ShowMessage(this, support::Q(names), support::Q(ZDR::WheelLineEnquiryTitle()),
                              support::MsgIcon::Information);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "engine/Compute.h"
+#include "engine/ConfigOptions.h"
 #include "view/TransitGraphic.h"
 
 class GraphicView : public QWidget {
@@ -15,12 +16,12 @@ class GraphicView : public QWidget {
   public:
     explicit GraphicView(QWidget* parent = nullptr);
 
-    // Draws the wheel of result (one ring in the single-chart modes, two in the others) and
-    // shows it with its top at tableTop (twips). blnUseColor and blnShowInnerPlanetAspects
-    // are the options in force. Returns false when a glyph found no room: the wheel then
-    // shows as far as it was drawn, and the warning has been shown.
-    bool ShowWheel(const ZDR::ComputeResult& result, bool blnUseColor,
-                   bool blnShowInnerPlanetAspects, int tableTop);
+    // Draws the wheel of result (one ring in the single-chart modes, two in the others) with
+    // options, the options the computation was given, and shows it with its top at tableTop
+    // (twips). Returns false when a glyph found no room: the wheel then shows as far as it
+    // was drawn, and the warning has been shown.
+    bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options,
+                   int tableTop);
 
     // Draws the transit graphic of input and shows it with its top at tableTop (twips).
     void ShowTransitGraphic(const view::TransitGraphicInput& input, int tableTop);
@@ -48,4 +49,5 @@ class GraphicView : public QWidget {
     QImage m_imgPicture;
     Shown m_intShown = Shown::Nothing;
     ZDR::TransitEnquiryScale m_udtScale;
+    double m_dblAspectColor[8] = {};  // the colours the wheel on display was drawn with
 };

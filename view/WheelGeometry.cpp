@@ -307,8 +307,8 @@ std::vector<LegendRow> LayOutLegend(const WheelLayout& layout,
         WordPosition linePos = pos;
         std::vector<LegendRow> lineRows;
         int32_t lineTop = top;
-        for (int n = 0; n < kMaxRowsOfALine && linePos.intLine == pos.intLine &&
-                        lineTop <= lngLastTopRow;
+        for (int n = 0;
+             n < kMaxRowsOfALine && linePos.intLine == pos.intLine && lineTop <= lngLastTopRow;
              ++n, lineTop += lngLegendLineHeight) {
             LegendRow row;
             if (!FillRow(words, linePos, roomOnRow(lineTop), lineTop, measure, row))
