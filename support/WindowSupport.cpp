@@ -1,5 +1,8 @@
 #include "support/WindowSupport.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
 #include <QWidget>
 #include <cmath>
 
@@ -17,6 +20,21 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
 
 QString Text(int n) {
     return Q(Language::Text(n));
+}
+
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window) {
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // The window's own controls: not those of the dialogs it owns.
+        if (control->window() != window->window() || !control->isEnabled())
+            continue;
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QLabel*>(control)) {
+            control->setEnabled(false);
+            disabled.emplace_back(control);
+        }
+    }
+    return disabled;
 }
 
 namespace {

@@ -2,12 +2,13 @@
 // What every window shares: twips and pixels, the program text as QString, and the Yes/No
 // questions; colour values and texts as the pictures convert them (PictureSupport.h).
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
+#include <vector>
 
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
-
-class QWidget;
 
 namespace support {
 
@@ -27,6 +28,11 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height);
 
 // Returns program text #n in the current language.
 QString Text(int n);
+
+// Disables every enabled command button, option button, check box, combo box and label of
+// window, at any depth, but not those of the dialogs it owns. Returns the controls it
+// disabled, so that they can be given back their state.
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window);
 
 // Asks text with the buttons Yes and No and the question icon, titled title; returns true
 // for Yes. A box closed without a choice answers No.
