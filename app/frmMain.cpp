@@ -35,6 +35,7 @@
 #include "support/frmView.h"
 #include "support/weblink.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
 #include "view/TableGrid.h"
 
 namespace {
@@ -209,6 +210,13 @@ void frmMain::CreateControls() {
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
     lblUserManualLink = new QLabel(central);
+    GraphicViewLink graphicLink;
+    graphicLink.frmMainWindow = this;
+    graphicLink.picTable = picTable;
+    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
+    graphicLink.cmdSaveAs = cmdSaveAs;
+    graphicLink.cmdQuit = cmdQuit;
+    picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
@@ -223,17 +231,16 @@ void frmMain::CreateControls() {
             [this] { frmView::ShowHelp(this, m_strDataFolder); });
     connect(lblUserManualLink, &QLabel::linkActivated, this,
             [this] { weblink::OpenUserManual(this, m_strDataFolder); });
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: the chart, stepping and running. Their buttons stand in the layout,
-    // disabled.
+    // Not built yet: stepping and running. Their buttons stand in the layout, disabled.
     for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
-          static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
-          static_cast<QWidget*>(cboForwardBack)})
+         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdForwardBack[0]),
+          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
         w->setEnabled(false);
 }
 
@@ -278,6 +285,7 @@ bool frmMain::Startup() {
     FillStepBox();
 
     m_frmConfigure = new frmConfigure(this, m_store);
+    picGraphic->SetConfigurationDialog(m_frmConfigure);
     connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
         SetUpTimezoneComboBoxes(true);
         cmdCompute_Click();
@@ -727,7 +735,11 @@ void frmMain::ShowResult() {
     }
     ArrangeResultArea();
     picTable->update();
-    picTable->show();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, options);
+    else
+        picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
     // The durations window that reports the aspects is not built yet: the button only
@@ -746,6 +758,18 @@ void frmMain::ModeButtonClicked() {
         blnDateError = false;
     }
     RefreshHintLine();
+}
+
+bool frmMain::ChartShown() const {
+    return picGraphic->GraphicShown();
+}
+
+void frmMain::cmdToggleGraphic_Click() {
+    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    cmdRun->hide();
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    RefreshHintLine();
+    UpdateFileButtons();
 }
 
 void frmMain::ToggleDegreesRadians() {
