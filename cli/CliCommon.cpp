@@ -419,10 +419,10 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
             "\nOnly the date sets of the mode are read, in the order world date, 1st, 2nd\n"
             "birthdate; the first invalid one ends the command.\n");
     }
-    std::printf(
-        "\n%sExit codes: 0 done, 1 invalid date set or unreadable data files, 2 usage "
-        "error.\n",
-        help.strNotes);
+    std::printf("\n%s%s", help.strNotes,
+                help.strExitCodes ? help.strExitCodes
+                                  : "Exit codes: 0 done, 1 invalid date set or unreadable data "
+                                    "files, 2 usage error.\n");
 }
 
 // Returns the reason for a date-set code -1 .. -4, e.g. "the date is incomplete".

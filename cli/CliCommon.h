@@ -51,11 +51,13 @@ constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 
 // A command's own parts of its --help: the usage lines and what the command does, the
-// lines that describe its --json output, and the closing notes on its text output.
+// lines that describe its --json output, the closing notes on its text output, and the
+// line of its exit codes when they are not those of every command.
 struct CommandHelp {
     const char* strUsage;
     const char* strJson;
     const char* strNotes;
+    const char* strExitCodes = nullptr;
 };
 
 // Starts a command: reads the arguments after its name (argv[0] is the name) into options,
