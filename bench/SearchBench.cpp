@@ -7,11 +7,12 @@
 
 #include <string>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "bench/BenchSupport.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "search/RunUntil.h"
 #include "search/Stepping.h"
 #include "text/Language.h"
@@ -39,11 +40,8 @@ double JDOf(const DatePr2::DateSetInput& set) {
 // One step as the search makes it, looking for the grand sextile (present on few days, so
 // that nearly every step goes on).
 void SearchStepDayByDay(benchmark::State& state) {
-    PreparePositions();
-    PrepareProgramText();
-    const ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
-    ZDR::SetOrbs(options);
-    const double dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+    PrepareCore();
+    const double dblMidpointOrb = ZDR::MidpointOrb(ZDR::OptionsInForce().intMidpointOrbIndex);
     ZDR::RunUntilSettings settings;
     settings.intAspectPatternToFind = 12;
     DatePr2::DateSetInput set = FirstDay();
@@ -61,7 +59,7 @@ void SearchStepDayByDay(benchmark::State& state) {
 
 // The ephemeris calls of one step: the ten longitudes at the same days.
 void EphemerisCallsOfAStep(benchmark::State& state) {
-    PreparePositions();
+    PrepareCore();
     const double first = JDOf(FirstDay());
     const double end = JDOf(DatePr2::DateSetInput{std::to_string(kLastYear + 1), 1, 1, 25, 0});
     double jd = first;

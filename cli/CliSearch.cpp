@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "search/RunUntil.h"
 #include "search/Stepping.h"
@@ -226,15 +227,13 @@ int SearchCommand(int argc, char* argv[]) {
     }
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
-    const int code = StartCommand("search", 0, kHelp, static_cast<int>(rest.size()), rest.data(),
-                                  options, jd, config);
+    const int code =
+        StartCommand("search", 0, kHelp, static_cast<int>(rest.size()), rest.data(), options, jd);
     const DateSetOptions& world = options.udtSet[0];
     if (code == intExitFailed) {
         // An invalid start date is a mistake in the command; otherwise the data files failed.
-        const bool blnBadDate =
-            world.blnHasJD ||
-            DatePr2::DateSetToJD(world.strYear, world.intMonth, world.intDay, 1, 0) < 0;
+        DatePr2::DateSetInput start = world.udtInput;
+        const bool blnBadDate = world.blnHasJD || DatePr2::InputDateToAJDate(start, 0) < 0;
         return blnBadDate ? intExitUsage : intExitCannotRun;
     }
     if (code >= 0)
@@ -262,13 +261,10 @@ int SearchCommand(int argc, char* argv[]) {
         return intExitUsage;
     }
 
-    DatePr2::DateSetInput set;
-    set.strYearText = DatePr2::YearDigits(world.strYear);
-    set.intMonthIndex = static_cast<int16_t>(world.intMonth);
-    set.intDayIndex = static_cast<int16_t>(world.intDay);
-    set.intHourIndex = static_cast<int16_t>(world.intHalfHour);
-    ZDR::SetOrbs(config);
-    const double dblMidpointOrb = ZDR::MidpointOrb(config.intMidpointOrbIndex);
+    // The world date as the window's controls hold it: the hour and zone filled in.
+    DatePr2::DateSetInput set = world.udtInput;
+    DatePr2::InputDateToAJDate(set, 0);
+    const double dblMidpointOrb = ZDR::MidpointOrb(ZDR::OptionsInForce().intMidpointOrbIndex);
 
     int16_t counts[14] = {};
     int16_t count = 0;
@@ -284,9 +280,7 @@ int SearchCommand(int argc, char* argv[]) {
         const int32_t day = static_cast<int32_t>(local);
         if (lngUntil >= 0 && (search.blnBack ? day < lngUntil : day > lngUntil))
             break;
-        const double jdStep =
-            DatePr2::DateSetToJD(set.strYearText, set.intMonthIndex, set.intDayIndex,
-                                 set.intHourIndex, world.intZoneMinutes);
+        const double jdStep = DatePr2::InputDateToAJDate(set, 0);
         ZDR::PatternCountsAt(jdStep, dblMidpointOrb, counts);
         last = set;
         blnTested = true;

@@ -61,7 +61,7 @@ std::string PatternFoundTitle() {
 }
 
 void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[14]) {
-    intNumBodies = NumChartABodies(intModeWorldTransits);
+    intNumBodies = NumChartABodies(intModeWorldTransits, true);
     dblChartAJD[0] = jd;
     for (int16_t b = 1; b <= intNumBodies; ++b)
         dblPos[b][0] = BodyLongitude(b, jd);

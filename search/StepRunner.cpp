@@ -13,25 +13,17 @@
 #include <algorithm>
 
 #include "astro/DatePr2.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
+#include "search/RunTexts.h"
 #include "search/Stepping.h"
 #include "search/frmRun.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 
 namespace {
-
-// Program text numbers of the step controls.
-namespace StepText {
-constexpr int Run = 36;
-constexpr int Stop = 43;
-constexpr int FirstStepSize = 170;  // 170 .. 174: half an hour .. a year
-constexpr int Forward = 208;
-constexpr int Back = 209;
-constexpr int StepToolTip = 222;
-}  // namespace StepText
 
 using support::Text;
 
@@ -248,9 +240,9 @@ void StepRunner::LockWindowForRun(bool blnEnabled) {
 void StepRunner::RefreshStepControls(bool blnChartShown, bool blnGraphicShown) {
     EnableStepControls(ZDR::StepControlsUsable(m_link.WorldDate(), m_link.ComputedModeCode(),
                                                blnRunning, blnGraphicShown));
-    m_link.cmdRun->setVisible(
-        ZDR::RunButtonShown(blnChartShown, blnGraphicShown, !m_link.cmdToggleGraphic->isHidden(),
-                            StepIndex(), ZDR::blnIncludeTransitingMoon, m_link.SelectedModeCode()));
+    m_link.cmdRun->setVisible(ZDR::RunButtonShown(
+        blnChartShown, blnGraphicShown, !m_link.cmdToggleGraphic->isHidden(), StepIndex(),
+        ZDR::OptionsInForce().blnIncludeTransitingMoon, m_link.SelectedModeCode()));
 }
 
 void StepRunner::SetLanguageDependentText() {

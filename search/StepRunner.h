@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "search/RunUntil.h"
 
 class QComboBox;

@@ -156,14 +156,9 @@ int16_t StepWorldDate(DatePr2::DateSetInput& set, int16_t intStepIndex, bool bln
     return intStepDone;
 }
 
-bool ModeStepsWorldDate(int16_t intModeCode) {
-    return intModeCode == intModeWorldTransits || intModeCode == intModePersonal1 ||
-           intModeCode == intModePersonal2;
-}
-
 bool StepControlsUsable(const DatePr2::DateSetInput& world, int16_t intComputedMode,
                         bool blnRunning, bool blnGraphicShown) {
-    return !world.strYearText.empty() && ModeStepsWorldDate(intComputedMode) &&
+    return !world.strYearText.empty() && IsTransitMode(intComputedMode) &&
            world.intTimezoneIndex > 0 && world.intHourIndex > 0 && world.intDayIndex > 0 &&
            world.intMonthIndex > 0 && !blnRunning && !blnGraphicShown;
 }
@@ -173,7 +168,7 @@ bool RunButtonShown(bool blnChartShown, bool blnGraphicShown, bool blnToggleVisi
     if (!blnChartShown || blnGraphicShown)
         return false;
     return (intStepIndex > intStepHalfHour || blnIncludeTransitingMoon) &&
-           ModeStepsWorldDate(intSelectedMode) && blnToggleVisible;
+           IsTransitMode(intSelectedMode) && blnToggleVisible;
 }
 
 int RunPaceMs(int16_t intSelectedMode, bool blnRunQuickly) {

@@ -1,11 +1,11 @@
 #pragma once
 // Stepping the world date: one step of the step list forward or back on the hour, day,
-// month and year of the world date's controls, and the rules of the step controls (which
-// modes step, when the step buttons and the Run button are usable, the pace of a run).
+// month and year of the world date's controls, and the rules of the step controls (when
+// the step buttons and the Run button are usable, the pace of a run).
 
 #include <cstdint>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 
 namespace ZDR {
 
@@ -33,21 +33,17 @@ constexpr int intQuickPaceMs = 100;
 // 1 January 1 to 31 December 2799, with the date left as it was; or intStepUnknownSize.
 int16_t StepWorldDate(DatePr2::DateSetInput& set, int16_t intStepIndex, bool blnBack);
 
-// Returns whether the world date can be stepped in mode code 0..6: World transits and the
-// two Personal-transits modes (1, 4, 5).
-bool ModeStepsWorldDate(int16_t intModeCode);
-
 // Returns whether Back, Forward and the step list are usable: the world date's year text is
 // not empty and its timezone, hour, day and month are chosen, the last computation was of
-// a mode that steps (intComputedMode), no run is active and the transit graphic is not
-// shown.
+// a mode that reads the world date (intComputedMode), no run is active and the transit graphic is
+// not shown.
 bool StepControlsUsable(const DatePr2::DateSetInput& world, int16_t intComputedMode,
                         bool blnRunning, bool blnGraphicShown);
 
 // Returns whether the Run button is shown: only while the chart is shown without the
 // transit graphic, and then when the chart/table button is visible, the selected mode
-// (intSelectedMode) steps, and the step is larger than half an hour or the transiting Moon
-// takes part.
+// (intSelectedMode) reads the world date, and the step is larger than half an hour or the
+// transiting Moon takes part.
 bool RunButtonShown(bool blnChartShown, bool blnGraphicShown, bool blnToggleVisible,
                     int16_t intStepIndex, bool blnIncludeTransitingMoon, int16_t intSelectedMode);
 

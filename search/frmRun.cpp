@@ -13,21 +13,11 @@
 #include <algorithm>
 
 #include "engine/Catalogue.h"
+#include "search/RunTexts.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
 
 namespace {
-
-// Program text numbers of the dialog's captions.
-namespace RunText {
-constexpr int Title = 36;  // also the Run button
-constexpr int Found = 7;   // closes the German sentence after the pattern list
-constexpr int Cancel = 117;
-constexpr int RunUntilStopped = 118;
-constexpr int RunUntilFinding = 119;
-constexpr int RunQuickly = 120;
-constexpr int TwoOrMore = 121;
-}  // namespace RunText
 
 // The counts the dialog offers: list index k is at least k + 2.
 constexpr int kFirstCount = 2;

@@ -10,6 +10,7 @@
 
 #include "astro/DatePr2.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
@@ -72,7 +73,10 @@ std::vector<std::string> Walk(double start, double span, double last, int16_t p,
 
 class SearchCli : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(LoadTestDataFiles()); }
+    void SetUp() override {
+        ASSERT_TRUE(LoadTestDataFiles());
+        ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, {}));
+    }
     SavedEngineTables udtSaved;
 };
 

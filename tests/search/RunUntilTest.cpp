@@ -5,6 +5,7 @@
 #include <string>
 
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "engine/Patterns.h"
@@ -167,6 +168,7 @@ TEST_F(PatternCountsTest, RealDatesCountAsAFullComputation) {
     int compared = 0;
     for (const ZDR::ConfigOptions& options :
          {ZDR::DefaultOptions(Language::intEnglish, {}), wide}) {
+        ZDR::UseSettings(options);
         const double midpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
         for (double jd = 2287184.5; jd < 2506332.5; jd += 37.29) {
             const double dates[3] = {jd, 0, 0};

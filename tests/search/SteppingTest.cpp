@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "engine/Compute.h"
 #include "search/Stepping.h"
