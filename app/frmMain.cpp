@@ -27,6 +27,7 @@
 #include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "search/StepRunner.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
@@ -219,13 +220,31 @@ void frmMain::CreateControls() {
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: the chart, stepping and running, and help. Their buttons stand in
-    // the layout, disabled.
-    for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
-          static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
-          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
+    // Not built yet: the chart and help. Their buttons stand in the layout, disabled.
+    for (QWidget* w : {static_cast<QWidget*>(cmdToggleGraphic), static_cast<QWidget*>(cmdHelp)})
         w->setEnabled(false);
+
+    StepRunnerLink step;
+    step.frmMainWindow = this;
+    step.cmdForwardBack = cmdForwardBack;
+    step.cboForwardBack = cboForwardBack;
+    step.cmdRun = cmdRun;
+    step.cmdToggleGraphic = cmdToggleGraphic;
+    step.udtUsableDuringRun = {cmdQuit, txbReport, txbReport1};
+    step.WorldDate = [this] { return DateSetFromControls(0); };
+    step.SetWorldDate = [this](const DatePr2::DateSetInput& set) {
+        DateSetToControls(0, set);
+        RefreshWeekdayToolTip(0);
+    };
+    step.Compute = [this] {
+        blnDateError = false;
+        cmdCompute_Click();
+        return !blnDateError;
+    };
+    step.ShowWorldDateError = [this](double code) { ShowInputError(0, code); };
+    step.SelectedModeCode = [this] { return SelectedModeCode(); };
+    step.ComputedModeCode = [this] { return udtResult.intModeCode; };
+    m_stepRunner = new StepRunner(std::move(step), this);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -264,7 +283,7 @@ bool frmMain::Startup() {
         w->hide();
 
     FillDateBoxes();
-    FillStepBox();
+    m_stepRunner->SetLanguageDependentText();
 
     m_frmConfigure = new frmConfigure(this, m_store);
     connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
@@ -277,6 +296,7 @@ bool frmMain::Startup() {
         static_cast<int16_t>(DatePr2::DefaultTimezoneIndex(DatePr2::intDefaultTimezoneMinutes));
 
     cmdRun->hide();
+    m_stepRunner->EnableStepControls(false);
     cmdLoadState->hide();
     ArrangeControls();
 
@@ -408,14 +428,6 @@ void frmMain::FillDateBoxes() {
     }
 }
 
-void frmMain::FillStepBox() {
-    const int selected = cboForwardBack->currentIndex();
-    cboForwardBack->clear();
-    for (int n = 170; n <= 174; ++n)
-        cboForwardBack->addItem(T(n));
-    cboForwardBack->setCurrentIndex(selected >= 0 ? selected : 1);
-}
-
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
     const bool northAmerican = ZDR::OptionsInForce().blnDisplayNATZ;
     const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(northAmerican);
@@ -500,9 +512,6 @@ void frmMain::SetLanguageDependentText() {
     cmdSave->setText(T(MainText::Save));
     cmdRestore->setText(T(MainText::Restore));
     cmdQuit->setText(T(MainText::Quit));
-    cmdForwardBack[0]->setText(T(MainText::Forward));
-    cmdForwardBack[1]->setText(T(MainText::Back));
-    cmdRun->setText(T(MainText::Run));
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     cmdReport->setText(T(MainText::Report));
     cmdSaveAs->setText(T(MainText::SaveAs));
@@ -510,12 +519,11 @@ void frmMain::SetLanguageDependentText() {
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
-    cboForwardBack->setToolTip(T(MainText::StepToolTip));
     fraAngles->setTitle(T(MainText::AnglesFrame));
     optDegrees->setText(T(MainText::Degrees));
     optRadians->setText(T(MainText::Radians));
     FillMonthBoxes();
-    FillStepBox();
+    m_stepRunner->SetLanguageDependentText();
     // The notice line goes back to its caption in the new language.
     const bool noticeShowsCaption = lblNotice->text() == m_strNoticeCaption;
     m_strNoticeCaption = T(MainText::Notice);
@@ -601,7 +609,7 @@ void frmMain::DateChoiceMade(int i) {
         return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled())
+    if (cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
         FocusCompute();
 }
 
@@ -724,6 +732,8 @@ void frmMain::ModeButtonClicked() {
         SelectModeQuietly(previous);
         blnDateError = false;
     }
+    m_stepRunner->EnableStepControls(ZDR::IsTransitMode(SelectedModeCode()) &&
+                                     !m_stepRunner->blnRunning);
     RefreshHintLine();
 }
 
@@ -774,6 +784,7 @@ void frmMain::RefreshControls() {
                             cboMonthCE[i]->currentIndex() > 0;
         cmdClear[i]->setVisible(filled);
     }
+    m_stepRunner->RefreshStepControls(ChartShown(), GraphicShown());
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())
@@ -783,7 +794,7 @@ void frmMain::RefreshControls() {
 
 void frmMain::cmdQuit_Click() {
     if (udtStateClean.IsSet()) {
-        QApplication::exit(0);
+        EndProgram();
         return;
     }
     const support::MsgAnswer answer = support::AskYesNoCancel(
@@ -798,6 +809,12 @@ void frmMain::cmdQuit_Click() {
             return;
         }
     }
+    EndProgram();
+}
+
+void frmMain::EndProgram() {
+    // A run ends with the program: no step after the window is gone.
+    m_stepRunner->EndForClose();
     QApplication::exit(0);
 }
 
@@ -934,7 +951,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (m_frmConfigure)
         m_frmConfigure->hide();
     event->accept();
-    QApplication::exit(0);
+    EndProgram();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class StepRunner;
 class TableGrid;
 class frmConfigure;
 namespace Registry3 {
@@ -88,6 +89,7 @@ class frmMain : public QMainWindow {
     int16_t intInitialHeight = 0;
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
+    StepRunner& Runner() const { return *m_stepRunner; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -133,7 +135,6 @@ class frmMain : public QMainWindow {
     void SetLanguageDependentText();
     void FillDateBoxes();
     void FillMonthBoxes();
-    void FillStepBox();
     void SetUpTimezoneComboBoxes(bool blnPreserveIndices);
     void ArrangeControls();
     void ArrangeCommandRow();
@@ -168,11 +169,14 @@ class frmMain : public QMainWindow {
     void FocusCompute();
     void ShowResult();
     bool ChartShown() const { return false; }
+    bool GraphicShown() const { return false; }
+    void EndProgram();
 
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
     frmConfigure* m_frmConfigure = nullptr;
+    StepRunner* m_stepRunner = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;

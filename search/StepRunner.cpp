@@ -51,6 +51,10 @@ StepRunner::StepRunner(StepRunnerLink link, QObject* parent)
 
 StepRunner::~StepRunner() = default;
 
+frmRun* StepRunner::RunDialog() const {
+    return m_frmRun;
+}
+
 // ---------------------------------------------------------------- stepping
 
 void StepRunner::cmdForwardBack_Click(int index) {

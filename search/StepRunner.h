@@ -84,7 +84,7 @@ class StepRunner : public QObject {
 
     // The run dialog while it is loaded (created on the first run, unloaded by its close
     // box); null otherwise.
-    frmRun* RunDialog() const { return m_frmRun; }
+    frmRun* RunDialog() const;
 
     bool blnRunning = false;         // a run is active
     bool blnAwaitingTick = false;    // the run waits for Timer2's tick

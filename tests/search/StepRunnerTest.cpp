@@ -73,42 +73,13 @@ class StepRunnerTest : public ::testing::Test {
         window = std::make_unique<frmMain>(QString::fromUtf8(getenv("ZODARC_BUILD_DIR")),
                                            userData.path(), store);
         ASSERT_TRUE(window->Startup());
-        runner = std::make_unique<StepRunner>(Link(*window));
-        runner->SetLanguageDependentText();
-        window->cmdRun->setEnabled(true);
+        runner = &window->Runner();
     }
     void TearDown() override {
-        runner.reset();
         window.reset();
         support::SetMessageHook(nullptr);
         DatePr2::SetClockForTesting(nullptr);
         Language::intLanguage = Language::intEnglish;
-    }
-    StepRunnerLink Link(frmMain& w) {
-        StepRunnerLink link;
-        link.frmMainWindow = &w;
-        link.cmdForwardBack = w.cmdForwardBack;
-        link.cboForwardBack = w.cboForwardBack;
-        link.cmdRun = w.cmdRun;
-        link.cmdToggleGraphic = w.cmdToggleGraphic;
-        link.udtUsableDuringRun = {w.cmdQuit, w.txbReport, w.txbReport1};
-        link.WorldDate = [&w] { return w.DateSetFromControls(0); };
-        link.SetWorldDate = [&w](const DatePr2::DateSetInput& s) { w.DateSetToControls(0, s); };
-        link.Compute = [this, &w] {
-            ++intComputations;
-            w.blnDateError = false;
-            w.cmdCompute_Click();
-            return !w.blnDateError;
-        };
-        link.ShowWorldDateError = [&w](double code) {
-            support::ShowMessage(
-                &w,
-                QString::fromStdString(Language::Text(4) + " " + Language::Text(144 - int(code))),
-                QString::fromStdString(Language::Text(153)), support::MsgIcon::Information);
-        };
-        link.SelectedModeCode = [&w] { return w.SelectedModeCode(); };
-        link.ComputedModeCode = [&w] { return w.udtResult.intModeCode; };
-        return link;
     }
     // Sets the world date (hour index 1 = 00:00, GMT) and computes it.
     void SetWorld(const char* year, int month, int day, int hour) {
@@ -118,7 +89,7 @@ class StepRunnerTest : public ::testing::Test {
         window->cboHour[0]->setCurrentIndex(hour);
         window->cboTimezone[0]->setCurrentIndex(kGmt);
         window->cmdCompute_Click();
-        runner->RefreshStepControls(false, false);
+        window->RefreshControls();
     }
     std::string World() const {
         const DatePr2::DateSetInput s = window->DateSetFromControls(0);
@@ -131,9 +102,14 @@ class StepRunnerTest : public ::testing::Test {
     MemoryStore store;
     std::vector<support::MessageRequest> messages;
     std::unique_ptr<frmMain> window;
-    std::unique_ptr<StepRunner> runner;
-    int intComputations = 0;
+    StepRunner* runner = nullptr;
 };
+
+// The Julian Day of the world date as the controls show it.
+double WorldJD(const frmMain& w) {
+    DatePr2::DateSetInput set = w.DateSetFromControls(0);
+    return DatePr2::InputDateToAJDate(set, 0);
+}
 
 TEST_F(StepRunnerTest, BackAndForwardStepByTheChosenSize) {
     SetWorld("2001", 1, 31, 25);
@@ -149,20 +125,20 @@ TEST_F(StepRunnerTest, BackAndForwardStepByTheChosenSize) {
         window->cboForwardBack->setCurrentIndex(c.intStep);
         window->cmdForwardBack[c.intButton]->click();
         EXPECT_EQ(World(), c.strWorld);
+        EXPECT_EQ(ZDR::dblChartAJD[0], WorldJD(*window)) << c.strWorld;
         EXPECT_FALSE(runner->blnStepInProgress);
     }
-    EXPECT_EQ(intComputations, 6);
-    EXPECT_GT(ZDR::dblChartAJD[0], 2451600);
+    EXPECT_EQ(window->cboDayCE[0]->toolTip(), "Wednesday");
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(StepRunnerTest, AStepBeyondTheRangeKeepsTheDateAndSaysSoOnce) {
     SetWorld("2799", 12, 31, 48);
     window->cboForwardBack->setCurrentIndex(0);
-    const int before = intComputations;
+    const double before = ZDR::dblChartAJD[0];
     window->cmdForwardBack[0]->click();
     EXPECT_EQ(World(), "2799-12-31 23:30");
-    EXPECT_EQ(intComputations, before);
+    EXPECT_EQ(ZDR::dblChartAJD[0], before);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strText.toStdString(), Language::Text(4) + " " + Language::Text(148));
 }
@@ -170,7 +146,6 @@ TEST_F(StepRunnerTest, AStepBeyondTheRangeKeepsTheDateAndSaysSoOnce) {
 TEST_F(StepRunnerTest, TheStepListKeepsItsChoiceAcrossALanguageSwitch) {
     window->cboForwardBack->setCurrentIndex(3);
     window->optGerman->click();
-    runner->SetLanguageDependentText();
     EXPECT_EQ(window->cboForwardBack->currentIndex(), 3);
     EXPECT_EQ(window->cboForwardBack->itemText(3), "1 Monat");
     EXPECT_EQ(window->cmdForwardBack[1]->text(), "Zurück");
@@ -356,25 +331,61 @@ TEST_F(StepRunnerTest, TheRunDialogsControls) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Closing the main window during a run ends it: no computation after the window is gone.
+// Closing the main window during a run ends it: no step and no computation after the
+// window is gone.
 TEST_F(StepRunnerTest, ClosingTheWindowDuringARunEndsIt) {
     window->show();
     SetWorld("2024", 1, 1, 25);
-    int closedAt = -1;
+    std::string closedAt;
     Driver driver([&](Driver& d) {
         frmRun* dialog = runner->RunDialog();
         if (dialog && dialog->isVisible()) {
             dialog->cmdRun->click();
-        } else if (runner->blnAwaitingTick && closedAt < 0) {
-            closedAt = intComputations;
+        } else if (runner->blnAwaitingTick && closedAt.empty()) {
+            closedAt = World();
             window->close();
             d.Stop();
         }
     });
     runner->cmdRun_Click();
-    EXPECT_GE(closedAt, 1);
-    EXPECT_EQ(intComputations, closedAt);
+    EXPECT_EQ(closedAt, "2024-1-2 12:00");
+    EXPECT_EQ(World(), closedAt);
+    EXPECT_EQ(ZDR::dblChartAJD[0], WorldJD(*window));
     EXPECT_FALSE(runner->blnRunning);
+}
+
+// The mode buttons: stepping in World transits and Personal transits only; Timer1 keeps
+// to that and to a complete world date, and shows Run only with the chart on display.
+TEST_F(StepRunnerTest, NatalAspectsAndSynastryDisableStepping) {
+    for (int i = 1; i <= 2; ++i) {
+        window->txbYearCE[i]->setText(i == 1 ? "1970" : "1985");
+        window->cboMonthCE[i]->setCurrentIndex(i == 1 ? 5 : 11);
+        window->cboDayCE[i]->setCurrentIndex(i == 1 ? 17 : 2);
+    }
+    struct ModeCase {
+        QRadioButton* optMode;
+        bool blnSteps;
+    };
+    const ModeCase modes[] = {{window->optNatal[0], false},   {window->optPersonal[0], true},
+                              {window->optNatal[1], false},   {window->optSynastry, false},
+                              {window->optPersonal[1], true}, {window->optPlanetary, true}};
+    for (const ModeCase& m : modes) {
+        m.optMode->click();
+        for (QWidget* w : {static_cast<QWidget*>(window->cmdForwardBack[0]),
+                           static_cast<QWidget*>(window->cmdForwardBack[1]),
+                           static_cast<QWidget*>(window->cboForwardBack)}) {
+            EXPECT_EQ(w->isEnabled(), m.blnSteps) << m.optMode->text().toStdString();
+        }
+        window->RefreshControls();
+        EXPECT_EQ(window->cmdForwardBack[0]->isEnabled(), m.blnSteps);
+        EXPECT_EQ(window->cboForwardBack->isEnabled(), m.blnSteps);
+    }
+    // The chart is not on display: no Run button.
+    EXPECT_TRUE(window->cmdRun->isHidden());
+    window->cboHour[0]->setCurrentIndex(0);
+    window->RefreshControls();
+    EXPECT_FALSE(window->cmdForwardBack[1]->isEnabled());
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
