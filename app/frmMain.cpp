@@ -33,6 +33,7 @@
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
 #include "view/TableGrid.h"
 
 namespace {
@@ -205,6 +206,13 @@ void frmMain::CreateControls() {
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
+    GraphicViewLink graphicLink;
+    graphicLink.frmMainWindow = this;
+    graphicLink.picTable = picTable;
+    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
+    graphicLink.cmdSaveAs = cmdSaveAs;
+    graphicLink.cmdQuit = cmdQuit;
+    picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
@@ -215,14 +223,14 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: the chart and help. Their buttons stand in the layout, disabled.
-    for (QWidget* w : {static_cast<QWidget*>(cmdToggleGraphic), static_cast<QWidget*>(cmdHelp)})
-        w->setEnabled(false);
+    // Not built yet: help. Its button stands in the layout, disabled.
+    cmdHelp->setEnabled(false);
 
     StepRunnerLink step;
     step.frmMainWindow = this;
@@ -286,6 +294,7 @@ bool frmMain::Startup() {
     m_stepRunner->SetLanguageDependentText();
 
     m_frmConfigure = new frmConfigure(this, m_store);
+    picGraphic->SetConfigurationDialog(m_frmConfigure);
     connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
         SetUpTimezoneComboBoxes(true);
         cmdCompute_Click();
@@ -714,7 +723,11 @@ void frmMain::ShowResult() {
     }
     ArrangeResultArea();
     picTable->update();
-    picTable->show();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, options);
+    else
+        picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
     // The durations window that reports the aspects is not built yet: the button only
@@ -735,6 +748,19 @@ void frmMain::ModeButtonClicked() {
     m_stepRunner->EnableStepControls(ZDR::IsTransitMode(SelectedModeCode()) &&
                                      !m_stepRunner->blnRunning);
     RefreshHintLine();
+}
+
+bool frmMain::ChartShown() const {
+    return picGraphic->GraphicShown();
+}
+
+void frmMain::cmdToggleGraphic_Click() {
+    m_stepRunner->StopRun();
+    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    cmdRun->hide();
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    RefreshHintLine();
+    UpdateFileButtons();
 }
 
 void frmMain::ToggleDegreesRadians() {
@@ -784,7 +810,7 @@ void frmMain::RefreshControls() {
                             cboMonthCE[i]->currentIndex() > 0;
         cmdClear[i]->setVisible(filled);
     }
-    m_stepRunner->RefreshStepControls(ChartShown(), GraphicShown());
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())

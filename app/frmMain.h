@@ -22,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class GraphicView;
 class StepRunner;
 class TableGrid;
 class frmConfigure;
@@ -123,6 +124,7 @@ class frmMain : public QMainWindow {
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
     TableGrid* picTable = nullptr;
+    GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
 
@@ -168,8 +170,8 @@ class frmMain : public QMainWindow {
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();
-    bool ChartShown() const { return false; }
-    bool GraphicShown() const { return false; }
+    void cmdToggleGraphic_Click();
+    bool ChartShown() const;
     void EndProgram();
 
     QString m_strDataFolder;

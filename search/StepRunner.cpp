@@ -1,20 +1,13 @@
 #include "search/StepRunner.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 
 #include "astro/DatePr2.h"
 #include "config/OptionsInForce.h"
-#include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "search/RunTexts.h"
@@ -23,18 +16,7 @@
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 
-namespace {
-
 using support::Text;
-
-// Whether the run lock takes w: a button, list, frame, text box or label of the window.
-bool IsLockable(const QWidget* w) {
-    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QLabel*>(w);
-}
-
-}  // namespace
 
 StepRunner::StepRunner(StepRunnerLink link, QObject* parent)
     : QObject(parent), m_link(std::move(link)) {
@@ -227,18 +209,13 @@ void StepRunner::LockWindowForRun(bool blnEnabled) {
         m_udtLockedControls.clear();
         return;
     }
-    std::vector<QWidget*> usable = m_link.udtUsableDuringRun;
-    usable.push_back(m_link.cmdRun);
-    for (QWidget* w : m_link.frmMainWindow->findChildren<QWidget*>()) {
-        // The controls of the main window itself, not of its dialogs; a control disabled
-        // already stays so after the run.
-        if (w->window() != m_link.frmMainWindow || !IsLockable(w) ||
-            w->testAttribute(Qt::WA_ForceDisabled) ||
-            std::find(usable.begin(), usable.end(), w) != usable.end())
-            continue;
-        w->setEnabled(false);
-        m_udtLockedControls.emplace_back(w);
-    }
+    // A control disabled already stays so after the run.
+    const std::vector<QPointer<QWidget>> locked =
+        support::DisableControls(m_link.frmMainWindow, true);
+    m_udtLockedControls.insert(m_udtLockedControls.end(), locked.begin(), locked.end());
+    m_link.cmdRun->setEnabled(true);
+    for (QWidget* w : m_link.udtUsableDuringRun)
+        w->setEnabled(true);
 }
 
 void StepRunner::RefreshStepControls(bool blnChartShown, bool blnGraphicShown) {

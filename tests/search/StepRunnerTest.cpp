@@ -388,4 +388,46 @@ TEST_F(StepRunnerTest, NatalAspectsAndSynastryDisableStepping) {
     EXPECT_TRUE(messages.empty());
 }
 
+// The Run button stands beside the chart: shown with the wheel in the transit modes (a
+// half-hour step only with the transiting Moon), hidden with the table; as Stop it ends
+// the run.
+TEST_F(StepRunnerTest, TheRunButtonShowsWithTheChart) {
+    SetWorld("2024", 1, 26, 25);
+    window->cmdToggleGraphic->click();
+    window->RefreshControls();
+    EXPECT_FALSE(window->cmdRun->isHidden());
+    window->cboForwardBack->setCurrentIndex(0);
+    window->RefreshControls();
+    EXPECT_FALSE(window->cmdRun->isHidden());  // the transiting Moon is included
+    window->txbYearCE[1]->setText("1970");
+    window->cboMonthCE[1]->setCurrentIndex(5);
+    window->cboDayCE[1]->setCurrentIndex(17);
+    window->optNatal[0]->click();
+    window->RefreshControls();
+    EXPECT_TRUE(window->cmdRun->isHidden());
+    window->optPlanetary->click();
+    window->RefreshControls();
+    ASSERT_FALSE(window->cmdRun->isHidden());
+
+    bool stopped = false;
+    Driver driver([&](Driver& d) {
+        frmRun* dialog = runner->RunDialog();
+        if (dialog && dialog->isVisible()) {
+            dialog->cmdRun->click();
+        } else if (runner->blnAwaitingTick) {
+            EXPECT_EQ(window->cmdRun->text(), "Stop");
+            window->cmdRun->click();
+            EXPECT_FALSE(runner->blnRunning);
+            stopped = true;
+            d.Stop();
+        }
+    });
+    window->cmdRun->click();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(World(), "2024-1-26 12:30");
+    window->cmdToggleGraphic->click();
+    window->RefreshControls();
+    EXPECT_TRUE(window->cmdRun->isHidden());
+}
+
 }  // namespace
