@@ -14,4 +14,8 @@ int TableCommand(int argc, char* argv[]);
 // zodarc-cli report: the title and the text report of one of the six modes.
 int ReportCommand(int argc, char* argv[]);
 
+// zodarc-cli durations: every aspect of one mode with its beginning, end and duration, or
+// the description of a natal chart or a synastry.
+int DurationsCommand(int argc, char* argv[]);
+
 }  // namespace cli
