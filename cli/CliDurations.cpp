@@ -230,12 +230,8 @@ int DurationsCommand(int argc, char* argv[]) {
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
 
-    ZDR::TimingContext context;
-    context.intModeCode = options.intMode;
-    for (int s = 0; s < 3; ++s)
-        context.dblChartAJD[s] = jd[s];
-    context.intTimeZone = static_cast<int16_t>(ZoneMinutes(options.udtSet[0]));
-    context.lngWorldDay = jd[0] >= 0 ? ZDR::LocalDayNumber(jd[0], context.intTimeZone) : 0;
+    const ZDR::TimingContext context = ZDR::TimingContextOf(
+        options.intMode, jd, static_cast<int16_t>(ZoneMinutes(options.udtSet[0])));
     ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone);
     std::vector<std::string> records =
         ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);

@@ -232,6 +232,17 @@ int KeyColumn(int16_t intSortIndex) {
     return intSortIndex >= 0 && intSortIndex <= 6 ? kColumn[intSortIndex] : kColumn[2];
 }
 
+TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3],
+                              int16_t intTimeZone) {
+    TimingContext context;
+    context.intModeCode = intModeCode;
+    for (int s = 0; s < 3; ++s)
+        context.dblChartAJD[s] = dblChartAJD[s];
+    context.intTimeZone = intTimeZone;
+    context.lngWorldDay = LocalDayNumber(dblChartAJD[0], intTimeZone);
+    return context;
+}
+
 int16_t CellAspect(const std::string& strCellText) {
     for (int16_t k = 1; k <= 7; ++k) {
         const std::string& abbr = udtAspect[k].strAbbr;

@@ -45,6 +45,11 @@ struct TimingContext {
     int16_t intTimeZone = 0;     // world timezone, minutes east of Greenwich
 };
 
+// Returns the context of a computation of mode 1..6 at the JDs (UT) dblChartAJD, the world
+// date's local day taken in a zone intTimeZone minutes east of Greenwich.
+TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3],
+                              int16_t intTimeZone);
+
 // Returns the first aspect 1..7 whose three-letter abbreviation occurs in a cell text;
 // 0 when none does.
 int16_t CellAspect(const std::string& strCellText);
