@@ -27,7 +27,6 @@ namespace {
 constexpr char kCrLf[] = "\r\n";
 constexpr int16_t kMoon = 10;
 constexpr int16_t kConjunction = 1;
-constexpr int16_t kQuincunx = 7;
 constexpr int16_t kGrandCross = 4;
 
 // Width of the timing block of a record, and where its fields start (from 0).

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/DateKit.h"
+#include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "cli/CliCommon.h"
 #include "config/Options.h"
@@ -47,22 +47,21 @@ bool ReadNumber(const char* text, double lo, double hi, double& value) {
     return end != text && *end == '\0' && value >= lo && value <= hi;
 }
 
-int32_t JDNOf(int32_t year, int32_t month, int32_t day) {
-    datekit::EuroDateRecord rec;
-    rec.Year = year;
-    rec.Month = month;
-    rec.Day = day;
-    return datekit::euro_date_to_jdn(&rec);
+// The JDN of 1 January (or 31 December) of a year.
+int32_t FirstDay(double year) {
+    return static_cast<int32_t>(
+        DatePr2::DateSetToLocalDay(std::to_string(static_cast<int>(year)), 1, 1, 1));
+}
+int32_t LastDay(double year) {
+    return static_cast<int32_t>(
+        DatePr2::DateSetToLocalDay(std::to_string(static_cast<int>(year)), 12, 31, 1));
 }
 
 std::string DateText(int32_t jdn) {
     datekit::EuroDateRecord rec;
     rec.JDN = jdn;
-    datekit::jdn_to_euro_date(&rec);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(rec.Year),
-                  static_cast<int>(rec.Month), static_cast<int>(rec.Day));
-    return text;
+    DatePr2::JDNToDate(rec);
+    return DatePr2::DateToNumericText(rec);
 }
 
 // The durations list of the world date jdn at 12:00 UT: positions its walks computed and
@@ -127,8 +126,8 @@ int main(int argc, char* argv[]) {
     const ZDR::ConfigOptions options =
         ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
 
-    const int32_t first = JDNOf(static_cast<int32_t>(from), 1, 1);
-    const int32_t last = JDNOf(static_cast<int32_t>(to), 12, 31);
+    const int32_t first = FirstDay(from);
+    const int32_t last = LastDay(to);
     const int32_t stride = static_cast<int32_t>(step);
     std::vector<Busy> coarse;
     for (int32_t jdn = first; jdn <= last; jdn += stride)
