@@ -23,11 +23,13 @@
 
 namespace {
 
-// The busiest World-transits chart (12:00 UT), and a busy personal-transits chart: a
-// birth on 1 January 1950 at 12:00 UT under the transits of its busiest date of 1950-2049.
-constexpr double kBusiestWorldJD = 2459219.0;
+// The busiest World-transits chart: 29 August 1713 at 12:00 UT (9028 positions, 24 timed
+// aspects). A busy personal-transits chart: a birth on 1 January 1950 at 12:00 UT under
+// the transits of its busiest date of 1950-2049, 22 May 2033 at 12:00 UT (2022 positions,
+// 22 timed aspects).
+constexpr double kBusiestWorldJD = 2346961.0;
 constexpr double kBirthJD = 2433283.0;
-constexpr double kBusyPersonalJD = 2459219.0;
+constexpr double kBusyPersonalJD = 2463740.0;
 
 // One chart computed at 12:00 UT of its world date, ready for its durations list.
 struct Chart {
