@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what Zodarc needs on Debian 12, builds it, then starts the program
-# ("./setup.sh run") or runs the whole test suite ("./setup.sh test").
+# ("./setup.sh run"), runs the whole test suite ("./setup.sh test") or makes the Debian
+# package in build-deb ("./setup.sh package").
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(g++ cmake make ccache pkg-config qt6-base-dev libgl1-mesa-dev libswe-dev swe-basic-data
-          swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev)
+          swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev
+          dpkg-dev file man-db desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -17,11 +19,20 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)"
+verb=${1:-run}
+build=build
+configure=(-DCMAKE_BUILD_TYPE=Release)
+if [ "$verb" = package ]; then
+    # The package installs into /usr; its build folder is kept apart from the working one.
+    build=build-deb
+    configure+=(-DCMAKE_INSTALL_PREFIX=/usr)
+fi
+cmake -S . -B "$build" "${configure[@]}"
+cmake --build "$build" -j"$(nproc)"
 
-case "${1:-run}" in
+case "$verb" in
     run) exec ./build/zodarc ;;
     test) cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
-    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    package) cd build-deb && exec cpack -G DEB ;;
+    *) echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
 esac

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "astro/Turn.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -96,9 +97,11 @@ bool TakeOwnOptions(int argc, char* argv[], DurationsOptions& own, std::vector<c
     return true;
 }
 
-// The minutes east of Greenwich of a date set's zone.
-int ZoneMinutes(const DateSetOptions& set) {
-    return set.blnHasJD ? 0 : set.intZoneMinutes;
+// The timezone entry of a date set: an empty timezone is GMT, and so is a Julian Day.
+int16_t ZoneIndex(const DateSetOptions& set) {
+    constexpr int16_t kGreenwichIndex = 24;
+    const int16_t index = set.udtInput.intTimezoneIndex;
+    return set.blnHasJD || index == 0 ? kGreenwichIndex : index;
 }
 
 // A date set in words as the window writes it; a Julian Day given as such is named so.
@@ -108,12 +111,8 @@ std::string DateSetText(const DateSetOptions& set, double jd) {
         std::snprintf(text, sizeof text, "JD %.6f (UT)", jd);
         return text;
     }
-    DatePr2::DateSetInput input;
-    input.strYearText = set.strYear;
-    input.intMonthIndex = static_cast<int16_t>(set.intMonth);
-    input.intDayIndex = static_cast<int16_t>(set.intDay);
-    input.intHourIndex = static_cast<int16_t>(set.intHalfHour);
-    input.intTimezoneIndex = static_cast<int16_t>(set.intZoneMinutes / 30 + 24);
+    DatePr2::DateSetInput input = set.udtInput;
+    input.intTimezoneIndex = ZoneIndex(set);
     return DatePr2::InputDateToString(input, false, false, Language::intLanguage);
 }
 
@@ -221,24 +220,22 @@ int DurationsCommand(int argc, char* argv[]) {
     }
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
-    const int code =
-        StartCommand("durations", intTakesCharts, kHelp, static_cast<int>(rest.size()) - 1,
-                     rest.data(), options, jd, config);
+    const int code = StartCommand("durations", intTakesCharts, kHelp,
+                                  static_cast<int>(rest.size()) - 1, rest.data(), options, jd);
     if (code >= 0)
         return code;
+    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
 
-    const ZDR::TimingContext context = ZDR::TimingContextOf(
-        options.intMode, jd, static_cast<int16_t>(ZoneMinutes(options.udtSet[0])));
+    const int16_t zone =
+        static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(options.udtSet[0])].intMinutes);
+    const ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone);
     ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone);
     std::vector<std::string> records =
         ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);
 
-    const bool blnTransits = options.intMode == ZDR::intModeWorldTransits ||
-                             options.intMode == ZDR::intModePersonal1 ||
-                             options.intMode == ZDR::intModePersonal2;
+    const bool blnTransits = ZDR::IsTransitMode(options.intMode);
     ZDR::SortAspectRecords(records, blnTransits ? own.intSortIndex : ZDR::intSortDeviation);
     if (options.blnJson) {
         PrintJson(records, context, own.blnExact, positions);

@@ -45,14 +45,6 @@ bool IsGerman() {
     return Language::intLanguage == Language::intGerman;
 }
 
-bool IsPersonalMode(int16_t mode) {
-    return mode == intModePersonal1 || mode == intModePersonal2;
-}
-
-bool IsTransitMode(int16_t mode) {
-    return mode == intModeWorldTransits || IsPersonalMode(mode);
-}
-
 std::string PadR(const std::string& text, int width) {
     return DatePr2::PadRight(text, static_cast<int16_t>(width), " ");
 }
@@ -130,7 +122,7 @@ void QuickSortDescending(std::vector<std::string>& records, int first, int last,
 // A; in synastry the first from chart A (1st birthdate) and the second from chart B.
 void RecordLongitudes(int16_t mode, const double (&dblPos)[11][2], int16_t first, int16_t second,
                       double& lon1, double& lon2) {
-    lon1 = dblPos[first][IsPersonalMode(mode) ? 1 : 0];
+    lon1 = dblPos[first][IsPersonalTransitMode(mode) ? 1 : 0];
     lon2 = dblPos[second][mode == intModeSynastry ? 1 : 0];
 }
 
@@ -180,7 +172,7 @@ std::string CountLine(const std::vector<AspectRecordFields>& fields) {
 // The title of the message boxes of a double-click: "Sun square to Mars", "Transiting
 // Mars square to natal Sun" ("Transit Mars Quadrat Radixsonne").
 std::string CellTitle(int16_t mode, int16_t first, int16_t second, int16_t k) {
-    if (!IsPersonalMode(mode))
+    if (!IsPersonalTransitMode(mode))
         return strBodyName[first] + " " + udtAspect[k].strVerb + " " + strBodyName[second];
     std::string title = Language::Text(155) + " " + strBodyName[second] + " " +
                         udtAspect[k].strVerb + Language::Text(156);
@@ -281,7 +273,7 @@ AspectWalk WalkOfAspect(const TimingContext& context, int16_t intFirst, int16_t 
     walk.intP1 = intFirst;
     walk.intP2 = intSecond;
     walk.intAspect = k;
-    walk.intPersonal = IsPersonalMode(context.intModeCode) ? 1 : 0;
+    walk.intPersonal = IsPersonalTransitMode(context.intModeCode) ? 1 : 0;
     walk.blnNatalFixed = walk.intPersonal == 1;
     if (walk.blnNatalFixed)
         walk.dblNatalJD = context.dblChartAJD[context.intModeCode == intModePersonal1 ? 1 : 2];
@@ -457,7 +449,7 @@ std::string FormatDurationLine(const DurationListView& view, const AspectRecordF
     const DurationColumns& w = view.intWidth;
     const std::string aspectPart =
         udtAspect[f.intAspect].strAdjective + " (" + FormatDegMin(f.dblDeviation) + ")";
-    const bool personal = IsPersonalMode(view.intModeCode);
+    const bool personal = IsPersonalTransitMode(view.intModeCode);
     std::string line;
     if (personal) {
         line = PadR("tr." + strBodyName[f.intSecond], w[1] + 3) + " " + PadR(aspectPart, w[2]) +
@@ -634,7 +626,7 @@ bool TimingOfCell(const AspectTable& table, int16_t intIndex, const TimingContex
 }
 
 CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
-                            const TimingContext& context, bool blnWaxingWaning) {
+                            const TimingContext& context, const ConfigOptions& options) {
     CellExplanation e;
     const int16_t mode = context.intModeCode;
     if (!IsTransitMode(mode)) {
@@ -646,11 +638,11 @@ CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
         e.intOutcome = CellClick::NoAspect;
         return e;
     }
-    if (dblAspectColor[t.intAspect] == 0) {
+    if (options.dblAspectColor[t.intAspect] == 0) {
         e.intOutcome = CellClick::HiddenAspect;
         return e;
     }
-    const int16_t orbSet = IsPersonalMode(mode) ? 1 : 0;
+    const int16_t orbSet = IsPersonalTransitMode(mode) ? 1 : 0;
     e.strTitle = CellTitle(mode, t.intFirst, t.intSecond, t.intAspect);
     if (t.intSecond == kMoon) {
         e.intOutcome = CellClick::MoonAspect;
@@ -660,11 +652,12 @@ CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
     }
     TimingOfCell(table, intIndex, context, t);
     const AspectWalk walk = WalkOfAspect(context, t.intFirst, t.intSecond, t.intAspect);
-    const std::string phase = blnWaxingWaning && !IsGerman() ? PhaseWord(context, walk) : "";
+    const std::string phase =
+        options.blnWaxingWaningAspects && !IsGerman() ? PhaseWord(context, walk) : "";
     e.intOutcome = CellClick::Timed;
     e.strMessage = Explanation(t, orbSet, phase);
     e.strQuestion = e.strMessage + "\n\n" + Language::Text(162) + " " +
-                    Language::Text(IsPersonalMode(mode) ? 161 : 160) +
+                    Language::Text(IsPersonalTransitMode(mode) ? 161 : 160) +
                     (IsGerman() ? " sehen" : "") + "?";
     return e;
 }

@@ -20,6 +20,7 @@
 
 #include "engine/AspectTable.h"
 #include "engine/AspectTiming.h"
+#include "engine/ConfigOptions.h"
 
 namespace ZDR {
 
@@ -184,9 +185,10 @@ struct CellExplanation {
     std::string strQuestion;  // the explanation and the question whether to see all durations
 };
 
-// Explains a double-click on cell intIndex. With blnWaxingWaning the English explanation
-// says whether the aspect waxes or wanes at the world date.
+// Explains a double-click on cell intIndex with the options in force: an aspect whose
+// colour is 0 is hidden; with "waxing/waning aspects" the English explanation says whether
+// the aspect waxes or wanes at the world date.
 CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
-                            const TimingContext& context, bool blnWaxingWaning);
+                            const TimingContext& context, const ConfigOptions& options);
 
 }  // namespace ZDR

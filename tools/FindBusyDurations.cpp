@@ -18,6 +18,7 @@
 #include "astro/Positions.h"
 #include "cli/CliCommon.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -114,17 +115,10 @@ int main(int argc, char* argv[]) {
     if (from > to)
         return Usage();
 
-    std::string error;
-    if (!cli::PrepareCore(error) ||
-        Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", error) <= 0) {
-        std::fprintf(stderr, "zodarc-find-busy-durations: %s\n", error.c_str());
+    if (!cli::StartCoreFromExecutable("zodarc-find-busy-durations: "))
         return cli::intExitFailed;
-    }
-    Language::intLanguage = Language::intEnglish;
-    ZDR::BuildCatalogueNames();
-    ZDR::blnSidereal = false;
-    const ZDR::ConfigOptions options =
-        ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+    ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
 
     const int32_t first = FirstDay(from);
     const int32_t last = LastDay(to);

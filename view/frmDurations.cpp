@@ -101,12 +101,6 @@ void frmDurations::ArrangeControls() {
     support::PlaceTwips(cmdClose, w - kMargin - kCloseWidth, footTop, kCloseWidth, kButtonHeight);
 }
 
-bool frmDurations::IsTransitMode() const {
-    const int16_t mode = m_udtRequest.udtContext.intModeCode;
-    return mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
-           mode == ZDR::intModePersonal2;
-}
-
 void frmDurations::Report(const DurationsRequest& request) {
     m_udtRequest = request;
     const int16_t mode = request.udtContext.intModeCode;
@@ -153,7 +147,7 @@ void frmDurations::FormActivate() {
     intColumnWidth = ZDR::DurationColumnWidths();
     ArrangeControls();
 
-    const bool transits = IsTransitMode();
+    const bool transits = ZDR::IsTransitMode(m_udtRequest.udtContext.intModeCode);
     lblSortBy->setEnabled(transits);
     cboSortBy->setEnabled(transits);
     chkShowDuration->setEnabled(transits);
@@ -173,8 +167,7 @@ void frmDurations::FormActivate() {
 void frmDurations::FillSortList() {
     static const int kWorld[7] = {60, 61, 62, 63, 64, 65, 66};
     static const int kPersonal[7] = {67, 61, 62, 68, 64, 65, 66};
-    const bool personal = m_udtRequest.udtContext.intModeCode == ZDR::intModePersonal1 ||
-                          m_udtRequest.udtContext.intModeCode == ZDR::intModePersonal2;
+    const bool personal = ZDR::IsPersonalTransitMode(m_udtRequest.udtContext.intModeCode);
     blnSuppressSortEvent = true;
     cboSortBy->clear();
     for (int i = 0; i < 7; ++i) {

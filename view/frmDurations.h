@@ -62,7 +62,6 @@ class frmDurations : public QDialog {
     void ShowChartDescription();
     void cmdCopy_Click();
     void cmdClose_Click();
-    bool IsTransitMode() const;
 
     QWidget* m_frmMain;
     DurationsRequest m_udtRequest;

@@ -53,8 +53,8 @@ class RealDateTimingTest : public ::testing::Test {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
         ZDR::blnSidereal = false;
-        ZDR::blnIncludeTransitingMoon = true;
         options = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+        ZDR::SetOrbs(options);
     }
     void TearDown() override {
         ZDR::InitialiseCatalogue();
@@ -231,7 +231,7 @@ TEST_F(RealDateTimingTest, KnownTransitsOfMarch2024) {
 TEST_F(RealDateTimingTest, DoubleClickExplanationsInBothLanguages) {
     ZDR::TimingContext world = Compute(kCharts[0]);
     // Mars (row 5) square Uranus (column 6).
-    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 56, world, false);
+    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 56, world, options);
     EXPECT_EQ(e.intOutcome, ZDR::CellClick::Timed);
     EXPECT_EQ(e.strTitle, "Mars square to Uranus");
     EXPECT_EQ(e.strMessage,
@@ -243,29 +243,31 @@ TEST_F(RealDateTimingTest, DoubleClickExplanationsInBothLanguages) {
     EXPECT_EQ(e.udtTiming.intFirst, 4);
     EXPECT_EQ(e.udtTiming.intSecond, 7);
     // Mars, the faster, runs behind Uranus: the closing square wanes.
-    e = ZDR::ExplainCell(result.udtTable, 56, world, true);
+    ZDR::ConfigOptions waxingWaning = options;
+    waxingWaning.blnWaxingWaningAspects = true;
+    e = ZDR::ExplainCell(result.udtTable, 56, world, waxingWaning);
     EXPECT_EQ(e.strMessage.rfind("With an orb of 6° this waning square begins on March 1", 0), 0u)
         << e.strMessage;
 
     // The Sun (row 2) conjunct the Moon (column 9): four hours a degree of the orb.
-    e = ZDR::ExplainCell(result.udtTable, 29, world, false);
+    e = ZDR::ExplainCell(result.udtTable, 29, world, options);
     EXPECT_EQ(e.intOutcome, ZDR::CellClick::MoonAspect);
     EXPECT_EQ(e.strTitle, "Sun conjunct Moon");
     EXPECT_NE(e.strMessage.find("about 40 hours"), std::string::npos) << e.strMessage;
 
     // A position cell, and an aspect whose colour is switched off.
-    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 3, world, false).intOutcome,
+    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 3, world, options).intOutcome,
               ZDR::CellClick::NoAspect);
-    ZDR::dblAspectColor[3] = 0;
-    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 56, world, false).intOutcome,
+    ZDR::ConfigOptions squareOff = options;
+    squareOff.dblAspectColor[3] = 0;
+    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 56, world, squareOff).intOutcome,
               ZDR::CellClick::HiddenAspect);
-    ZDR::dblAspectColor[3] = ZDR::dblInitialAspectColor[3];
 
     // The table is written again in German: its cells hold the German abbreviations.
     Language::intLanguage = Language::intGerman;
     ZDR::BuildCatalogueNames();
     world = Compute(kCharts[0]);
-    e = ZDR::ExplainCell(result.udtTable, 56, world, true);
+    e = ZDR::ExplainCell(result.udtTable, 56, world, waxingWaning);
     EXPECT_EQ(e.strTitle, "Mars Quadrat Uranus");
     EXPECT_EQ(e.strMessage,
               "Bei einem Orbis von 6° – Beginn dieses Aspekts: 1.März 2024, Ende: 18.März 2024.");
@@ -278,7 +280,7 @@ TEST_F(RealDateTimingTest, UnknownEndAtTheEdgeOfThePositionData) {
     const RealChart late = {"", ZDR::intModeWorldTransits, "2099", 12, 28, 25, 0, "", 0, 0, 0, 0};
     const ZDR::TimingContext context = Compute(late);
     // Mars (row 5) conjunct Pluto (column 8): Pluto's table ends with 2099.
-    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 58, context, false);
+    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 58, context, options);
     EXPECT_EQ(e.strMessage,
               "With an orb of 10° this conjunction begins on December 11, 2099 and "
               "ends on an unknown date.");
@@ -286,7 +288,7 @@ TEST_F(RealDateTimingTest, UnknownEndAtTheEdgeOfThePositionData) {
     Language::intLanguage = Language::intGerman;
     ZDR::BuildCatalogueNames();
     Compute(late);
-    e = ZDR::ExplainCell(result.udtTable, 58, context, false);
+    e = ZDR::ExplainCell(result.udtTable, 58, context, options);
     EXPECT_EQ(
         e.strMessage,
         "Bei einem Orbis von 10° – Beginn dieses Aspekts: 11.Dezember 2099, Ende: unbekannt.");
@@ -295,7 +297,7 @@ TEST_F(RealDateTimingTest, UnknownEndAtTheEdgeOfThePositionData) {
 TEST_F(RealDateTimingTest, PersonalTransitTitlesAndNoTimingInNatalModes) {
     ZDR::TimingContext personal = Compute(kCharts[3]);
     // Natal Jupiter (row 6) trine transiting Venus (column 4).
-    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 76, personal, false);
+    ZDR::CellExplanation e = ZDR::ExplainCell(result.udtTable, 76, personal, options);
     EXPECT_EQ(e.intOutcome, ZDR::CellClick::Timed);
     EXPECT_EQ(e.strTitle, "Transiting Venus trine to natal Jupiter");
     EXPECT_EQ(e.strMessage,
@@ -312,11 +314,11 @@ TEST_F(RealDateTimingTest, PersonalTransitTitlesAndNoTimingInNatalModes) {
     Language::intLanguage = Language::intGerman;
     ZDR::BuildCatalogueNames();
     Compute(kCharts[3]);
-    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 76, personal, false).strTitle,
+    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 76, personal, options).strTitle,
               "Transit Venus Trigon Radixjupiter");
 
     personal.intModeCode = ZDR::intModeNatal1;
-    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 76, personal, false).intOutcome,
+    EXPECT_EQ(ZDR::ExplainCell(result.udtTable, 76, personal, options).intOutcome,
               ZDR::CellClick::NoTiming);
     EXPECT_FALSE(ZDR::TimingOfCell(result.udtTable, 76, personal, timing));
 }

@@ -48,6 +48,7 @@ class DurationsWindowTest : public ::testing::Test {
     // Computes mode at the test's dates with options and reports on it.
     void Report(int16_t mode, const ZDR::ConfigOptions& options) {
         const double jd[3] = {kWorldJD, kBirthJD, kBirthJD + 365};
+        ZDR::SetOrbs(options);
         ZDR::ComputeAtJD(mode, jd, false, options, result);
         DurationsRequest request;
         request.pudtTable = &result.udtTable;
