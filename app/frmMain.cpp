@@ -25,6 +25,7 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
+#include "engine/Durations.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "support/FileDialog.h"
@@ -33,6 +34,7 @@
 #include "support/frmPopUp.h"
 #include "text/Language.h"
 #include "view/TableGrid.h"
+#include "view/frmDurations.h"
 
 namespace {
 
@@ -709,9 +711,6 @@ void frmMain::ShowResult() {
     picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
-    // The durations window that reports the aspects is not built yet: the button only
-    // answers when there is nothing to report.
-    cmdReport->setEnabled(ZDR::GetTotalNumAspects(udtResult.udtTable) == 0);
 }
 
 void frmMain::ModeButtonClicked() {
@@ -742,17 +741,52 @@ void frmMain::FocusCompute() {
 }
 
 void frmMain::CellDoubleClicked(int index) {
-    (void)index;
-    if (!ZDR::IsTransitMode(udtResult.intModeCode)) {
+    const ZDR::CellExplanation e = ZDR::ExplainCell(
+        udtResult.udtTable, static_cast<int16_t>(index),
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes()),
+        ZDR::OptionsInForce());
+    if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
-        return;
+    } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
+        support::ShowMessage(this, Q(e.strMessage), Q(e.strTitle), support::MsgIcon::Information);
+    } else if (e.intOutcome == ZDR::CellClick::Timed) {
+        if (support::AskYesNo(this, Q(e.strQuestion), Q(e.strTitle)))
+            ShowDurations();
+        FocusCompute();
     }
 }
 
 void frmMain::cmdReport_Click() {
-    if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
+    if (m_frmDurations && m_frmDurations->isVisible())
+        m_frmDurations->hide();
+    else if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
         support::ShowMessage(this, Q(ZDR::NoAspectReportMessage(udtResult.intModeCode)),
                              cmdReport->text(), support::MsgIcon::Information);
+    else
+        ShowDurations();
+}
+
+// The world date's timezone, minutes east of Greenwich: the day boundaries of the timing.
+int16_t frmMain::WorldTimezoneMinutes() const {
+    return static_cast<int16_t>(cboTimezone[0]->currentData().toInt());
+}
+
+void frmMain::ShowDurations() {
+    if (!m_frmDurations)
+        m_frmDurations = new frmDurations(this);
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
+    DurationsRequest request;
+    request.pudtTable = &udtResult.udtTable;
+    request.udtContext =
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes());
+    for (int i = 0; i < 3; ++i)
+        request.strDateText[i] = DatePr2::InputDateToString(
+            DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
+    request.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+    request.intTableTop = kTableTop;
+    Timer1->stop();
+    m_frmDurations->Report(request);
+    Timer1->start();
 }
 
 void frmMain::cmdConfigure_Click() {

@@ -24,6 +24,7 @@ class QRadioButton;
 class QTimer;
 class TableGrid;
 class frmConfigure;
+class frmDurations;
 namespace Registry3 {
 class SettingsStore;
 }
@@ -88,6 +89,7 @@ class frmMain : public QMainWindow {
     int16_t intInitialHeight = 0;
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
+    frmDurations* Durations() const { return m_frmDurations; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -163,6 +165,8 @@ class frmMain : public QMainWindow {
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     void cmdReport_Click();
+    void ShowDurations();
+    int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
     void FocusCompute();
@@ -173,6 +177,7 @@ class frmMain : public QMainWindow {
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
     frmConfigure* m_frmConfigure = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;

@@ -30,6 +30,7 @@
 #include "support/MessageBox.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
+#include "view/frmDurations.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
@@ -433,6 +434,97 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
     ASSERT_TRUE(w.txbYearCE[0]->hasFocus());
     w.CellDoubleClicked(25);
     EXPECT_TRUE(w.cmdCompute->hasFocus());
+}
+
+// World transits of 10 March 2024, 22:00 GMT: Mars (row 5) square Uranus (column 6) from
+// 1 to 18 March; the Sun (row 2) conjunct the Moon (column 9).
+TEST_F(MainWindowTest, DoubleClickExplainsAndAsksAboutTheDurations) {
+    frmMain& w = Start();
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Mars square to Uranus");
+    EXPECT_EQ(messages[0].buttons, support::MsgButtons::YesNo);
+    EXPECT_EQ(messages[0].defaultButton, support::MsgAnswer::No);
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 6° this square begins on March 1, 2024 and ends on March 18, "
+              "2024.\n\nWould you like to see the durations of all current aspects in World "
+              "transits?");
+    EXPECT_EQ(w.Durations(), nullptr);
+
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(56);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(static_cast<int>(w.Durations()->Records().size()),
+              ZDR::GetTotalNumAspects(w.udtResult.udtTable));
+    EXPECT_EQ(w.Durations()->lblTitle->text(),
+              "World transits on March 10, 2024, 22:00 (GMT), tropical zodiac");
+
+    // The Moon: how long its aspects last; a glyph cell: nothing.
+    messages.clear();
+    w.CellDoubleClicked(29);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Sun conjunct Moon");
+    EXPECT_EQ(messages[0].icon, support::MsgIcon::Information);
+    EXPECT_TRUE(messages[0].strText.contains("about 40 hours"))
+        << messages[0].strText.toStdString();
+    w.CellDoubleClicked(12);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, DoubleClickInPersonalTransitsAndInGerman) {
+    frmMain& w = Start();
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optPersonal[0]->click();
+    answer = support::MsgAnswer::No;
+    // Natal Mars (row 5) semisextile transiting Uranus (column 8).
+    w.CellDoubleClicked(68);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transiting Uranus semisextile to natal Mars");
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 1°20' this semisextile begins on November 18, 2023 and ends on "
+              "April 2, 2024.\n\nWould you like to see the durations of all current aspects in "
+              "Personal transits?");
+    w.optGerman->click();
+    messages.clear();
+    w.CellDoubleClicked(68);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transit Uranus Semisextil Radixmars");
+    EXPECT_EQ(messages[0].strText,
+              "Bei einem Orbis von 1°20' – Beginn dieses Aspekts: 18.November 2023, Ende: "
+              "2.April 2024.\n\nMöchten Sie die Dauer aller aktuellen Aspekte im Modus "
+              "Persönliche Transite sehen?");
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(68);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_EQ(w.Durations()->windowTitle(), "Dauer der aktuellen Aspekte: Persönliche Transite");
+    EXPECT_EQ(w.Durations()->cboSortBy->itemText(0), "Radixplanet");
+}
+
+TEST_F(MainWindowTest, TheReportButtonOpensAndHidesTheDurationsWindow) {
+    frmMain& w = Start();
+    w.cmdReport->click();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->cboSortBy->currentIndex(), ZDR::intSortDeviation);
+    w.cmdReport->click();
+    EXPECT_FALSE(w.Durations()->isVisible());
+    // In the natal modes the window describes the chart.
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optNatal[0]->click();
+    w.cmdReport->click();
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->windowTitle(), "Natal aspects of the 1st birthdate");
+    EXPECT_TRUE(w.Durations()->txbOutput->toPlainText().startsWith(
+        "There are fifteen aspects in this natal chart."));
 }
 
 }  // namespace
