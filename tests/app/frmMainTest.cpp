@@ -471,6 +471,19 @@ TEST_F(MainWindowTest, DoubleClickExplainsAndAsksAboutTheDurations) {
         << messages[0].strText.toStdString();
     w.CellDoubleClicked(12);
     EXPECT_EQ(messages.size(), 1u);
+
+    // A computation stopped by an invalid world date leaves the table, which is still
+    // explained from the date it was computed at.
+    w.cboDayCE[0]->setCurrentIndex(0);
+    messages.clear();
+    w.cmdCompute_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(153)));
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("With an orb of 6° this square begins on March 1"))
+        << messages[1].strText.toStdString();
 }
 
 TEST_F(MainWindowTest, DoubleClickInPersonalTransitsAndInGerman) {
