@@ -35,6 +35,7 @@ constexpr int kCloseWidth = 1300;
 constexpr int kNarrowerThanMain = 2000;
 constexpr int kBelowTable = 250;
 constexpr int kMinHeight = 3600;
+constexpr int kMinWidth = 6000;
 
 // Program texts of the window.
 constexpr int kSortBy = 59;
@@ -91,9 +92,10 @@ void frmDurations::ArrangeControls() {
     const int w = support::Twips(width());
     const int h = support::Twips(height());
     support::PlaceTwips(lblTitle, kMargin, kTitleTop, w - 2 * kMargin, 300);
-    support::PlaceTwips(lblSortBy, kMargin, kSortTop + 30, 1300, 300);
-    support::PlaceTwips(cboSortBy, kMargin + 1330, kSortTop, 3600, kControlHeight);
-    support::PlaceTwips(chkShowDuration, kMargin + 1330 + 3600 + 300, kSortTop + 15, 3200, 330);
+    // "Sortieren nach:" is the longest caption of the label.
+    support::PlaceTwips(lblSortBy, kMargin, kSortTop + 30, 1800, 300);
+    support::PlaceTwips(cboSortBy, kMargin + 1830, kSortTop, 3600, kControlHeight);
+    support::PlaceTwips(chkShowDuration, kMargin + 1830 + 3600 + 300, kSortTop + 15, 3200, 330);
     support::PlaceTwips(txbOutput, kMargin, kOutputTop, w - 2 * kMargin,
                         h - kOutputTop - kFootHeight);
     const int footTop = h - kFootHeight + (kFootHeight - kButtonHeight) / 2;
@@ -118,17 +120,18 @@ void frmDurations::Report(const DurationsRequest& request) {
 }
 
 void frmDurations::PlaceBesideMainWindow() {
-    // As wide as the main window less 2000 twips, from its left edge, just below the
-    // second row of its table.
+    // As wide as the main window less 2000 twips, from its left edge, from just below the
+    // second row of its table down to the foot of the largest table, so that the command
+    // row below stays in reach.
     const QRect main = m_frmMain ? m_frmMain->geometry() : QRect(0, 0, 1400, 700);
     const int top =
         main.top() + support::Px(m_udtRequest.intTableTop + 2 * ZDR::intCellHeight + kBelowTable);
-    int height = main.bottom() - top;
+    int height = support::Px(10 * ZDR::intCellHeight - kBelowTable);
     if (const QScreen* screen = m_frmMain ? m_frmMain->screen() : nullptr)
         height = std::min(height, screen->availableGeometry().bottom() - top);
     height = std::max(height, support::Px(kMinHeight));
     const int width =
-        std::max(support::Px(kMinHeight), main.width() - support::Px(kNarrowerThanMain));
+        std::max(support::Px(kMinWidth), main.width() - support::Px(kNarrowerThanMain));
     setGeometry(main.left(), top, width, height);
 }
 
