@@ -18,4 +18,7 @@ int ReportCommand(int argc, char* argv[]);
 // the description of a natal chart or a synastry.
 int DurationsCommand(int argc, char* argv[]);
 
+// zodarc-cli chart: the chart wheel of one of the six modes as a PNG picture.
+int ChartCommand(int argc, char* argv[]);
+
 }  // namespace cli
