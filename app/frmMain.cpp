@@ -30,8 +30,11 @@
 #include "engine/Report.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/WebAddress.h"
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
@@ -207,6 +210,8 @@ void frmMain::CreateControls() {
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
+    lblUserManual = new QLabel(central);
+    lblUserManualLink = new QLabel(central);
     GraphicViewLink graphicLink;
     graphicLink.frmMainWindow = this;
     graphicLink.picTable = picTable;
@@ -224,18 +229,20 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { frmView::ShowHelp(this, m_strDataFolder); });
+    connect(lblUserManualLink, &QLabel::linkActivated, this,
+            [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: stepping and running, and help. Their buttons stand in the layout,
-    // disabled.
+    // Not built yet: stepping and running. Their buttons stand in the layout, disabled.
     for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdHelp),
-          static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
-          static_cast<QWidget*>(cboForwardBack)})
+         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdForwardBack[0]),
+          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
         w->setEnabled(false);
 }
 
@@ -269,9 +276,11 @@ bool frmMain::Startup() {
     ZDR::ClearCells(udtResult.udtTable);
     lblTitle->clear();
     picTable->hide();
-    for (QWidget* w : {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
-                       static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
-                       static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
+          static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
+          static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1),
+          static_cast<QWidget*>(lblUserManual), static_cast<QWidget*>(lblUserManualLink)})
         w->hide();
 
     FillDateBoxes();
@@ -316,6 +325,8 @@ bool frmMain::Startup() {
     cmdReport->show();
     cmdToggleGraphic->show();
     cmdHelp->show();
+    lblUserManual->show();
+    lblUserManualLink->show();
     Timer1->start();
     RefreshHintLine();
 
@@ -457,6 +468,9 @@ void frmMain::ArrangeCommandRow() {
     Place(cmdReport, reportLeft, top, 1120, height);
     Place(cmdSaveAs, reportLeft + 1120 + 100, top, 1950, height);
     Place(cmdLoadState, reportLeft + 1120 + 100 + 1950 + 100, top, 1750, height);
+    // The user manual's link stands at the row's left end.
+    Place(lblUserManual, kTableLeft, top + 60, 1950, 300);
+    Place(lblUserManualLink, kTableLeft + 1950, top + 60, 5900 - 200 - kTableLeft - 1950, 300);
     // The notice line lies below the row, across the whole window.
     Place(lblNotice, kTableLeft, top + height + 90, kWindowWidth - 2 * kTableLeft, 300);
     resize(Px(kWindowWidth), Px(top + height + 90 + 300 + 90));
@@ -509,6 +523,11 @@ void frmMain::SetLanguageDependentText() {
     cmdConfigure->setText(T(MainText::Configure));
     cmdNow->setText(T(MainText::Now));
     cmdHelp->setText(T(MainText::Help));
+    lblUserManual->setText(T(MainText::UserManual) + ":");
+    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
+                               "</a>");
+    lblUserManualLink->setToolTip(QDir::toNativeSeparators(
+        Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
     cmdSave->setText(T(MainText::Save));
     cmdRestore->setText(T(MainText::Restore));
     cmdQuit->setText(T(MainText::Quit));

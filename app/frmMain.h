@@ -123,6 +123,8 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;

@@ -11,6 +11,19 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+std::string ReplaceIgnoringCase(std::string text, const std::string& from, const std::string& to) {
+    if (from.empty())
+        return text;
+    const std::string lowerFrom = LowerCase(from);
+    std::string lowerText = LowerCase(text);
+    for (std::string::size_type at = lowerText.find(lowerFrom); at != std::string::npos;
+         at = lowerText.find(lowerFrom, at + to.size())) {
+        text.replace(at, from.size(), to);
+        lowerText.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 std::string LowerCase(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z')

@@ -11,6 +11,10 @@ namespace StrProc {
 // looking into an inserted to; text as it is when from is empty.
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 
+// Returns text with every occurrence of from replaced by to, where from matches whatever
+// the case of its ASCII letters ("HTTP:" matches "http:"); text as it is when from is empty.
+std::string ReplaceIgnoringCase(std::string text, const std::string& from, const std::string& to);
+
 // Returns text with every ASCII capital A..Z in lower case; every other byte (umlauts and
 // ß among them) stays as it is.
 std::string LowerCase(std::string text);

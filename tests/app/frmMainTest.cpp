@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <map>
 #include <vector>
 
@@ -31,6 +32,8 @@
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
@@ -659,9 +662,41 @@ TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
     EXPECT_TRUE(w.cmdCompute->isEnabled());
     EXPECT_TRUE(w.optPlanetary->isEnabled());
     EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
-    EXPECT_FALSE(w.cmdHelp->isEnabled());  // what was disabled before stays so
+    EXPECT_FALSE(w.cmdForwardBack[0]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+}
+
+TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
+    frmMain& w = Start();
+    std::vector<QUrl> opened;
+    weblink::SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    const QString data = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        const bool german = language == w.optGerman;
+        EXPECT_TRUE(w.cmdHelp->isVisible() && w.cmdHelp->isEnabled());
+        w.cmdHelp->click();
+        frmView& viewer = frmView::Instance(&w);
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_EQ(viewer.strFilename,
+                  QDir(data).filePath(german ? "zdr_help_de.txt" : "zdr_help.txt"));
+        EXPECT_FALSE(viewer.txbText1->toPlainText().isEmpty());
+
+        EXPECT_TRUE(w.lblUserManualLink->isVisible());
+        EXPECT_EQ(w.lblUserManual->text(), german ? "Benutzerhandbuch:" : "User manual:");
+        emit w.lblUserManualLink->linkActivated("manual");
+        ASSERT_FALSE(opened.empty());
+        EXPECT_EQ(opened.back(), QUrl::fromLocalFile(QDir(data).filePath(
+                                     german ? "manual/de/index.html" : "manual/en/index.html")));
+        EXPECT_TRUE(QFile::exists(opened.back().toLocalFile()));
+    }
+    frmView::Instance(&w).close();
+    weblink::SetUrlOpener(nullptr);
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
