@@ -26,6 +26,7 @@ class GraphicView;
 class StepRunner;
 class TableGrid;
 class frmConfigure;
+class frmDurations;
 namespace Registry3 {
 class SettingsStore;
 }
@@ -91,6 +92,7 @@ class frmMain : public QMainWindow {
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
     StepRunner& Runner() const { return *m_stepRunner; }
+    frmDurations* Durations() const { return m_frmDurations; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -123,6 +125,8 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
@@ -166,6 +170,8 @@ class frmMain : public QMainWindow {
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     void cmdReport_Click();
+    void ShowDurations();
+    int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
     void FocusCompute();
@@ -179,6 +185,7 @@ class frmMain : public QMainWindow {
     Registry3::SettingsStore& m_store;
     frmConfigure* m_frmConfigure = nullptr;
     StepRunner* m_stepRunner = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;

@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"table", cli::TableCommand, "the aspect table of one of the six modes"},
     {"report", cli::ReportCommand, "the title and the report of one of the six modes"},
     {"search", cli::SearchCommand, "step the world date until an aspect pattern forms"},
+    {"durations", cli::DurationsCommand, "when each aspect begins and ends, or a chart described"},
     {"chart", cli::ChartCommand, "the chart wheel of one of the six modes as a PNG picture"},
 };
 
