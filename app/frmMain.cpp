@@ -339,7 +339,8 @@ void frmMain::ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon
 }
 
 void frmMain::RestoreLastState() {
-    if (!ReadState(strUserStateFile).empty()) {
+    // A first start has no state file yet: nothing to restore, and nothing to reset.
+    if (!QFileInfo::exists(Q(strUserStateFile)) || !ReadState(strUserStateFile).empty()) {
         ShowDefaultView();
         return;
     }

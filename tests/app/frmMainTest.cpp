@@ -21,6 +21,7 @@
 #include "app/frmMain.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/OptionsInForce.h"
 #include "config/SettingsStore.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
@@ -112,6 +113,31 @@ TEST_F(MainWindowTest, FirstStartShowsTheWorldTransitsOfThePresentMoment) {
     EXPECT_TRUE(w.lblTitle->text().startsWith("World transits"));
     EXPECT_EQ(w.windowTitle(), "Zodarc 26.1");
     EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");
+}
+
+// With no state file yet the dialog keeps the three stored options as they were loaded,
+// and shows what is in force.
+TEST_F(MainWindowTest, AFirstStartKeepsTheStoredOptions) {
+    store.values["Software\\Quillfen\\ZDR|TZDisp"] = "0";
+    store.values["Software\\Quillfen\\ZDR|Moon"] = "0";
+    store.values["Software\\Quillfen\\ZDR|IPAD"] = "0";
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+    EXPECT_FALSE(dialog.chkIncludeTransitingMoon->isChecked());
+    EXPECT_TRUE(dialog.chkSuppressInnerPlanetAspectDisplay->isChecked());
+    EXPECT_FALSE(ZDR::OptionsInForce().blnDisplayNATZ);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+
+    // Another change applied leaves the timezone lists as they are.
+    dialog.ShowBesideMainWindow();
+    dialog.cboOrb[0]->setCurrentIndex(8);
+    dialog.cmdAccept->click();
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+    EXPECT_EQ(w.cboTimezone[0]->currentText(), "GMT");
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
