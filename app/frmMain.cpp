@@ -115,6 +115,12 @@ void frmMain::CreateControls() {
             m_blnYearEntered[i] = false;
         });
         connect(txbYearCE[i], &QLineEdit::returnPressed, this, [this, i] { YearEnterPressed(i); });
+        // The weekday follows every change of the date, typed or set by the program.
+        connect(txbYearCE[i], &QLineEdit::textChanged, this,
+                [this, i] { RefreshWeekdayToolTip(i, false); });
+        for (QComboBox* list : {cboMonthCE[i], cboDayCE[i]})
+            connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                    [this, i] { RefreshWeekdayToolTip(i, false); });
         connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { ClearDateSet(i); });
     }
     Label1[0]->installEventFilter(this);
@@ -582,10 +588,11 @@ void frmMain::cmdNow_Click() {
         cmdCompute_Click();
 }
 
-void frmMain::RefreshWeekdayToolTip(int i) {
+void frmMain::RefreshWeekdayToolTip(int i, bool blnFillIn) {
     DatePr2::DateSetInput set = DateSetFromControls(i);
     const double local = DatePr2::InputDateToLocalDay(set);
-    DateSetToControls(i, set);  // the year cleaned, the hour default filled in
+    if (blnFillIn)
+        DateSetToControls(i, set);  // the year cleaned, the hour default filled in
     cboDayCE[i]->setToolTip(local > 0
                                 ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
                                                          Language::intLanguage))

@@ -141,7 +141,9 @@ class frmMain : public QMainWindow {
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();
-    void RefreshWeekdayToolTip(int i);
+    // Refreshes the weekday tool-tip of date set i; with blnFillIn the set's controls also
+    // take the cleaned year and the hour default, as reading the set gives them.
+    void RefreshWeekdayToolTip(int i, bool blnFillIn = true);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <map>
 #include <vector>
 
@@ -138,6 +139,26 @@ TEST_F(MainWindowTest, AFirstStartKeepsTheStoredOptions) {
     EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
     EXPECT_EQ(w.cboTimezone[0]->currentText(), "GMT");
     EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+}
+
+// The day box names the weekday of its date set whenever the year, month or day changes.
+TEST_F(MainWindowTest, TheWeekdayToolTipFollowsTheDate) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");  // 10 March 2024
+    w.txbYearCE[0]->selectAll();
+    QTest::keyClicks(w.txbYearCE[0], "2023");
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    QTest::keyClick(w.txbYearCE[0], Qt::Key_Return);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    w.cboMonthCE[0]->setCurrentIndex(4);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Monday");  // 10 April 2023
+    w.cboDayCE[0]->setCurrentIndex(31);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "");  // no 31 April
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");  // 17 May 1970
+    EXPECT_EQ(w.cboHour[1]->currentIndex(), 0) << "typing leaves the hour alone";
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
