@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/frmMain.h"
@@ -159,6 +160,48 @@ TEST_F(MainWindowTest, TheWeekdayToolTipFollowsTheDate) {
     w.cboDayCE[1]->setCurrentIndex(17);
     EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");  // 17 May 1970
     EXPECT_EQ(w.cboHour[1]->currentIndex(), 0) << "typing leaves the hour alone";
+}
+
+// "Use color" unticked and applied: every visible aspect in the neutral grey, an aspect
+// switched off still hidden; a cancelled untick changes nothing; Reset ticks it again.
+TEST_F(MainWindowTest, WithoutUseColorTheAspectsAreGrey) {
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    // The colours of the visible aspect cells, by aspect.
+    auto colours = [&w] {
+        std::map<int, std::set<double>> shown;
+        const ZDR::AspectTable& table = w.udtResult.udtTable;
+        for (int i = 0; i < table.intNumCells; ++i) {
+            const ZDR::TableCell& cell = table.udtCell[i];
+            for (int k = 1; k <= 7; ++k)
+                if (cell.blnVisible && cell.strText.rfind(ZDR::udtAspect[k].strAbbr, 0) == 0)
+                    shown[k].insert(cell.dblForeColor);
+        }
+        return shown;
+    };
+    ASSERT_GE(colours().size(), 3u);
+    const int hidden = colours().begin()->first;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    dialog.cmdCancel->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    w.cmdCompute_Click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    QTest::mouseClick(dialog.lblAspectColor[hidden - 1], Qt::RightButton);  // switched off
+    dialog.cmdAccept->click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{k == hidden ? 0.0 : ZDR::RGB(192, 192, 192)}) << k;
+
+    answer = support::MsgAnswer::Yes;
+    dialog.cmdReset->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
