@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
 
@@ -68,7 +69,8 @@ frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
     : QMainWindow(parent),
       m_strDataFolder(dataFolder),
       m_strUserDataFolder(userDataFolder),
-      m_store(store) {
+      m_store(store),
+      m_strFileFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     CreateControls();
 }
 
@@ -497,9 +499,13 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setText(T(MainText::PersonalTransits));
     }
     optSynastry->setText(T(MainText::Synastry));
-    for (QRadioButton* mode :
-         {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry})
-        mode->setToolTip(T(MainText::ModeToolTip));
+    optPlanetary->setToolTip(T(MainText::ModeToolTip));
+    optSynastry->setToolTip(T(MainText::ModeToolTip));
+    // The two rows of birthdate modes are told apart by the birthdate they name.
+    for (int i = 0; i < 2; ++i) {
+        optNatal[i]->setToolTip(T(MainText::NatalToolTip[i]));
+        optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
+    }
     cmdCompute->setText(T(MainText::Compute));
     cmdConfigure->setText(T(MainText::Configure));
     cmdNow->setText(T(MainText::Now));
@@ -896,6 +902,14 @@ void frmMain::cmdRestore_Click() {
     PopUpBeside(cmdRestore, T(MainText::InputRestored));
 }
 
+QString frmMain::AskStateFileName(support::FileDialogRequest& request) {
+    request.strFolder = m_strFileFolder;
+    const QString file = support::AskFileName(this, request);
+    if (!file.isEmpty())
+        m_strFileFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
 void frmMain::cmdSaveAs_Click() {
     if (ChartShown())
         return;
@@ -904,7 +918,7 @@ void frmMain::cmdSaveAs_Click() {
     request.strTitle = T(MainText::SaveAsTitle);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = support::AskFileName(this, request);
+    const QString file = AskStateFileName(request);
     if (file.isEmpty())
         return;
     const std::string error = WriteState(file.toStdString());
@@ -923,7 +937,7 @@ void frmMain::cmdLoadState_Click() {
     request.strTitle = T(MainText::LoadFromTitle);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = support::AskFileName(this, request);
+    const QString file = AskStateFileName(request);
     if (file.isEmpty())
         return;
     const std::string error = ReadState(file.toStdString());

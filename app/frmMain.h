@@ -11,6 +11,7 @@
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
 #include "store/StateFile.h"
+#include "support/FileDialog.h"
 #include "support/MessageBox.h"
 
 class QCheckBox;
@@ -164,6 +165,8 @@ class frmMain : public QMainWindow {
     void ShowRestoredState();
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
+    // Asks for a state file with request, in the folder last used; remembers its folder.
+    QString AskStateFileName(support::FileDialogRequest& request);
     void cmdReport_Click();
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
@@ -174,6 +177,9 @@ class frmMain : public QMainWindow {
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
+    // The folder the Open and Save dialogs start in: the one last used in this session, at
+    // first the user's documents folder.
+    QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;

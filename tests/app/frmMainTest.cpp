@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -463,6 +464,42 @@ TEST_F(MainWindowTest, SaveAsAndLoadFromCarryTheStateInANamedFile) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Warning);
     EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(385)));
+}
+
+// The Open and Save dialogs start in the documents folder, then in the folder last used.
+TEST_F(MainWindowTest, TheFileDialogsStartInTheFolderLastUsed) {
+    frmMain& w = Start();
+    QTemporaryDir other;
+    std::vector<QString> folders;
+    QString answer;
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        folders.push_back(r.strFolder);
+        return answer;
+    });
+    w.cmdLoadState->click();  // cancelled
+    answer = userData.path() + "/chart.zdr";
+    w.cmdSaveAs->click();
+    answer = other.path() + "/missing.zdr";
+    w.cmdLoadState->click();  // a file that cannot be read: the folder was still chosen
+    answer = QString();
+    w.cmdSaveAs->click();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(folders, (std::vector<QString>{documents, documents, userData.path(), other.path()}));
+}
+
+// The two rows of birthdate modes name their birthdate in their tool-tips.
+TEST_F(MainWindowTest, TheBirthdateModesNameTheirBirthdate) {
+    frmMain& w = Start();
+    EXPECT_EQ(w.optNatal[0]->toolTip(), "Natal aspects of the 1st birthdate");
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Natal aspects of the 2nd birthdate");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Personal transits: the world date against the 1st birthdate");
+    EXPECT_EQ(w.optPersonal[1]->toolTip(),
+              "Personal transits: the world date against the 2nd birthdate");
+    w.optGerman->click();
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Radixaspekte des 2. Geburtsdatums");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Persönliche Transite: das Weltdatum gegen das 1. Geburtsdatum");
 }
 
 TEST_F(MainWindowTest, ClosingByTheWindowManagerNeitherAsksNorSaves) {
