@@ -139,6 +139,9 @@ class frmMain : public QMainWindow {
     void ArrangeControls();
     void ArrangeCommandRow();
     void ArrangeResultArea();
+    // Sizes the window to its whole page, or to the screen's free area when that is
+    // smaller (the page then scrolls); the whole page is the largest size it may take.
+    void FitWindowToScreen();
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();

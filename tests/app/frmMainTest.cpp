@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +37,7 @@
 #include "support/MessageBox.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
+#include "view/TableGrid.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
@@ -368,6 +372,101 @@ TEST_F(MainWindowTest, TheWindowKeepsItsSizeLimits) {
     EXPECT_EQ(w.size(), QSize(10200 / 15, 4800 / 15));
     w.resize(largest.width() + 300, largest.height() + 300);
     EXPECT_EQ(w.size(), largest);
+}
+
+// The page of the window's controls and the scroll area that holds it.
+QScrollArea* ScrollArea(frmMain& w) {
+    return qobject_cast<QScrollArea*>(w.centralWidget());
+}
+
+// Checks the layout as a user meets it: every visible control on the page, no two side by
+// side controls on top of each other, and every caption whole within its control.
+void CheckLayout(frmMain& w, const std::string& when) {
+    SCOPED_TRACE(when);
+    QWidget* page = ScrollArea(w)->widget();
+    const QRect whole = page->rect();
+    std::vector<QWidget*> shown;
+    for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisible())
+            continue;
+        shown.push_back(c);
+        EXPECT_TRUE(whole.contains(c->geometry())) << c->metaObject()->className();
+    }
+    for (std::size_t a = 0; a < shown.size(); ++a)
+        for (std::size_t b = a + 1; b < shown.size(); ++b)
+            EXPECT_FALSE(shown[a]->geometry().intersects(shown[b]->geometry()))
+                << shown[a]->metaObject()->className() << " "
+                << shown[a]->property("text").toString().toStdString() << " / "
+                << shown[b]->metaObject()->className() << " "
+                << shown[b]->property("text").toString().toStdString();
+    // A push button's own size hint is never below 80 pixels: its caption is what counts.
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+        const int needed = qobject_cast<QPushButton*>(b)
+                               ? b->fontMetrics().horizontalAdvance(b->text()) + 10
+                               : b->sizeHint().width();
+        if (b->isVisible()) {
+            EXPECT_LE(needed, b->width()) << b->text().toStdString();
+        }
+    }
+    for (QLabel* l : page->findChildren<QLabel*>()) {
+        if (l->isVisible()) {
+            EXPECT_LE(l->sizeHint().width(), l->width()) << l->text().toStdString();
+        }
+    }
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 20, g->width());
+}
+
+// On a screen of 1280 x 720 pixels the whole window is on the screen, nothing scrolls, and
+// the two-chart table is whole, in both languages.
+TEST_F(MainWindowTest, TheWholeWindowFitsALaptopScreen) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.screen()->size(), QSize(1280, 720));
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()))
+        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_EQ(w.size(), scroll->widget()->size()) << "the whole page, no scroll bar";
+    EXPECT_EQ(w.maximumSize(), w.size());
+
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    ASSERT_EQ(w.udtResult.intModeCode, ZDR::intModePersonal1);
+    EXPECT_EQ(w.picTable->size(), QSize(12 * 72, 12 * 38));
+    EXPECT_TRUE(scroll->viewport()->rect().contains(
+        w.picTable->geometry().translated(scroll->widget()->pos())));
+    CheckLayout(w, "personal transits");
+    w.optGerman->click();
+    CheckLayout(w, "German");
+    w.optNatal[0]->click();
+    CheckLayout(w, "German natal aspects");
+}
+
+// A window smaller than its page scrolls: every control can still be reached.
+TEST_F(MainWindowTest, ASmallerWindowScrollsToEveryControl) {
+    frmMain& w = Start();
+    w.resize(700, 400);
+    QApplication::processEvents();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w.cmdCompute, w.cmdQuit, w.optSynastry, w.optRadians, w.optGerman, w.cmdLoadState,
+             w.cmdReport, w.lblNotice, w.txbYearCE[2], w.txbReport}) {
+        // As much of it as the window can hold comes into view.
+        const QRect place(c->mapTo(scroll->widget(), QPoint(0, 0)), c->size());
+        scroll->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 1,
+                              place.height() / 2 + 1);
+        const QRect view = scroll->viewport()->rect();
+        const QRect shown =
+            QRect(c->mapTo(scroll->viewport(), QPoint(0, 0)), c->size()).intersected(view);
+        // (a control wider than the view is centred in it, to a pixel)
+        EXPECT_GE(shown.width(), std::min(c->width(), view.width() - 1))
+            << c->metaObject()->className();
+        EXPECT_GE(shown.height(), std::min(c->height(), view.height() - 1))
+            << c->metaObject()->className();
+    }
 }
 
 TEST_F(MainWindowTest, QuitAsksAndYesSavesTheState) {
