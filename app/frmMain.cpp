@@ -35,6 +35,7 @@
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
 #include "view/TableGrid.h"
 
 namespace {
@@ -249,6 +250,13 @@ void frmMain::CreateControls() {
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
+    GraphicViewLink graphicLink;
+    graphicLink.frmMainWindow = this;
+    graphicLink.picTable = picTable;
+    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
+    graphicLink.cmdSaveAs = cmdSaveAs;
+    graphicLink.cmdQuit = cmdQuit;
+    picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
@@ -259,17 +267,18 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: the chart, stepping and running, and help. Their buttons stand in
-    // the layout, disabled.
+    // Not built yet: stepping and running, and help. Their buttons stand in the layout,
+    // disabled.
     for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
-          static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
-          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
+         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdHelp),
+          static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
+          static_cast<QWidget*>(cboForwardBack)})
         w->setEnabled(false);
 }
 
@@ -312,6 +321,7 @@ bool frmMain::Startup() {
     FillStepBox();
 
     m_frmConfigure = new frmConfigure(this, m_store);
+    picGraphic->SetConfigurationDialog(m_frmConfigure);
     connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
         SetUpTimezoneComboBoxes(true);
         cmdCompute_Click();
@@ -766,7 +776,11 @@ void frmMain::ShowResult() {
     }
     ArrangeResultArea();
     picTable->update();
-    picTable->show();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, options);
+    else
+        picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
     // The durations window that reports the aspects is not built yet: the button only
@@ -785,6 +799,18 @@ void frmMain::ModeButtonClicked() {
         blnDateError = false;
     }
     RefreshHintLine();
+}
+
+bool frmMain::ChartShown() const {
+    return picGraphic->GraphicShown();
+}
+
+void frmMain::cmdToggleGraphic_Click() {
+    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    cmdRun->hide();
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    RefreshHintLine();
+    UpdateFileButtons();
 }
 
 void frmMain::ToggleDegreesRadians() {

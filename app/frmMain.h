@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class GraphicView;
 class TableGrid;
 class frmConfigure;
 namespace Registry3 {
@@ -122,6 +123,7 @@ class frmMain : public QMainWindow {
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
     TableGrid* picTable = nullptr;
+    GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
 
@@ -175,7 +177,8 @@ class frmMain : public QMainWindow {
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();
-    bool ChartShown() const { return false; }
+    void cmdToggleGraphic_Click();
+    bool ChartShown() const;
 
     QString m_strDataFolder;
     QString m_strUserDataFolder;

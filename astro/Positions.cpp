@@ -176,6 +176,10 @@ double MoonLongitude(double jd) {
 }
 
 double BodyLongitude(int16_t body, double jd) {
+    return BodyLongitudeIn(body, jd, blnSidereal);
+}
+
+double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
     const int16_t year = static_cast<int16_t>(DatePr2::YearOfJD(jd));
     double L;
     if (body == 9) {
@@ -188,7 +192,7 @@ double BodyLongitude(int16_t body, double jd) {
     } else {
         return -1;
     }
-    if (L >= 0 && blnSidereal) {
+    if (L >= 0 && blnSiderealZodiac) {
         L = NormalizeAngle(L - (kAyanamsa2000 + (year - 2000) * kAyanamsaPerYear));
     }
     return L;

@@ -270,6 +270,11 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
+bool TakePng(const std::string& value, CommandOptions& options) {
+    options.strPng = value;
+    return !value.empty();
+}
+
 // An option besides the date sets and --state: one with a value, which take reads (and
 // tells whether it was good), or a switch, which sets its flag.
 struct OptionEntry {
@@ -318,6 +323,8 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
+    {"--png", intTakesPicture, "a file name", TakePng, nullptr,
+     "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
     {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
 };
 

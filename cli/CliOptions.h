@@ -34,6 +34,7 @@ struct CommandOptions {
     bool blnWaxingWaning = false;
     bool blnRadians = false;
     bool blnJson = false;
+    std::string strPng;  // --png: the picture a command writes
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -41,6 +42,7 @@ struct CommandOptions {
 constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates, orbs, boldface,
                                               // --no-transiting-moon, --radians
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
+constexpr unsigned intTakesPicture = 4;       // --png
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, and the closing notes on its text output.

@@ -14,4 +14,7 @@ int TableCommand(int argc, char* argv[]);
 // zodarc-cli report: the title and the text report of one of the six modes.
 int ReportCommand(int argc, char* argv[]);
 
+// zodarc-cli chart: the chart wheel of one of the six modes as a PNG picture.
+int ChartCommand(int argc, char* argv[]);
+
 }  // namespace cli

@@ -60,10 +60,11 @@ extern const double dblAspectAngle[8];
 // The default colours of aspects 1..7 (0 black switches an aspect's colour off); entry 0
 // is 0.
 extern const double dblInitialAspectColor[8];
+// The one colour every visible aspect takes, in the table and on the chart wheel, while
+// "Use color" is unticked.
+constexpr double dblNeutralAspectColor = RGB(192, 192, 192);
 // The twelve colours a colour label of the configuration cycles through.
 extern const double dblColorPalette[12];
-// The one colour of every shown aspect while "Use color" is unticked: light grey.
-constexpr double dblNeutralAspectColor = RGB(192, 192, 192);
 
 // Returns the colour aspect k = 1..7 is shown in with options: 0 (black, hidden) when its
 // colour is switched off, dblNeutralAspectColor while "Use color" is unticked, otherwise

@@ -32,11 +32,14 @@
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "engine/Report.h"
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/PictureSupport.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
 #include "view/TableGrid.h"
 
 QT_BEGIN_NAMESPACE
@@ -659,6 +662,125 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
     ASSERT_TRUE(w.txbYearCE[0]->hasFocus());
     w.CellDoubleClicked(25);
     EXPECT_TRUE(w.cmdCompute->hasFocus());
+}
+
+// The picture's pixels of colour value color (red + 256 green + 65536 blue).
+std::vector<QPoint> PixelsOf(const QImage& picture, double color) {
+    std::vector<QPoint> points;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (support::ValueFromColor(QColor(picture.pixel(x, y))) == color)
+                points.emplace_back(x, y);
+    return points;
+}
+
+TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_FALSE(w.picGraphic->TransitGraphicShown());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(400, 400));
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+    EXPECT_EQ(w.cmdSaveAs->toolTip(), QString::fromStdString(Language::Text(388)));
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(w.lblClickonAspect->text(), "Tropical zodiac");
+    EXPECT_EQ(w.lblTitle->text().toStdString(), ZDR::SetModeTitle(ZDR::intModeWorldTransits, true));
+
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(w.picGraphic->isVisible());
+    EXPECT_TRUE(w.picTable->isVisible());
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+    EXPECT_EQ(w.cmdSaveAs->toolTip(), "");
+    EXPECT_TRUE(w.cmdSaveAs->isEnabled());
+    EXPECT_TRUE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(w.lblClickonAspect->text().toStdString(), Language::Text(32));
+
+    // Personal transits: the two-chart wheel.
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    w.cmdToggleGraphic->click();
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(660, 440));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, AComputationWhileTheWheelIsShownRedrawsIt) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    const QImage before = w.picGraphic->Picture();
+    w.txbYearCE[0]->setText("2025");
+    w.cmdCompute_Click();
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_NE(w.picGraphic->Picture(), before);
+    // A mode button redraws it in its own form.
+    w.optNatal[0]->click();  // no 1st birthdate: the mode returns, the wheel stays
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(400, 400));
+}
+
+TEST_F(MainWindowTest, ARightClickOnALineNamesItsAspect) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    // 10 March 2024 22:00: Mars and Uranus stand in square, a red line.
+    const std::vector<QPoint> red = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(255, 0, 0));
+    ASSERT_FALSE(red.empty());
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, red[red.size() / 2]);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "This line is a");
+    EXPECT_EQ(messages[0].strText, "Square (90°)");
+    // Nothing on the black disc or on the background.
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(200, 330));
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(2, 398));
+    QTest::mouseClick(w.picGraphic, Qt::LeftButton, Qt::NoModifier, red[red.size() / 2]);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
+    frmMain& w = Start();
+    w.show();
+    w.Configuration()->show();
+    view::TransitGraphicInput input;
+    input.intNatalBody = 1;
+    input.intTransitBody = 8;
+    input.intAspect = 5;
+    input.dblStartDay = 2460006;
+    input.dblEndDay = 2460402;
+    input.dblNatalJD = 2440724;
+    input.dblWorldJD = 2460380.4;
+    input.dblWorldDay = 2460380.9;
+    input.dblOrb = ZDR::dblOrb[5][1];
+    input.dblCurveColor = ZDR::RGB(0, 255, 255);
+    w.picGraphic->ShowTransitGraphic(input);
+    EXPECT_TRUE(w.picGraphic->TransitGraphicShown());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(730, 440));
+    EXPECT_EQ(w.picGraphic->toolTip(), QString::fromStdString(Language::Text(351)));
+    EXPECT_FALSE(w.Configuration()->isVisible());
+    EXPECT_FALSE(w.cmdCompute->isEnabled());
+    EXPECT_FALSE(w.optPlanetary->isEnabled());
+    EXPECT_FALSE(w.cboDayCE[0]->isEnabled());
+    EXPECT_FALSE(w.lblTitle->isEnabled());
+    EXPECT_TRUE(w.cmdToggleGraphic->isEnabled());
+    EXPECT_TRUE(w.cmdQuit->isEnabled());
+    EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
+    EXPECT_TRUE(w.txbReport->isEnabled() || w.txbReport1->isEnabled());
+
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+    EXPECT_TRUE(w.picTable->isVisible());
+    EXPECT_TRUE(w.Configuration()->isVisible());
+    EXPECT_TRUE(w.cmdCompute->isEnabled());
+    EXPECT_TRUE(w.optPlanetary->isEnabled());
+    EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
+    EXPECT_FALSE(w.cmdHelp->isEnabled());  // what was disabled before stays so
+    EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
 }
 
 }  // namespace
