@@ -26,6 +26,7 @@ class QTimer;
 class GraphicView;
 class TableGrid;
 class frmConfigure;
+class frmDurations;
 namespace Registry3 {
 class SettingsStore;
 }
@@ -90,6 +91,7 @@ class frmMain : public QMainWindow {
     int16_t intInitialHeight = 0;
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
+    frmDurations* Durations() const { return m_frmDurations; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -122,6 +124,8 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
@@ -173,6 +177,8 @@ class frmMain : public QMainWindow {
     // Asks for a state file with request, in the folder last used; remembers its folder.
     QString AskStateFileName(support::FileDialogRequest& request);
     void cmdReport_Click();
+    void ShowDurations();
+    int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
     void FocusCompute();
@@ -187,6 +193,7 @@ class frmMain : public QMainWindow {
     // first the user's documents folder.
     QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;
