@@ -468,7 +468,7 @@ TEST_F(MainWindowTest, ASmallerWindowScrollsToEveryControl) {
         const QRect view = scroll->viewport()->rect();
         const QRect shown =
             QRect(c->mapTo(scroll->viewport(), QPoint(0, 0)), c->size()).intersected(view);
-        // (a control wider than the view is centred in it, to a pixel on either side)
+        // (a control wider than the view is centred in it, to a pixel or two)
         EXPECT_GE(shown.width(), std::min(c->width(), view.width() - 2))
             << c->metaObject()->className();
         EXPECT_GE(shown.height(), std::min(c->height(), view.height() - 2))
