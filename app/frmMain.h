@@ -11,6 +11,7 @@
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
 #include "store/StateFile.h"
+#include "support/FileDialog.h"
 #include "support/MessageBox.h"
 
 class QCheckBox;
@@ -145,10 +146,15 @@ class frmMain : public QMainWindow {
     void ArrangeControls();
     void ArrangeCommandRow();
     void ArrangeResultArea();
+    // Sizes the window to its whole page, or to the screen's free area when that is
+    // smaller (the page then scrolls); the whole page is the largest size it may take.
+    void FitWindowToScreen();
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();
-    void RefreshWeekdayToolTip(int i);
+    // Refreshes the weekday tool-tip of date set i; with blnFillIn the set's controls also
+    // take the cleaned year and the hour default, as reading the set gives them.
+    void RefreshWeekdayToolTip(int i, bool blnFillIn = true);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
@@ -169,6 +175,8 @@ class frmMain : public QMainWindow {
     void ShowRestoredState();
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
+    // Asks for a state file with request, in the folder last used; remembers its folder.
+    QString AskStateFileName(support::FileDialogRequest& request);
     void cmdReport_Click();
     void ShowDurations();
     int16_t WorldTimezoneMinutes() const;
@@ -183,6 +191,9 @@ class frmMain : public QMainWindow {
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
+    // The folder the Open and Save dialogs start in: the one last used in this session, at
+    // first the user's documents folder.
+    QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
     StepRunner* m_stepRunner = nullptr;
     frmDurations* m_frmDurations = nullptr;

@@ -214,8 +214,6 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     // The mode codes follow the order of the file's mode options.
     options.intMode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
     options.udtConfig = state.options;
-    // The table keeps the default colours of the aspects; the file's colours are the window's.
-    options.udtConfig.dblAspectColor = ZDR::DefaultOptions(Language::intEnglish, {}).dblAspectColor;
     return 1;
 }
 
