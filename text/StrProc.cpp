@@ -71,4 +71,13 @@ std::size_t Utf8CharLength(std::string_view s, std::size_t i) {
     return n;
 }
 
+std::size_t CodePoints(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
+    }
+    return n;
+}
+
 }  // namespace StrProc

@@ -24,4 +24,8 @@ std::string LowerCase(std::string text);
 // surrogate, a value above U+10FFFF, a character cut off by the end of text).
 std::size_t Utf8CharLength(std::string_view text, std::size_t i);
 
+// Returns the number of characters of UTF-8 text: every byte that does not continue a
+// character counts one.
+std::size_t CodePoints(std::string_view text);
+
 }  // namespace StrProc
