@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "engine/Angles.h"
+#include "engine/Catalogue.h"
+#include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
 
 namespace view {
@@ -48,6 +50,14 @@ void PlotCurve(QPainter& painter, const ZDR::TransitCurve& curve, double orb, in
 }
 
 }  // namespace
+
+void ApplyTransitOptions(TransitGraphicInput& input, const ZDR::ConfigOptions& options) {
+    const int16_t k = input.intAspect >= 1 && input.intAspect <= 7 ? input.intAspect : 0;
+    input.dblOrb = ZDR::dblOrb[k][1];
+    input.dblCurveColor =
+        options.blnUseColor ? options.dblAspectColor[k] : ZDR::dblNeutralAspectColor;
+    input.blnSidereal = options.blnSidereal;
+}
 
 TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
     TransitGraphicPicture result;
@@ -123,7 +133,10 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
 
     // The caption below the last plot row.
     painter.setPen(Qt::white);
-    PrintAt(painter, support::Q(input.strCaption), 0,
+    const std::string caption =
+        ZDR::TransitCaption(input.intNatalBody, input.intTransitBody, input.intAspect, orb,
+                            input.blnSidereal, input.dblNatalDay);
+    PrintAt(painter, support::Q(caption), 0,
             (ZDR::lngTransitPlotBottom + ZDR::intTransitCaptionGap * p) / static_cast<double>(p));
     return result;
 }

@@ -8,6 +8,7 @@
 
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/Options.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "tests/view/PictureTest.h"
@@ -35,7 +36,7 @@ class TransitGraphicTest : public PictureTest {
         input.dblWorldDay = DatePr2::DateSetToLocalDay("2024", 3, 10, 25);
         input.dblOrb = Rad(5.0) / 3;
         input.dblCurveColor = RGB(0, 255, 255);
-        input.strCaption = "caption";
+        input.dblNatalDay = DatePr2::DateSetToLocalDay("1970", 5, 17, 29);
     }
     // The rows (pixels) of column x where the picture has colour color, in runs: the first
     // row of each run.
@@ -124,7 +125,8 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
     // The grid keeps its pixels, the plot rows keep 15 twips: the axis runs from 315 / 12
     // to 6195 / 12 pixels, below the grid's last line at 413.
     int top = -1, bottom = -1;
-    for (int y = ZDR::TransitLabelRowY(0) - 3; y < graphic.imgPicture.height(); ++y) {
+    // (The caption begins 7 pixels below the last plot row.)
+    for (int y = ZDR::TransitLabelRowY(0) - 3; y < 516 + 7; ++y) {
         if (ColorAt(graphic.imgPicture, ZDR::intTransitAxis, y) != 0) {
             if (top < 0)
                 top = y;
@@ -140,6 +142,22 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
                                     exactness));
     EXPECT_DOUBLE_EQ(exactness, 0.0);
     EXPECT_DOUBLE_EQ(day, input.dblStartDay + 379 * graphic.udtScale.dblPlotStep);
+}
+
+TEST_F(TransitGraphicTest, TheOptionsInForceGiveOrbColourAndZodiac) {
+    ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
+    ZDR::SetOrbs(options);
+    options.blnSidereal = true;
+    view::ApplyTransitOptions(input, options);
+    EXPECT_DOUBLE_EQ(input.dblOrb, ZDR::dblOrb[5][1]);
+    EXPECT_NEAR(input.dblOrb, Rad(5.0) / 3, 1e-12);  // sextile 5°, a third for transits
+    EXPECT_EQ(input.dblCurveColor, options.dblAspectColor[5]);
+    EXPECT_TRUE(input.blnSidereal);
+    options.blnUseColor = false;
+    view::ApplyTransitOptions(input, options);
+    EXPECT_EQ(input.dblCurveColor, ZDR::dblNeutralAspectColor);
+    const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
+    EXPECT_EQ(Runs(graphic.imgPicture, ZDR::intTransitAxis, ZDR::dblNeutralAspectColor).size(), 3u);
 }
 
 }  // namespace
