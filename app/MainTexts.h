@@ -33,6 +33,8 @@ constexpr int Year = 225;
 constexpr int Time = 226;
 constexpr int Timezone = 227;
 constexpr int Notice = 228;
+constexpr int UserManual = 229;
+constexpr int UserManualLink = 137;
 
 // Titles, the hint line and the command row.
 constexpr int ProductName = 1;

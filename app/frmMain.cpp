@@ -25,15 +25,20 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
+#include "engine/Durations.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/WebAddress.h"
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
+#include "view/frmDurations.h"
 
 namespace {
 
@@ -205,6 +210,8 @@ void frmMain::CreateControls() {
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
+    lblUserManual = new QLabel(central);
+    lblUserManualLink = new QLabel(central);
     GraphicViewLink graphicLink;
     graphicLink.frmMainWindow = this;
     graphicLink.picTable = picTable;
@@ -222,18 +229,20 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { frmView::ShowHelp(this, m_strDataFolder); });
+    connect(lblUserManualLink, &QLabel::linkActivated, this,
+            [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: stepping and running, and help. Their buttons stand in the layout,
-    // disabled.
+    // Not built yet: stepping and running. Their buttons stand in the layout, disabled.
     for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdHelp),
-          static_cast<QWidget*>(cmdForwardBack[0]), static_cast<QWidget*>(cmdForwardBack[1]),
-          static_cast<QWidget*>(cboForwardBack)})
+         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdForwardBack[0]),
+          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
         w->setEnabled(false);
 }
 
@@ -267,9 +276,11 @@ bool frmMain::Startup() {
     ZDR::ClearCells(udtResult.udtTable);
     lblTitle->clear();
     picTable->hide();
-    for (QWidget* w : {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
-                       static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
-                       static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
+          static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
+          static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1),
+          static_cast<QWidget*>(lblUserManual), static_cast<QWidget*>(lblUserManualLink)})
         w->hide();
 
     FillDateBoxes();
@@ -314,6 +325,8 @@ bool frmMain::Startup() {
     cmdReport->show();
     cmdToggleGraphic->show();
     cmdHelp->show();
+    lblUserManual->show();
+    lblUserManualLink->show();
     Timer1->start();
     RefreshHintLine();
 
@@ -455,6 +468,9 @@ void frmMain::ArrangeCommandRow() {
     Place(cmdReport, reportLeft, top, 1120, height);
     Place(cmdSaveAs, reportLeft + 1120 + 100, top, 1950, height);
     Place(cmdLoadState, reportLeft + 1120 + 100 + 1950 + 100, top, 1750, height);
+    // The user manual's link stands at the row's left end.
+    Place(lblUserManual, kTableLeft, top + 60, 1950, 300);
+    Place(lblUserManualLink, kTableLeft + 1950, top + 60, 5900 - 200 - kTableLeft - 1950, 300);
     // The notice line lies below the row, across the whole window.
     Place(lblNotice, kTableLeft, top + height + 90, kWindowWidth - 2 * kTableLeft, 300);
     resize(Px(kWindowWidth), Px(top + height + 90 + 300 + 90));
@@ -507,6 +523,11 @@ void frmMain::SetLanguageDependentText() {
     cmdConfigure->setText(T(MainText::Configure));
     cmdNow->setText(T(MainText::Now));
     cmdHelp->setText(T(MainText::Help));
+    lblUserManual->setText(T(MainText::UserManual) + ":");
+    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
+                               "</a>");
+    lblUserManualLink->setToolTip(QDir::toNativeSeparators(
+        Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
     cmdSave->setText(T(MainText::Save));
     cmdRestore->setText(T(MainText::Restore));
     cmdQuit->setText(T(MainText::Quit));
@@ -723,9 +744,6 @@ void frmMain::ShowResult() {
         picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
-    // The durations window that reports the aspects is not built yet: the button only
-    // answers when there is nothing to report.
-    cmdReport->setEnabled(ZDR::GetTotalNumAspects(udtResult.udtTable) == 0);
 }
 
 void frmMain::ModeButtonClicked() {
@@ -768,17 +786,52 @@ void frmMain::FocusCompute() {
 }
 
 void frmMain::CellDoubleClicked(int index) {
-    (void)index;
-    if (!ZDR::IsTransitMode(udtResult.intModeCode)) {
+    const ZDR::CellExplanation e = ZDR::ExplainCell(
+        udtResult.udtTable, static_cast<int16_t>(index),
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes()),
+        ZDR::OptionsInForce());
+    if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
-        return;
+    } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
+        support::ShowMessage(this, Q(e.strMessage), Q(e.strTitle), support::MsgIcon::Information);
+    } else if (e.intOutcome == ZDR::CellClick::Timed) {
+        if (support::AskYesNo(this, Q(e.strQuestion), Q(e.strTitle)))
+            ShowDurations();
+        FocusCompute();
     }
 }
 
 void frmMain::cmdReport_Click() {
-    if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
+    if (m_frmDurations && m_frmDurations->isVisible())
+        m_frmDurations->hide();
+    else if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
         support::ShowMessage(this, Q(ZDR::NoAspectReportMessage(udtResult.intModeCode)),
                              cmdReport->text(), support::MsgIcon::Information);
+    else
+        ShowDurations();
+}
+
+// The world date's timezone, minutes east of Greenwich: the day boundaries of the timing.
+int16_t frmMain::WorldTimezoneMinutes() const {
+    return static_cast<int16_t>(cboTimezone[0]->currentData().toInt());
+}
+
+void frmMain::ShowDurations() {
+    if (!m_frmDurations)
+        m_frmDurations = new frmDurations(this);
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
+    DurationsRequest request;
+    request.pudtTable = &udtResult.udtTable;
+    request.udtContext =
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes());
+    for (int i = 0; i < 3; ++i)
+        request.strDateText[i] = DatePr2::InputDateToString(
+            DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
+    request.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+    request.intTableTop = kTableTop;
+    Timer1->stop();
+    m_frmDurations->Report(request);
+    Timer1->start();
 }
 
 void frmMain::cmdConfigure_Click() {

@@ -25,6 +25,7 @@ class QTimer;
 class GraphicView;
 class TableGrid;
 class frmConfigure;
+class frmDurations;
 namespace Registry3 {
 class SettingsStore;
 }
@@ -89,6 +90,7 @@ class frmMain : public QMainWindow {
     int16_t intInitialHeight = 0;
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
+    frmDurations* Durations() const { return m_frmDurations; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -121,6 +123,8 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
@@ -165,6 +169,8 @@ class frmMain : public QMainWindow {
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     void cmdReport_Click();
+    void ShowDurations();
+    int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
     void FocusCompute();
@@ -176,6 +182,7 @@ class frmMain : public QMainWindow {
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
     frmConfigure* m_frmConfigure = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <cmath>
+#include <cstdio>
+
 #include "astro/DatePr2.h"
 
 namespace DatePr2 {
@@ -86,6 +89,24 @@ double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex) {
 
 double InputDateToLocalDay(DateSetInput& set) {
     return CheckedLocalDay(set);
+}
+
+std::string InputDateToString(DateSetInput set, bool abbreviated, bool blnNorthAmericanZones,
+                              int language) {
+    const double day = CheckedLocalDay(set);
+    if (day < 0)
+        return "";
+    const int hourIndex =
+        set.intHourIndex >= 1 && set.intHourIndex <= 48 ? set.intHourIndex : kNoonHourIndex;
+    const int minutes = (hourIndex - 1) * 30;
+    char hour[8];
+    std::snprintf(hour, sizeof hour, "%02d:%02d", minutes / 60, minutes % 60);
+    const std::vector<TimezoneEntry> zones = TimezoneList(blnNorthAmericanZones);
+    const int16_t zone = set.intTimezoneIndex >= 0 && set.intTimezoneIndex <= kLastTimezoneIndex
+                             ? set.intTimezoneIndex
+                             : 0;
+    return JDNToLongDateText(static_cast<int32_t>(std::floor(day)), abbreviated, language) + ", " +
+           hour + " (" + zones[zone].strText + ")";
 }
 
 }  // namespace DatePr2

@@ -185,4 +185,8 @@ std::string ZodiacLabel(bool blnWithPeriod) {
     return text;
 }
 
+std::string ZodiacWord() {
+    return Language::Text(blnSidereal ? 44 : 45);
+}
+
 }  // namespace ZDR

@@ -62,4 +62,8 @@ std::string FormatSignPosition(double lon, bool blnInSignName, bool blnSpaced);
 // a "." appended when blnWithPeriod is set.
 std::string ZodiacLabel(bool blnWithPeriod);
 
+// Returns the name of the zodiac in force for the middle of a sentence: program text #44
+// ("sidereal zodiac") or #45 ("tropical zodiac").
+std::string ZodiacWord();
+
 }  // namespace ZDR

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <map>
 #include <vector>
 
@@ -31,10 +32,13 @@
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
+#include "view/frmDurations.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
@@ -440,6 +444,110 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
     EXPECT_TRUE(w.cmdCompute->hasFocus());
 }
 
+// World transits of 10 March 2024, 22:00 GMT: Mars (row 5) square Uranus (column 6) from
+// 1 to 18 March; the Sun (row 2) conjunct the Moon (column 9).
+TEST_F(MainWindowTest, DoubleClickExplainsAndAsksAboutTheDurations) {
+    frmMain& w = Start();
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Mars square to Uranus");
+    EXPECT_EQ(messages[0].buttons, support::MsgButtons::YesNo);
+    EXPECT_EQ(messages[0].defaultButton, support::MsgAnswer::No);
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 6° this square begins on March 1, 2024 and ends on March 18, "
+              "2024.\n\nWould you like to see the durations of all current aspects in World "
+              "transits?");
+    EXPECT_EQ(w.Durations(), nullptr);
+
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(56);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(static_cast<int>(w.Durations()->Records().size()),
+              ZDR::GetTotalNumAspects(w.udtResult.udtTable));
+    EXPECT_EQ(w.Durations()->lblTitle->text(),
+              "World transits on March 10, 2024, 22:00 (GMT), tropical zodiac");
+
+    // The Moon: how long its aspects last; a glyph cell: nothing.
+    messages.clear();
+    w.CellDoubleClicked(29);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Sun conjunct Moon");
+    EXPECT_EQ(messages[0].icon, support::MsgIcon::Information);
+    EXPECT_TRUE(messages[0].strText.contains("about 40 hours"))
+        << messages[0].strText.toStdString();
+    w.CellDoubleClicked(12);
+    EXPECT_EQ(messages.size(), 1u);
+
+    // A computation stopped by an invalid world date leaves the table, which is still
+    // explained from the date it was computed at.
+    w.cboDayCE[0]->setCurrentIndex(0);
+    messages.clear();
+    w.cmdCompute_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(153)));
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("With an orb of 6° this square begins on March 1"))
+        << messages[1].strText.toStdString();
+}
+
+TEST_F(MainWindowTest, DoubleClickInPersonalTransitsAndInGerman) {
+    frmMain& w = Start();
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optPersonal[0]->click();
+    answer = support::MsgAnswer::No;
+    // Natal Mars (row 5) semisextile transiting Uranus (column 8).
+    w.CellDoubleClicked(68);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transiting Uranus semisextile to natal Mars");
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 1°20' this semisextile begins on November 18, 2023 and ends on "
+              "April 2, 2024.\n\nWould you like to see the durations of all current aspects in "
+              "Personal transits?");
+    w.optGerman->click();
+    messages.clear();
+    w.CellDoubleClicked(68);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transit Uranus Semisextil Radixmars");
+    EXPECT_EQ(messages[0].strText,
+              "Bei einem Orbis von 1°20' – Beginn dieses Aspekts: 18.November 2023, Ende: "
+              "2.April 2024.\n\nMöchten Sie die Dauer aller aktuellen Aspekte im Modus "
+              "Persönliche Transite sehen?");
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(68);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_EQ(w.Durations()->windowTitle(), "Dauer der aktuellen Aspekte: Persönliche Transite");
+    EXPECT_EQ(w.Durations()->cboSortBy->itemText(0), "Radixplanet");
+}
+
+TEST_F(MainWindowTest, TheReportButtonOpensAndHidesTheDurationsWindow) {
+    frmMain& w = Start();
+    w.cmdReport->click();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->cboSortBy->currentIndex(), ZDR::intSortDeviation);
+    w.cmdReport->click();
+    EXPECT_FALSE(w.Durations()->isVisible());
+    // In the natal modes the window describes the chart.
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optNatal[0]->click();
+    w.cmdReport->click();
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->windowTitle(), "Natal aspects of the 1st birthdate");
+    EXPECT_TRUE(w.Durations()->txbOutput->toPlainText().startsWith(
+        "There are fifteen aspects in this natal chart."));
+}
+
 // The picture's pixels of colour value color (red + 256 green + 65536 blue).
 std::vector<QPoint> PixelsOf(const QImage& picture, double color) {
     std::vector<QPoint> points;
@@ -554,9 +662,41 @@ TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
     EXPECT_TRUE(w.cmdCompute->isEnabled());
     EXPECT_TRUE(w.optPlanetary->isEnabled());
     EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
-    EXPECT_FALSE(w.cmdHelp->isEnabled());  // what was disabled before stays so
+    EXPECT_FALSE(w.cmdForwardBack[0]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+}
+
+TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
+    frmMain& w = Start();
+    std::vector<QUrl> opened;
+    weblink::SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    const QString data = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        const bool german = language == w.optGerman;
+        EXPECT_TRUE(w.cmdHelp->isVisible() && w.cmdHelp->isEnabled());
+        w.cmdHelp->click();
+        frmView& viewer = frmView::Instance(&w);
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_EQ(viewer.strFilename,
+                  QDir(data).filePath(german ? "zdr_help_de.txt" : "zdr_help.txt"));
+        EXPECT_FALSE(viewer.txbText1->toPlainText().isEmpty());
+
+        EXPECT_TRUE(w.lblUserManualLink->isVisible());
+        EXPECT_EQ(w.lblUserManual->text(), german ? "Benutzerhandbuch:" : "User manual:");
+        emit w.lblUserManualLink->linkActivated("manual");
+        ASSERT_FALSE(opened.empty());
+        EXPECT_EQ(opened.back(), QUrl::fromLocalFile(QDir(data).filePath(
+                                     german ? "manual/de/index.html" : "manual/en/index.html")));
+        EXPECT_TRUE(QFile::exists(opened.back().toLocalFile()));
+    }
+    frmView::Instance(&w).close();
+    weblink::SetUrlOpener(nullptr);
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
