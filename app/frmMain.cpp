@@ -795,10 +795,36 @@ void frmMain::CellDoubleClicked(int index) {
     } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
         support::ShowMessage(this, Q(e.strMessage), Q(e.strTitle), support::MsgIcon::Information);
     } else if (e.intOutcome == ZDR::CellClick::Timed) {
+        if (ZDR::IsPersonalTransitMode(udtResult.intModeCode) && e.udtTiming.dblBegin >= 0 &&
+            e.udtTiming.dblEnd >= 0) {
+            ShowTransitGraphic(e);
+            return;
+        }
         if (support::AskYesNo(this, Q(e.strQuestion), Q(e.strTitle)))
             ShowDurations();
         FocusCompute();
     }
+}
+
+void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
+    const int natalSet = udtResult.intModeCode == ZDR::intModePersonal1 ? 1 : 2;
+    view::TransitGraphicInput input;
+    input.intNatalBody = e.udtTiming.intFirst;
+    input.intTransitBody = e.udtTiming.intSecond;
+    input.intAspect = e.udtTiming.intAspect;
+    input.intTimezoneMinutes = WorldTimezoneMinutes();
+    input.dblStartDay = e.udtTiming.dblBegin;
+    input.dblEndDay = e.udtTiming.dblEnd;
+    input.dblNatalJD = udtResult.dblChartAJD[natalSet];
+    input.dblNatalDay =
+        ZDR::TransitLocalDay(input.dblNatalJD, cboTimezone[natalSet]->currentData().toInt());
+    input.dblWorldJD = udtResult.dblChartAJD[0];
+    input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, input.intTimezoneMinutes);
+    view::ApplyTransitOptions(input, ZDR::OptionsInForce());
+    lblClickonAspect->clear();
+    lblNotice->hide();
+    picGraphic->ShowTransitGraphic(input);
+    txbReport1->setPlainText(Q(e.strMessage));
 }
 
 void frmMain::cmdReport_Click() {

@@ -26,6 +26,9 @@ class GraphicView;
 class TableGrid;
 class frmConfigure;
 class frmDurations;
+namespace ZDR {
+struct CellExplanation;
+}
 namespace Registry3 {
 class SettingsStore;
 }
@@ -176,6 +179,7 @@ class frmMain : public QMainWindow {
     void FocusCompute();
     void ShowResult();
     void cmdToggleGraphic_Click();
+    void ShowTransitGraphic(const ZDR::CellExplanation& e);
     bool ChartShown() const;
 
     QString m_strDataFolder;
