@@ -808,22 +808,11 @@ void frmMain::CellDoubleClicked(int index) {
 
 void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
     const int natalSet = udtResult.intModeCode == ZDR::intModePersonal1 ? 1 : 2;
-    view::TransitGraphicInput input;
-    input.intNatalBody = e.udtTiming.intFirst;
-    input.intTransitBody = e.udtTiming.intSecond;
-    input.intAspect = e.udtTiming.intAspect;
-    input.intTimezoneMinutes = WorldTimezoneMinutes();
-    input.dblStartDay = e.udtTiming.dblBegin;
-    input.dblEndDay = e.udtTiming.dblEnd;
-    input.dblNatalJD = udtResult.dblChartAJD[natalSet];
-    input.dblNatalDay =
-        ZDR::TransitLocalDay(input.dblNatalJD, cboTimezone[natalSet]->currentData().toInt());
-    input.dblWorldJD = udtResult.dblChartAJD[0];
-    input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, input.intTimezoneMinutes);
-    view::ApplyTransitOptions(input, ZDR::OptionsInForce());
     lblClickonAspect->clear();
     lblNotice->hide();
-    picGraphic->ShowTransitGraphic(input);
+    picGraphic->ShowTransitGraphic(view::TransitInputOf(
+        e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
+        cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
     txbReport1->setPlainText(Q(e.strMessage));
 }
 

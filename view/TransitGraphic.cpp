@@ -6,6 +6,7 @@
 
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/Compute.h"
 #include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
 
@@ -51,12 +52,26 @@ void PlotCurve(QPainter& painter, const ZDR::TransitCurve& curve, double orb, in
 
 }  // namespace
 
-void ApplyTransitOptions(TransitGraphicInput& input, const ZDR::ConfigOptions& options) {
-    const int16_t k = input.intAspect >= 1 && input.intAspect <= 7 ? input.intAspect : 0;
+TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intModeCode,
+                                   const double (&dblChartAJD)[3], int worldZone, int natalZone,
+                                   const ZDR::ConfigOptions& options) {
+    TransitGraphicInput input;
+    input.intNatalBody = timing.intFirst;
+    input.intTransitBody = timing.intSecond;
+    input.intAspect = timing.intAspect;
+    input.intTimezoneMinutes = worldZone;
+    input.dblStartDay = timing.dblBegin;
+    input.dblEndDay = timing.dblEnd;
+    input.dblNatalJD = dblChartAJD[intModeCode == ZDR::intModePersonal2 ? 2 : 1];
+    input.dblNatalDay = ZDR::TransitLocalDay(input.dblNatalJD, natalZone);
+    input.dblWorldJD = dblChartAJD[0];
+    input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, worldZone);
+    const int16_t k = timing.intAspect >= 1 && timing.intAspect <= 7 ? timing.intAspect : 0;
     input.dblOrb = ZDR::dblOrb[k][1];
     input.dblCurveColor =
         options.blnUseColor ? options.dblAspectColor[k] : ZDR::dblNeutralAspectColor;
     input.blnSidereal = options.blnSidereal;
+    return input;
 }
 
 TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {

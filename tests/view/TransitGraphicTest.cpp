@@ -11,6 +11,7 @@
 #include "config/Options.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/Compute.h"
 #include "tests/view/PictureTest.h"
 #include "view/TransitGraphic.h"
 
@@ -144,19 +145,31 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
     EXPECT_DOUBLE_EQ(day, input.dblStartDay + 379 * graphic.udtScale.dblPlotStep);
 }
 
-TEST_F(TransitGraphicTest, TheOptionsInForceGiveOrbColourAndZodiac) {
+TEST_F(TransitGraphicTest, TheInputOfACellsTimingWithTheOptionsInForce) {
     ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
     ZDR::SetOrbs(options);
     options.blnSidereal = true;
-    view::ApplyTransitOptions(input, options);
-    EXPECT_DOUBLE_EQ(input.dblOrb, ZDR::dblOrb[5][1]);
-    EXPECT_NEAR(input.dblOrb, Rad(5.0) / 3, 1e-12);  // sextile 5°, a third for transits
-    EXPECT_EQ(input.dblCurveColor, options.dblAspectColor[5]);
-    EXPECT_TRUE(input.blnSidereal);
+    ZDR::CellTiming timing;
+    timing.intFirst = 1;
+    timing.intSecond = 8;
+    timing.intAspect = 5;
+    timing.dblBegin = input.dblStartDay;
+    timing.dblEnd = input.dblEndDay;
+    const double jd[3] = {input.dblWorldJD, 2400000, input.dblNatalJD};
+    view::TransitGraphicInput second =
+        view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+    EXPECT_EQ(second.dblNatalJD, input.dblNatalJD);  // the 2nd birthdate's
+    EXPECT_NEAR(second.dblNatalDay, input.dblNatalDay, 1e-6);
+    EXPECT_NEAR(second.dblWorldDay, input.dblWorldDay, 1e-6);
+    EXPECT_DOUBLE_EQ(second.dblOrb, ZDR::dblOrb[5][1]);
+    EXPECT_NEAR(second.dblOrb, Rad(5.0) / 3, 1e-12);  // sextile 5°, a third for transits
+    EXPECT_EQ(second.dblCurveColor, options.dblAspectColor[5]);
+    EXPECT_TRUE(second.blnSidereal);
     options.blnUseColor = false;
-    view::ApplyTransitOptions(input, options);
-    EXPECT_EQ(input.dblCurveColor, ZDR::dblNeutralAspectColor);
-    const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
+    options.blnSidereal = false;
+    second = view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+    EXPECT_EQ(second.dblCurveColor, ZDR::dblNeutralAspectColor);
+    const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(second);
     EXPECT_EQ(Runs(graphic.imgPicture, ZDR::intTransitAxis, ZDR::dblNeutralAspectColor).size(), 3u);
 }
 
