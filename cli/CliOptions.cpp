@@ -215,8 +215,6 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     // The mode codes follow the order of the file's mode options.
     options.intMode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
     options.udtConfig = state.options;
-    // The table keeps the default colours of the aspects; the file's colours are the window's.
-    options.udtConfig.dblAspectColor = ZDR::DefaultOptions(Language::intEnglish, {}).dblAspectColor;
     return 1;
 }
 
@@ -443,10 +441,10 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
             "\nOnly the date sets of the mode are read, in the order world date, 1st, 2nd\n"
             "birthdate; the first invalid one ends the command.\n");
     }
-    std::printf(
-        "\n%sExit codes: 0 done, 1 invalid date set or unreadable data files, 2 usage "
-        "error.\n",
-        help.strNotes);
+    std::printf("\n%s%s", help.strNotes,
+                help.strExitCodes ? help.strExitCodes
+                                  : "Exit codes: 0 done, 1 invalid date set or unreadable data "
+                                    "files, 2 usage error.\n");
 }
 }  // namespace
 

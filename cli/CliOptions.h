@@ -50,11 +50,13 @@ constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 constexpr unsigned intTakesPicture = 4;       // --png, --transit
 
 // A command's own parts of its --help: the usage lines and what the command does, the
-// lines that describe its --json output, and the closing notes on its text output.
+// lines that describe its --json output, the closing notes on its text output, and the
+// line of its exit codes when they are not those of every command.
 struct CommandHelp {
     const char* strUsage;
     const char* strJson;
     const char* strNotes;
+    const char* strExitCodes = nullptr;
 };
 
 // Reads the arguments after a command's name (argv[0] is the name) into options, taking

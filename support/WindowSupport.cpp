@@ -2,7 +2,10 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
 #include <cmath>
 
@@ -22,14 +25,17 @@ QString Text(int n) {
     return Q(Language::Text(n));
 }
 
-std::vector<QPointer<QWidget>> DisableControls(QWidget* window) {
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes) {
     std::vector<QPointer<QWidget>> disabled;
     for (QWidget* control : window->findChildren<QWidget*>()) {
         // The window's own controls: not those of the dialogs it owns.
         if (control->window() != window->window() || !control->isEnabled())
             continue;
+        const bool blnFrameOrTextBox = qobject_cast<QGroupBox*>(control) ||
+                                       qobject_cast<QLineEdit*>(control) ||
+                                       qobject_cast<QPlainTextEdit*>(control);
         if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
-            qobject_cast<QLabel*>(control)) {
+            qobject_cast<QLabel*>(control) || (blnFramesAndTextBoxes && blnFrameOrTextBox)) {
             control->setEnabled(false);
             disabled.emplace_back(control);
         }

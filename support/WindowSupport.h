@@ -30,9 +30,10 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height);
 QString Text(int n);
 
 // Disables every enabled command button, option button, check box, combo box and label of
-// window, at any depth, but not those of the dialogs it owns. Returns the controls it
-// disabled, so that they can be given back their state.
-std::vector<QPointer<QWidget>> DisableControls(QWidget* window);
+// window, at any depth, but not those of the dialogs it owns; with blnFramesAndTextBoxes
+// also its frames and text boxes. Returns the controls it disabled, so that they can be
+// given back their state.
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes = false);
 
 // Asks text with the buttons Yes and No and the question icon, titled title; returns true
 // for Yes. A box closed without a choice answers No.

@@ -14,15 +14,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/frmMain.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/OptionsInForce.h"
 #include "config/SettingsStore.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
@@ -121,6 +127,93 @@ TEST_F(MainWindowTest, FirstStartShowsTheWorldTransitsOfThePresentMoment) {
     EXPECT_TRUE(w.lblTitle->text().startsWith("World transits"));
     EXPECT_EQ(w.windowTitle(), "Zodarc 26.1");
     EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");
+}
+
+// With no state file yet the dialog keeps the three stored options as they were loaded,
+// and shows what is in force.
+TEST_F(MainWindowTest, AFirstStartKeepsTheStoredOptions) {
+    store.values["Software\\Quillfen\\ZDR|TZDisp"] = "0";
+    store.values["Software\\Quillfen\\ZDR|Moon"] = "0";
+    store.values["Software\\Quillfen\\ZDR|IPAD"] = "0";
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+    EXPECT_FALSE(dialog.chkIncludeTransitingMoon->isChecked());
+    EXPECT_TRUE(dialog.chkSuppressInnerPlanetAspectDisplay->isChecked());
+    EXPECT_FALSE(ZDR::OptionsInForce().blnDisplayNATZ);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+
+    // Another change applied leaves the timezone lists as they are.
+    dialog.ShowBesideMainWindow();
+    dialog.cboOrb[0]->setCurrentIndex(8);
+    dialog.cmdAccept->click();
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+    EXPECT_EQ(w.cboTimezone[0]->currentText(), "GMT");
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+}
+
+// The day box names the weekday of its date set whenever the year, month or day changes.
+TEST_F(MainWindowTest, TheWeekdayToolTipFollowsTheDate) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");  // 10 March 2024
+    w.txbYearCE[0]->selectAll();
+    QTest::keyClicks(w.txbYearCE[0], "2023");
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    QTest::keyClick(w.txbYearCE[0], Qt::Key_Return);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    w.cboMonthCE[0]->setCurrentIndex(4);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Monday");  // 10 April 2023
+    w.cboDayCE[0]->setCurrentIndex(31);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "");  // no 31 April
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");  // 17 May 1970
+    EXPECT_EQ(w.cboHour[1]->currentIndex(), 0) << "typing leaves the hour alone";
+}
+
+// "Use color" unticked and applied: every visible aspect in the neutral grey, an aspect
+// switched off still hidden; a cancelled untick changes nothing; Reset ticks it again.
+TEST_F(MainWindowTest, WithoutUseColorTheAspectsAreGrey) {
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    // The colours of the visible aspect cells, by aspect.
+    auto colours = [&w] {
+        std::map<int, std::set<double>> shown;
+        const ZDR::AspectTable& table = w.udtResult.udtTable;
+        for (int i = 0; i < table.intNumCells; ++i) {
+            const ZDR::TableCell& cell = table.udtCell[i];
+            for (int k = 1; k <= 7; ++k)
+                if (cell.blnVisible && cell.strText.rfind(ZDR::udtAspect[k].strAbbr, 0) == 0)
+                    shown[k].insert(cell.dblForeColor);
+        }
+        return shown;
+    };
+    ASSERT_GE(colours().size(), 3u);
+    const int hidden = colours().begin()->first;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    dialog.cmdCancel->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    w.cmdCompute_Click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    QTest::mouseClick(dialog.lblAspectColor[hidden - 1], Qt::RightButton);  // switched off
+    dialog.cmdAccept->click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{k == hidden ? 0.0 : ZDR::RGB(192, 192, 192)}) << k;
+
+    answer = support::MsgAnswer::Yes;
+    dialog.cmdReset->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
@@ -288,6 +381,101 @@ TEST_F(MainWindowTest, TheWindowKeepsItsSizeLimits) {
     EXPECT_EQ(w.size(), largest);
 }
 
+// The page of the window's controls and the scroll area that holds it.
+QScrollArea* ScrollArea(frmMain& w) {
+    return qobject_cast<QScrollArea*>(w.centralWidget());
+}
+
+// Checks the layout as a user meets it: every visible control on the page, no two side by
+// side controls on top of each other, and every caption whole within its control.
+void CheckLayout(frmMain& w, const std::string& when) {
+    SCOPED_TRACE(when);
+    QWidget* page = ScrollArea(w)->widget();
+    const QRect whole = page->rect();
+    std::vector<QWidget*> shown;
+    for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisible())
+            continue;
+        shown.push_back(c);
+        EXPECT_TRUE(whole.contains(c->geometry())) << c->metaObject()->className();
+    }
+    for (std::size_t a = 0; a < shown.size(); ++a)
+        for (std::size_t b = a + 1; b < shown.size(); ++b)
+            EXPECT_FALSE(shown[a]->geometry().intersects(shown[b]->geometry()))
+                << shown[a]->metaObject()->className() << " "
+                << shown[a]->property("text").toString().toStdString() << " / "
+                << shown[b]->metaObject()->className() << " "
+                << shown[b]->property("text").toString().toStdString();
+    // A push button's own size hint is never below 80 pixels: its caption is what counts.
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+        const int needed = qobject_cast<QPushButton*>(b)
+                               ? b->fontMetrics().horizontalAdvance(b->text()) + 10
+                               : b->sizeHint().width();
+        if (b->isVisible()) {
+            EXPECT_LE(needed, b->width()) << b->text().toStdString();
+        }
+    }
+    for (QLabel* l : page->findChildren<QLabel*>()) {
+        if (l->isVisible()) {
+            EXPECT_LE(l->sizeHint().width(), l->width()) << l->text().toStdString();
+        }
+    }
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 20, g->width());
+}
+
+// On a screen of 1280 x 720 pixels the whole window is on the screen, nothing scrolls, and
+// the two-chart table is whole, in both languages.
+TEST_F(MainWindowTest, TheWholeWindowFitsALaptopScreen) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.screen()->size(), QSize(1280, 720));
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()))
+        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_EQ(w.size(), scroll->widget()->size()) << "the whole page, no scroll bar";
+    EXPECT_EQ(w.maximumSize(), w.size());
+
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    ASSERT_EQ(w.udtResult.intModeCode, ZDR::intModePersonal1);
+    EXPECT_EQ(w.picTable->size(), QSize(12 * 72, 12 * 38));
+    EXPECT_TRUE(scroll->viewport()->rect().contains(
+        w.picTable->geometry().translated(scroll->widget()->pos())));
+    CheckLayout(w, "personal transits");
+    w.optGerman->click();
+    CheckLayout(w, "German");
+    w.optNatal[0]->click();
+    CheckLayout(w, "German natal aspects");
+}
+
+// A window smaller than its page scrolls: every control can still be reached.
+TEST_F(MainWindowTest, ASmallerWindowScrollsToEveryControl) {
+    frmMain& w = Start();
+    w.resize(700, 400);
+    QApplication::processEvents();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w.cmdCompute, w.cmdQuit, w.optSynastry, w.optRadians, w.optGerman, w.cmdLoadState,
+             w.cmdReport, w.lblNotice, w.txbYearCE[2], w.txbReport}) {
+        // As much of it as the window can hold comes into view.
+        const QRect place(c->mapTo(scroll->widget(), QPoint(0, 0)), c->size());
+        scroll->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 1,
+                              place.height() / 2 + 1);
+        const QRect view = scroll->viewport()->rect();
+        const QRect shown =
+            QRect(c->mapTo(scroll->viewport(), QPoint(0, 0)), c->size()).intersected(view);
+        // (a control wider than the view is centred in it, to a pixel or two)
+        EXPECT_GE(shown.width(), std::min(c->width(), view.width() - 2))
+            << c->metaObject()->className();
+        EXPECT_GE(shown.height(), std::min(c->height(), view.height() - 2))
+            << c->metaObject()->className();
+    }
+}
+
 TEST_F(MainWindowTest, QuitAsksAndYesSavesTheState) {
     frmMain& w = Start();
     answer = support::MsgAnswer::Cancel;
@@ -382,6 +570,42 @@ TEST_F(MainWindowTest, SaveAsAndLoadFromCarryTheStateInANamedFile) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Warning);
     EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(385)));
+}
+
+// The Open and Save dialogs start in the documents folder, then in the folder last used.
+TEST_F(MainWindowTest, TheFileDialogsStartInTheFolderLastUsed) {
+    frmMain& w = Start();
+    QTemporaryDir other;
+    std::vector<QString> folders;
+    QString answer;
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        folders.push_back(r.strFolder);
+        return answer;
+    });
+    w.cmdLoadState->click();  // cancelled
+    answer = userData.path() + "/chart.zdr";
+    w.cmdSaveAs->click();
+    answer = other.path() + "/missing.zdr";
+    w.cmdLoadState->click();  // a file that cannot be read: the folder was still chosen
+    answer = QString();
+    w.cmdSaveAs->click();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(folders, (std::vector<QString>{documents, documents, userData.path(), other.path()}));
+}
+
+// The two rows of birthdate modes name their birthdate in their tool-tips.
+TEST_F(MainWindowTest, TheBirthdateModesNameTheirBirthdate) {
+    frmMain& w = Start();
+    EXPECT_EQ(w.optNatal[0]->toolTip(), "Natal aspects of the 1st birthdate");
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Natal aspects of the 2nd birthdate");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Personal transits: the world date against the 1st birthdate");
+    EXPECT_EQ(w.optPersonal[1]->toolTip(),
+              "Personal transits: the world date against the 2nd birthdate");
+    w.optGerman->click();
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Radixaspekte des 2. Geburtsdatums");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Persönliche Transite: das Weltdatum gegen das 1. Geburtsdatum");
 }
 
 TEST_F(MainWindowTest, ClosingByTheWindowManagerNeitherAsksNorSaves) {
