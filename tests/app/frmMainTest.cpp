@@ -867,6 +867,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     w.cboDayCE[1]->setCurrentIndex(17);
     w.optPersonal[0]->click();
     const int cell = 2 * 12 + 9;  // natal Sun (row 2), transiting Neptune (column 9)
+    w.cmdClear[2]->setEnabled(false);
     ASSERT_TRUE(
         QString::fromStdString(w.udtResult.udtTable.udtCell[cell].strText).startsWith("Sxt"));
     w.CellDoubleClicked(cell);
@@ -905,7 +906,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_TRUE(w.cmdCompute->isEnabled());
     EXPECT_TRUE(w.optPlanetary->isEnabled());
     EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
-    EXPECT_FALSE(w.cmdForwardBack[0]->isEnabled());  // what was disabled before stays so
+    EXPECT_FALSE(w.cmdClear[2]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
 }
