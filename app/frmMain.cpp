@@ -865,10 +865,25 @@ void frmMain::CellDoubleClicked(int index) {
     } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
         support::ShowMessage(this, Q(e.strMessage), Q(e.strTitle), support::MsgIcon::Information);
     } else if (e.intOutcome == ZDR::CellClick::Timed) {
+        if (ZDR::IsPersonalTransitMode(udtResult.intModeCode) && e.udtTiming.dblBegin >= 0 &&
+            e.udtTiming.dblEnd >= 0) {
+            ShowTransitGraphic(e);
+            return;
+        }
         if (support::AskYesNo(this, Q(e.strQuestion), Q(e.strTitle)))
             ShowDurations();
         FocusCompute();
     }
+}
+
+void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
+    const int natalSet = udtResult.intModeCode == ZDR::intModePersonal1 ? 1 : 2;
+    lblClickonAspect->clear();
+    lblNotice->hide();
+    picGraphic->ShowTransitGraphic(view::TransitInputOf(
+        e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
+        cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
+    txbReport1->setPlainText(Q(e.strMessage));
 }
 
 void frmMain::cmdReport_Click() {

@@ -28,6 +28,9 @@ class StepRunner;
 class TableGrid;
 class frmConfigure;
 class frmDurations;
+namespace ZDR {
+struct CellExplanation;
+}
 namespace Registry3 {
 class SettingsStore;
 }
@@ -185,6 +188,7 @@ class frmMain : public QMainWindow {
     void FocusCompute();
     void ShowResult();
     void cmdToggleGraphic_Click();
+    void ShowTransitGraphic(const ZDR::CellExplanation& e);
     bool ChartShown() const;
     void EndProgram();
 

@@ -119,7 +119,7 @@ void TransitGraphicTwoYears(benchmark::State& state) {
     input.dblWorldDay = 2460365.5;
     input.dblOrb = ZDR::dblOrb[1][1];
     input.dblCurveColor = ZDR::OptionsInForce().dblAspectColor[1];
-    input.strCaption = "Transiting Uranus in conjunction to natal Jupiter";
+    input.dblNatalDay = 2437700;
     for (auto _ : state) {
         const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
         benchmark::DoNotOptimize(graphic.imgPicture.constBits());

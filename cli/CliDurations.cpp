@@ -97,13 +97,6 @@ bool TakeOwnOptions(int argc, char* argv[], DurationsOptions& own, std::vector<c
     return true;
 }
 
-// The timezone entry of a date set: an empty timezone is GMT, and so is a Julian Day.
-int16_t ZoneIndex(const DateSetOptions& set) {
-    constexpr int16_t kGreenwichIndex = 24;
-    const int16_t index = set.udtInput.intTimezoneIndex;
-    return set.blnHasJD || index == 0 ? kGreenwichIndex : index;
-}
-
 // A date set in words as the window writes it; a Julian Day given as such is named so.
 std::string DateSetText(const DateSetOptions& set, double jd) {
     if (set.blnHasJD) {
@@ -228,8 +221,7 @@ int DurationsCommand(int argc, char* argv[]) {
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
 
-    const int16_t zone =
-        static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(options.udtSet[0])].intMinutes);
+    const int16_t zone = ZoneMinutes(options.udtSet[0]);
     const ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone);
     ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone);
     std::vector<std::string> records =

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -275,6 +276,35 @@ bool TakePng(const std::string& value, CommandOptions& options) {
     return !value.empty();
 }
 
+// The names of the bodies 1..10 and the aspects 1..7 on the command line.
+const char* const kBodyWord[11] = {"",       "sun",    "mercury", "venus", "mars", "jupiter",
+                                   "saturn", "uranus", "neptune", "pluto", "moon"};
+const char* const kAspectWord[8] = {"",      "conjunction", "opposition",  "square",
+                                    "trine", "sextile",     "semisextile", "quincunx"};
+
+// The index of word (any case) among words[1..count-1]; 0 when it is none of them.
+int16_t WordIndex(const std::string& word, const char* const* words, int16_t count) {
+    std::string lower = word;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int16_t i = 1; i < count; ++i) {
+        if (lower == words[i])
+            return i;
+    }
+    return 0;
+}
+
+// TRANSITING,ASPECT,NATAL: "saturn,square,sun".
+bool TakeTransit(const std::string& value, CommandOptions& options) {
+    const std::vector<std::string> parts = Split(value, ',');
+    if (parts.size() != 3)
+        return false;
+    options.intTransitBody = WordIndex(parts[0], kBodyWord, 11);
+    options.intTransitAspect = WordIndex(parts[1], kAspectWord, 8);
+    options.intNatalBody = WordIndex(parts[2], kBodyWord, 11);
+    return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
+}
+
 // An option besides the date sets and --state: one with a value, which take reads (and
 // tells whether it was good), or a switch, which sets its flag.
 struct OptionEntry {
@@ -325,6 +355,13 @@ const OptionEntry kOptions[] = {
      "                        the error messages are in English\n"},
     {"--png", intTakesPicture, "a file name", TakePng, nullptr,
      "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
+    {"--transit", intTakesPicture, "TRANSITING,ASPECT,NATAL such as saturn,square,sun", TakeTransit,
+     nullptr,
+     "  --transit T,A,N       personal transits: instead of the wheel, the transit graphic of\n"
+     "                        transiting body T in aspect A to natal body N, as saturn,\n"
+     "                        square,sun (bodies sun, mercury .. pluto, moon; aspects\n"
+     "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
+     "                        quincunx); the aspect must stand at the world date\n"},
     {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
 };
 

@@ -30,6 +30,10 @@ std::string DayTimeText(double day) {
 
 }  // namespace
 
+double TransitLocalDay(double jd, int tzMinutes) {
+    return jd + 0.5 + tzMinutes / 1440.0;
+}
+
 int16_t TransitPixelSize(int p) {
     return static_cast<int16_t>(p >= 12 && p <= 15 ? p : 15);
 }

@@ -41,6 +41,10 @@ constexpr int32_t lngTransitPlotBottom =
 constexpr int32_t lngTransitTickLabelTop = 30;
 constexpr int16_t intTransitCaptionGap = 7;
 
+// Returns the local day (JDN of the local civil date + fraction of the day) of jd (UT) in a
+// zone tzMinutes east of Greenwich.
+double TransitLocalDay(double jd, int tzMinutes);
+
 // Returns the pixel size p in twips: 12 to 15 as given, any other value 15.
 int16_t TransitPixelSize(int p);
 

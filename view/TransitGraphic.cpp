@@ -5,6 +5,9 @@
 #include <cmath>
 
 #include "engine/Angles.h"
+#include "engine/Catalogue.h"
+#include "engine/Compute.h"
+#include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
 
 namespace view {
@@ -48,6 +51,28 @@ void PlotCurve(QPainter& painter, const ZDR::TransitCurve& curve, double orb, in
 }
 
 }  // namespace
+
+TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intModeCode,
+                                   const double (&dblChartAJD)[3], int worldZone, int natalZone,
+                                   const ZDR::ConfigOptions& options) {
+    TransitGraphicInput input;
+    input.intNatalBody = timing.intFirst;
+    input.intTransitBody = timing.intSecond;
+    input.intAspect = timing.intAspect;
+    input.intTimezoneMinutes = worldZone;
+    input.dblStartDay = timing.dblBegin;
+    input.dblEndDay = timing.dblEnd;
+    input.dblNatalJD = dblChartAJD[intModeCode == ZDR::intModePersonal2 ? 2 : 1];
+    input.dblNatalDay = ZDR::TransitLocalDay(input.dblNatalJD, natalZone);
+    input.dblWorldJD = dblChartAJD[0];
+    input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, worldZone);
+    const int16_t k = timing.intAspect >= 1 && timing.intAspect <= 7 ? timing.intAspect : 0;
+    input.dblOrb = ZDR::dblOrb[k][1];
+    input.dblCurveColor =
+        options.blnUseColor ? options.dblAspectColor[k] : ZDR::dblNeutralAspectColor;
+    input.blnSidereal = options.blnSidereal;
+    return input;
+}
 
 TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
     TransitGraphicPicture result;
@@ -123,7 +148,10 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
 
     // The caption below the last plot row.
     painter.setPen(Qt::white);
-    PrintAt(painter, support::Q(input.strCaption), 0,
+    const std::string caption =
+        ZDR::TransitCaption(input.intNatalBody, input.intTransitBody, input.intAspect, orb,
+                            input.blnSidereal, input.dblNatalDay);
+    PrintAt(painter, support::Q(caption), 0,
             (ZDR::lngTransitPlotBottom + ZDR::intTransitCaptionGap * p) / static_cast<double>(p));
     return result;
 }

@@ -719,33 +719,40 @@ TEST_F(MainWindowTest, DoubleClickExplainsAndAsksAboutTheDurations) {
         << messages[1].strText.toStdString();
 }
 
+// A personal transit whose end lies beyond the position data (transiting Pluto conjunct
+// the Sun of 22 April 1970 at 20 December 2099) asks instead of drawing its graphic.
 TEST_F(MainWindowTest, DoubleClickInPersonalTransitsAndInGerman) {
     frmMain& w = Start();
+    w.txbYearCE[0]->setText("2099");
+    w.cboMonthCE[0]->setCurrentIndex(12);
+    w.cboDayCE[0]->setCurrentIndex(20);
+    w.cboHour[0]->setCurrentIndex(25);
     w.txbYearCE[1]->setText("1970");
-    w.cboMonthCE[1]->setCurrentIndex(5);
-    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboMonthCE[1]->setCurrentIndex(4);
+    w.cboDayCE[1]->setCurrentIndex(22);
     w.cboHour[1]->setCurrentIndex(29);
     w.optPersonal[0]->click();
     answer = support::MsgAnswer::No;
-    // Natal Mars (row 5) semisextile transiting Uranus (column 8).
-    w.CellDoubleClicked(68);
+    // Natal Sun (row 2) conjunct transiting Pluto (column 10).
+    w.CellDoubleClicked(34);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].strTitle, "Transiting Uranus semisextile to natal Mars");
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+    EXPECT_EQ(messages[0].strTitle, "Transiting Pluto conjunct natal Sun");
     EXPECT_EQ(messages[0].strText,
-              "With an orb of 1°20' this semisextile begins on November 18, 2023 and ends on "
-              "April 2, 2024.\n\nWould you like to see the durations of all current aspects in "
+              "With an orb of 3°20' this conjunction begins on February 17, 2096 and ends on an "
+              "unknown date.\n\nWould you like to see the durations of all current aspects in "
               "Personal transits?");
     w.optGerman->click();
     messages.clear();
-    w.CellDoubleClicked(68);
+    w.CellDoubleClicked(34);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].strTitle, "Transit Uranus Semisextil Radixmars");
+    EXPECT_EQ(messages[0].strTitle, "Transit Pluto Konjunktion Radixsonne");
     EXPECT_EQ(messages[0].strText,
-              "Bei einem Orbis von 1°20' – Beginn dieses Aspekts: 18.November 2023, Ende: "
-              "2.April 2024.\n\nMöchten Sie die Dauer aller aktuellen Aspekte im Modus "
+              "Bei einem Orbis von 3°20' – Beginn dieses Aspekts: 17.Februar 2096, Ende: "
+              "unbekannt.\n\nMöchten Sie die Dauer aller aktuellen Aspekte im Modus "
               "Persönliche Transite sehen?");
     answer = support::MsgAnswer::Yes;
-    w.CellDoubleClicked(68);
+    w.CellDoubleClicked(34);
     ASSERT_NE(w.Durations(), nullptr);
     EXPECT_EQ(w.Durations()->windowTitle(), "Dauer der aktuellen Aspekte: Persönliche Transite");
     EXPECT_EQ(w.Durations()->cboSortBy->itemText(0), "Radixplanet");
@@ -866,15 +873,30 @@ view::TransitGraphicInput NeptuneSextileSun() {
     return input;
 }
 
-TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
+// 1st birthdate 17 May 1970, 12:00 GMT: transiting Neptune sextile the natal Sun at the
+// world date, in orb from 2023 to 2024 with a retrograde loop.
+TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheWindow) {
     frmMain& w = Start();
     w.show();
     w.Configuration()->show();
-    w.picGraphic->ShowTransitGraphic(NeptuneSextileSun());
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    const int cell = 2 * 12 + 9;  // natal Sun (row 2), transiting Neptune (column 9)
+    w.cmdClear[2]->setEnabled(false);
+    ASSERT_TRUE(
+        QString::fromStdString(w.udtResult.udtTable.udtCell[cell].strText).startsWith("Sxt"));
+    w.CellDoubleClicked(cell);
+    EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(w.picGraphic->TransitGraphicShown());
     EXPECT_FALSE(w.picTable->isVisible());
     EXPECT_EQ(w.picGraphic->Picture().size(), QSize(730, 440));
     EXPECT_EQ(w.picGraphic->toolTip(), QString::fromStdString(Language::Text(351)));
+    EXPECT_TRUE(
+        w.txbReport1->toPlainText().startsWith("With an orb of 1°40' this sextile begins on"));
+    EXPECT_EQ(w.lblClickonAspect->text(), "");
+    EXPECT_FALSE(w.lblNotice->isVisible());
     EXPECT_FALSE(w.Configuration()->isVisible());
     EXPECT_FALSE(w.cmdCompute->isEnabled());
     EXPECT_FALSE(w.optPlanetary->isEnabled());
@@ -884,7 +906,16 @@ TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
     EXPECT_TRUE(w.cmdQuit->isEnabled());
     EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
     EXPECT_TRUE(w.cmdSaveAs->isEnabled());
-    EXPECT_TRUE(w.txbReport->isEnabled() || w.txbReport1->isEnabled());
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+
+    // A right-click on the curve tells its point; on black nothing.
+    const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
+    ASSERT_FALSE(curve.empty());
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, curve[curve.size() / 2]);
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(200, 435));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transit graphic");
+    EXPECT_TRUE(messages[0].strText.startsWith("At this point of the transit:\n20"));
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->GraphicShown());
@@ -893,7 +924,7 @@ TEST_F(MainWindowTest, TheTransitGraphicLocksTheWindowUntilTheToggle) {
     EXPECT_TRUE(w.cmdCompute->isEnabled());
     EXPECT_TRUE(w.optPlanetary->isEnabled());
     EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
-    EXPECT_FALSE(w.cmdForwardBack[0]->isEnabled());  // what was disabled before stays so
+    EXPECT_FALSE(w.cmdClear[2]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
 }

@@ -134,4 +134,43 @@ TEST_F(WheelCliTest, UsageErrors) {
     EXPECT_TRUE(Holds(help.strOut, "--png FILE"));
 }
 
+// Transiting Neptune sextile the Sun of 17 May 1970, 14:00 GMT+1, at 10 March 2024.
+const std::string kNeptuneSextile =
+    "--mode personal1 --date 2024-03-10 --zone +1:00 --birth1-date 1970-05-17 --birth1-time "
+    "14:00 --birth1-zone +1:00 ";
+
+TEST_F(WheelCliTest, TheTransitGraphicOfAPersonalTransit) {
+    const CliRun run = Cli("chart --png '" + strPng + "' " + kNeptuneSextile +
+                           "--transit Neptune,sextile,SUN --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_EQ(PngSize(strPng), std::make_pair(730, 440));
+    // The days the durations list gives for the same aspect.
+    const CliRun durations = Cli("durations " + kNeptuneSextile);
+    ASSERT_EQ(durations.intExit, 0);
+    EXPECT_TRUE(Holds(durations.strOut, "from February 28, 2023,"));
+    EXPECT_TRUE(Holds(durations.strOut, "to March 31, 2024"));
+    EXPECT_TRUE(Holds(run.strOut, "\"begin\": \"2023-02-28\", \"end\": \"2024-03-31\""));
+
+    struct Case {
+        const char* args;
+        int exit;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"--transit pluto,square,sun", 1, "transiting Pluto square to natal Sun: not in orb"},
+        {"--transit moon,trine,sun", 1, "not in orb"},
+        {"--transit neptune,sextile", 2, "expected TRANSITING,ASPECT,NATAL"},
+        {"--transit neptune,sextil,sun", 2, "expected TRANSITING,ASPECT,NATAL"},
+    };
+    for (const Case& c : cases) {
+        const CliRun failed = Cli("chart --png '" + strPng + "' " + kNeptuneSextile + c.args);
+        EXPECT_EQ(failed.intExit, c.exit) << c.args;
+        EXPECT_TRUE(Holds(failed.strErr, c.message)) << c.args;
+    }
+    const CliRun world =
+        Cli("chart --png '" + strPng + "' --date 2024-03-10 --transit sun,trine,sun");
+    EXPECT_EQ(world.intExit, 1);
+    EXPECT_TRUE(Holds(world.strErr, "--mode personal1 or personal2"));
+}
+
 }  // namespace

@@ -8,8 +8,10 @@
 
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/Options.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/Compute.h"
 #include "tests/view/PictureTest.h"
 #include "view/TransitGraphic.h"
 
@@ -35,7 +37,7 @@ class TransitGraphicTest : public PictureTest {
         input.dblWorldDay = DatePr2::DateSetToLocalDay("2024", 3, 10, 25);
         input.dblOrb = Rad(5.0) / 3;
         input.dblCurveColor = RGB(0, 255, 255);
-        input.strCaption = "caption";
+        input.dblNatalDay = DatePr2::DateSetToLocalDay("1970", 5, 17, 29);
     }
     // The rows (pixels) of column x where the picture has colour color, in runs: the first
     // row of each run.
@@ -124,7 +126,8 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
     // The grid keeps its pixels, the plot rows keep 15 twips: the axis runs from 315 / 12
     // to 6195 / 12 pixels, below the grid's last line at 413.
     int top = -1, bottom = -1;
-    for (int y = ZDR::TransitLabelRowY(0) - 3; y < graphic.imgPicture.height(); ++y) {
+    // (The caption begins 7 pixels below the last plot row.)
+    for (int y = ZDR::TransitLabelRowY(0) - 3; y < 516 + 7; ++y) {
         if (ColorAt(graphic.imgPicture, ZDR::intTransitAxis, y) != 0) {
             if (top < 0)
                 top = y;
@@ -140,6 +143,34 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
                                     exactness));
     EXPECT_DOUBLE_EQ(exactness, 0.0);
     EXPECT_DOUBLE_EQ(day, input.dblStartDay + 379 * graphic.udtScale.dblPlotStep);
+}
+
+TEST_F(TransitGraphicTest, TheInputOfACellsTimingWithTheOptionsInForce) {
+    ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
+    ZDR::SetOrbs(options);
+    options.blnSidereal = true;
+    ZDR::CellTiming timing;
+    timing.intFirst = 1;
+    timing.intSecond = 8;
+    timing.intAspect = 5;
+    timing.dblBegin = input.dblStartDay;
+    timing.dblEnd = input.dblEndDay;
+    const double jd[3] = {input.dblWorldJD, 2400000, input.dblNatalJD};
+    view::TransitGraphicInput second =
+        view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+    EXPECT_EQ(second.dblNatalJD, input.dblNatalJD);  // the 2nd birthdate's
+    EXPECT_NEAR(second.dblNatalDay, input.dblNatalDay, 1e-6);
+    EXPECT_NEAR(second.dblWorldDay, input.dblWorldDay, 1e-6);
+    EXPECT_DOUBLE_EQ(second.dblOrb, ZDR::dblOrb[5][1]);
+    EXPECT_NEAR(second.dblOrb, Rad(5.0) / 3, 1e-12);  // sextile 5°, a third for transits
+    EXPECT_EQ(second.dblCurveColor, options.dblAspectColor[5]);
+    EXPECT_TRUE(second.blnSidereal);
+    options.blnUseColor = false;
+    options.blnSidereal = false;
+    second = view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+    EXPECT_EQ(second.dblCurveColor, ZDR::dblNeutralAspectColor);
+    const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(second);
+    EXPECT_EQ(Runs(graphic.imgPicture, ZDR::intTransitAxis, ZDR::dblNeutralAspectColor).size(), 3u);
 }
 
 }  // namespace
