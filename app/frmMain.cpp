@@ -30,6 +30,7 @@
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
+#include "text/EphemerisText.h"
 #include "text/Language.h"
 #include "view/TableGrid.h"
 
@@ -328,6 +329,12 @@ bool frmMain::Startup() {
     show();
     UpdateFileButtons();
     cmdNow_Click();
+    // A missing or damaged ephemeris file is named once, with the years it concerns.
+    const std::string strEphemerisMessage = ZDR::CheckEphemerisFiles();
+    if (!strEphemerisMessage.empty()) {
+        support::ShowMessage(this, Q(strEphemerisMessage), Q(ZDR::EphemerisFilesTitle()),
+                             support::MsgIcon::Warning);
+    }
     blnStartupCompleted = true;
     m_frmConfigure->SetStartupCompleted(true);
 

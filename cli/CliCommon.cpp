@@ -14,7 +14,9 @@
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
+#include "engine/EngineTables.h"
 #include "store/StateFile.h"
+#include "text/EphemerisText.h"
 
 namespace cli {
 namespace {
@@ -544,6 +546,29 @@ std::string JsonString(const std::string& text) {
         }
     }
     return out + "\"";
+}
+
+int FinishPositions(const char* command, bool blnPositionFailed) {
+    const std::vector<std::string> messages = ZDR::EphemerisFileMessages();
+    for (const std::string& message : messages)
+        std::fprintf(stderr, "zodarc-cli %s: %s\n", command, message.c_str());
+    if (!blnPositionFailed)
+        return intExitOk;
+    if (messages.empty())
+        std::fprintf(stderr, "zodarc-cli %s: a position could not be computed\n", command);
+    return intExitFailed;
+}
+
+bool ChartPositionFailed(int16_t mode) {
+    for (int16_t b = 1; b <= ZDR::NumChartABodies(mode); ++b) {
+        if (ZDR::PositionFailed(ZDR::dblPos[b][0]))
+            return true;
+    }
+    for (int16_t b = 1; ZDR::IsTwoChartMode(mode) && b <= 10; ++b) {
+        if (ZDR::PositionFailed(ZDR::dblPos[b][1]))
+            return true;
+    }
+    return false;
 }
 
 bool PrepareCore(std::string& error) {

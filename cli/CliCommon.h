@@ -77,6 +77,17 @@ const char* ModeName(int16_t mode);
 // Returns text as a JSON string literal, quotes included (UTF-8 passes unchanged).
 std::string JsonString(const std::string& text);
 
+// Ends a command whose output holds positions: prints on standard error, in the current
+// language, the message of each ephemeris file whose trouble the positions met (a missing
+// file, for which the analytic theory stood in, a damaged one or a special file in its
+// place). Returns intExitFailed when blnPositionFailed (a position the output holds could
+// not be computed), else intExitOk.
+int FinishPositions(const char* command, bool blnPositionFailed);
+
+// Returns whether a body of the charts of mode 1..6, as the last computation left them in
+// dblPos, has no position because the ephemeris failed.
+bool ChartPositionFailed(int16_t mode);
+
 // Points the core at its data files (beside the executable, else <prefix>/share/zodarc),
 // fills the catalogue and reads the Pluto table. Returns false with the message in error.
 bool PrepareCore(std::string& error);

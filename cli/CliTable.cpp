@@ -205,7 +205,7 @@ int TableCommand(int argc, char* argv[]) {
         PrintJson(result, title);
     else
         PrintText(result, title);
-    return intExitOk;
+    return FinishPositions("table", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

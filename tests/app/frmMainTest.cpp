@@ -61,9 +61,8 @@ class MainWindowTest : public ::testing::Test {
         DatePr2::SetClockForTesting(nullptr);
         Language::intLanguage = Language::intEnglish;
     }
-    frmMain& Start() {
-        window = std::make_unique<frmMain>(QString::fromUtf8(getenv("ZODARC_BUILD_DIR")),
-                                           userData.path(), store);
+    frmMain& Start(const QString& dataFolder = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"))) {
+        window = std::make_unique<frmMain>(dataFolder, userData.path(), store);
         EXPECT_TRUE(window->Startup());
         return *window;
     }
@@ -134,6 +133,41 @@ TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) 
     EXPECT_EQ(messages[1].strText, QString::fromStdString(Language::Text(2)));
     EXPECT_EQ(messages[1].strTitle, QString::fromStdString(Language::Text(3)));
     EXPECT_EQ(messages[1].icon, support::MsgIcon::Warning);
+}
+
+TEST_F(MainWindowTest, ADamagedEphemerisFileIsNamedOnceAtStartUp) {
+    const QString build = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    QTemporaryDir data;
+    for (const QString& name : QDir(build).entryList({"*.se1", "zdr.dat", "pluto.slx"}))
+        ASSERT_TRUE(QFile::copy(build + "/" + name, data.path() + "/" + name));
+    ASSERT_TRUE(QFile::resize(data.path() + "/sepl_18.se1", 1000));
+    const struct {
+        const char* language;
+        const char* title;
+        const char* text;
+    } rows[] = {
+        {"EN", "Ephemeris files",
+         "The ephemeris file sepl_18.se1 is damaged. The Sun, the Moon and the planets (all but "
+         "Pluto) have no positions in the years 1800 to 2399.\nThe ephemeris library says: "},
+        {"DE", "Ephemeridendateien",
+         "Die Ephemeridendatei sepl_18.se1 ist beschädigt. Sonne, Mond und Planeten (außer "
+         "Pluto) haben in den Jahren 1800 bis 2399 keine Positionen.\nDie "
+         "Ephemeriden-Bibliothek meldet: "},
+    };
+    for (const auto& row : rows) {
+        messages.clear();
+        store.values["Software\\Quillfen\\ZDR|Language"] = row.language;
+        frmMain& w = Start(data.path());
+        ASSERT_EQ(messages.size(), 1u) << row.language;
+        EXPECT_EQ(messages[0].icon, support::MsgIcon::Warning);
+        EXPECT_EQ(messages[0].strTitle, QString::fromUtf8(row.title));
+        EXPECT_TRUE(messages[0].strText.startsWith(QString::fromUtf8(row.text)))
+            << messages[0].strText.toStdString();
+        // The present moment has no positions but Pluto's.
+        EXPECT_TRUE(ZDR::PositionFailed(ZDR::dblPos[1][0]));
+        EXPECT_GE(ZDR::dblPos[9][0], 0);
+        EXPECT_TRUE(w.blnStartupCompleted);
+    }
 }
 
 TEST_F(MainWindowTest, AnInvalidDateGivesOneMessageAndTheModeReturns) {

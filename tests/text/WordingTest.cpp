@@ -22,9 +22,9 @@ const std::vector<int> kUsedNumbers = {
     148, 149, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 165, 166, 167, 168, 169, 170, 171,
     172, 173, 174, 175, 176, 177, 178, 179, 187, 200, 201, 202, 203, 204, 205, 206, 207, 208, 209,
     210, 211, 212, 213, 215, 216, 217, 218, 219, 220, 222, 223, 225, 226, 227, 228, 229, 230, 231,
-    232, 233, 273, 310, 311, 342, 343, 344, 345, 346, 347, 348, 349, 350, 351, 352, 353, 354, 355,
-    356, 357, 358, 359, 360, 361, 362, 364, 365, 366, 368, 369, 370, 372, 382, 383, 384, 385, 386,
-    387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 399};
+    232, 233, 260, 261, 262, 263, 264, 265, 273, 310, 311, 342, 343, 344, 345, 346, 347, 348, 349,
+    350, 351, 352, 353, 354, 355, 356, 357, 358, 359, 360, 361, 362, 364, 365, 366, 368, 369, 370,
+    372, 382, 383, 384, 385, 386, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 399};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
@@ -91,6 +91,12 @@ TEST_F(WordingTest, PlaceHoldersStandWhereTheCodeReplacesThem) {
         EXPECT_EQ(Count(text(349), "[date]"), 1u);
         EXPECT_EQ(Count(text(349), "[exactness]"), 1u);
         EXPECT_EQ(Count(text(391), "NEW_ORB"), 1u);
+        for (int n : {261, 262, 263, 264})
+            EXPECT_EQ(Count(text(n), "FILE"), 1u) << text(n);
+        for (int n : {261, 262, 263}) {
+            EXPECT_EQ(Count(text(n), "FIRST"), 1u) << text(n);
+            EXPECT_EQ(Count(text(n), "LAST"), 1u) << text(n);
+        }
         // The title glues the connecting phrase and this text together.
         EXPECT_EQ(text(156).substr(0, 1), " ");
     }
