@@ -1,8 +1,17 @@
 #!/usr/bin/env bash
 # Installs what Zodarc needs on Debian 12, builds it, then starts the program
-# ("./setup.sh run") or runs the whole test suite ("./setup.sh test").
+# ("./setup.sh run") or runs the whole test suite ("./setup.sh test"). "./setup.sh sanitize"
+# builds a second tree, build-asan, with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs the whole test suite in it.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+verb="${1:-run}"
+case "$verb" in
+    run | test) tree=build options=(-DCMAKE_BUILD_TYPE=Release) ;;
+    sanitize) tree=build-asan options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DZODARC_SANITIZE=ON) ;;
+    *) echo "usage: $0 [run|test|sanitize]" >&2; exit 2 ;;
+esac
 
 packages=(g++ cmake make ccache pkg-config qt6-base-dev libgl1-mesa-dev libswe-dev swe-basic-data
           swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev)
@@ -17,11 +26,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)"
+cmake -S . -B "$tree" "${options[@]}"
+cmake --build "$tree" -j"$(nproc)"
 
-case "${1:-run}" in
+case "$verb" in
     run) exec ./build/zodarc ;;
-    test) cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
-    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    test | sanitize) cd "$tree" && exec ctest --output-on-failure -j"$(nproc)" ;;
 esac
