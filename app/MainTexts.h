@@ -1,5 +1,5 @@
 #pragma once
-// Program text numbers of the main window's captions.
+// Program text numbers of the main window: its captions, messages and pop-ups.
 
 namespace MainText {
 
@@ -33,5 +33,31 @@ constexpr int Year = 225;
 constexpr int Time = 226;
 constexpr int Timezone = 227;
 constexpr int Notice = 228;
+
+// Titles, the hint line and the command row.
+constexpr int ProductName = 1;
+constexpr int ClickOnAspect = 32;  // the hint line in the transit modes
+constexpr int Run = 36;
+constexpr int DisplayChart = 37;
+constexpr int DisplayTable = 41;
+constexpr int LanguageFrame = 187;
+
+// Messages and pop-ups.
+constexpr int PlutoTableMissing = 2;
+constexpr int PlutoTableMissingTitle = 3;
+constexpr int DateSetReason[4] = {145, 146, 147, 148};  // codes -1 .. -4 of a date set
+constexpr int InvalidDateTitle = 153;
+constexpr int ClearQuestion = 342;
+constexpr int ClearWhich[3] = {343, 344, 345};  // the world date, 1st, 2nd birthdate
+constexpr int QuitQuestion = 149;
+constexpr int InputSaved = 128;
+constexpr int SavedTo = 129;
+constexpr int SaveAsTitle = 130;
+constexpr int StateFiles = 131;  // the file dialogs' filter
+constexpr int LoadFromTitle = 384;
+constexpr int LoadFailedTitle = 385;
+constexpr int LoadFailedNotice = 386;
+constexpr int LoadedFrom = 387;
+constexpr int InputRestored = 399;
 
 }  // namespace MainText

@@ -18,12 +18,13 @@
 
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
-#include "astro/Ephemeris.h"
-#include "astro/Positions.h"
+#include "config/LanguageSetting.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "support/FileDialog.h"
@@ -40,7 +41,6 @@ constexpr char kVersion[] = "26.1";
 
 using support::Px;
 using support::Q;
-constexpr int kTwipsPerPixel = support::intTwipsPerPixel;
 
 QString T(int n) {
     return support::Text(n);
@@ -235,16 +235,16 @@ bool frmMain::Startup() {
     blnStartupCompleted = false;
     Timer1->stop();
 
-    // Program text first: without it there is nothing to show.
-    std::string failure;
-    if (Language::LoadProgramText(m_strDataFolder.toStdString(), "zdr.dat", failure) <= 0) {
-        support::ShowMessage(this, Q(failure), QString(), support::MsgIcon::Critical);
+    // The core first: without its program text there is nothing to show.
+    const ZDR::CoreStartup core = ZDR::StartCore(m_strDataFolder.toStdString());
+    if (core.intOutcome == ZDR::intStartupNoProgramText) {
+        ShowStartupMessages(core, support::MsgIcon::Critical);
         return false;
     }
 
     m_strNoticeCaption = T(MainText::Notice);
     lblNotice->setText(m_strNoticeCaption);
-    setWindowTitle(T(1) + " " + kVersion);
+    setWindowTitle(T(MainText::ProductName) + " " + kVersion);
     // The window's controls are written in Arial (or the font that stands in for it).
     QFont arial = centralWidget()->font();
     arial.setFamily(QStringLiteral("Arial"));
@@ -253,12 +253,6 @@ bool frmMain::Startup() {
     title.setBold(true);
     lblTitle->setFont(title);
     RefreshHintLine();
-
-    DatePr2::InitialiseDatePr2();
-
-    ZDR::strDataFolder = m_strDataFolder.toStdString() + "/";
-    orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
-    ZDR::InitialiseCatalogue();
 
     strUserStateFile = ZDR::UserStateFilePath(m_strUserDataFolder.toStdString());
     optDegrees->setChecked(true);
@@ -293,12 +287,11 @@ bool frmMain::Startup() {
     ZDR::BuildCatalogueNames();
     move(0, 0);
 
-    std::string plutoError;
-    if (!ZDR::ReadPlutoData("pluto.slx", plutoError)) {
+    if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
-        support::ShowMessage(this, Q(ZDR::PlutoDataErrorMessage(plutoError)),
-                             Q(ZDR::PlutoDataErrorTitle()), support::MsgIcon::Warning);
-        support::ShowMessage(this, T(2), T(3), support::MsgIcon::Warning);
+        ShowStartupMessages(core, support::MsgIcon::Warning);
+        support::ShowMessage(this, T(MainText::PlutoTableMissing),
+                             T(MainText::PlutoTableMissingTitle), support::MsgIcon::Warning);
         return false;
     }
 
@@ -327,10 +320,11 @@ bool frmMain::Startup() {
     }
 
     show();
+    ShowStartupMessages(core, support::MsgIcon::Warning);
     UpdateFileButtons();
     cmdNow_Click();
     // A missing or damaged ephemeris file is named once, with the years it concerns.
-    const std::string strEphemerisMessage = ZDR::CheckEphemerisFiles();
+    const std::string strEphemerisMessage = ZDR::EphemerisFilesMessage();
     if (!strEphemerisMessage.empty()) {
         support::ShowMessage(this, Q(strEphemerisMessage), Q(ZDR::EphemerisFilesTitle()),
                              support::MsgIcon::Warning);
@@ -339,11 +333,16 @@ bool frmMain::Startup() {
     m_frmConfigure->SetStartupCompleted(true);
 
     // The window's start-up size is the largest it may take.
-    intInitialWidth = static_cast<int16_t>(width() * kTwipsPerPixel);
-    intInitialHeight = static_cast<int16_t>(height() * kTwipsPerPixel);
+    intInitialWidth = static_cast<int16_t>(support::Twips(width()));
+    intInitialHeight = static_cast<int16_t>(support::Twips(height()));
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
     setMaximumSize(width(), height());
     return true;
+}
+
+void frmMain::ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon) {
+    for (const ZDR::StartupMessage& message : core.udtMessages)
+        support::ShowMessage(this, Q(message.strText), Q(message.strTitle), icon);
 }
 
 void frmMain::RestoreLastState() {
@@ -425,7 +424,7 @@ void frmMain::FillStepBox() {
 }
 
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
-    const bool northAmerican = m_frmConfigure && m_frmConfigure->Controls().blnDisplayNATZ;
+    const bool northAmerican = ZDR::OptionsInForce().blnDisplayNATZ;
     const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(northAmerican);
     for (int i = 0; i < 3; ++i) {
         const int keep = blnPreserveIndices ? std::max(0, cboTimezone[i]->currentIndex()) : 0;
@@ -478,9 +477,7 @@ void frmMain::RefreshHintLine() {
         lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false)));
         return;
     }
-    const bool transit = mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
-                         mode == ZDR::intModePersonal2;
-    lblClickonAspect->setText(transit ? T(32) : QString());
+    lblClickonAspect->setText(ZDR::IsTransitMode(mode) ? T(MainText::ClickOnAspect) : QString());
 }
 
 // ---------------------------------------------------------------- language
@@ -512,12 +509,12 @@ void frmMain::SetLanguageDependentText() {
     cmdQuit->setText(T(MainText::Quit));
     cmdForwardBack[0]->setText(T(MainText::Forward));
     cmdForwardBack[1]->setText(T(MainText::Back));
-    cmdRun->setText(T(36));
-    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    cmdRun->setText(T(MainText::Run));
+    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     cmdReport->setText(T(MainText::Report));
     cmdSaveAs->setText(T(MainText::SaveAs));
     cmdLoadState->setText(T(MainText::LoadFrom));
-    fraLanguage->setTitle(T(187));
+    fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
     cboForwardBack->setToolTip(T(MainText::StepToolTip));
@@ -571,35 +568,23 @@ void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
 }
 
 void frmMain::ShowInputError(int i, double code) {
-    static const int kReason[4] = {145, 146, 147, 148};
     const int c = static_cast<int>(-code);
-    const QString reason = (c >= 1 && c <= 4) ? T(kReason[c - 1]) : QString();
-    support::ShowMessage(this, T(4 + i) + " " + reason, T(153), support::MsgIcon::Information);
+    const QString reason = (c >= 1 && c <= 4) ? T(MainText::DateSetReason[c - 1]) : QString();
+    support::ShowMessage(this, T(MainText::DateSetCaption[i]) + " " + reason,
+                         T(MainText::InvalidDateTitle), support::MsgIcon::Information);
     blnDateError = true;
 }
 
 void frmMain::SetWorldDateToNow() {
-    const double local =
-        DatePr2::NowOnHalfHourGrid(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes);
-    datekit::EuroDateRecord rec;
-    rec.JDN = static_cast<int32_t>(std::floor(local));
-    DatePr2::JDNToDate(rec);
-    cboMonthCE[0]->setCurrentIndex(rec.Month);
-    cboDayCE[0]->setCurrentIndex(rec.Day);
-    txbYearCE[0]->setText(QString::number(rec.Year));
-    const std::string time = DatePr2::DayFractionToTimeText(local - std::floor(local), false);
-    const int hours = std::stoi(time.substr(0, 2));
-    const int entry = hours * 2 + 1 + (time.substr(3, 2) == "30" ? 1 : 0);
-    cboHour[0]->setCurrentIndex(entry);
-    cboTimezone[0]->setCurrentIndex(intDefaultTimezoneIndex);
+    DateSetToControls(
+        0, DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
+                                    intDefaultTimezoneIndex));
     RefreshWeekdayToolTip(0);
 }
 
 void frmMain::cmdNow_Click() {
     SetWorldDateToNow();
-    const int16_t mode = SelectedModeCode();
-    if (mode == ZDR::intModeWorldTransits || mode == ZDR::intModePersonal1 ||
-        mode == ZDR::intModePersonal2)
+    if (ZDR::IsTransitMode(SelectedModeCode()))
         cmdCompute_Click();
 }
 
@@ -644,7 +629,8 @@ void frmMain::YearEnterPressed(int i) {
 }
 
 void frmMain::ClearDateSet(int i) {
-    if (support::AskYesNoCancel(this, T(342) + " " + T(343 + i), cmdClear[i]->text(),
+    if (support::AskYesNoCancel(this, T(MainText::ClearQuestion) + " " + T(MainText::ClearWhich[i]),
+                                cmdClear[i]->text(),
                                 support::MsgAnswer::Yes) != support::MsgAnswer::Yes)
         return;
     cboMonthCE[i]->setCurrentIndex(0);
@@ -692,7 +678,7 @@ void frmMain::cmdCompute_Click() {
     for (int i = 0; i < 3; ++i)
         input.udtDateSet[i] = DateSetFromControls(i);
     input.blnRadians = optRadians->isChecked();
-    input.udtOptions = m_frmConfigure->Controls();
+    input.udtOptions = ZDR::OptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
 
     int16_t failedSet = -1;
@@ -713,7 +699,7 @@ void frmMain::cmdCompute_Click() {
 void frmMain::ShowResult() {
     const int16_t mode = udtResult.intModeCode;
     lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
-    const ZDR::ConfigOptions& options = m_frmConfigure->Controls();
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     if (ZDR::IsTwoChartMode(mode)) {
         txbReport->hide();
         txbReport1->setPlainText(Q(ZDR::BuildTwoChartReport(mode, ChartShown(), false)));
@@ -764,8 +750,7 @@ void frmMain::FocusCompute() {
 
 void frmMain::CellDoubleClicked(int index) {
     (void)index;
-    const int16_t mode = udtResult.intModeCode;
-    if (mode == ZDR::intModeNatal1 || mode == ZDR::intModeNatal2 || mode == ZDR::intModeSynastry) {
+    if (!ZDR::IsTransitMode(udtResult.intModeCode)) {
         FocusCompute();
         return;
     }
@@ -786,7 +771,7 @@ void frmMain::cmdConfigure_Click() {
 // ---------------------------------------------------------------- timer, quit, events
 
 void frmMain::RefreshControls() {
-    ZDR::blnIncludeTransitingMoon = m_frmConfigure->Controls().blnIncludeTransitingMoon;
+    m_frmConfigure->ApplyTransitingMoonBox();
     for (int i = 0; i < 3; ++i) {
         const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));
         if (digits != txbYearCE[i]->text())
@@ -796,7 +781,7 @@ void frmMain::RefreshControls() {
                             cboMonthCE[i]->currentIndex() > 0;
         cmdClear[i]->setVisible(filled);
     }
-    cmdToggleGraphic->setText(ChartShown() ? T(41) : T(37));
+    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())
         m_frmConfigure->hide();
@@ -808,8 +793,8 @@ void frmMain::cmdQuit_Click() {
         QApplication::exit(0);
         return;
     }
-    const support::MsgAnswer answer =
-        support::AskYesNoCancel(this, T(149), cmdQuit->text(), support::MsgAnswer::No);
+    const support::MsgAnswer answer = support::AskYesNoCancel(
+        this, T(MainText::QuitQuestion), cmdQuit->text(), support::MsgAnswer::No);
     if (answer == support::MsgAnswer::Cancel)
         return;
     if (answer == support::MsgAnswer::Yes) {
@@ -834,19 +819,20 @@ ZDR::StateFileData frmMain::CollectState() const {
     for (int m = 0; m < 6; ++m)
         data.blnModeOption[m] = modes[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
+    // The dialog's boxes and lists; the zodiac, the colours and the orb table in force.
+    const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
     data.options = m_frmConfigure->Controls();
-    data.options.blnSidereal = ZDR::blnSidereal;
-    for (int k = 1; k <= 7; ++k)
-        data.options.dblAspectColor[k] = ZDR::dblAspectColor[k];
-    data.intOrbIndex = ZDR::intOrbIndex;
+    data.options.blnSidereal = applied.blnSidereal;
+    data.options.dblAspectColor = applied.dblAspectColor;
+    data.intOrbIndex = applied.intOrbListIndex;
     return data;
 }
 
 std::string frmMain::WriteState(const std::string& path) {
     // The dialog's zodiac option follows the zodiac in force, which the file records.
     ZDR::ConfigOptions shown = m_frmConfigure->Controls();
-    if (shown.blnSidereal != ZDR::blnSidereal) {
-        shown.blnSidereal = ZDR::blnSidereal;
+    if (shown.blnSidereal != ZDR::OptionsInForce().blnSidereal) {
+        shown.blnSidereal = ZDR::OptionsInForce().blnSidereal;
         m_frmConfigure->SetControls(shown);
     }
     const std::string error = ZDR::WriteStateFile(path, CollectState());
@@ -876,17 +862,16 @@ void frmMain::ApplyState(const ZDR::StateFileData& data) {
         SelectModeQuietly(static_cast<int16_t>(mode + 1));
     cboForwardBack->setCurrentIndex(data.intStepSizeIndex);
     m_frmConfigure->SetControls(data.options);
-    ZDR::blnSidereal = data.options.blnSidereal;
-    ZDR::intOrbIndex = data.intOrbIndex;
-    for (int k = 1; k <= 7; ++k)
-        ZDR::dblAspectColor[k] = data.options.dblAspectColor[k];
+    ZDR::ConfigOptions restored = data.options;
+    restored.intOrbListIndex = data.intOrbIndex;
+    ZDR::UseStateFileSettings(restored);
     RefreshWeekdayToolTips();
 }
 
 void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
     const QRect g = button->geometry();
-    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, g.top() * kTwipsPerPixel + 475,
-                                     g.left() * kTwipsPerPixel - 2450);
+    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, support::Twips(g.top()) + 475,
+                                     support::Twips(g.left()) - 2450);
 }
 
 void frmMain::cmdSave_Click() {
@@ -894,7 +879,7 @@ void frmMain::cmdSave_Click() {
     if (!error.empty())
         support::ShowMessage(this, Q(error), cmdSave->text(), support::MsgIcon::Warning);
     else
-        PopUpBeside(cmdSave, T(128));
+        PopUpBeside(cmdSave, T(MainText::InputSaved));
     FocusCompute();
 }
 
@@ -907,7 +892,7 @@ void frmMain::cmdRestore_Click() {
         return;
     }
     cmdCompute_Click();
-    PopUpBeside(cmdRestore, T(399));
+    PopUpBeside(cmdRestore, T(MainText::InputRestored));
 }
 
 void frmMain::cmdSaveAs_Click() {
@@ -915,8 +900,8 @@ void frmMain::cmdSaveAs_Click() {
         return;
     support::FileDialogRequest request;
     request.blnSave = true;
-    request.strTitle = T(130);
-    request.strFilter = T(131) + " (*.zdr)";
+    request.strTitle = T(MainText::SaveAsTitle);
+    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
     const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
@@ -926,27 +911,28 @@ void frmMain::cmdSaveAs_Click() {
         support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
         return;
     }
-    frmPopUp::Instance().PopUpInForm(this, T(128), 2400, 300, 2000,
-                                     cmdSaveAs->geometry().top() * kTwipsPerPixel + 350,
-                                     cmdReport->geometry().left() * kTwipsPerPixel + 100);
-    lblNotice->setText(T(129) + " " + QDir::toNativeSeparators(file));
+    frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), 2400, 300, 2000,
+                                     support::Twips(cmdSaveAs->geometry().top()) + 350,
+                                     support::Twips(cmdReport->geometry().left()) + 100);
+    lblNotice->setText(T(MainText::SavedTo) + " " + QDir::toNativeSeparators(file));
 }
 
 void frmMain::cmdLoadState_Click() {
     support::FileDialogRequest request;
-    request.strTitle = T(384);
-    request.strFilter = T(131) + " (*.zdr)";
+    request.strTitle = T(MainText::LoadFromTitle);
+    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
     const QString file = support::AskFileName(this, request);
     if (file.isEmpty())
         return;
     const std::string error = ReadState(file.toStdString());
     if (!error.empty()) {
-        support::ShowMessage(this, Q(error) + "\n\n" + T(386), T(385), support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error) + "\n\n" + T(MainText::LoadFailedNotice),
+                             T(MainText::LoadFailedTitle), support::MsgIcon::Warning);
         return;
     }
     ShowRestoredState();
-    lblNotice->setText(T(387) + " " + QDir::toNativeSeparators(file));
+    lblNotice->setText(T(MainText::LoadedFrom) + " " + QDir::toNativeSeparators(file));
     udtStateClean.Set();
 }
 

@@ -7,9 +7,11 @@
 #include <array>
 #include <memory>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "engine/Compute.h"
+#include "engine/CoreStartup.h"
 #include "store/StateFile.h"
+#include "support/MessageBox.h"
 
 class QCheckBox;
 class QComboBox;
@@ -142,6 +144,7 @@ class frmMain : public QMainWindow {
     void RefreshWeekdayToolTip(int i);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
+    void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
     void ModeButtonClicked();
     void SwitchLanguage(int16_t intNewLanguage);
     void DateChoiceMade(int i);

@@ -6,20 +6,18 @@
 #include <string>
 
 #include "bench/BenchSupport.h"
-#include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Compute.h"
-#include "text/Language.h"
 
 namespace {
 
 // A new world date each computation (a day and 7 hours on), so that no cache of the
 // ephemeris answers, running through 1950 to 2049.
 void WorldTransits(benchmark::State& state) {
-    PreparePositions();
-    PrepareProgramText();
+    PrepareCore();
     ZDR::ComputeInput input;
     input.intModeCode = ZDR::intModeWorldTransits;
-    input.udtOptions = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+    input.udtOptions = ZDR::OptionsInForce();
     ZDR::ComputeResult result;
     long k = 0;
     for (auto _ : state) {
@@ -33,7 +31,6 @@ void WorldTransits(benchmark::State& state) {
         int16_t failed = 0;
         benchmark::DoNotOptimize(ZDR::Compute(input, result, failed));
     }
-    ZDR::SetOrbs(ZDR::ConfigOptions{});
 }
 BENCHMARK(WorldTransits)->Unit(benchmark::kMicrosecond);
 

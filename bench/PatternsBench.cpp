@@ -15,7 +15,7 @@ constexpr double kMidpointOrb = 0.5 / 360.0 * ZDR::dblTurn;
 
 // Sets the orbs, the names and the positions (degrees, bodies 1..10) of a chart.
 void PrepareChart(const double (&degrees)[11]) {
-    PrepareProgramText();
+    PrepareCore();
     for (int k = 0; k < 8; ++k)
         ZDR::dblOrb[k][0] = kOrbDegrees[k] / 360.0 * ZDR::dblTurn;
     ZDR::intNumBodies = 10;

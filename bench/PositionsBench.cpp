@@ -23,14 +23,14 @@ double NextJD(long& k) {
 }
 
 void BodyLongitude(benchmark::State& state, int16_t body) {
-    PreparePositions();
+    PrepareCore();
     long k = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(ZDR::BodyLongitude(body, NextJD(k)));
 }
 
 void BareSweCalc(benchmark::State& state, int16_t body) {
-    PreparePositions();
+    PrepareCore();
     const int32_t planet = kSwePlanet[body];
     long k = 0;
     double xx[6];
@@ -52,7 +52,7 @@ const bool blnRegistered = [] {
 }();
 
 void CenturyWalkAllBodies(benchmark::State& state) {
-    PreparePositions();
+    PrepareCore();
     for (auto _ : state) {
         for (double jd = 2415020.5; jd < 2415020.5 + 36525; jd += 1) {
             for (int16_t body = 1; body <= 10; ++body) {
@@ -65,7 +65,7 @@ void CenturyWalkAllBodies(benchmark::State& state) {
 BENCHMARK(CenturyWalkAllBodies)->Unit(benchmark::kMillisecond);
 
 void ReadPlutoData(benchmark::State& state) {
-    PreparePositions();
+    PrepareCore();
     std::string error;
     for (auto _ : state) {
         if (!ZDR::ReadPlutoData("pluto.slx", error))

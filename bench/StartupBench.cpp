@@ -23,7 +23,7 @@ void BM_StartupToFirstComputedWindow(benchmark::State& state) {
     static QApplication app(argc, argv);
     QTemporaryDir userData;
     MemoryStore store;
-    const QString data = QString::fromStdString(ExecutableFolder());
+    const QString data = QString::fromStdString(BenchDataFolder());
     for (auto _ : state) {
         frmMain window(data, userData.path(), store);
         if (!window.Startup())

@@ -1,431 +1,19 @@
 #include "cli/CliCommon.h"
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <climits>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
 
-#include "app/DateInput.h"
 #include "astro/DatePr2.h"
-#include "astro/Ephemeris.h"
 #include "astro/Positions.h"
-#include "engine/Catalogue.h"
+#include "config/OptionsInForce.h"
+#include "engine/Compute.h"
+#include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
-#include "store/StateFile.h"
 #include "text/EphemerisText.h"
 
 namespace cli {
 namespace {
 
-const char* const kModeName[7] = {"",          "world",     "natal1",  "natal2",
-                                  "personal1", "personal2", "synastry"};
 const char* const kSetName[3] = {"world date", "1st birthdate", "2nd birthdate"};
-const char* const kSetHeading[3] = {"World date", "1st birthdate", "2nd birthdate"};
-const char* const kSetPrefix[3] = {"", "birth1-", "birth2-"};
-
-bool AllDigits(const std::string& text) {
-    if (text.empty())
-        return false;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return true;
-}
-
-// The value of a text of one or two digits, or -1.
-int SmallNumber(const std::string& text) {
-    if (text.size() > 2 || !AllDigits(text))
-        return -1;
-    return std::atoi(text.c_str());
-}
-
-// The whole number of a text of at most three digits when it lies within lo..hi; else -1.
-int Number(const std::string& text, int lo, int hi) {
-    if (text.size() > 3 || !AllDigits(text))
-        return -1;
-    const int n = std::atoi(text.c_str());
-    return n >= lo && n <= hi ? n : -1;
-}
-
-// The pieces of text between the separators ("" gives one empty piece).
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts(1);
-    for (char c : text) {
-        if (c == separator) {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
-}
-
-// YYYY-MM-DD, YYYY-MM or YYYY; the year may carry a sign.
-bool ParseDate(const std::string& value, DateSetOptions& set) {
-    std::string rest = value;
-    std::string sign;
-    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
-        sign = rest.substr(0, 1);
-        rest.erase(0, 1);
-    }
-    const std::vector<std::string> parts = Split(rest, '-');
-    const std::size_t count = parts.size();
-    if (count > 3)
-        return false;
-    if (!AllDigits(parts[0]))
-        return false;
-    int month = 0;
-    int day = 0;
-    if (count >= 2 && (month = SmallNumber(parts[1])) < 1)
-        return false;
-    if (count == 3 && (day = SmallNumber(parts[2])) < 1)
-        return false;
-    set.strYear = sign + parts[0];
-    set.intMonth = month;
-    set.intDay = day;
-    return true;
-}
-
-// HH:MM on the half-hour grid, 00:00 to 23:30.
-bool ParseTime(const std::string& value, DateSetOptions& set) {
-    const std::size_t colon = value.find(':');
-    if (colon == std::string::npos)
-        return false;
-    const int hours = SmallNumber(value.substr(0, colon));
-    const std::string minutes = value.substr(colon + 1);
-    if (hours < 0 || hours > 23 || (minutes != "00" && minutes != "30"))
-        return false;
-    set.intHalfHour = hours * 2 + (minutes == "30" ? 1 : 0) + 1;
-    return true;
-}
-
-// [GMT|UTC][+|-]H:MM, or [+|-]minutes; a zone of the list, -11:30 to +11:30 in half hours.
-bool ParseZone(const std::string& value, DateSetOptions& set) {
-    std::string rest = value;
-    if (rest.compare(0, 3, "GMT") == 0 || rest.compare(0, 3, "UTC") == 0)
-        rest.erase(0, 3);
-    int sign = 1;
-    if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) {
-        sign = rest[0] == '-' ? -1 : 1;
-        rest.erase(0, 1);
-    } else if (rest.empty() && value.size() == 3) {
-        rest = "0";  // "GMT" alone
-    }
-    int minutes;
-    const std::size_t colon = rest.find(':');
-    if (colon != std::string::npos) {
-        const int h = SmallNumber(rest.substr(0, colon));
-        const std::string m = rest.substr(colon + 1);
-        if (h < 0 || m.size() != 2 || SmallNumber(m) < 0 || SmallNumber(m) > 59)
-            return false;
-        minutes = h * 60 + SmallNumber(m);
-    } else {
-        if (rest.size() > 4 || !AllDigits(rest))
-            return false;
-        minutes = std::atoi(rest.c_str());
-    }
-    if (minutes > 690 || minutes % 30 != 0)
-        return false;
-    set.intZoneMinutes = sign * minutes;
-    return true;
-}
-
-bool ParseJD(const std::string& value, DateSetOptions& set) {
-    if (value.empty())
-        return false;
-    char* end = nullptr;
-    const double jd = std::strtod(value.c_str(), &end);
-    if (*end != '\0' || !(std::fabs(jd) < 1e8))
-        return false;
-    set.dblJD = jd;
-    return true;
-}
-
-// Takes the value of option name at argv[i] ("--name VALUE" or "--name=VALUE") and moves i
-// onto it. Returns 1 with the value, 0 when argv[i] is another option, -1 when the value
-// is missing.
-int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::string& value) {
-    const std::string arg = argv[i];
-    if (arg == name) {
-        if (i + 1 >= argc)
-            return -1;
-        value = argv[++i];
-        return 1;
-    }
-    if (arg.compare(0, name.size() + 1, name + "=") == 0) {
-        value = arg.substr(name.size() + 1);
-        return 1;
-    }
-    return 0;
-}
-
-// Reads the date-set option at argv[i] (--<prefix>date, --<prefix>time, --<prefix>zone or
-// --<prefix>jd) with its value. Returns 1 when done, 0 when argv[i] is no such option, -1
-// with the reason in error when the value is missing or malformed, or when --jd is mixed
-// with the other three.
-int TakeDateSetOption(const std::string& prefix, int argc, char* argv[], int& i,
-                      DateSetOptions& set, std::string& error) {
-    static const char* const kExpected[4] = {
-        "YYYY-MM-DD (year 1 to 2799)", "HH:MM on the half-hour grid, 00:00 to 23:30",
-        "+HH:MM, -HH:MM or minutes, a half-hour zone from -11:30 to +11:30",
-        "a Julian Day in UT, e.g. 2451545.0 (at most 1e8 in size)"};
-    const std::string names[4] = {"--" + prefix + "date", "--" + prefix + "time",
-                                  "--" + prefix + "zone", "--" + prefix + "jd"};
-    for (int which = 0; which < 4; ++which) {
-        std::string value;
-        const int taken = TakeValue(names[which], argc, argv, i, value);
-        if (taken == 0)
-            continue;
-        if (taken < 0) {
-            error = names[which] + " needs a value";
-            return -1;
-        }
-        const bool blnParsed = which == 0   ? ParseDate(value, set)
-                               : which == 1 ? ParseTime(value, set)
-                               : which == 2 ? ParseZone(value, set)
-                                            : ParseJD(value, set);
-        if (!blnParsed) {
-            error = names[which] + " '" + value + "': expected " + kExpected[which];
-            return -1;
-        }
-        (which == 3 ? set.blnHasJD : set.blnHasDateParts) = true;
-        if (set.blnHasJD && set.blnHasDateParts) {
-            error = names[3] + " cannot be combined with " + names[0] + ", " + names[1] + " or " +
-                    names[2];
-            return -1;
-        }
-        return 1;
-    }
-    return 0;
-}
-
-// Reads "--state FILE" at argv[i]: a state file (zdr.usr, *.zdr) gives the three date
-// sets, the mode (World transits when the file selects none) and the configuration.
-// Returns 1 when done, 0 when argv[i] is no such option, -1 with the reason in error when
-// the value is missing or the file unreadable.
-int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std::string& error) {
-    std::string path;
-    const int taken = TakeValue("--state", argc, argv, i, path);
-    if (taken <= 0) {
-        if (taken < 0)
-            error = "--state needs a value";
-        return taken;
-    }
-    ZDR::StateFileData state;
-    state.options = options.udtConfig;
-    error = ZDR::ReadStateFile(path, state);
-    if (!error.empty())
-        return -1;
-    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(false);
-    for (int s = 0; s < 3; ++s) {
-        const DatePr2::DateSetInput& input = state.dateSets[s];
-        // As the window reads its controls: the year's digits, an empty hour at 12:00.
-        DateSetOptions& set = options.udtSet[s];
-        set = DateSetOptions();
-        set.strYear = DatePr2::YearDigits(input.strYearText);
-        set.intMonth = input.intMonthIndex;
-        set.intDay = input.intDayIndex;
-        if (input.intHourIndex > 0)
-            set.intHalfHour = input.intHourIndex;
-        set.intZoneMinutes = zones[input.intTimezoneIndex].intMinutes;
-    }
-    const int option = ZDR::SelectedModeOption(state);
-    // The mode codes follow the order of the file's mode options.
-    options.intMode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
-    options.udtConfig = state.options;
-    return 1;
-}
-
-bool TakeMode(const std::string& value, CommandOptions& options) {
-    for (int16_t m = ZDR::intModeWorldTransits; m <= ZDR::intModeSynastry; ++m) {
-        if (value == kModeName[m]) {
-            options.intMode = m;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TakeOrbs(const std::string& value, CommandOptions& options) {
-    const std::vector<std::string> parts = Split(value, ',');
-    if (parts.size() != 7)
-        return false;
-    int16_t degrees[7];
-    for (int k = 0; k < 7; ++k) {
-        degrees[k] = static_cast<int16_t>(Number(parts[k], 0, ZDR::intNumOrbEntries - 1));
-        if (degrees[k] < 0)
-            return false;
-    }
-    std::copy(degrees, degrees + 7, options.udtConfig.intOrbListIndex.begin());
-    return true;
-}
-
-// Takes a divisor 1..5 into the proportion of orbs of personal transits (intSet 0) or of
-// synastry (1).
-template <int intSet>
-bool TakeProportion(const std::string& value, CommandOptions& options) {
-    const int divisor = Number(value, 1, ZDR::intNumProportions);
-    if (divisor > 0)
-        options.udtConfig.intProportionIndex[intSet] = static_cast<int16_t>(divisor - 1);
-    return divisor > 0;
-}
-
-bool TakeBoldFraction(const std::string& value, CommandOptions& options) {
-    const int divisor = Number(value, 2, 20);
-    for (int16_t index = 0; index < ZDR::intNumBoldfaceFactors && divisor > 0; ++index) {
-        if (ZDR::BoldfaceDivisor(index) == divisor) {
-            options.udtConfig.intBoldfaceFactorIndex = index;
-            options.udtConfig.bln1DegOfOrb = false;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TakeLanguage(const std::string& value, CommandOptions& options) {
-    if (value != "en" && value != "de")
-        return false;
-    options.intLanguage = value == "de" ? Language::intGerman : Language::intEnglish;
-    return true;
-}
-
-// An option besides the date sets and --state: one with a value, which take reads (and
-// tells whether it was good), or a switch, which sets its flag.
-struct OptionEntry {
-    const char* name;
-    unsigned groups;       // the group that offers it; 0 for every command
-    const char* expected;  // the values it takes; nullptr for a switch
-    bool (*take)(const std::string& value, CommandOptions& options);
-    bool CommandOptions::*flag;  // the flag of a switch
-    const char* help;            // its --help lines; nullptr for --json, told by the command
-};
-
-const OptionEntry kOptions[] = {
-    {"--mode", intTakesCharts, "world, natal1, natal2, personal1, personal2 or synastry", TakeMode,
-     nullptr,
-     "  --mode MODE           world      World transits: the world date among itself\n"
-     "                        natal1     Natal aspects of the 1st birthdate\n"
-     "                        natal2     Natal aspects of the 2nd birthdate\n"
-     "                        personal1  Personal transits: world date (columns) against\n"
-     "                                   the 1st birthdate (rows)\n"
-     "                        personal2  the same with the 2nd birthdate\n"
-     "                        synastry   1st birthdate (columns) against the 2nd (rows)\n"
-     "                        (default world)\n"},
-    {"--orbs", intTakesCharts, "seven whole degrees 0..15, comma-separated", TakeOrbs, nullptr,
-     "  --orbs LIST           the orbs in whole degrees 0..15 of conjunction, opposition,\n"
-     "                        square, trine, sextile, semisextile, quincunx, comma-separated\n"
-     "                        (default 10,9,6,7,5,4,5); 0 switches an aspect off\n"},
-    {"--personal", intTakesCharts, "a divisor 1..5", TakeProportion<0>, nullptr,
-     "  --personal N          personal transits use the orbs divided by N, 1..5 (default 3)\n"},
-    {"--synastry", intTakesCharts, "a divisor 1..5", TakeProportion<1>, nullptr,
-     "  --synastry N          synastry uses the orbs divided by N, 1..5 (default 3)\n"},
-    {"--bold-fraction", intTakesCharts, "one of 2 3 4 5 6 8 10 15 20", TakeBoldFraction, nullptr,
-     "  --bold-fraction N     boldface below orb / N, N one of 2 3 4 5 6 8 10 15 20, instead\n"
-     "                        of below 1 degree\n"},
-    {"--no-bold", intTakesCharts, nullptr, nullptr, &CommandOptions::blnNoBold,
-     "  --no-bold             no boldface\n"},
-    {"--no-transiting-moon", intTakesCharts, nullptr, nullptr, &CommandOptions::blnNoTransitingMoon,
-     "  --no-transiting-moon  personal transits without the transiting Moon\n"},
-    {"--waxing-waning", intTakesWaxingWaning, nullptr, nullptr, &CommandOptions::blnWaxingWaning,
-     "  --waxing-waning       count the waxing and waning aspects (single-chart modes)\n"},
-    {"--sidereal", 0, nullptr, nullptr, &CommandOptions::blnSidereal,
-     "  --sidereal            sidereal instead of tropical zodiac\n"},
-    {"--radians", intTakesCharts, nullptr, nullptr, &CommandOptions::blnRadians,
-     "  --radians             angles in radians with 4 decimals (the report then has no\n"
-     "                        retrograde line)\n"},
-    {"--language", 0, "en or de", TakeLanguage, nullptr,
-     "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
-     "                        titles, table texts and reports (default en); the help and\n"
-     "                        the error messages are in English\n"},
-    {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
-};
-
-// Reads the option of kOptions at argv[i] that the groups offer. Returns 1 when done, 0
-// when argv[i] is none of them, -1 with the reason in error.
-int TakeListedOption(unsigned groups, int argc, char* argv[], int& i, CommandOptions& options,
-                     std::string& error) {
-    const std::string arg = argv[i];
-    for (const OptionEntry& entry : kOptions) {
-        if (entry.groups != 0 && (entry.groups & groups) == 0)
-            continue;
-        if (!entry.expected) {
-            if (arg != entry.name)
-                continue;
-            options.*entry.flag = true;
-            return 1;
-        }
-        std::string value;
-        const int taken = TakeValue(entry.name, argc, argv, i, value);
-        if (taken == 0)
-            continue;
-        if (taken < 0) {
-            error = std::string(entry.name) + " needs a value";
-        } else if (!entry.take(value, options)) {
-            error = "'" + value + "' after " + entry.name + ": expected " + entry.expected;
-            return -1;
-        }
-        return taken;
-    }
-    return 0;
-}
-
-// Returns the --help lines describing the date-set options with the given prefix.
-std::string DateSetHelp(const std::string& prefix) {
-    static const char* const kLines[][2] = {
-        {"date YYYY-MM-DD", "civil date, proleptic Gregorian, 0001-01-01 to 2799-12-31"},
-        {"time HH:MM", "local time on the half-hour grid (default 12:00)"},
-        {"zone ZONE", "zone east of Greenwich: +HH:MM, -HH:MM, GMT+H:MM or minutes,"},
-        {"", "-11:30 to +11:30 in half hours (default GMT)"},
-        {"jd JD", "a Julian Day in UT instead of date, time and zone"}};
-    std::string help;
-    for (const auto& line : kLines) {
-        const std::string option = line[0][0] ? "--" + prefix + line[0] : "";
-        // An option too long for its column stands on a line of its own.
-        if (option.size() > 21)
-            help += "  " + option + "\n";
-        char text[160];
-        std::snprintf(text, sizeof text, "  %-21s %s\n", option.size() > 21 ? "" : option.c_str(),
-                      line[1]);
-        help += text;
-    }
-    return help;
-}
-
-// Prints the help of a command that takes the groups given: its usage, the options, the
-// date sets, its notes and the exit codes.
-void PrintHelp(unsigned groups, const CommandHelp& help) {
-    const bool blnCharts = (groups & intTakesCharts) != 0;
-    std::printf("%s\n", help.strUsage);
-    if (blnCharts) {
-        std::printf(
-            "  --state FILE          date sets, mode and configuration of a state\n"
-            "                        file (zdr.usr, *.zdr); options after it change "
-            "them\n");
-    }
-    for (const OptionEntry& entry : kOptions) {
-        if (entry.groups == 0 || (entry.groups & groups) != 0)
-            std::printf("%s", entry.help ? entry.help : help.strJson);
-    }
-    if (!blnCharts) {
-        std::printf("\nDate set:\n%s", DateSetHelp(kSetPrefix[0]).c_str());
-    } else {
-        for (int s = 0; s < 3; ++s) {
-            std::printf("\n%s:\n%s", kSetHeading[s], DateSetHelp(kSetPrefix[s]).c_str());
-        }
-        std::printf(
-            "\nOnly the date sets of the mode are read, in the order world date, 1st, 2nd\n"
-            "birthdate; the first invalid one ends the command.\n");
-    }
-    std::printf(
-        "\n%sExit codes: 0 done, 1 invalid date set or unreadable data files, 2 usage "
-        "error.\n",
-        help.strNotes);
-}
 
 // Returns the reason for a date-set code -1 .. -4, e.g. "the date is incomplete".
 std::string DateSetErrorText(double code) {
@@ -440,57 +28,17 @@ std::string DateSetErrorText(double code) {
     return "the date is invalid";
 }
 
-// The folder of the running executable, ending in "/"; "./" when it cannot be told.
-std::string ExecutableFolder() {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return "./";
-    std::string folder(path, static_cast<std::size_t>(n));
-    folder.erase(folder.rfind('/') + 1);
-    return folder;
-}
-
-// Reads the arguments into options. Returns -1 when all were read, otherwise the exit code
-// after printing the help or the usage error.
-int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
-                        char* argv[], CommandOptions& options) {
-    const bool blnCharts = (groups & intTakesCharts) != 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        std::string error;
-        int taken = blnCharts ? TakeStateOption(argc, argv, i, options, error) : 0;
-        for (int s = 0; s < (blnCharts ? 3 : 1) && taken == 0; ++s)
-            taken = TakeDateSetOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
-        if (taken == 0)
-            taken = TakeListedOption(groups, argc, argv, i, options, error);
-        if (taken == 0 && (arg == "--help" || arg == "-h")) {
-            PrintHelp(groups, help);
-            return intExitOk;
-        }
-        if (taken == 0) {
-            error = "unknown option '" + arg + "' (see zodarc-cli " + command + " --help)";
-        }
-        if (taken <= 0) {
-            std::fprintf(stderr, "zodarc-cli %s: %s\n", command, error.c_str());
-            return intExitUsage;
-        }
-    }
-    return -1;
-}
-
 // Readies the computation as StartCommand tells. Returns -1, or intExitFailed after
 // printing the reason.
-int PrepareCommand(const char* command, const CommandOptions& options, double (&jd)[3],
-                   ZDR::ConfigOptions& config) {
+int PrepareCommand(const char* command, const CommandOptions& options, double (&jd)[3]) {
     for (int16_t s = 0; s < 3; ++s) {
         jd[s] = -1.0;
         if (!ZDR::ModeUsesDateSet(options.intMode, s))
             continue;
+        // Read as the window reads its controls; an empty timezone is GMT.
         const DateSetOptions& set = options.udtSet[s];
-        jd[s] = set.blnHasJD ? set.dblJD
-                             : DatePr2::DateSetToJD(set.strYear, set.intMonth, set.intDay,
-                                                    set.intHalfHour, set.intZoneMinutes);
+        DatePr2::DateSetInput input = set.udtInput;
+        jd[s] = set.blnHasJD ? set.dblJD : DatePr2::InputDateToAJDate(input, 0);
         if (jd[s] < 0) {
             // A negative JD would read as a date code in the engine's tables.
             const std::string reason =
@@ -500,37 +48,24 @@ int PrepareCommand(const char* command, const CommandOptions& options, double (&
         }
     }
     Language::intLanguage = options.intLanguage;
-    std::string error;
-    if (!PrepareCore(error) ||
-        Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", error) <= 0) {
-        std::fprintf(stderr, "%s\n", error.c_str());
+    if (!StartCoreFromExecutable(""))
         return intExitFailed;
-    }
-    config = options.udtConfig;
+    ZDR::ConfigOptions config = options.udtConfig;
     config.blnUseBoldface = config.blnUseBoldface && !options.blnNoBold;
     config.blnSidereal = config.blnSidereal || options.blnSidereal;
     config.blnIncludeTransitingMoon =
         config.blnIncludeTransitingMoon && !options.blnNoTransitingMoon;
     config.blnWaxingWaningAspects = config.blnWaxingWaningAspects || options.blnWaxingWaning;
-    ZDR::blnSidereal = config.blnSidereal;
-    ZDR::blnIncludeTransitingMoon = config.blnIncludeTransitingMoon;
-    ZDR::blnWaxingWaningAspects = config.blnWaxingWaningAspects;
+    ZDR::UseSettings(config);
     return -1;
 }
-
 }  // namespace
 
 int StartCommand(const char* command, unsigned groups, const CommandHelp& help, int argc,
-                 char* argv[], CommandOptions& options, double (&jd)[3],
-                 ZDR::ConfigOptions& config) {
+                 char* argv[], CommandOptions& options, double (&jd)[3]) {
     const int code = ParseCommandOptions(command, groups, help, argc, argv, options);
-    return code >= 0 ? code : PrepareCommand(command, options, jd, config);
+    return code >= 0 ? code : PrepareCommand(command, options, jd);
 }
-
-const char* ModeName(int16_t mode) {
-    return mode >= ZDR::intModeWorldTransits && mode <= ZDR::intModeSynastry ? kModeName[mode] : "";
-}
-
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
@@ -548,19 +83,27 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-int FinishPositions(const char* command, bool blnPositionFailed) {
-    const std::vector<std::string> messages = ZDR::EphemerisFileMessages();
-    for (const std::string& message : messages)
-        std::fprintf(stderr, "zodarc-cli %s: %s\n", command, message.c_str());
+bool StartCoreFromExecutable(const std::string& prefix) {
+    const ZDR::CoreStartup core = ZDR::StartCore(ZDR::DataFolder(ZDR::ExecutableFolder()));
+    for (const ZDR::StartupMessage& message : core.udtMessages)
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), message.strText.c_str());
+    if (core.intOutcome != ZDR::intStartupDone)
+        return false;
+    for (const std::string& message : ZDR::EphemerisFileMessages())
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), message.c_str());
+    return true;
+}
+
+int PositionsExitCode(const char* command, bool blnPositionFailed) {
     if (!blnPositionFailed)
         return intExitOk;
-    if (messages.empty())
+    if (ZDR::EphemerisFileMessages().empty())
         std::fprintf(stderr, "zodarc-cli %s: a position could not be computed\n", command);
     return intExitFailed;
 }
 
 bool ChartPositionFailed(int16_t mode) {
-    for (int16_t b = 1; b <= ZDR::NumChartABodies(mode); ++b) {
+    for (int16_t b = 1; b <= ZDR::intNumBodies; ++b) {
         if (ZDR::PositionFailed(ZDR::dblPos[b][0]))
             return true;
     }
@@ -569,24 +112,6 @@ bool ChartPositionFailed(int16_t mode) {
             return true;
     }
     return false;
-}
-
-bool PrepareCore(std::string& error) {
-    std::string folder = ExecutableFolder();
-    const std::string installed = folder + "../share/zodarc/";
-    if (access((folder + "pluto.slx").c_str(), R_OK) != 0 &&
-        access((installed + "pluto.slx").c_str(), R_OK) == 0) {
-        folder = installed;
-    }
-    ZDR::strDataFolder = folder;
-    orbitlib::set_datafiles_folder(folder.c_str());
-    ZDR::InitialiseCatalogue();
-    std::string reason;
-    if (!ZDR::ReadPlutoData("pluto.slx", reason)) {
-        error = ZDR::PlutoDataErrorMessage(reason);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace cli

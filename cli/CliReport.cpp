@@ -4,6 +4,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/Report.h"
 #include "text/Language.h"
@@ -37,12 +38,12 @@ std::string WithLineFeeds(const std::string& text) {
 int ReportCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
     const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning, kHelp, argc,
-                                  argv, options, jd, config);
+                                  argv, options, jd);
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
+    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
     // As the window shows them after a computation: the table on display, no graphic.
     const std::string title = ZDR::SetModeTitle(options.intMode, false);
@@ -62,7 +63,7 @@ int ReportCommand(int argc, char* argv[]) {
             text += '\n';
         std::printf("%s\n\n%s", title.c_str(), text.c_str());
     }
-    return FinishPositions("report", ChartPositionFailed(options.intMode));
+    return PositionsExitCode("report", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

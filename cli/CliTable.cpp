@@ -5,7 +5,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -194,18 +194,17 @@ void PrintJson(const ZDR::ComputeResult& result, const std::string& title) {
 int TableCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
-    const int code = StartCommand("table", intTakesCharts, kHelp, argc, argv, options, jd, config);
+    const int code = StartCommand("table", intTakesCharts, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
     const std::string title = ZDR::SetModeTitle(options.intMode, false);
     if (options.blnJson)
         PrintJson(result, title);
     else
         PrintText(result, title);
-    return FinishPositions("table", ChartPositionFailed(options.intMode));
+    return PositionsExitCode("table", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

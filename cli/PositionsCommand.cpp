@@ -97,8 +97,7 @@ void PrintJson(double jd, const BodyPosition (&pos)[11]) {
 int PositionsCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    ZDR::ConfigOptions config;
-    const int code = StartCommand("positions", 0, kHelp, argc, argv, options, jd, config);
+    const int code = StartCommand("positions", 0, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     // The JSON output is data: English names and signs whatever the language.
@@ -118,7 +117,7 @@ int PositionsCommand(int argc, char* argv[]) {
     } else {
         PrintText(jd[0], pos);
     }
-    return FinishPositions("positions", blnFailed);
+    return PositionsExitCode("positions", blnFailed);
 }
 
 }  // namespace cli

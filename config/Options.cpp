@@ -14,15 +14,12 @@ namespace {
 // Semisextile, Quincunx, and the "Set all" orb.
 constexpr std::array<int16_t, 8> kDefaultOrbIndex = {10, 9, 6, 7, 5, 4, 5, 1};
 
-constexpr int kBoldfaceDivisor[intNumBoldfaceFactors] = {2, 3, 4, 5, 6, 8, 10, 15, 20};
-
 // Midpoint orbs of the list entries: whole degrees and minutes.
 constexpr int kMidpointOrbDegrees[intNumMidpointOrbEntries] = {0, 0, 0, 1, 1, 2, 2, 3};
 constexpr int kMidpointOrbMinutes[intNumMidpointOrbEntries] = {5, 15, 30, 0, 30, 0, 30, 0};
 
-constexpr int16_t kDefaultBoldfaceFactorIndex = 2;  // "1/4"
-constexpr int16_t kDefaultProportionIndex = 2;      // "1/3"
-constexpr int16_t kDefaultMidpointOrbIndex = 2;     // "0° 30'"
+constexpr int16_t kDefaultProportionIndex = 2;   // "1/3"
+constexpr int16_t kDefaultMidpointOrbIndex = 2;  // "0° 30'"
 
 // Program-text numbers of the dialog's captions.
 constexpr int kTextTitle = 352;
@@ -56,9 +53,6 @@ constexpr int kTextResetQuestion = 395;  // two lines: 395, 396
 
 }  // namespace
 
-std::array<int16_t, 8> intOrbIndex = kDefaultOrbIndex;
-bool blnWaxingWaningAspects = false;
-
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     // "Use color" and "Keep selected zodiac" are no defaults of their own: they stay.
     ConfigOptions options = current;
@@ -66,7 +60,7 @@ ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     options.intProportionIndex = {kDefaultProportionIndex, kDefaultProportionIndex};
     options.blnUseBoldface = true;
     options.bln1DegOfOrb = true;
-    options.intBoldfaceFactorIndex = kDefaultBoldfaceFactorIndex;
+    options.intBoldfaceFactorIndex = intDefaultBoldfaceFactorIndex;
     options.blnSuppressInnerPlanetAspects = false;
     options.blnIncludeTransitingMoon = true;
     options.blnDisplayNATZ = language != Language::intGerman;
@@ -104,12 +98,6 @@ void SetAllNonzeroOrbs(ConfigOptions& options) {
         if (options.intOrbListIndex[i] != 0)
             options.intOrbListIndex[i] = options.intOrbListIndex[7];
     }
-}
-
-int BoldfaceDivisor(int16_t index) {
-    if (index < 0 || index >= intNumBoldfaceFactors)
-        index = kDefaultBoldfaceFactorIndex;
-    return kBoldfaceDivisor[index];
 }
 
 int ProportionDivisor(int16_t index) {
@@ -159,8 +147,8 @@ std::vector<std::string> MidpointOrbListTexts() {
 
 std::vector<std::string> BoldfaceFactorTexts() {
     std::vector<std::string> texts;
-    for (int d : kBoldfaceDivisor)
-        texts.push_back("1/" + std::to_string(d));
+    for (int16_t i = 0; i < intNumBoldfaceFactors; ++i)
+        texts.push_back("1/" + std::to_string(BoldfaceDivisor(i)));
     return texts;
 }
 

@@ -1,45 +1,20 @@
 #pragma once
-// The options of the configuration dialog as plain values (list indices and box
-// states), their defaults, the list contents, and the orb table built from them.
+// The options of the configuration dialog (engine/ConfigOptions.h): their defaults, the
+// list contents, the dialog's captions and messages, and the orb table built from them.
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace ZDR {
+#include "engine/ConfigOptions.h"
 
-// What the configuration dialog's controls hold. The dialog shows one of these; the
-// computation reads the orbs, the boldface rule and the midpoint orb straight from it.
-struct ConfigOptions {
-    std::array<int16_t, 8>
-        intOrbListIndex{};  // cboOrb(0..6) aspects 1..7, (7) "Set all": degrees 0..15
-    std::array<int16_t, 2>
-        intProportionIndex{};  // cboPersonalOrbsProportion(0) personal, (1) synastry: 0..4
-    bool blnUseBoldface = true;
-    bool bln1DegOfOrb = true;            // false: a fraction of the orb (optProportionOfOrb)
-    int16_t intBoldfaceFactorIndex = 2;  // cboBoldfaceFactor: 0..8
-    bool blnSuppressInnerPlanetAspects = false;  // chkSuppressInnerPlanetAspectDisplay
-    bool blnIncludeTransitingMoon = true;        // chkIncludeTransitingMoon
-    bool blnDisplayNATZ = true;                  // chkDisplayNATZabbr
-    bool blnWaxingWaningAspects = false;         // chkWaxingWaningAspects
-    bool blnUseColor = true;                     // chkUseColor
-    bool blnSidereal = false;                    // optVedicAstrology selected
-    bool blnKeepZodiac = true;                   // chkKeepZodiac
-    int16_t intMidpointOrbIndex = 2;             // cboOrbForMidpoints: 0..7
-    std::array<double, 8> dblAspectColor{};      // colours of aspects 1..7 (index 0 unused)
-};
+namespace ZDR {
 
 // Number of entries of each list of the dialog.
 constexpr int intNumOrbEntries = 16;         // 0° .. 15°
 constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
-constexpr int intNumBoldfaceFactors = 9;     // 1/2 .. 1/20
 constexpr int intNumProportions = 5;         // 1 .. 1/5
-
-// The applied orbs in whole degrees, one per cboOrb index (set by "Use settings").
-extern std::array<int16_t, 8> intOrbIndex;
-// Applied by "Use settings": list waxing and waning aspects separately in the report.
-extern bool blnWaxingWaningAspects;
 
 // Returns the dialog's defaults ("Reset to default"). "Use color" and "Keep selected
 // zodiac" stay as in current, and so does the zodiac when that box is ticked; North
@@ -47,7 +22,8 @@ extern bool blnWaxingWaningAspects;
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
 
 // Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived
-// orb limits of the catalogue. An orb index outside 0..15 counts as 0° (aspect off).
+// orb limits of the catalogue; UseSettings runs it. An orb index outside 0..15 counts as
+// 0° (aspect off).
 void SetOrbs(const ConfigOptions& options);
 
 // Returns the item value of a cboOrb entry: the orb in arcminutes (degrees x 60); an index
@@ -66,10 +42,6 @@ double NextPaletteColor(double color);
 // Switches a colour off and on (any other mouse button): a non-zero color is kept in
 // remembered and becomes 0; a zero color takes the remembered one back.
 void ToggleColor(double& color, double& remembered);
-
-// Returns the divisor of a cboBoldfaceFactor entry (2, 3, 4, 5, 6, 8, 10, 15, 20); an index
-// outside the list gives the default entry's 4.
-int BoldfaceDivisor(int16_t index);
 
 // Returns the divisor of a cboPersonalOrbsProportion entry (1 to 5); outside the list, 3.
 int ProportionDivisor(int16_t index);

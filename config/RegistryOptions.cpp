@@ -2,14 +2,6 @@
 
 #include <string>
 
-#include "engine/Catalogue.h"
-
-namespace ZDR {
-
-bool blnShowInnerPlanetAspects = true;
-
-}  // namespace ZDR
-
 namespace Registry3 {
 
 namespace {
@@ -41,14 +33,12 @@ bool LoadTZDispOption(SettingsStore& store, int32_t intTimezoneMinutes) {
 bool LoadMoonOption(SettingsStore& store) {
     const bool blnOn = ReadOption(store, "Moon", "1") == "1";
     WriteOption(store, "Moon", blnOn);
-    ZDR::blnIncludeTransitingMoon = blnOn;
     return blnOn;
 }
 
 bool LoadIPADOption(SettingsStore& store) {
     const bool blnSuppress = ReadOption(store, "IPAD", "1") == "0";
     WriteOption(store, "IPAD", !blnSuppress);
-    ZDR::blnShowInnerPlanetAspects = !blnSuppress;
     return blnSuppress;
 }
 

@@ -3,19 +3,12 @@
 // store: North American timezone abbreviations (TZDisp), the transiting Moon (Moon) and
 // aspects of the inner planets (IPAD). Each loader reads its value, falls back to the
 // default when it is missing or unreadable, writes the value straight back (so that a
-// missing or malformed value is repaired at once) and returns the dialog box's state.
+// missing or malformed value is repaired at once) and returns the dialog box's state; the
+// dialog puts its boxes in force (config/OptionsInForce.h).
 
 #include <cstdint>
 
 #include "config/SettingsStore.h"
-
-namespace ZDR {
-
-// Whether aspects in which an inner planet (Sun to Mars) takes part are shown; false when
-// "Don't show aspects including inner planets" is ticked.
-extern bool blnShowInnerPlanetAspects;
-
-}  // namespace ZDR
 
 namespace Registry3 {
 
@@ -28,11 +21,11 @@ constexpr char strProgramKey[] = "Software\\Quillfen\\ZDR";
 bool LoadTZDispOption(SettingsStore& store, int32_t intTimezoneMinutes);
 
 // Returns the state of "Include transiting Moon" from Moon (on when missing or
-// unreadable) and sets ZDR::blnIncludeTransitingMoon to it.
+// unreadable).
 bool LoadMoonOption(SettingsStore& store);
 
 // Returns the state of "Don't show aspects including inner planets": ticked exactly when
-// IPAD reads "0". Sets ZDR::blnShowInnerPlanetAspects to the opposite.
+// IPAD reads "0".
 bool LoadIPADOption(SettingsStore& store);
 
 }  // namespace Registry3

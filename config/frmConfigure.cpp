@@ -17,8 +17,8 @@
 
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/OptionsInForce.h"
 #include "config/RegistryOptions.h"
-#include "engine/Catalogue.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
@@ -214,6 +214,7 @@ void frmConfigure::Load() {
     chkKeepZodiac->setChecked(true);
     ResetToDefault();
     LoadRegistryOptions();
+    ZDR::UseSettings(Controls());
     SetControlFonts();
     SetLanguageDependentText();
     resize(fraContent->size());
@@ -327,8 +328,11 @@ void frmConfigure::ResetToDefault() {
     if (isVisible() && blnStartupCompleted && !AskYesNo(this, ZDR::ResetQuestion()))
         return;
     SetControls(ZDR::DefaultOptions(Language::intLanguage, Controls()));
+    // Before start-up has completed the defaults go into force without a computation.
     if (blnStartupCompleted)
         cmdAccept_Click();
+    else
+        ZDR::UseSettings(Controls());
 }
 
 void frmConfigure::cmdReset_Click() {
@@ -364,16 +368,17 @@ void frmConfigure::FormActivate() {
     PlaceBesideMainWindow();
 
     // The applied settings.
+    const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
     for (int i = 0; i < 8; ++i)
-        SelectIndex(cboOrb[i], ZDR::intOrbIndex[i]);
-    (ZDR::blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
+        SelectIndex(cboOrb[i], applied.intOrbListIndex[i]);
+    (applied.blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
     for (int k = 1; k < 8; ++k) {
-        dblWorkingColor[k] = ZDR::dblAspectColor[k];
+        dblWorkingColor[k] = applied.dblAspectColor[k];
         DrawAspectColor(k - 1);
     }
     // The inner-planet box shows the applied choice; the stored IPAD value is only read
     // when the dialog is loaded, so it would undo an applied choice here.
-    chkSuppressInnerPlanetAspectDisplay->setChecked(!ZDR::blnShowInnerPlanetAspects);
+    chkSuppressInnerPlanetAspectDisplay->setChecked(applied.blnSuppressInnerPlanetAspects);
 
     udtSnapshot.blnUseBoldface = chkUseBoldface->isChecked();
     udtSnapshot.intBoldfaceFactorIndex = cboBoldfaceFactor->currentIndex();
@@ -406,15 +411,7 @@ void frmConfigure::PlaceBesideMainWindow() {
 }
 
 void frmConfigure::cmdAccept_Click() {
-    for (int k = 1; k < 8; ++k)
-        ZDR::dblAspectColor[k] = dblWorkingColor[k];
-    for (int i = 0; i < 8; ++i)
-        ZDR::intOrbIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
-    ZDR::SetOrbs(Controls());
-    ZDR::blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
-    ZDR::blnShowInnerPlanetAspects = !chkSuppressInnerPlanetAspectDisplay->isChecked();
-    ZDR::blnWaxingWaningAspects = chkWaxingWaningAspects->isChecked();
-    ZDR::blnSidereal = optVedicAstrology->isChecked();
+    ZDR::UseSettings(Controls());
     blnAccept = true;
     if (frmMainWindow && frmMainWindow->isMinimized())
         frmMainWindow->setWindowState(frmMainWindow->windowState() & ~Qt::WindowMinimized);
@@ -462,8 +459,10 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
     ZDR::SetAllNonzeroOrbs(options);
     for (int i = 0; i < 7; ++i)
         SelectIndex(cboOrb[i], options.intOrbListIndex[i]);
-    for (int i = 0; i < 8; ++i)
-        ZDR::intOrbIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
+    // The orbs go into force at once, without "Use settings".
+    ZDR::ConfigOptions applied = ZDR::OptionsInForce();
+    applied.intOrbListIndex = Controls().intOrbListIndex;
+    ZDR::UseSettings(applied);
     if (cboPersonalOrbsProportion[0]->isVisible() && cboPersonalOrbsProportion[0]->isEnabled())
         cboPersonalOrbsProportion[0]->setFocus();
 }
@@ -512,6 +511,14 @@ void frmConfigure::DrawAspectColor(int index) {
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, support::ColorFromValue(dblWorkingColor[index + 1]));
     lblAspectColor[index]->setPalette(palette);
+}
+
+void frmConfigure::ApplyTransitingMoonBox() {
+    ZDR::ConfigOptions applied = ZDR::OptionsInForce();
+    if (applied.blnIncludeTransitingMoon == chkIncludeTransitingMoon->isChecked())
+        return;
+    applied.blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
+    ZDR::UseSettings(applied);
 }
 
 void frmConfigure::MoveFocusToAccept() {

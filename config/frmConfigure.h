@@ -1,8 +1,8 @@
 #pragma once
 // The configuration dialog: orbs, proportions for personal transits and synastry,
 // boldface rule, aspect colours, zodiac, midpoint orb and the check-box options. It is
-// created hidden at start-up and stays loaded; several options are read straight from its
-// controls, the others are applied to the program-wide variables by "Use settings".
+// created hidden at start-up and stays loaded; "Use settings" puts what it shows in force
+// (config/OptionsInForce.h).
 
 #include <QDialog>
 #include <array>
@@ -46,6 +46,11 @@ class frmConfigure : public QDialog {
 
     // Re-texts every caption in the current language (Language::intLanguage).
     void SetLanguageDependentText();
+
+    // Puts the "Include transiting Moon" box in force when it differs from the options in
+    // force: the box takes effect without "Use settings" (the main window's timer calls
+    // this once a second).
+    void ApplyTransitingMoonBox();
 
     // Set by "Use settings", cleared each time the dialog is shown.
     bool blnAccept = false;

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Options.h"
 #include "engine/Catalogue.h"
+#include "engine/ConfigOptions.h"
 
 namespace ZDR {
 
@@ -101,7 +101,7 @@ void ShowZodiacCell(AspectTable& table);
 
 // Sets boldface and text colour of an aspect cell for aspect k (1..7), orb set s (0..2)
 // and deviation d (radians): bold when d < 1 degree, or when d < orb / the boldface
-// divisor, if boldface is on; text colour dblAspectColor[k].
+// divisor, if boldface is on; text colour the aspect's colour of options.
 void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
                        const ConfigOptions& options);
 

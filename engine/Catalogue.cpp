@@ -27,7 +27,6 @@ const double dblAspectAngle[8] = {0.0,
                                   30.0 / 360.0 * dblTurn,
                                   150.0 / 360.0 * dblTurn};
 
-double dblAspectColor[8] = {};
 const double dblInitialAspectColor[8] = {0.0,
                                          RGB(255, 255, 0),
                                          RGB(255, 0, 255),
@@ -44,7 +43,6 @@ const double dblColorPalette[12] = {RGB(255, 255, 0),   RGB(255, 0, 255), RGB(25
 double dblMaxOrb[3] = {};
 double dblMinOrb[3] = {};
 bool blnOrbsEqual = false;
-bool blnIncludeTransitingMoon = true;
 
 namespace {
 
@@ -112,9 +110,6 @@ const GlyphPair kGlyph[] = {{'s', "☉"}, {'f', "☿"}, {'g', "♀"}, {'h', "♂
 }  // namespace
 
 void InitialiseCatalogue() {
-    for (int k = 0; k < 8; ++k)
-        dblAspectColor[k] = dblInitialAspectColor[k];
-    blnIncludeTransitingMoon = true;
     DeriveOrbLimits();
     BuildCatalogueNames();
 }

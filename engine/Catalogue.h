@@ -55,10 +55,8 @@ extern const bool blnInnerPlanet[11];
 // Exact angle of aspect k = 1..7 in radians; entry 0 is 0.
 extern const double dblAspectAngle[8];
 
-// Display colour of aspect k = 1..7 (0 black switches the aspect's colour off); set to
-// dblInitialAspectColor by InitialiseCatalogue, changed by the configuration.
-extern double dblAspectColor[8];
-// The start-up (and reset) colours of aspects 1..7; entry 0 is 0.
+// The default colours of aspects 1..7 (0 black switches an aspect's colour off); entry 0
+// is 0.
 extern const double dblInitialAspectColor[8];
 // The twelve colours a colour label of the configuration cycles through.
 extern const double dblColorPalette[12];
@@ -70,12 +68,8 @@ extern double dblMinOrb[3];
 // True when dblMaxOrb[0] equals dblMinOrb[0]: every non-zero orb of set 0 is the same.
 extern bool blnOrbsEqual;
 
-// Whether the transiting Moon takes part in personal transits; true until the
-// configuration is applied.
-extern bool blnIncludeTransitingMoon;
-
-// Start-up: sets the aspect colours to their initial values, the transiting Moon on, the
-// derived orb limits from the orb table, and the names in the current language.
+// Start-up: derives the orb limits from the orb table and fills the names in the current
+// language.
 void InitialiseCatalogue();
 
 // Fills strBodyName, strBodyAbbr, udtSign, udtAspect and strPatternName in the current

@@ -113,7 +113,7 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
     ZeroCounts();
     const int16_t numBodies = BodiesTakingPart();
     double later[11] = {};
-    if (blnWaxingWaningAspects)
+    if (options.blnWaxingWaningAspects)
         LaterPositions(numBodies, jd, false, later);
     for (int16_t p = 1; p <= numBodies; ++p) {
         if (dblPos[p][0] < 0)
@@ -132,7 +132,7 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
             AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d));
             SetAspectEmphasis(cell, k, 0, d, options);
             ++intNumAspectsOfType[k];
-            if (blnWaxingWaningAspects)
+            if (options.blnWaxingWaningAspects)
                 CountPhase(k, dblPos[p][0], dblPos[q][0], later[p], later[q]);
         }
     }
@@ -145,9 +145,10 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
 void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                   ComputeResult& result) {
     const bool blnSynastry = mode == intModeSynastry;
-    const bool blnMoonShown = blnSynastry || blnIncludeTransitingMoon;
+    const bool blnMoonShown = blnSynastry || options.blnIncludeTransitingMoon;
     AspectTable& table = result.udtTable;
-    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2, blnIncludeTransitingMoon);
+    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2,
+                        options.blnIncludeTransitingMoon);
 
     const int16_t cols = table.intNumCols;
     for (int16_t b = 1; b <= 10; ++b) {
@@ -162,7 +163,7 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
     const int16_t s = OrbSetOfMode(mode);
     const int16_t numBodies = BodiesTakingPart();
     double laterA[11] = {};
-    if (blnWaxingWaningAspects)
+    if (options.blnWaxingWaningAspects)
         LaterPositions(numBodies, dblChartAJD[0], blnSynastry, laterA);
     for (int16_t n = 1; n <= 10; ++n) {
         if (dblPos[n][1] < 0)
@@ -182,19 +183,18 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                 AppendMovementMark(cell.strText, TransitOrbTrend(dblPos[n][1], m, k, d));
             SetAspectEmphasis(cell, k, s, d, options);
             ++intNumAspectsOfType[k];
-            if (blnWaxingWaningAspects)
+            if (options.blnWaxingWaningAspects)
                 CountPhase(k, dblPos[n][1], dblPos[m][0], dblPos[n][1], laterA[m]);
         }
     }
 }
 
-// The start of every computation: the orbs from the options and the number of chart-A
-// bodies. False for a mode outside 1..6.
+// The start of every computation: the number of chart-A bodies. False for a mode outside
+// 1..6.
 bool PrepareComputation(int16_t mode, const ConfigOptions& options) {
-    SetOrbs(options);
     if (mode < intModeWorldTransits || mode > intModeSynastry)
         return false;
-    intNumBodies = NumChartABodies(mode);
+    intNumBodies = NumChartABodies(mode, options.blnIncludeTransitingMoon);
     return true;
 }
 
@@ -217,15 +217,22 @@ bool IsTwoChartMode(int16_t intModeCode) {
            intModeCode == intModeSynastry;
 }
 
+bool IsTransitMode(int16_t intModeCode) {
+    return ModeUsesDateSet(intModeCode, 0);
+}
+
+bool IsPersonalTransitMode(int16_t intModeCode) {
+    return intModeCode == intModePersonal1 || intModeCode == intModePersonal2;
+}
+
 bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet) {
     if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry)
         return false;
     return intSet == ChartASet(intModeCode) || intSet == ChartBSet(intModeCode);
 }
 
-int16_t NumChartABodies(int16_t intModeCode) {
-    const bool blnPersonal = intModeCode == intModePersonal1 || intModeCode == intModePersonal2;
-    return blnPersonal && !blnIncludeTransitingMoon ? 9 : 10;
+int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon) {
+    return IsPersonalTransitMode(intModeCode) && !blnIncludeTransitingMoon ? 9 : 10;
 }
 
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {

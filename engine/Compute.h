@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "app/DateInput.h"
-#include "config/Options.h"
+#include "astro/DateInput.h"
 #include "engine/AspectTable.h"
+#include "engine/ConfigOptions.h"
 
 namespace ZDR {
 
@@ -27,7 +27,8 @@ constexpr int16_t intComputeNoMode = -5;  // mode code outside 1..6: nothing was
 
 // What a computation reads: the mode, the three date sets (0 world date, 1st and 2nd
 // birthdate; read like the window's controls and updated the same way), the display of
-// angles, the configuration and the timezone entry that an empty timezone box takes.
+// angles, the options in force (config/OptionsInForce.h: UseSettings has built the orb
+// table dblOrb from them) and the timezone entry that an empty timezone box takes.
 struct ComputeInput {
     int16_t intModeCode = intModeWorldTransits;
     DatePr2::DateSetInput udtDateSet[3];
@@ -49,15 +50,22 @@ struct ComputeResult {
 // Returns whether mode 1..6 compares two charts (personal transits, synastry).
 bool IsTwoChartMode(int16_t intModeCode);
 
+// Returns whether mode 1..6 follows the world date: World transits and the two personal
+// transits (1, 4, 5).
+bool IsTransitMode(int16_t intModeCode);
+
+// Returns whether mode 1..6 is one of the two personal transits (4, 5).
+bool IsPersonalTransitMode(int16_t intModeCode);
+
 // Returns whether mode 1..6 reads date set 0..2 (set 0: modes 1, 4, 5; set 1: 2, 4, 6;
 // set 2: 3, 5, 6).
 bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet);
 
 // Returns the number of chart-A bodies that take part in mode 1..6: 9 in personal
-// transits without the transiting Moon (blnIncludeTransitingMoon), otherwise 10.
-int16_t NumChartABodies(int16_t intModeCode);
+// transits without the transiting Moon, otherwise 10.
+int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon);
 
-// Runs one computation: rebuilds the orbs from the options, sets intNumBodies, converts
+// Runs one computation with the options of input: sets intNumBodies, converts
 // the date sets of the mode in the order world date, 1st, 2nd birthdate into dblChartAJD,
 // then fills dblPos, blnRetro and the result. Returns intComputeDone; the date code -1..-4
 // of the first invalid set, whose index 0..2 goes into intFailedSet and whose code stays in
@@ -65,15 +73,16 @@ int16_t NumChartABodies(int16_t intModeCode);
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet);
 
 // Runs one computation at given Julian Days (UT) instead of date sets: dblJD[set] for each
-// set 0..2 that the mode reads goes into dblChartAJD, then as Compute. Returns
+// set 0..2 that the mode reads goes into dblChartAJD, then as Compute with the options in
+// force given. Returns
 // intComputeDone, or intComputeNoMode with nothing computed.
 int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
                     const ConfigOptions& options, ComputeResult& result);
 
 // The part of a computation after the positions: lays out the table of the mode, fills the
 // position cells from dblPos and blnRetro, finds the aspects with the orbs in dblOrb (the
-// movement marks at dblChartAJD), counts them per type (and waxing and waning when
-// blnWaxingWaningAspects), shows the zodiac cell and records the mode. Mode 1..6.
+// movement marks at dblChartAJD), counts them per type (and waxing and waning when the
+// options say so), shows the zodiac cell and records the mode. Mode 1..6.
 void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOptions& options,
                           ComputeResult& result);
 

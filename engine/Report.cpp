@@ -197,7 +197,7 @@ std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGra
 }
 
 std::string NoAspectReportMessage(int16_t intMode) {
-    return Language::Text(intMode == intModePersonal1 || intMode == intModePersonal2 ? 382 : 383);
+    return Language::Text(IsPersonalTransitMode(intMode) ? 382 : 383);
 }
 
 std::string GermanPlural(const std::string& text) {

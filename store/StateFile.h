@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 #include "config/Options.h"
 
 namespace ZDR {

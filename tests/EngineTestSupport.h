@@ -15,6 +15,7 @@
 #include "astro/Positions.h"
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
+#include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
 #include "text/Language.h"
 
@@ -38,26 +39,26 @@ inline ::testing::AssertionResult LoadTestProgramText() {
     return ::testing::AssertionFailure() << message;
 }
 
-// Points the positions at the build folder and reads its Pluto table, unless a whole table
-// is there already; a failure carries the reader's message.
+// Starts the core from the build folder (ZDR::StartCore: program text, date module,
+// catalogue, positions, Pluto table); a failure carries the start-up's messages.
+inline ::testing::AssertionResult LoadTestDataFiles() {
+    const ZDR::CoreStartup core = ZDR::StartCore(TestDataFolder());
+    if (core.intOutcome == ZDR::intStartupDone)
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult failure = ::testing::AssertionFailure();
+    for (const ZDR::StartupMessage& message : core.udtMessages)
+        failure << message.strText << "\n";
+    return failure;
+}
+
+// Points the positions at the build folder again, and starts the core from there unless a
+// whole Pluto table is in place already; a failure carries the start-up's messages.
 inline ::testing::AssertionResult LoadTestPlutoTable() {
     ZDR::strDataFolder = TestDataFolder();
     orbitlib::set_datafiles_folder(ZDR::strDataFolder.c_str());
     if (static_cast<int32_t>(ZDR::strPlutoLine.size()) >= ZDR::lngPlutoTableLines)
         return ::testing::AssertionSuccess();
-    std::string error;
-    if (ZDR::ReadPlutoData("pluto.slx", error))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << error;
-}
-
-// Everything a computation reads from the build folder: the positions' data files, the
-// Pluto table and the program text.
-inline ::testing::AssertionResult LoadTestDataFiles() {
-    const ::testing::AssertionResult pluto = LoadTestPlutoTable();
-    if (!pluto)
-        return pluto;
-    return LoadTestProgramText();
+    return LoadTestDataFiles();
 }
 
 // Sets every orb of every set to 0 and derives the orb limits again: no aspect is found.

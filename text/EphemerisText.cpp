@@ -67,8 +67,7 @@ std::vector<std::string> EphemerisFileMessages() {
     return messages;
 }
 
-std::string CheckEphemerisFiles() {
-    orbitlib::ProbeEphemerisFiles();
+std::string EphemerisFilesMessage() {
     std::string text;
     for (const std::string& message : EphemerisFileMessages())
         text += (text.empty() ? "" : "\n\n") + message;

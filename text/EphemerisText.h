@@ -14,10 +14,10 @@ namespace ZDR {
 // was read.
 std::vector<std::string> EphemerisFileMessages();
 
-// Computes one position in the span of each ephemeris file and returns the messages of
-// EphemerisFileMessages joined by blank lines: what the program says once at start-up, after
-// the data folder and the program text are set. "" when every file was read.
-std::string CheckEphemerisFiles();
+// Returns the messages of EphemerisFileMessages joined by blank lines: what the desktop
+// program says once at start-up, after the core's start-up has asked each file for a
+// position. "" when every file was read.
+std::string EphemerisFilesMessage();
 
 // Returns the title of the start-up message, text #260 ("Ephemeris files").
 std::string EphemerisFilesTitle();

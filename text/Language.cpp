@@ -1,7 +1,5 @@
 #include "text/Language.h"
 
-#include "config/SettingsStore.h"
-#include "engine/Catalogue.h"
 #include "text/ProgramText.h"
 
 namespace Language {
@@ -11,8 +9,6 @@ const char* const strLanguageCode[3] = {"EN", "DE", ""};
 int16_t intLanguage = intEnglish;
 
 namespace {
-
-const char* const strLanguageValueName = "Language";
 
 #ifdef _WIN32
 constexpr char chrPathSeparator = '\\';
@@ -108,24 +104,6 @@ int16_t InitialLanguage(const std::string& strLanguage) {
 
 std::string ApplicationKeyPath() {
     return Text(273) + "\\" + Text(310) + "\\" + strProductCode;
-}
-
-std::string StoredLanguage(Registry3::SettingsStore& store) {
-    std::string value;
-    const std::string status =
-        store.ReadStringValue(ApplicationKeyPath(), strLanguageValueName, value);
-    return !status.empty() && status[0] == '0' ? value : std::string();
-}
-
-std::string StoreLanguage(Registry3::SettingsStore& store) {
-    const char* code = strLanguageCode[intLanguage == intGerman ? intGerman : intEnglish];
-    return store.WriteStringValue(ApplicationKeyPath(), strLanguageValueName, code);
-}
-
-std::string SwitchLanguage(int16_t language, Registry3::SettingsStore& store) {
-    intLanguage = language == intGerman ? intGerman : intEnglish;
-    ZDR::BuildCatalogueNames();
-    return StoreLanguage(store);
 }
 
 }  // namespace Language

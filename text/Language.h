@@ -1,13 +1,9 @@
 #pragma once
-// Program text by number in the current language, and the current language itself: its
-// start-up value, the core steps of switching it, and storing it in the settings.
+// Program text by number in the current language, and the current language itself and its
+// start-up value. Storing it and switching it: config/LanguageSetting.h.
 
 #include <cstdint>
 #include <string>
-
-namespace Registry3 {
-class SettingsStore;
-}
 
 namespace Language {
 
@@ -56,18 +52,5 @@ int16_t InitialLanguage(const std::string& strLanguage);
 // Returns the settings key path: text #273, "\", text #310, "\" and the product code
 // ("Software\Quillfen\ZDR" with the shipped texts).
 std::string ApplicationKeyPath();
-
-// Reads the stored language code (value "Language" under ApplicationKeyPath()); the
-// empty text when the store has none.
-std::string StoredLanguage(Registry3::SettingsStore& store);
-
-// Writes the code of the current language ("EN" or "DE") as value "Language" under
-// ApplicationKeyPath(). Returns the store's status text ("0 ..." when written).
-std::string StoreLanguage(Registry3::SettingsStore& store);
-
-// The core of a language switch: sets intLanguage (intGerman for 1, intEnglish for any
-// other value), rebuilds the catalogue names in it and stores it. The window then
-// re-texts itself and recomputes. Returns the store's status text.
-std::string SwitchLanguage(int16_t language, Registry3::SettingsStore& store);
 
 }  // namespace Language

@@ -14,6 +14,7 @@
 #include "astro/Positions.h"
 #include "cli/CliCommon.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/EngineTables.h"
@@ -107,20 +108,11 @@ int main(int argc, char* argv[]) {
     if (from > to)
         return Usage();
 
-    std::string error;
-    if (!cli::PrepareCore(error)) {
-        std::fprintf(stderr, "zodarc-find-patterns: %s\n", error.c_str());
-        return cli::intExitFailed;
-    }
-    if (Language::LoadProgramText(ZDR::strDataFolder, "zdr.dat", error) <= 0) {
-        std::fprintf(stderr, "zodarc-find-patterns: %s\n", error.c_str());
-        return cli::intExitFailed;
-    }
     Language::intLanguage = Language::intEnglish;
-    ZDR::BuildCatalogueNames();
-    ZDR::blnSidereal = false;
-    const ZDR::ConfigOptions options =
-        ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+    if (!cli::StartCoreFromExecutable("zodarc-find-patterns: "))
+        return cli::intExitFailed;
+    ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     const double dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
 
     KindSummary summary[kNumPatterns];

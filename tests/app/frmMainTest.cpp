@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -168,6 +169,48 @@ TEST_F(MainWindowTest, ADamagedEphemerisFileIsNamedOnceAtStartUp) {
         EXPECT_GE(ZDR::dblPos[9][0], 0);
         EXPECT_TRUE(w.blnStartupCompleted);
     }
+}
+
+// A change in the configuration dialog that is cancelled is never used; one applied by
+// "Use settings" is, and so is the transiting-Moon box after the next timer tick.
+TEST_F(MainWindowTest, ACancelledChangeAppliesNothing) {
+    frmMain& w = Start();
+    const QString title = w.lblTitle->text();
+    EXPECT_TRUE(title.endsWith("Orbs: 4° to 10°")) << title.toStdString();
+    const ZDR::TableCell zodiac = w.udtResult.udtTable.udtCell[10 * 10];
+    frmConfigure& dialog = *w.Configuration();
+
+    dialog.ShowBesideMainWindow();
+    dialog.cboOrb[1]->setCurrentIndex(2);  // the opposition's orb 9° -> 2°
+    dialog.optVedicAstrology->click();     // sidereal
+    dialog.cboPersonalOrbsProportion[0]->setCurrentIndex(0);
+    dialog.chkUseBoldface->click();
+    dialog.cmdCancel->click();
+    w.cmdCompute_Click();
+    EXPECT_EQ(w.lblTitle->text(), title);
+    EXPECT_EQ(w.udtResult.udtTable.udtCell[10 * 10].strText, zodiac.strText);
+    EXPECT_FALSE(ZDR::blnSidereal);
+    dialog.ShowBesideMainWindow();
+    EXPECT_EQ(dialog.cboOrb[1]->currentIndex(), 9);
+    EXPECT_TRUE(dialog.optWesternAstrology->isChecked());
+
+    dialog.cboOrb[1]->setCurrentIndex(2);
+    dialog.cmdAccept->click();
+    EXPECT_TRUE(w.lblTitle->text().endsWith("Orbs: 2° to 10°")) << w.lblTitle->text().toStdString();
+    dialog.cmdHide->click();
+
+    w.optPersonal[0]->setChecked(true);
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cmdCompute_Click();
+    EXPECT_EQ(ZDR::intNumBodies, 10);
+    dialog.chkIncludeTransitingMoon->setChecked(false);
+    w.cmdCompute_Click();
+    EXPECT_EQ(ZDR::intNumBodies, 10) << "not yet in force";
+    w.RefreshControls();  // Timer1
+    w.cmdCompute_Click();
+    EXPECT_EQ(ZDR::intNumBodies, 9);
 }
 
 TEST_F(MainWindowTest, AnInvalidDateGivesOneMessageAndTheModeReturns) {
@@ -406,6 +449,7 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
     for (int k = 0; k < 7; ++k)
         options.intOrbListIndex[k] = 0;
     w.Configuration()->SetControls(options);
+    w.Configuration()->cmdAccept->click();  // "Use settings" puts the orbs in force
     w.cmdCompute_Click();
     EXPECT_EQ(ZDR::GetTotalNumAspects(w.udtResult.udtTable), 0);
     w.cmdReport->click();

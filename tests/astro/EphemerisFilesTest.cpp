@@ -89,6 +89,13 @@ class EphemerisFilesTest : public ::testing::Test {
         return orbitlib::FileTrouble::None;
     }
 
+    // Asks each ephemeris file for a position, as the start-up does, and returns what the
+    // program then says.
+    static std::string Check() {
+        orbitlib::ProbeEphemerisFiles();
+        return ZDR::EphemerisFilesMessage();
+    }
+
     // The longitude of body b at jd from the build folder's files.
     static double Reference(int16_t b, double jd) {
         orbitlib::set_datafiles_folder(TestDataFolder().c_str());
@@ -123,7 +130,7 @@ TEST_F(EphemerisFilesTest, ADamagedFileIsNamedWithItsYearsAndTheOtherSpansStillC
         CopyDataFolder();
         Spoil(row.name, row.damage);
         orbitlib::set_datafiles_folder(folder.c_str());
-        const std::string message = ZDR::CheckEphemerisFiles();
+        const std::string message = Check();
         EXPECT_EQ(message.rfind("The ephemeris file " + std::string(row.name) +
                                     " is damaged. The Sun, the Moon and the planets (all but "
                                     "Pluto) have no positions in the years " +
@@ -181,7 +188,7 @@ TEST_F(EphemerisFilesTest, AMissingFileIsNamedForEveryBodyThatComesFromTheAnalyt
                 << b;
         }
         orbitlib::set_datafiles_folder(folder.c_str());
-        const std::string message = ZDR::CheckEphemerisFiles();
+        const std::string message = Check();
         EXPECT_EQ(message.rfind(std::string(row.message) + "\nThe ephemeris library says: ", 0), 0u)
             << message;
         EXPECT_EQ(ZDR::EphemerisFileMessages().size(), 1u);
@@ -205,7 +212,7 @@ TEST_F(EphemerisFilesTest, ASpecialFileInPlaceOfALibraryFileIsNeverOpened) {
             const double L = ZDR::BodyLongitude(b, kYear2000);
             EXPECT_EQ(ZDR::PositionFailed(L), b != 9) << b;  // Pluto comes from its table
         }
-        EXPECT_EQ(ZDR::CheckEphemerisFiles(),
+        EXPECT_EQ(Check(),
                   "In place of " + std::string(name) +
                       ", a file of the ephemeris library, there is a folder or another special "
                       "file, so the library is not used: the Sun, the Moon and the planets (all "
@@ -214,7 +221,7 @@ TEST_F(EphemerisFilesTest, ASpecialFileInPlaceOfALibraryFileIsNeverOpened) {
     }
     orbitlib::set_datafiles_folder(folder.c_str());
     EXPECT_EQ(orbitlib::RefusedLibraryFile(), "");
-    EXPECT_EQ(ZDR::CheckEphemerisFiles(), "");
+    EXPECT_EQ(Check(), "");
 }
 
 TEST_F(EphemerisFilesTest, TheMessagesSpeakTheCurrentLanguage) {
@@ -222,7 +229,7 @@ TEST_F(EphemerisFilesTest, TheMessagesSpeakTheCurrentLanguage) {
     Spoil("sepl_06.se1", Damage::Cut);
     orbitlib::set_datafiles_folder(folder.c_str());
     Language::intLanguage = Language::intGerman;
-    const std::string message = ZDR::CheckEphemerisFiles();
+    const std::string message = Check();
     EXPECT_EQ(message.rfind("Die Ephemeridendatei sepl_06.se1 ist beschädigt. Sonne, Mond und "
                             "Planeten (außer Pluto) haben in den Jahren 600 bis 1199 keine "
                             "Positionen.\nDie Ephemeriden-Bibliothek meldet: Ephemeris file ",

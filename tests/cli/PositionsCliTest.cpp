@@ -184,12 +184,24 @@ TEST(PositionsCli, MissingPlutoTableEndsWithTheMessage) {
         out << in.rdbuf();
     }
     ASSERT_EQ(std::system(("chmod +x '" + copy + "'").c_str()), 0);
-    const CliRun run = RunProgram(copy, "positions --jd 2451545");
+    // Without any data file the program text is the first thing missing.
+    CliRun run = RunProgram(copy, "positions --jd 2451545");
+    EXPECT_EQ(run.intExit, 1);
+    EXPECT_TRUE(Holds(run.strErr, folder + "/zdr.dat")) << run.strErr;
+
+    const std::string text = folder + "/zdr.dat";
+    {
+        std::ifstream in(BuildDir() + "zdr.dat", std::ios::binary);
+        std::ofstream out(text, std::ios::binary);
+        out << in.rdbuf();
+    }
+    run = RunProgram(copy, "positions --jd 2451545");
     EXPECT_EQ(run.intExit, 1);
     EXPECT_TRUE(Holds(run.strErr, folder + "/pluto.slx"));
     EXPECT_TRUE(Holds(run.strErr, "\nError when reading geocentric Pluto data."));
     EXPECT_EQ(run.strOut, "");
     std::remove(copy.c_str());
+    std::remove(text.c_str());
     std::remove(folder.c_str());
 }
 

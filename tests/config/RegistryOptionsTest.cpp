@@ -4,7 +4,6 @@
 #include <map>
 
 #include "config/RegistryOptions.h"
-#include "engine/Catalogue.h"
 
 namespace {
 
@@ -41,31 +40,23 @@ class FakeStore : public Registry3::SettingsStore {
 TEST(RegistryOptionsTest, MalformedMoonCountsAsOnAndIsRepaired) {
     FakeStore store;
     store.values["Moon"] = "yes";
-    ZDR::blnIncludeTransitingMoon = false;
     EXPECT_TRUE(Registry3::LoadMoonOption(store));
-    EXPECT_TRUE(ZDR::blnIncludeTransitingMoon);
     EXPECT_EQ(store.values["Moon"], "1");
 
     store.values["Moon"] = "0";
     EXPECT_FALSE(Registry3::LoadMoonOption(store));
-    EXPECT_FALSE(ZDR::blnIncludeTransitingMoon);
     EXPECT_EQ(store.values["Moon"], "0");
     EXPECT_EQ(store.intWrites, 2);
-    ZDR::blnIncludeTransitingMoon = true;
 }
 
 TEST(RegistryOptionsTest, MissingIPADClearsTheSuppressBox) {
     FakeStore store;
-    ZDR::blnShowInnerPlanetAspects = false;
     EXPECT_FALSE(Registry3::LoadIPADOption(store));
-    EXPECT_TRUE(ZDR::blnShowInnerPlanetAspects);
     EXPECT_EQ(store.values["IPAD"], "1");
 
     store.values["IPAD"] = "0";
     EXPECT_TRUE(Registry3::LoadIPADOption(store));
-    EXPECT_FALSE(ZDR::blnShowInnerPlanetAspects);
     EXPECT_EQ(store.values["IPAD"], "0");
-    ZDR::blnShowInnerPlanetAspects = true;
 }
 
 TEST(RegistryOptionsTest, MissingTZDispFollowsThePCsTimezone) {
@@ -110,8 +101,6 @@ TEST(RegistryOptionsTest, EveryFailedReadFallsBackToTheDefault) {
     store.strReadStatus = "0 OK probably";
     store.strReadValue = "0";
     EXPECT_FALSE(Registry3::LoadMoonOption(store));
-    ZDR::blnIncludeTransitingMoon = true;
-    ZDR::blnShowInnerPlanetAspects = true;
 }
 
 }  // namespace

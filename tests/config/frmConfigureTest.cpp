@@ -16,6 +16,7 @@
 
 #include "astro/Positions.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "config/RegistryOptions.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
@@ -33,9 +34,7 @@ class frmConfigureTest : public ::testing::Test {
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
-        ZDR::intOrbIndex = {10, 9, 6, 7, 5, 4, 5, 1};
-        ZDR::blnSidereal = false;
-        ZDR::blnWaxingWaningAspects = false;
+        ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
         support::SetMessageHook([this](const support::MessageRequest& request) {
             requests.push_back(request);
             return answer;
@@ -96,8 +95,8 @@ TEST_F(frmConfigureTest, LoadFillsTheListsAndRepairsTheStoredOptions) {
     frmConfigure second(&main, other);
     EXPECT_FALSE(second.chkIncludeTransitingMoon->isChecked());
     EXPECT_TRUE(second.chkSuppressInnerPlanetAspectDisplay->isChecked());
-    EXPECT_FALSE(ZDR::blnIncludeTransitingMoon);
-    EXPECT_FALSE(ZDR::blnShowInnerPlanetAspects);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnSuppressInnerPlanetAspects);
 }
 
 TEST_F(frmConfigureTest, CancelPutsEveryBoxBackAsItWasWhenShown) {
@@ -148,21 +147,21 @@ TEST_F(frmConfigureTest, UseSettingsAppliesAndTellsTheMainWindow) {
     EXPECT_EQ(applied.count(), 1);
     EXPECT_TRUE(dialog->blnAccept);
     EXPECT_TRUE(dialog->isVisible());  // the dialog stays
-    EXPECT_EQ(ZDR::intOrbIndex[2], 12);
+    EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[2], 12);
     EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][0], 12.0 / 360.0 * 6.28318530717959);
     EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][1], ZDR::dblOrb[3][0] / 2);
     EXPECT_TRUE(ZDR::blnSidereal);
-    EXPECT_TRUE(ZDR::blnWaxingWaningAspects);
-    EXPECT_FALSE(ZDR::blnShowInnerPlanetAspects);
-    EXPECT_FALSE(ZDR::blnIncludeTransitingMoon);
-    EXPECT_EQ(ZDR::dblAspectColor[5], 0);
-    EXPECT_EQ(ZDR::dblAspectColor[4], ZDR::RGB(0, 255, 0));
+    EXPECT_TRUE(ZDR::OptionsInForce().blnWaxingWaningAspects);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnSuppressInnerPlanetAspects);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
+    EXPECT_EQ(ZDR::OptionsInForce().dblAspectColor[5], 0);
+    EXPECT_EQ(ZDR::OptionsInForce().dblAspectColor[4], ZDR::RGB(0, 255, 0));
 
     // Showing again keeps the applied inner-planet choice.
     dialog->cmdHide->click();
     dialog->ShowBesideMainWindow();
     EXPECT_TRUE(dialog->chkSuppressInnerPlanetAspectDisplay->isChecked());
-    EXPECT_FALSE(ZDR::blnShowInnerPlanetAspects);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnSuppressInnerPlanetAspects);
     EXPECT_TRUE(dialog->optVedicAstrology->isChecked());
     EXPECT_FALSE(dialog->blnAccept);
 }
@@ -190,7 +189,7 @@ TEST_F(frmConfigureTest, ResetAsksAndKeepsTheZodiacWhenTold) {
     EXPECT_TRUE(dialog->optVedicAstrology->isChecked());  // "Keep selected zodiac"
     EXPECT_EQ(applied.count(), 1);
     EXPECT_TRUE(ZDR::blnSidereal);
-    EXPECT_EQ(ZDR::intOrbIndex[0], 10);
+    EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[0], 10);
 
     dialog->chkKeepZodiac->click();
     dialog->cmdReset->click();
@@ -223,7 +222,8 @@ TEST_F(frmConfigureTest, SetAllLeavesZeroOrbsAloneAndRefusesZero) {
     const int expected[8] = {3, 0, 3, 3, 3, 0, 3, 3};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(dialog->cboOrb[i]->currentIndex(), expected[i]) << i;
-        EXPECT_EQ(ZDR::intOrbIndex[i], expected[i]) << i;  // at once, without Use settings
+        EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[i], expected[i])
+            << i;  // at once, without Use settings
     }
     EXPECT_EQ(dialog->focusWidget(), dialog->cboPersonalOrbsProportion[0]);
 
@@ -252,7 +252,7 @@ TEST_F(frmConfigureTest, ColourLabelsCycleAndSwitchOff) {
     EXPECT_EQ(dialog->Controls().dblAspectColor[1], 0);
     QTest::mouseClick(label, Qt::MiddleButton);
     EXPECT_EQ(dialog->Controls().dblAspectColor[1], ZDR::RGB(255, 0, 255));
-    EXPECT_EQ(ZDR::dblAspectColor[1], ZDR::RGB(255, 255, 0));  // not applied yet
+    EXPECT_EQ(ZDR::OptionsInForce().dblAspectColor[1], ZDR::RGB(255, 255, 0));  // not applied yet
 
     // Cancelled colours come back from the applied ones at the next show.
     dialog->cmdCancel->click();
@@ -297,7 +297,7 @@ TEST_F(frmConfigureTest, ClosingTheWindowResetsAndApplies) {
     dialog->cboOrb[0]->setCurrentIndex(2);
     dialog->chkWaxingWaningAspects->click();
     dialog->cmdAccept->click();
-    EXPECT_EQ(ZDR::intOrbIndex[0], 2);
+    EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[0], 2);
     requests.clear();
 
     dialog->close();
@@ -307,8 +307,8 @@ TEST_F(frmConfigureTest, ClosingTheWindowResetsAndApplies) {
     EXPECT_EQ(requests[0].strText.count('\n'), 2);
     EXPECT_EQ(requests[0].icon, support::MsgIcon::Information);
     EXPECT_EQ(applied.count(), 2);
-    EXPECT_EQ(ZDR::intOrbIndex[0], 10);
-    EXPECT_FALSE(ZDR::blnWaxingWaningAspects);
+    EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[0], 10);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnWaxingWaningAspects);
     EXPECT_FALSE(dialog->chkWaxingWaningAspects->isChecked());
 }
 

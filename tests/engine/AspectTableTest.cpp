@@ -194,13 +194,15 @@ TEST_F(AspectTableTest, PositionCellTexts) {
 
 TEST_F(AspectTableTest, BoldfaceByOneDegreeOrByAFractionOfTheOrb) {
     ZDR::ConfigOptions options;
+    for (int k = 0; k < 8; ++k)
+        options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
     options.blnUseBoldface = true;
     options.bln1DegOfOrb = true;
     TableCell cell;
     const double oneDegree = ZDR::dblPi / 180.0;
     ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree * 0.999, options);
     EXPECT_TRUE(cell.blnBold);
-    EXPECT_EQ(cell.dblForeColor, ZDR::dblAspectColor[3]);
+    EXPECT_EQ(cell.dblForeColor, ZDR::RGB(255, 0, 0));
     ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree, options);
     EXPECT_FALSE(cell.blnBold);
 
@@ -221,7 +223,7 @@ TEST_F(AspectTableTest, BoldfaceByOneDegreeOrByAFractionOfTheOrb) {
     ZDR::SetAspectEmphasis(cell, 4, 2, 0.0, options);
     EXPECT_FALSE(cell.blnBold);
 
-    ZDR::dblAspectColor[5] = 0.0;  // colour switched off: black text
+    options.dblAspectColor[5] = 0.0;  // colour switched off: black text
     ZDR::SetAspectEmphasis(cell, 5, 0, 0.0, options);
     EXPECT_EQ(cell.dblForeColor, 0.0);
 }

@@ -81,12 +81,8 @@ TEST_F(CatalogueTest, StartUpResetsColoursAndTheMoon) {
         EXPECT_EQ(ZDR::blnInnerPlanet[b], b >= 1 && b <= 4) << b;
 
     EXPECT_EQ(ZDR::RGB(1, 2, 3), 1.0 + 2.0 * 256 + 3.0 * 65536);
-    ZDR::dblAspectColor[2] = 0.0;
-    ZDR::blnIncludeTransitingMoon = false;
-    ZDR::InitialiseCatalogue();
-    EXPECT_EQ(ZDR::dblAspectColor[2], ZDR::RGB(255, 0, 255));
-    EXPECT_EQ(ZDR::dblAspectColor[6], ZDR::RGB(128, 128, 255));
-    EXPECT_TRUE(ZDR::blnIncludeTransitingMoon);
+    EXPECT_EQ(ZDR::dblInitialAspectColor[2], ZDR::RGB(255, 0, 255));
+    EXPECT_EQ(ZDR::dblInitialAspectColor[6], ZDR::RGB(128, 128, 255));
 }
 
 TEST_F(CatalogueTest, OrbLimitsWithAllOrbsOff) {

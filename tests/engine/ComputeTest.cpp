@@ -6,6 +6,7 @@
 
 #include "astro/Positions.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -43,16 +44,12 @@ class ComputeTest : public ::testing::Test {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
         ZDR::blnSidereal = false;
-        ZDR::blnIncludeTransitingMoon = true;
-        ZDR::blnWaxingWaningAspects = false;
         input.udtOptions = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
         input.intDefaultTimezoneIndex = 24;  // GMT
     }
 
     void TearDown() override {
         ClearOrbs();
-        ZDR::blnIncludeTransitingMoon = true;
-        ZDR::blnWaxingWaningAspects = false;
         ZDR::intNumBodies = 10;
         for (double& jd : ZDR::dblChartAJD)
             jd = 0.0;
@@ -69,7 +66,9 @@ class ComputeTest : public ::testing::Test {
         input.udtDateSet[s].intTimezoneIndex = 24;
     }
 
+    // Puts input's options in force and computes mode.
     int16_t Run(int16_t mode) {
+        ZDR::UseSettings(input.udtOptions);
         input.intModeCode = mode;
         int16_t failed = -2;
         const int16_t code = ZDR::Compute(input, result, failed);
@@ -100,7 +99,7 @@ class ComputeTest : public ::testing::Test {
             ++perType[k];
             ++cells;
             EXPECT_TRUE(cell.blnVisible) << i;
-            EXPECT_EQ(cell.dblForeColor, ZDR::dblAspectColor[k]) << i;
+            EXPECT_EQ(cell.dblForeColor, input.udtOptions.dblAspectColor[k]) << i;
         }
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(perType[k], ZDR::intNumAspectsOfType[k]) << "aspect " << k;
@@ -122,13 +121,18 @@ TEST(ComputeModes, DateSetsAndBodiesOfEachMode) {
             EXPECT_EQ(ZDR::ModeUsesDateSet(mode, set), uses[mode][set]) << mode << " " << set;
     }
     EXPECT_FALSE(ZDR::ModeUsesDateSet(7, 0));
-    ZDR::blnIncludeTransitingMoon = false;
-    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal1), 9);
-    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal2), 9);
-    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModeSynastry), 10);
-    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModeWorldTransits), 10);
-    ZDR::blnIncludeTransitingMoon = true;
-    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal1), 10);
+    // World transits and the personal transits follow the world date.
+    const bool transit[8] = {false, true, false, false, true, true, false, false};
+    const bool personal[8] = {false, false, false, false, true, true, false, false};
+    for (int16_t mode = 0; mode <= 7; ++mode) {
+        EXPECT_EQ(ZDR::IsTransitMode(mode), transit[mode]) << mode;
+        EXPECT_EQ(ZDR::IsPersonalTransitMode(mode), personal[mode]) << mode;
+    }
+    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal1, false), 9);
+    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal2, false), 9);
+    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModeSynastry, false), 10);
+    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModeWorldTransits, false), 10);
+    EXPECT_EQ(ZDR::NumChartABodies(ZDR::intModePersonal1, true), 10);
 }
 
 // 21 December 2020, 18:00 UT: Jupiter and Saturn a tenth of a degree apart, Uranus
@@ -158,7 +162,7 @@ TEST_F(ComputeTest, WorldTransitsOfTheGreatConjunction) {
     const TableCell& js = Cell(6, 5);
     EXPECT_EQ(js.strText.rfind("Con\n0°", 0), 0u) << js.strText;
     EXPECT_TRUE(js.blnBold);
-    EXPECT_EQ(js.dblForeColor, ZDR::dblAspectColor[1]);
+    EXPECT_EQ(js.dblForeColor, input.udtOptions.dblAspectColor[1]);
     EXPECT_EQ(js.dblBackColor, 0.0);
 
     const int cells = CheckAspectCellsAgainstCounts();
@@ -294,8 +298,8 @@ TEST_F(ComputeTest, EachTwoChartModeUsesItsOrbSetForAspectAndBoldface) {
 }
 
 TEST_F(ComputeTest, WithoutTheTransitingMoonTheNatalMoonIsStillCompared) {
-    ZDR::blnIncludeTransitingMoon = false;
-    ZDR::intNumBodies = ZDR::NumChartABodies(ZDR::intModePersonal1);
+    input.udtOptions.blnIncludeTransitingMoon = false;
+    ZDR::intNumBodies = ZDR::NumChartABodies(ZDR::intModePersonal1, false);
     ZDR::SetOrbs(input.udtOptions);
     ZDR::dblChartAJD[0] = 2459205.25;
     NoPositions();
@@ -330,7 +334,7 @@ TEST_F(ComputeTest, PersonalTransitsOfTheSameMomentFillTheDiagonal) {
     EXPECT_EQ(Cell(11, 11).strText, "Con\n0°0' +") << "the Moon moves on";
     CheckAspectCellsAgainstCounts();
 
-    ZDR::blnIncludeTransitingMoon = false;
+    input.udtOptions.blnIncludeTransitingMoon = false;
     ASSERT_EQ(Run(ZDR::intModePersonal2), ZDR::intComputeDone);
     EXPECT_EQ(ZDR::intNumBodies, 9);
     for (int row = 2; row < 12; ++row)
@@ -437,7 +441,7 @@ TEST_F(ComputeTest, WaxingAndWaningAreCountedWhenAsked) {
     SetDate(0, "2020", 12, 21, 37);
     SetDate(1, "1980", 5, 1, 15);
     SetDate(2, "1985", 7, 15, 40);
-    ZDR::blnWaxingWaningAspects = true;
+    input.udtOptions.blnWaxingWaningAspects = true;
     for (int16_t mode : {ZDR::intModeWorldTransits, ZDR::intModePersonal1}) {
         ASSERT_EQ(Run(mode), ZDR::intComputeDone);
         int phased = 0;
@@ -454,7 +458,7 @@ TEST_F(ComputeTest, WaxingAndWaningAreCountedWhenAsked) {
     for (int k = 1; k <= 7; ++k)
         EXPECT_EQ(ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k], 0);
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
-    ZDR::blnWaxingWaningAspects = false;
+    input.udtOptions.blnWaxingWaningAspects = false;
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
     for (int k = 1; k <= 7; ++k)
         EXPECT_EQ(ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k], 0);

@@ -15,6 +15,7 @@
 #include "astro/DateKit.h"
 #include "astro/Positions.h"
 #include "config/Options.h"
+#include "config/OptionsInForce.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -396,7 +397,7 @@ class RealDatePatternsTest : public ::testing::Test {
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::InitialiseCatalogue();
-        ZDR::blnSidereal = false;
+        ZDR::UseSettings(options);
     }
 
     void TearDown() override {

@@ -18,6 +18,11 @@ struct DateSetInput {
     int16_t intTimezoneIndex = 0;
 };
 
+// Returns the date set of the Now action: the moment jd (UT) on a clock tzMinutes east of
+// Greenwich, rounded onto the half-hour grid (23:46 and later is 00:00 of the next day),
+// with timezone entry timezoneIndex.
+DateSetInput DateSetOfMoment(double jd, int tzMinutes, int16_t timezoneIndex);
+
 // Reads a date set as the window does: the year text is cleaned to its digits, and when
 // the date is valid an empty hour becomes 12:00 (entry 25) and an empty timezone becomes
 // defaultTimezoneIndex (when 1..47). Returns the JD (UT), or -1 incomplete, -2 no such
@@ -30,5 +35,9 @@ double InputDateToLocalDay(DateSetInput& set);
 
 // Returns the year box's text with every character other than 0..9 dropped.
 std::string YearDigits(const std::string& yearText);
+
+// Returns the half-hour entry 1..48 of a time "hh:00" or "hh:30" (hh 0..23 in one or two
+// digits; entry 1 is 00:00, 25 is 12:00), 0 for any other text.
+int16_t HalfHourIndex(const std::string& timeText);
 
 }  // namespace DatePr2

@@ -1,4 +1,6 @@
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
+
+#include <cmath>
 
 #include "astro/DatePr2.h"
 
@@ -40,6 +42,35 @@ std::string YearDigits(const std::string& yearText) {
             digits += c;
     }
     return digits;
+}
+
+int16_t HalfHourIndex(const std::string& timeText) {
+    const std::size_t colon = timeText.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 2)
+        return 0;
+    const std::string hours = timeText.substr(0, colon);
+    const std::string minutes = timeText.substr(colon + 1);
+    if (hours.find_first_not_of("0123456789") != std::string::npos ||
+        (minutes != "00" && minutes != "30"))
+        return 0;
+    const int h = std::stoi(hours);
+    if (h > 23)
+        return 0;
+    return static_cast<int16_t>(h * 2 + 1 + (minutes == "30" ? 1 : 0));
+}
+
+DateSetInput DateSetOfMoment(double jd, int tzMinutes, int16_t timezoneIndex) {
+    const double local = NowOnHalfHourGrid(jd, tzMinutes);
+    datekit::EuroDateRecord rec;
+    rec.JDN = static_cast<int32_t>(std::floor(local));
+    JDNToDate(rec);
+    DateSetInput set;
+    set.strYearText = std::to_string(rec.Year);
+    set.intMonthIndex = static_cast<int16_t>(rec.Month);
+    set.intDayIndex = static_cast<int16_t>(rec.Day);
+    set.intHourIndex = HalfHourIndex(DayFractionToTimeText(local - std::floor(local), false));
+    set.intTimezoneIndex = timezoneIndex;
+    return set;
 }
 
 double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex) {

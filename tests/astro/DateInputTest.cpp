@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/DateInput.h"
+#include "astro/DateInput.h"
 
 using DatePr2::DateSetInput;
 
@@ -94,6 +94,41 @@ TEST(DateInput, LocalDayIgnoresTheZone) {
     set = Set("2020", 4, 31, 0);
     EXPECT_EQ(DatePr2::InputDateToLocalDay(set), -2.0);
     EXPECT_EQ(set.intHourIndex, 0);
+}
+
+TEST(DateInput, TimeTextsOnTheHalfHourGrid) {
+    const struct {
+        const char* text;
+        int16_t index;
+    } kCases[] = {{"00:00", 1},  {"0:30", 2},  {"12:00", 25}, {"7:30", 16}, {"23:30", 48},
+                  {"24:00", 0},  {"12:15", 0}, {"12:3", 0},   {"12", 0},    {":30", 0},
+                  {"012:00", 0}, {"+1:00", 0}, {"1a:00", 0},  {"", 0},      {"12:300", 0}};
+    for (const auto& c : kCases)
+        EXPECT_EQ(DatePr2::HalfHourIndex(c.text), c.index) << c.text;
+}
+
+// The Now action: the moment on the PC's clock, on the half-hour grid.
+TEST(DateInput, TheDateSetOfAMoment) {
+    const struct {
+        double jd;
+        int tzMinutes;
+        const char* year;
+        int16_t month, day, hour;
+    } kCases[] = {
+        {2460380.4077546, 0, "2024", 3, 10, 45},     // 2024-03-10 21:47:10 UT -> 22:00
+        {2460380.4077546, 60, "2024", 3, 10, 47},    // 22:47:10 at +1:00 -> 23:00
+        {2460380.4930556, 0, "2024", 3, 11, 1},      // 23:50 -> 00:00 of the next day
+        {2460380.4930556, -330, "2024", 3, 10, 38},  // 18:20 at -5:30 -> 18:30
+        {2451544.5, 0, "2000", 1, 1, 1},             // midnight
+    };
+    for (const auto& c : kCases) {
+        const DateSetInput set = DatePr2::DateSetOfMoment(c.jd, c.tzMinutes, 26);
+        EXPECT_EQ(set.strYearText, c.year) << c.jd;
+        EXPECT_EQ(set.intMonthIndex, c.month) << c.jd;
+        EXPECT_EQ(set.intDayIndex, c.day) << c.jd;
+        EXPECT_EQ(set.intHourIndex, c.hour) << c.jd << " " << c.tzMinutes;
+        EXPECT_EQ(set.intTimezoneIndex, 26);
+    }
 }
 
 }  // namespace

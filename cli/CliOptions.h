@@ -1,0 +1,64 @@
+#pragma once
+// The options of the commands of zodarc-cli and their one parser: date sets, state file,
+// mode, orbs, display and language, and each command's --help.
+
+#include <cstdint>
+#include <string>
+
+#include "astro/DateInput.h"
+#include "config/Options.h"
+#include "engine/Compute.h"
+#include "text/Language.h"
+
+namespace cli {
+
+// A date set as given on the command line or by a state file: the window's controls of
+// the set (an empty hour is 12:00, an empty timezone GMT), or a JD.
+struct DateSetOptions {
+    DatePr2::DateSetInput udtInput;
+    bool blnHasDateParts = false;  // one of --date, --time, --zone was given
+    bool blnHasJD = false;         // --jd was given; dblJD stands for the whole set
+    double dblJD = 0;              // JD (UT)
+};
+
+// What the options of a command give. The switches (--no-bold, --sidereal,
+// --no-transiting-moon, --waxing-waning) hold wherever they stand, also before a --state.
+struct CommandOptions {
+    int16_t intMode = ZDR::intModeWorldTransits;
+    DateSetOptions udtSet[3];  // world date, 1st birthdate, 2nd birthdate
+    ZDR::ConfigOptions udtConfig = ZDR::DefaultOptions(Language::intEnglish, {});
+    int16_t intLanguage = Language::intEnglish;
+    bool blnNoBold = false;
+    bool blnSidereal = false;
+    bool blnNoTransitingMoon = false;
+    bool blnWaxingWaning = false;
+    bool blnRadians = false;
+    bool blnJson = false;
+};
+
+// The option groups a command takes besides those every command takes (the world date
+// set, --sidereal, --language, --json and --help).
+constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates, orbs, boldface,
+                                              // --no-transiting-moon, --radians
+constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
+
+// A command's own parts of its --help: the usage lines and what the command does, the
+// lines that describe its --json output, and the closing notes on its text output.
+struct CommandHelp {
+    const char* strUsage;
+    const char* strJson;
+    const char* strNotes;
+};
+
+// Reads the arguments after a command's name (argv[0] is the name) into options, taking
+// the groups given. Returns -1 when all were read, otherwise the exit code after printing:
+// intExitOk the help for --help, intExitUsage "zodarc-cli COMMAND: reason" for an unknown
+// option, a missing or malformed value or an unreadable state file.
+int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
+                        char* argv[], CommandOptions& options);
+
+// Returns the command-line name of mode code 1..6 (world, natal1, natal2, personal1,
+// personal2, synastry); "" for another code.
+const char* ModeName(int16_t mode);
+
+}  // namespace cli

@@ -1,0 +1,24 @@
+#pragma once
+// The options in force: the configuration that "Use settings" applied last, which every
+// computation is given. UseSettings is their one writer; the configuration dialog, its
+// transiting-Moon box, a state file and the command line all put options in force through
+// it.
+
+#include "engine/ConfigOptions.h"
+
+namespace ZDR {
+
+// Returns the options in force: the defaults (English) until the first UseSettings.
+const ConfigOptions& OptionsInForce();
+
+// Puts options in force: keeps them, rebuilds the orb table dblOrb (radians) and its
+// derived limits from their orbs and proportions, and sets the zodiac of the positions
+// (blnSidereal).
+void UseSettings(const ConfigOptions& options);
+
+// Puts in force what a state file restores: every option of fileOptions except the two
+// that the file does not keep ("Don't show aspects including inner planets" and "Display
+// North American timezones"), which stay as they are in force.
+void UseStateFileSettings(const ConfigOptions& fileOptions);
+
+}  // namespace ZDR

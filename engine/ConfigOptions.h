@@ -1,0 +1,40 @@
+#pragma once
+// The options of the configuration as plain values (list indices and box states): what the
+// configuration dialog shows, what a state file keeps, and what a computation is given as
+// the options in force. Their defaults, lists and the one writer of the options in force
+// are config/'s.
+
+#include <array>
+#include <cstdint>
+
+namespace ZDR {
+
+// What the configuration dialog's controls hold.
+struct ConfigOptions {
+    std::array<int16_t, 8>
+        intOrbListIndex{};  // cboOrb(0..6) aspects 1..7, (7) "Set all": degrees 0..15
+    std::array<int16_t, 2>
+        intProportionIndex{};  // cboPersonalOrbsProportion(0) personal, (1) synastry: 0..4
+    bool blnUseBoldface = true;
+    bool bln1DegOfOrb = true;            // false: a fraction of the orb (optProportionOfOrb)
+    int16_t intBoldfaceFactorIndex = 2;  // cboBoldfaceFactor: 0..8
+    bool blnSuppressInnerPlanetAspects = false;  // chkSuppressInnerPlanetAspectDisplay
+    bool blnIncludeTransitingMoon = true;        // chkIncludeTransitingMoon
+    bool blnDisplayNATZ = true;                  // chkDisplayNATZabbr
+    bool blnWaxingWaningAspects = false;         // chkWaxingWaningAspects
+    bool blnUseColor = true;                     // chkUseColor
+    bool blnSidereal = false;                    // optVedicAstrology selected
+    bool blnKeepZodiac = true;                   // chkKeepZodiac
+    int16_t intMidpointOrbIndex = 2;             // cboOrbForMidpoints: 0..7
+    std::array<double, 8> dblAspectColor{};      // colours of aspects 1..7 (index 0 unused)
+};
+
+// Number of entries of the boldface-factor list (1/2 .. 1/20), and its default entry.
+constexpr int intNumBoldfaceFactors = 9;
+constexpr int16_t intDefaultBoldfaceFactorIndex = 2;  // "1/4"
+
+// Returns the divisor of a cboBoldfaceFactor entry (2, 3, 4, 5, 6, 8, 10, 15, 20); an index
+// outside the list gives the default entry's 4.
+int BoldfaceDivisor(int16_t index);
+
+}  // namespace ZDR

@@ -1,0 +1,69 @@
+#include "engine/CoreStartup.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <filesystem>
+#include <system_error>
+
+#include "astro/DatePr2.h"
+#include "astro/Ephemeris.h"
+#include "astro/Positions.h"
+#include "engine/Catalogue.h"
+#include "text/Language.h"
+
+namespace ZDR {
+
+namespace {
+
+constexpr char kProgramTextFile[] = "zdr.dat";
+constexpr char kPlutoTableFile[] = "pluto.slx";
+
+bool HoldsProgramText(const std::string& folder) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::u8path(folder) / kProgramTextFile, ec);
+}
+
+}  // namespace
+
+CoreStartup StartCore(const std::string& dataFolder) {
+    CoreStartup startup;
+    std::string message;
+    if (Language::LoadProgramText(dataFolder, kProgramTextFile, message) <= 0) {
+        startup.intOutcome = intStartupNoProgramText;
+        startup.udtMessages.push_back({message, ""});
+        return startup;
+    }
+    DatePr2::InitialiseDatePr2();
+    strDataFolder = Language::ProgramTextPath(dataFolder, "");
+    orbitlib::set_datafiles_folder(strDataFolder.c_str());
+    // One position from each ephemeris file: what is missing or damaged is known from the
+    // start (orbitlib::EphemerisFiles), and the caller says it in its language.
+    orbitlib::ProbeEphemerisFiles();
+    InitialiseCatalogue();
+    std::string reason;
+    if (!ReadPlutoData(kPlutoTableFile, reason)) {
+        startup.intOutcome = intStartupNoPlutoTable;
+        startup.udtMessages.push_back({PlutoDataErrorMessage(reason), PlutoDataErrorTitle()});
+    }
+    return startup;
+}
+
+std::string DataFolder(const std::string& programFolder) {
+    if (HoldsProgramText(programFolder))
+        return programFolder;
+    const std::string installed = programFolder + "/../share/zodarc";
+    return HoldsProgramText(installed) ? installed : programFolder;
+}
+
+std::string ExecutableFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return ".";
+    std::string folder(path, static_cast<std::size_t>(n));
+    folder.erase(folder.rfind('/'));
+    return folder;
+}
+
+}  // namespace ZDR
