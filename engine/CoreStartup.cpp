@@ -24,6 +24,18 @@ bool HoldsProgramText(const std::string& folder) {
     return std::filesystem::is_regular_file(std::filesystem::u8path(folder) / kProgramTextFile, ec);
 }
 
+// true when an entry of folder is named like an ephemeris file, whatever its state: a
+// damaged or misplaced one is the folder's own and is reported as such.
+bool HoldsEphemerisFiles(const std::string& folder) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(std::filesystem::u8path(folder), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        if (it->path().extension() == ".se1")
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CoreStartup StartCore(const std::string& dataFolder) {
@@ -36,7 +48,7 @@ CoreStartup StartCore(const std::string& dataFolder) {
     }
     DatePr2::InitialiseDatePr2();
     strDataFolder = Language::ProgramTextPath(dataFolder, "");
-    orbitlib::set_datafiles_folder(strDataFolder.c_str());
+    orbitlib::set_datafiles_folder(EphemerisFolder(dataFolder).c_str());
     // One position from each ephemeris file: what is missing or damaged is known from the
     // start (orbitlib::EphemerisFiles), and the caller says it in its language.
     orbitlib::ProbeEphemerisFiles();
@@ -54,6 +66,10 @@ std::string DataFolder(const std::string& programFolder) {
         return programFolder;
     const std::string installed = programFolder + "/../share/zodarc";
     return HoldsProgramText(installed) ? installed : programFolder;
+}
+
+std::string EphemerisFolder(const std::string& dataFolder) {
+    return HoldsEphemerisFiles(dataFolder) ? dataFolder : ZODARC_SYSTEM_EPHEMERIS_FOLDER;
 }
 
 std::string ExecutableFolder() {

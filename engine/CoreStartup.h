@@ -28,20 +28,25 @@ struct CoreStartup {
     std::vector<StartupMessage> udtMessages;
 };
 
-// Starts the core from dataFolder, which holds zdr.dat, pluto.slx and the ephemeris files:
-// loads the program text, initialises the date module (the PC's timezone), points the
-// positions at the folder (strDataFolder, with a trailing separator) and computes one
-// position from each ephemeris file (ZDR::EphemerisFileMessages then names each file that
-// is missing or damaged, in the language current when it is asked), fills the catalogue
-// with its names in the current language and reads the Pluto table. Ends at the first
-// failure: intStartupNoProgramText (nothing after it was done) or intStartupNoPlutoTable,
-// each with its message.
+// Starts the core from dataFolder, which holds zdr.dat and pluto.slx: loads the program
+// text, initialises the date module (the PC's timezone), points the positions at the
+// folder (strDataFolder, with a trailing separator) and at EphemerisFolder(dataFolder),
+// where it computes one position from each ephemeris file (ZDR::EphemerisFileMessages then
+// names each file that is missing or damaged, in the language current when it is asked),
+// fills the catalogue with its names in the current language and reads the Pluto table.
+// Ends at the first failure: intStartupNoProgramText (nothing after it was done) or
+// intStartupNoPlutoTable, each with its message.
 CoreStartup StartCore(const std::string& dataFolder);
 
 // Returns the folder of the data files of a program that runs from programFolder: that
 // folder when it holds zdr.dat, else programFolder/../share/zodarc when that one does (an
 // installed program), else programFolder.
 std::string DataFolder(const std::string& programFolder);
+
+// Returns the folder of the ephemeris files (*.se1) for a data folder: the data folder when
+// it holds any (a build folder, or an install that carries copies), else the system's
+// ephemeris folder that the build was configured with (Debian: /usr/share/libswe/ephe).
+std::string EphemerisFolder(const std::string& dataFolder);
 
 // Returns the folder of the running executable without a trailing separator; "." when the
 // system does not tell.

@@ -78,10 +78,12 @@ std::string Roff(const std::string& word) {
 TEST(CliDocs, CompletionAndManualPageNameEveryCommand) {
     const std::set<std::string> commands = Commands();
     ASSERT_GE(commands.size(), 3u);
-    EXPECT_EQ(FromCompletion("echo $_zodarc_cli_commands"), commands);
+    EXPECT_EQ(FromCompletion("echo $_zodarc_cli_commands"), commands)
+        << "_zodarc_cli_commands in " << kCompletion << " against zodarc-cli --help";
     const std::string man = ManPage();
     for (const std::string& command : commands)
-        EXPECT_NE(man.find("\n.B " + command + "\n"), std::string::npos) << command;
+        EXPECT_NE(man.find("\n.B " + command + "\n"), std::string::npos)
+            << command << " is not described under COMMANDS in " << kManPage;
 }
 
 TEST(CliDocs, CompletionAndManualPageCarryEveryOptionOfEachCommand) {
@@ -92,11 +94,15 @@ TEST(CliDocs, CompletionAndManualPageCarryEveryOptionOfEachCommand) {
         std::set<std::string> options = Options(command, valued);
         ASSERT_FALSE(options.empty()) << command;
         options.insert("--help");
-        EXPECT_EQ(FromCompletion("_zodarc_cli_options " + command), options) << command;
+        EXPECT_EQ(FromCompletion("_zodarc_cli_options " + command), options)
+            << "_zodarc_cli_options " << command << " in " << kCompletion << " against zodarc-cli "
+            << command << " --help";
         for (const std::string& option : options) {
             EXPECT_EQ(valuedByCompletion.count(option), valued.count(option))
-                << command << " " << option << ": a value in one and not in the other";
-            EXPECT_NE(man.find(Roff(option)), std::string::npos) << command << " " << option;
+                << command << " " << option << " takes a value in --help or in "
+                << "_zodarc_cli_valued of " << kCompletion << ", not in both";
+            EXPECT_NE(man.find(Roff(option)), std::string::npos)
+                << command << " " << option << " is not described in " << kManPage;
         }
     }
 }

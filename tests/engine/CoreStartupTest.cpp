@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "engine/CoreStartup.h"
 #include "tests/EngineTestSupport.h"
@@ -44,6 +45,34 @@ TEST_F(CoreStartupTest, TheDataFolderIsBesideTheProgramElseTheInstalledOne) {
     CopyDataFile("zdr.dat", bin);
     EXPECT_EQ(ZDR::DataFolder(bin), bin);
     EXPECT_NE(ZDR::ExecutableFolder(), ".");
+}
+
+TEST_F(CoreStartupTest, EphemerisFilesAreTheDataFoldersOwnElseTheSystems) {
+    const std::string system = ZDR::EphemerisFolder(strRoot);
+    EXPECT_NE(system, strRoot) << "no ephemeris file: the system's folder";
+    EXPECT_TRUE(fs::is_regular_file(system + "/sepl_18.se1")) << system;
+    // Any entry named like an ephemeris file makes the folder the program's own, damaged
+    // or not, so that its damage is reported rather than passed over.
+    for (const char* name : {"semo_18.se1", "sepl_00.se1/"}) {
+        const std::string folder = strRoot + "/" + name;
+        fs::create_directories(fs::path(folder).parent_path());
+        if (folder.back() == '/')
+            fs::create_directories(folder);
+        else
+            std::ofstream(folder).put('x');
+        EXPECT_EQ(ZDR::EphemerisFolder(strRoot), strRoot) << name;
+        fs::remove_all(fs::path(strRoot + "/" + name).lexically_normal());
+    }
+}
+
+TEST_F(CoreStartupTest, AnInstalledProgramComputesWithTheSystemsEphemerisFiles) {
+    const std::string share = strRoot + "/share/zodarc";
+    CopyDataFile("zdr.dat", share);
+    CopyDataFile("pluto.slx", share);
+    fs::create_directories(strRoot + "/bin");
+    ASSERT_EQ(ZDR::StartCore(ZDR::DataFolder(strRoot + "/bin")).intOutcome, ZDR::intStartupDone);
+    EXPECT_NEAR(ZDR::BodyLongitude(1, 2451545.0), Rad(280.368919), 1e-8);  // the Sun
+    EXPECT_FALSE(orbitlib::AnalyticEphemerisUsed());
 }
 
 TEST_F(CoreStartupTest, EndsAtTheFirstMissingFileWithItsMessage) {

@@ -87,6 +87,8 @@ TEST_F(InstallTreeTest, EveryFileStandsInItsPlace) {
     };
     for (const char* file : files)
         EXPECT_TRUE(Installed(file)) << file;
+    // The ephemeris files are the system's, unless the install was asked to carry copies.
+    EXPECT_EQ(Installed("share/zodarc/sepl_18.se1"), ZODARC_TEST_INSTALLS_EPHEMERIS != 0);
 }
 
 TEST_F(InstallTreeTest, InstalledCliFindsItsData) {
