@@ -12,7 +12,7 @@ case "$verb" in
     run | test) build=build configure=(-DCMAKE_BUILD_TYPE=Release) ;;
     # The package installs into /usr; its build folder is kept apart from the working one.
     package) build=build-deb configure=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr) ;;
-    sanitize) build=build-asan configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DZODARC_SANITIZE=ON) ;;
+    sanitize) build=build-asan configure=(-DCMAKE_BUILD_TYPE=Release -DZODARC_SANITIZE=ON) ;;
     *) echo "usage: $0 [run|test|package|sanitize]" >&2; exit 2 ;;
 esac
 
