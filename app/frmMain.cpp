@@ -833,7 +833,8 @@ bool frmMain::ChartShown() const {
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
     picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
-    cmdRun->hide();
+    // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
     RefreshHintLine();
     UpdateFileButtons();
@@ -881,6 +882,7 @@ void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
     picGraphic->ShowTransitGraphic(view::TransitInputOf(
         e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
         cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     txbReport1->setPlainText(Q(e.strMessage));
 }
 

@@ -802,6 +802,8 @@ TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
     EXPECT_FALSE(w.cmdLoadState->isVisible());
     EXPECT_EQ(w.lblClickonAspect->text(), "Tropical zodiac");
     EXPECT_EQ(w.lblTitle->text().toStdString(), ZDR::SetModeTitle(ZDR::intModeWorldTransits, true));
+    EXPECT_TRUE(w.cmdRun->isVisible());  // a run can go with the wheel shown
+    EXPECT_EQ(w.cmdRun->text(), "Run");
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->isVisible());
@@ -811,6 +813,7 @@ TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
     EXPECT_TRUE(w.cmdSaveAs->isEnabled());
     EXPECT_TRUE(w.cmdLoadState->isVisible());
     EXPECT_EQ(w.lblClickonAspect->text().toStdString(), Language::Text(32));
+    EXPECT_FALSE(w.cmdRun->isVisible());
 
     // Personal transits: the two-chart wheel.
     w.txbYearCE[1]->setText("1970");
@@ -832,6 +835,12 @@ TEST_F(MainWindowTest, AComputationWhileTheWheelIsShownRedrawsIt) {
     EXPECT_TRUE(w.picGraphic->isVisible());
     EXPECT_FALSE(w.picTable->isVisible());
     EXPECT_NE(w.picGraphic->Picture(), before);
+    // A step forward moves the sky on the wheel.
+    const QImage stepped = w.picGraphic->Picture();
+    w.cmdForwardBack[0]->click();
+    EXPECT_EQ(w.cboDayCE[0]->currentIndex(), 11);
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_NE(w.picGraphic->Picture(), stepped);
     // A mode button redraws it in its own form.
     w.optNatal[0]->click();  // no 1st birthdate: the mode returns, the wheel stays
     EXPECT_TRUE(w.picGraphic->isVisible());
@@ -889,6 +898,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_TRUE(w.cmdQuit->isEnabled());
     EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+    EXPECT_FALSE(w.cmdRun->isVisible());
 
     // A right-click on the curve tells its point; on black nothing.
     const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
