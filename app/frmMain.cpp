@@ -883,6 +883,7 @@ void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
         e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
         cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
+    UpdateFileButtons();
     txbReport1->setPlainText(Q(e.strMessage));
 }
 

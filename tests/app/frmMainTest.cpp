@@ -899,6 +899,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
     EXPECT_FALSE(w.cmdRun->isVisible());
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
 
     // A right-click on the curve tells its point; on black nothing.
     const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
