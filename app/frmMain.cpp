@@ -32,6 +32,8 @@
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
+#include "store/ExportLayout.h"
+#include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/WebAddress.h"
@@ -485,8 +487,8 @@ void frmMain::FillDateBoxes() {
         txbYearCE[i]->clear();
         cboHour[i]->clear();
         cboHour[i]->addItem(QString());
-        for (int h = 1; h <= 48; ++h)
-            cboHour[i]->addItem(Q(DatePr2::DayFractionToTimeText((h - 1) / 48.0, false)));
+        for (int16_t h = 1; h <= 48; ++h)
+            cboHour[i]->addItem(Q(DatePr2::HalfHourText(h)));
         cboHour[i]->setCurrentIndex(0);
     }
 }
@@ -1069,8 +1071,14 @@ QString frmMain::AskStateFileName(support::FileDialogRequest& request) {
 }
 
 void frmMain::cmdSaveAs_Click() {
-    if (ChartShown())
+    if (ChartShown()) {
+        UpdateFileButtons();
+        ZDR::SaveGraphicOnDisplay(
+            this, cmdSaveAs->text(), *picGraphic,
+            ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
+                                ZDR::OptionsInForce(), kVersion));
         return;
+    }
     support::FileDialogRequest request;
     request.blnSave = true;
     request.strTitle = T(MainText::SaveAsTitle);

@@ -62,6 +62,12 @@ int16_t HalfHourIndex(const std::string& timeText) {
     return static_cast<int16_t>(h * 2 + 1 + (minutes == "30" ? 1 : 0));
 }
 
+std::string HalfHourText(int16_t hourIndex) {
+    if (hourIndex < 1 || hourIndex > 48)
+        return std::string();
+    return DayFractionToTimeText((hourIndex - 1) / 48.0, false);
+}
+
 DateSetInput DateSetOfMoment(double jd, int tzMinutes, int16_t timezoneIndex) {
     const double local = NowOnHalfHourGrid(jd, tzMinutes);
     datekit::EuroDateRecord rec;

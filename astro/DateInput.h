@@ -44,6 +44,10 @@ std::string InputDateToString(DateSetInput set, bool abbreviated, bool blnNorthA
 // Returns the year box's text with every character other than 0..9 dropped.
 std::string YearDigits(const std::string& yearText);
 
+// Returns the text of half-hour entry 1..48 of an hour box ("00:00" .. "23:30"); "" for
+// the empty entry 0 and any other index.
+std::string HalfHourText(int16_t hourIndex);
+
 // Returns the half-hour entry 1..48 of a time "hh:00" or "hh:30" (hh 0..23 in one or two
 // digits; entry 1 is 00:00, 25 is 12:00), 0 for any other text.
 int16_t HalfHourIndex(const std::string& timeText);

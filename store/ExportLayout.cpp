@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "astro/DatePr2.h"
 #include "engine/Compute.h"
+#include "engine/Report.h"
 #include "store/ExportTexts.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
@@ -90,6 +92,30 @@ std::string PngPathWithExtension(const std::string& path) {
     if (dot != std::string::npos && dot > 0 && dot + 1 < name.size())
         return path;
     return path + (dot != std::string::npos && dot + 1 == name.size() ? "png" : ".png");
+}
+
+ExportCanvasInput ExportCanvasOf(int16_t intModeCode,
+                                 const std::array<DatePr2::DateSetInput, 3>& sets,
+                                 const ConfigOptions& options, const std::string& version) {
+    ExportCanvasInput input;
+    input.intModeCode = intModeCode;
+    input.intLanguage = Language::intLanguage;
+    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(options.blnDisplayNATZ);
+    for (int i = 0; i < 3; ++i) {
+        const DatePr2::DateSetInput& set = sets[i];
+        ExportDateSet& shown = input.udtDateSet[i];
+        shown.strYear = set.strYearText;
+        shown.intMonth = set.intMonthIndex;
+        shown.intDay = set.intDayIndex;
+        shown.strHour = DatePr2::HalfHourText(set.intHourIndex);
+        if (set.intTimezoneIndex >= 0 && set.intTimezoneIndex < static_cast<int>(zones.size()))
+            shown.strTimezone = zones[set.intTimezoneIndex].strText;
+    }
+    input.blnSidereal = options.blnSidereal;
+    input.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
+    input.strTitleWithOrb = SetModeTitle(intModeCode, true);
+    input.strVersion = version;
+    return input;
 }
 
 std::string CreditWebAddress(int16_t language) {

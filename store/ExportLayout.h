@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "astro/DateInput.h"
+#include "engine/ConfigOptions.h"
+
 namespace ZDR {
 
 // Returns the path of the BMP written before the PNG: pngPath without its last three
@@ -45,6 +48,14 @@ struct ExportCanvasInput {
     std::string strVersion;       // the program's version text, "26.1"
     int intCanvasWidth = 400;     // pixels
 };
+
+// Returns the input of the export of a wheel of mode 1..6 (its canvas width left to the
+// picture's): the date sets as their controls show them (hour and timezone entries as their texts;
+// the timezone list with or without the North American names as options say), the zodiac and the
+// inner-planet option of options, the title with the orb, the current language and version.
+ExportCanvasInput ExportCanvasOf(int16_t intModeCode,
+                                 const std::array<DatePr2::DateSetInput, 3>& sets,
+                                 const ConfigOptions& options, const std::string& version);
 
 // One text on the export canvas: its top-left corner in pixels and its colour value.
 struct CanvasText {

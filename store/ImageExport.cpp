@@ -13,6 +13,7 @@
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
+#include "view/GraphicView.h"
 
 namespace ZDR {
 namespace {
@@ -50,6 +51,8 @@ QString FreeBmpPath(const std::string& pngPath) {
 
 QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
     QImage canvas = wheel.convertToFormat(QImage::Format_RGB32);
+    ExportCanvasInput placed = input;
+    placed.intCanvasWidth = canvas.width();
     QPainter painter(&canvas);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(10);
@@ -58,9 +61,21 @@ QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     const double ascent = QFontMetricsF(font, &canvas).ascent();
-    for (const CanvasText& text : ExportCanvasTexts(input)) {
+    // The data block's texts keep a rim of the background round their letters, so that
+    // they stay legible where they cross the black disc.
+    const QColor rim = canvas.pixelColor(0, 0);
+    for (const CanvasText& text : ExportCanvasTexts(placed)) {
+        const QPointF at(text.dblX, text.dblY + ascent);
+        const QString words = support::Q(text.strText);
+        if (text.lngColor == lngDataColor) {
+            painter.setPen(rim);
+            for (const QPointF& step : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1),
+                                        QPointF(0, 1), QPointF(-1, -1), QPointF(1, 1),
+                                        QPointF(-1, 1), QPointF(1, -1)})
+                painter.drawText(at + step, words);
+        }
         painter.setPen(support::ColorFromValue(text.lngColor));
-        painter.drawText(QPointF(text.dblX, text.dblY + ascent), support::Q(text.strText));
+        painter.drawText(at, words);
     }
     return canvas;
 }
@@ -83,7 +98,8 @@ ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath) {
     return outcome;
 }
 
-void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImage& picture) {
+void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption,
+                   const std::function<QImage()>& picture) {
     support::FileDialogRequest request;
     request.blnSave = true;
     request.strTitle = support::Text(ExportText::DialogTitle);
@@ -93,7 +109,7 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImag
     if (chosen.isEmpty())
         return;
     const std::string png = PngPathWithExtension(chosen.toStdString());
-    const ExportOutcome outcome = ExportPicture(picture, png);
+    const ExportOutcome outcome = ExportPicture(picture(), png);
     const QString path = QDir::toNativeSeparators(support::Q(outcome.strPath));
     if (outcome.blnSaved) {
         support::ShowMessage(parent, support::Text(ExportText::Saved) + "\n" + path,
@@ -107,6 +123,17 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImag
                                  support::Q(outcome.strDetail),
                              strButtonCaption, support::MsgIcon::Warning);
     }
+}
+
+void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, GraphicView& picGraphic,
+                          const ExportCanvasInput& canvas) {
+    SaveGraphicAs(parent, strButtonCaption, [&picGraphic, &canvas] {
+        if (picGraphic.TransitGraphicShown())
+            return picGraphic.Picture();
+        // The legends on screen go; the canvas carries the credit and the dates instead.
+        picGraphic.EraseLegends();
+        return ComposeWheelCanvas(picGraphic.Picture(), canvas);
+    });
 }
 
 }  // namespace ZDR

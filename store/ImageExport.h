@@ -5,10 +5,12 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "store/ExportLayout.h"
 
+class GraphicView;
 class QWidget;
 
 namespace ZDR {
@@ -32,9 +34,17 @@ struct ExportOutcome {
 // success; on failure a PNG that stood there before is kept as it was.
 ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath);
 
-// The command: asks for the PNG file's name (title text #132, the PNG filter; ".png" is
-// added to a name without extension), exports picture there and says how it went in a
-// message titled strButtonCaption. A cancelled dialog does nothing.
-void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const QImage& picture);
+// Asks for the PNG file's name (title text #132, the PNG filter; ".png" is added to a name
+// without extension), exports the picture that picture() gives there and says how it went
+// in a message titled strButtonCaption. A cancelled dialog does nothing, not even ask for
+// the picture.
+void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption,
+                   const std::function<QImage()>& picture);
+
+// "Save as ..." while picGraphic shows a graphic: the transit graphic is saved as it is;
+// the wheel loses its legends on screen and is saved with the credit block and the data
+// block of canvas.
+void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, GraphicView& picGraphic,
+                          const ExportCanvasInput& canvas);
 
 }  // namespace ZDR

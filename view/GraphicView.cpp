@@ -51,6 +51,8 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
     for (int k = 0; k < 8; ++k)
         m_dblAspectColor[k] = options.dblAspectColor[k];
     const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
+    m_udtLegends = input.udtLegends;
+    m_blnTwoChart = input.blnTwoChart;
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
@@ -69,6 +71,7 @@ void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
         m_udtLocked = support::DisableControls(m_link.frmMainWindow);
     m_link.cmdToggleGraphic->setEnabled(true);
     m_link.cmdQuit->setEnabled(true);
+    m_link.cmdSaveAs->setEnabled(true);  // it saves the graphic
     if (m_strSaveAsCaption.isEmpty())
         m_strSaveAsCaption = m_link.cmdSaveAs->text();
     m_link.cmdSaveAs->setText(support::Text(kSaveGraphicAs));
@@ -76,6 +79,18 @@ void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
         m_link.frmConfigure->hide();
         m_blnConfigureHidden = true;
     }
+}
+
+void GraphicView::EraseLegends() {
+    if (m_intShown != Shown::Wheel || m_imgPicture.isNull())
+        return;
+    const QColor background = m_imgPicture.pixelColor(0, 0);
+    const ZDR::WheelLayout& layout = m_blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
+    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesA, m_udtLegends.lngLeftA,
+                      background);
+    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesSecond, m_udtLegends.lngLeftSecond,
+                      background);
+    update();
 }
 
 void GraphicView::ReleaseWindow() {
@@ -113,9 +128,6 @@ void GraphicView::ShowTable() {
 void GraphicView::SetCaptions() {
     m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
     m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
-    // Saving a graphic as an image is not built yet: until then "Save as ..." rests while a
-    // graphic is on display, rather than save the state behind it.
-    m_link.cmdSaveAs->setEnabled(!GraphicShown());
 }
 
 void GraphicView::paintEvent(QPaintEvent*) {

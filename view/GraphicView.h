@@ -13,6 +13,7 @@
 #include "engine/Compute.h"
 #include "engine/ConfigOptions.h"
 #include "view/TransitGraphic.h"
+#include "view/WheelGeometry.h"
 
 class QPushButton;
 
@@ -49,8 +50,8 @@ class GraphicView : public QWidget {
     bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options);
 
     // Draws the transit graphic of input in place of the table and locks the window around
-    // it: every control disabled but the toggle and Quit, "Save as ..." captioned "Save
-    // graphic as ..."; a visible configuration dialog is hidden until the toggle.
+    // it: every control disabled but the toggle, Quit and "Save as ...", which is captioned
+    // "Save graphic as ..."; a visible configuration dialog is hidden until the toggle.
     void ShowTransitGraphic(const view::TransitGraphicInput& input);
 
     // The configuration dialog that the transit graphic hides while it is shown.
@@ -62,6 +63,10 @@ class GraphicView : public QWidget {
 
     // The picture on display (empty before the first).
     const QImage& Picture() const { return m_imgPicture; }
+
+    // Takes the legends off the wheel on display: prints them again in the colour of its
+    // top-left pixel. Nothing happens while no wheel is on display.
+    void EraseLegends();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,7 +86,9 @@ class GraphicView : public QWidget {
     QImage m_imgPicture;
     Shown m_intShown = Shown::Nothing;
     ZDR::TransitEnquiryScale m_udtScale;
-    double m_dblAspectColor[8] = {};             // the colours the wheel on display was drawn with
+    double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
+    ZDR::WheelLegends m_udtLegends;              // and its legends
+    bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
     std::vector<QPointer<QWidget>> m_udtLocked;  // the controls the transit graphic disabled

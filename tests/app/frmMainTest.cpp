@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -865,6 +866,22 @@ TEST_F(MainWindowTest, ARightClickOnALineNamesItsAspect) {
     EXPECT_EQ(messages.size(), 1u);
 }
 
+// A transit graphic: Neptune sextile the natal Sun of 17 May 1970, over its year in orb.
+view::TransitGraphicInput NeptuneSextileSun() {
+    view::TransitGraphicInput input;
+    input.intNatalBody = 1;
+    input.intTransitBody = 8;
+    input.intAspect = 5;
+    input.dblStartDay = 2460006;
+    input.dblEndDay = 2460402;
+    input.dblNatalJD = 2440724;
+    input.dblWorldJD = 2460380.4;
+    input.dblWorldDay = 2460380.9;
+    input.dblOrb = ZDR::dblOrb[5][1];
+    input.dblCurveColor = ZDR::RGB(0, 255, 255);
+    return input;
+}
+
 // 1st birthdate 17 May 1970, 12:00 GMT: transiting Neptune sextile the natal Sun at the
 // world date, in orb from 2023 to 2024 with a retrograde loop.
 TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheWindow) {
@@ -897,6 +914,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_TRUE(w.cmdToggleGraphic->isEnabled());
     EXPECT_TRUE(w.cmdQuit->isEnabled());
     EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
+    EXPECT_TRUE(w.cmdSaveAs->isEnabled());
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
     EXPECT_FALSE(w.cmdRun->isVisible());
     EXPECT_FALSE(w.cmdLoadState->isVisible());
@@ -952,6 +970,74 @@ TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
     frmView::Instance(&w).close();
     weblink::SetUrlOpener(nullptr);
     EXPECT_TRUE(messages.empty());
+}
+
+// Counts the pixels of the colour value color in the rectangle of picture.
+long CountColor(const QImage& picture, const QRect& area, double color) {
+    const std::vector<QPoint> points = PixelsOf(picture, color);
+    return std::count_if(points.begin(), points.end(),
+                         [&area](const QPoint& p) { return area.contains(p); });
+}
+
+TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
+    frmMain& w = Start();
+    w.show();
+    QTemporaryDir out;
+    QString answer;
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        EXPECT_TRUE(r.blnSave);
+        EXPECT_TRUE(r.strFilter.endsWith(" (*.png)"));
+        return answer;
+    });
+    const double blue = ZDR::RGB(0, 0, 255);
+    const double grey = ZDR::RGB(160, 160, 160);
+
+    // The single-chart wheel: its legends go from the screen, the credit and the world
+    // date come onto the PNG.
+    w.cmdToggleGraphic->click();
+    const QRect legendA(0, 0, 90, 30);  // beside the disc
+    ASSERT_GT(CountColor(w.picGraphic->Picture(), legendA, 0), 0);
+    answer = out.filePath("world");  // no extension: a PNG all the same
+    w.cmdSaveAs->click();
+    EXPECT_EQ(CountColor(w.picGraphic->Picture(), legendA, 0), 0);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"world.png"});
+    const QImage world(out.filePath("world.png"));
+    EXPECT_EQ(world.size(), QSize(400, 400));
+    EXPECT_GT(CountColor(world, QRect(288, 350, 112, 50), blue), 50);  // the world date
+    EXPECT_GT(CountColor(world, QRect(5, 0, 120, 68), grey), 50);      // the credit
+    EXPECT_EQ(CountColor(world, legendA, 0), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strText,
+              "The graphic was saved as\n" + QDir::toNativeSeparators(out.filePath("world.png")));
+    EXPECT_EQ(messages[0].strTitle, w.cmdSaveAs->text());
+
+    // The two-chart wheel of personal transits, in German: both date blocks.
+    w.optGerman->click();
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    answer = out.filePath("transits.png");
+    w.cmdSaveAs->click();
+    const QImage transits(out.filePath("transits.png"));
+    EXPECT_EQ(transits.size(), QSize(660, 440));
+    EXPECT_GT(CountColor(transits, QRect(114, 385, 120, 55), blue), 50);  // the birthdate
+    EXPECT_GT(CountColor(transits, QRect(432, 390, 120, 50), blue), 50);  // the world date
+    EXPECT_GT(CountColor(transits, QRect(114, 0, 150, 68), grey), 50);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("Die Grafik wurde gespeichert als\n"));
+
+    // The transit graphic is saved as it is shown.
+    w.picGraphic->ShowTransitGraphic(NeptuneSextileSun());
+    answer = out.filePath("course.png");
+    w.cmdSaveAs->click();
+    const QImage course(out.filePath("course.png"));
+    EXPECT_EQ(course.convertToFormat(QImage::Format_RGB32),
+              w.picGraphic->Picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages.back().strTitle, "Grafik speichern unter ...");
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
+              (QStringList{"course.png", "transits.png", "world.png"}));
 }
 
 }  // namespace

@@ -179,4 +179,38 @@ TEST_F(ExportTextsTest, TheSiderealZodiacIsNamedInBothLanguages) {
     EXPECT_EQ(At(twoEnglish, 7, 17), "Sidereal zodiac");
 }
 
+TEST_F(ExportTextsTest, TheCanvasInputTakesTheControlsAsTheyRead) {
+    std::array<DatePr2::DateSetInput, 3> sets;
+    sets[0] = {"2024", 3, 10, 43, 26};  // 21:00, GMT+1:00
+    sets[1] = {"1970", 5, 17, 0, 0};    // no hour, no timezone chosen
+    sets[2] = {"985", 11, 2, 18, 14};   // 08:30, GMT-5:00
+    ZDR::ConfigOptions options;
+    options.blnSidereal = true;
+    options.blnSuppressInnerPlanetAspects = true;
+    options.blnDisplayNATZ = false;
+    Language::intLanguage = Language::intGerman;
+    const ZDR::ExportCanvasInput in =
+        ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, options, "26.1");
+    Language::intLanguage = Language::intEnglish;
+    EXPECT_EQ(in.intModeCode, ZDR::intModePersonal1);
+    EXPECT_EQ(in.intLanguage, Language::intGerman);
+    EXPECT_EQ(in.udtDateSet[0].strYear, "2024");
+    EXPECT_EQ(in.udtDateSet[0].intMonth, 3);
+    EXPECT_EQ(in.udtDateSet[0].intDay, 10);
+    EXPECT_EQ(in.udtDateSet[0].strHour, "21:00");
+    EXPECT_EQ(in.udtDateSet[0].strTimezone, "GMT+1:00");
+    EXPECT_EQ(in.udtDateSet[1].strHour, "");
+    EXPECT_EQ(in.udtDateSet[1].strTimezone, "");
+    EXPECT_EQ(in.udtDateSet[2].strHour, "08:30");
+    EXPECT_EQ(in.udtDateSet[2].strTimezone, "GMT-5:00");
+    options.blnDisplayNATZ = true;
+    EXPECT_EQ(
+        ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, options, "26.1").udtDateSet[2].strTimezone,
+        "EST/CDT");
+    EXPECT_TRUE(in.blnSidereal);
+    EXPECT_FALSE(in.blnShowInnerPlanetAspects);
+    EXPECT_EQ(in.strVersion, "26.1");
+    EXPECT_EQ(in.strTitleWithOrb.rfind("Persönliche Transite, 1. Geburtsdatum", 0), 0u);
+}
+
 }  // namespace

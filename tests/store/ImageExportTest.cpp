@@ -94,7 +94,12 @@ TEST_F(ImageExportTest, TheCommandAddsTheExtensionAndReports) {
         asked.push_back(r);
         return answer;
     });
-    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", picture);
+    int taken = 0;
+    const auto take = [&] {
+        ++taken;
+        return picture;
+    };
+    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", take);
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].blnSave);
     EXPECT_EQ(asked[0].strTitle, "Save graphic as");
@@ -107,15 +112,16 @@ TEST_F(ImageExportTest, TheCommandAddsTheExtensionAndReports) {
     EXPECT_EQ(messages[0].icon, support::MsgIcon::Information);
 
     answer = dir.filePath("missing/chart.png");
-    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", picture);
+    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", take);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].strText.startsWith("The graphic could not be saved as\n" +
                                                QDir::toNativeSeparators(answer) + "\n\n"));
     EXPECT_EQ(messages[1].icon, support::MsgIcon::Warning);
 
     answer.clear();  // cancelled
-    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", picture);
+    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", take);
     EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(taken, 2);  // a cancelled dialog takes no picture
     EXPECT_EQ(Files(), QStringList{"chart.png"});
 }
 
