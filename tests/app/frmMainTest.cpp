@@ -1035,7 +1035,7 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     EXPECT_EQ(course.convertToFormat(QImage::Format_RGB32),
               w.picGraphic->Picture().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages.back().strTitle, "Grafik speichern unter ...");
+    EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"course.png", "transits.png", "world.png"}));
 }
