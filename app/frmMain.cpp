@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
 
@@ -25,15 +28,24 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
+#include "engine/Durations.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "search/StepRunner.h"
+#include "store/ExportLayout.h"
+#include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/WebAddress.h"
 #include "support/WindowSupport.h"
 #include "support/frmPopUp.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "text/EphemerisText.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
 #include "view/TableGrid.h"
+#include "view/frmDurations.h"
 
 namespace {
 
@@ -50,15 +62,38 @@ void Place(QWidget* w, int left, int top, int width, int height) {
     support::PlaceTwips(w, left, top, width, height);
 }
 
-// Geometry of the window in twips.
-constexpr int kDateTop = 120;
-constexpr int kDateRowStep = 450;
+// Geometry of the window in twips. The cells of the table and the tops of the title and
+// the hint line are fixed; the rest is laid out so that the whole window fits a screen of
+// 1280 x 720 pixels: the dates, modes and commands in a band at the top, the table below
+// them, and beside the two-chart table the report, the command row and the options of
+// language and angles.
+constexpr int kMargin = 120;
 constexpr int kControlHeight = 345;
+constexpr int kButtonHeight = 375;
+constexpr int kRowStep = 450;  // the date rows, the rows of the commands and of the foot
+constexpr int kGap = 100;      // between two controls side by side
+constexpr int kDateTop = kMargin;
+constexpr int kModeLeft = 8990;
+constexpr int kPersonalLeft = 11250;
+constexpr int kSynastryLeft = 13900;
+constexpr int kStepTop = kDateTop + 3 * kRowStep;
+constexpr int kCommandWidth = 1550;
+constexpr int kCommandLeft = 15450;  // two columns of commands
 constexpr int kTitleTop = 2000;
 constexpr int kHintTop = 2280;
 constexpr int kTableTop = 2640;
-constexpr int kTableLeft = 120;
-constexpr int kWindowWidth = 21000;
+constexpr int kTableLeft = kMargin;
+constexpr int kRightEdge = kCommandLeft + 2 * kCommandWidth + kGap;
+constexpr int kContentWidth = kRightEdge + kMargin;
+// The largest table, of two charts, and the column beside it.
+constexpr int kTableBottom = kTableTop + 12 * ZDR::intCellHeight;
+constexpr int kSideLeft = kTableLeft + 12 * ZDR::intCellWidth + kMargin;
+constexpr int kSideWidth = kRightEdge - kSideLeft;
+constexpr int kFrameHeight = 660;  // the frames of language and angles
+constexpr int kFrameTop = kTableBottom - kFrameHeight;
+constexpr int kFootTop = kFrameTop - 2 * kRowStep;  // the two rows of the command row
+constexpr int kNoticeTop = kTableBottom + 90;
+constexpr int kContentHeight = kNoticeTop + 300 + kMargin;
 constexpr int kMinWidth = 10200;
 constexpr int kMinHeight = 4800;
 
@@ -69,7 +104,8 @@ frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
     : QMainWindow(parent),
       m_strDataFolder(dataFolder),
       m_strUserDataFolder(userDataFolder),
-      m_store(store) {
+      m_store(store),
+      m_strFileFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     CreateControls();
 }
 
@@ -78,12 +114,17 @@ frmMain::~frmMain() = default;
 // ---------------------------------------------------------------- controls
 
 void frmMain::CreateControls() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    // The controls stand on a page of fixed size, which scrolls in a smaller window.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* central = new QWidget(scroll);
+    central->setFixedSize(Px(kContentWidth), Px(kContentHeight));
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
     setWindowTitle(QStringLiteral("Zodarc"));
 
     for (int i = 0; i < 3; ++i) {
-        const int top = kDateTop + i * kDateRowStep;
+        const int top = kDateTop + i * kRowStep;
         Label1[i] = new QLabel(central);
         Place(Label1[i], 120, top + 30, 1700, kControlHeight);
         cboMonthCE[i] = new QComboBox(central);
@@ -116,6 +157,12 @@ void frmMain::CreateControls() {
             m_blnYearEntered[i] = false;
         });
         connect(txbYearCE[i], &QLineEdit::returnPressed, this, [this, i] { YearEnterPressed(i); });
+        // The weekday follows every change of the date, typed or set by the program.
+        connect(txbYearCE[i], &QLineEdit::textChanged, this,
+                [this, i] { RefreshWeekdayToolTip(i, false); });
+        for (QComboBox* list : {cboMonthCE[i], cboDayCE[i]})
+            connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                    [this, i] { RefreshWeekdayToolTip(i, false); });
         connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { ClearDateSet(i); });
     }
     Label1[0]->installEventFilter(this);
@@ -124,16 +171,18 @@ void frmMain::CreateControls() {
     // The mode buttons stand beside the date sets they use.
     auto* modeGroup = new QButtonGroup(this);
     optPlanetary = new QRadioButton(central);
-    Place(optPlanetary, 9000, kDateTop, 2300, kControlHeight);
+    Place(optPlanetary, kModeLeft, kDateTop, kPersonalLeft - kModeLeft - kGap, kControlHeight);
     for (int i = 0; i < 2; ++i) {
-        const int top = kDateTop + (i + 1) * kDateRowStep;
+        const int top = kDateTop + (i + 1) * kRowStep;
         optNatal[i] = new QRadioButton(central);
-        Place(optNatal[i], 9000, top, 2300, kControlHeight);
+        Place(optNatal[i], kModeLeft, top, kPersonalLeft - kModeLeft - kGap, kControlHeight);
         optPersonal[i] = new QRadioButton(central);
-        Place(optPersonal[i], 11350, top, 2900, kControlHeight);
+        Place(optPersonal[i], kPersonalLeft, top, kSynastryLeft - kPersonalLeft - kGap,
+              kControlHeight);
     }
     optSynastry = new QRadioButton(central);
-    Place(optSynastry, 14300, kDateTop + kDateRowStep * 3 / 2, 1500, kControlHeight);
+    Place(optSynastry, kSynastryLeft, kDateTop + kRowStep * 3 / 2,
+          kCommandLeft - kSynastryLeft - kGap, kControlHeight);
     for (QRadioButton* mode :
          {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry}) {
         modeGroup->addButton(mode);
@@ -141,44 +190,49 @@ void frmMain::CreateControls() {
     }
 
     cmdForwardBack[1] = new QPushButton(central);
-    Place(cmdForwardBack[1], 8990, 1560, 1100, kControlHeight);
+    Place(cmdForwardBack[1], kModeLeft, kStepTop, 1100, kControlHeight);
     cmdForwardBack[0] = new QPushButton(central);
-    Place(cmdForwardBack[0], 10150, 1560, 1100, kControlHeight);
+    Place(cmdForwardBack[0], kModeLeft + 1100 + 60, kStepTop, 1100, kControlHeight);
     cboForwardBack = new QComboBox(central);
-    Place(cboForwardBack, 11310, 1560, 1900, kControlHeight);
+    Place(cboForwardBack, kModeLeft + 2 * (1100 + 60), kStepTop, 1900, kControlHeight);
 
+    // The commands in two columns; Quit stands alone below Restore.
+    const int right = kCommandLeft + kCommandWidth + kGap;
     cmdCompute = new QPushButton(central);
-    Place(cmdCompute, 15900, 120, 1550, kControlHeight + 30);
+    Place(cmdCompute, kCommandLeft, kDateTop, kCommandWidth, kButtonHeight);
     cmdConfigure = new QPushButton(central);
-    Place(cmdConfigure, 17500, 120, 1550, kControlHeight + 30);
+    Place(cmdConfigure, right, kDateTop, kCommandWidth, kButtonHeight);
     cmdNow = new QPushButton(central);
-    Place(cmdNow, 15900, 570, 1550, kControlHeight);
+    Place(cmdNow, kCommandLeft, kDateTop + kRowStep, kCommandWidth, kControlHeight);
     cmdHelp = new QPushButton(central);
-    Place(cmdHelp, 17500, 570, 1550, kControlHeight);
+    Place(cmdHelp, right, kDateTop + kRowStep, kCommandWidth, kControlHeight);
     cmdSave = new QPushButton(central);
-    Place(cmdSave, 15900, 1020, 1550, kControlHeight);
+    Place(cmdSave, kCommandLeft, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
     cmdRestore = new QPushButton(central);
-    Place(cmdRestore, 17500, 1020, 1550, kControlHeight);
+    Place(cmdRestore, right, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
     cmdQuit = new QPushButton(central);
-    Place(cmdQuit, 17500, 1500, 1550, kControlHeight);
+    Place(cmdQuit, right, kStepTop, kCommandWidth, kControlHeight);
 
+    // Language and angles side by side at the foot of the column beside the table.
+    const int frameWidth = (kSideWidth - kGap) / 2;
     fraLanguage = new QGroupBox(central);
-    Place(fraLanguage, 19180, 30, 1600, 960);
+    Place(fraLanguage, kSideLeft, kFrameTop, frameWidth, kFrameHeight);
     optEnglish = new QRadioButton(fraLanguage);
-    Place(optEnglish, 120, 270, 1400, 300);
+    const int second = frameWidth / 2 - 60;  // the second option, whose caption is longer
+    Place(optEnglish, 120, 270, second - 120, 300);
     optGerman = new QRadioButton(fraLanguage);
-    Place(optGerman, 120, 600, 1400, 300);
+    Place(optGerman, second, 270, frameWidth - second - 60, 300);
     connect(optEnglish, &QRadioButton::clicked, this,
             [this] { SwitchLanguage(Language::intEnglish); });
     connect(optGerman, &QRadioButton::clicked, this,
             [this] { SwitchLanguage(Language::intGerman); });
 
     fraAngles = new QGroupBox(central);
-    Place(fraAngles, 19180, 1040, 1600, 900);
+    Place(fraAngles, kRightEdge - frameWidth, kFrameTop, frameWidth, kFrameHeight);
     optDegrees = new QRadioButton(fraAngles);
-    Place(optDegrees, 120, 240, 1400, 300);
+    Place(optDegrees, 120, 270, second - 120, 300);
     optRadians = new QRadioButton(fraAngles);
-    Place(optRadians, 120, 540, 1400, 300);
+    Place(optRadians, second, 270, frameWidth - second - 60, 300);
     connect(optDegrees, &QRadioButton::clicked, this, [this] {
         if (blnStartupCompleted)
             cmdCompute_Click();
@@ -205,6 +259,15 @@ void frmMain::CreateControls() {
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
+    lblUserManual = new QLabel(central);
+    lblUserManualLink = new QLabel(central);
+    GraphicViewLink graphicLink;
+    graphicLink.frmMainWindow = this;
+    graphicLink.picTable = picTable;
+    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
+    graphicLink.cmdSaveAs = cmdSaveAs;
+    graphicLink.cmdQuit = cmdQuit;
+    picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmMain::cmdConfigure_Click);
@@ -215,18 +278,37 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { frmView::ShowHelp(this, m_strDataFolder); });
+    connect(lblUserManualLink, &QLabel::linkActivated, this,
+            [this] { weblink::OpenUserManual(this, m_strDataFolder); });
+    connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &frmMain::RefreshControls);
 
-    // Not built yet: the chart, stepping and running, and help. Their buttons stand in
-    // the layout, disabled.
-    for (QWidget* w :
-         {static_cast<QWidget*>(cmdRun), static_cast<QWidget*>(cmdToggleGraphic),
-          static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdForwardBack[0]),
-          static_cast<QWidget*>(cmdForwardBack[1]), static_cast<QWidget*>(cboForwardBack)})
-        w->setEnabled(false);
+    StepRunnerLink step;
+    step.frmMainWindow = this;
+    step.cmdForwardBack = cmdForwardBack;
+    step.cboForwardBack = cboForwardBack;
+    step.cmdRun = cmdRun;
+    step.cmdToggleGraphic = cmdToggleGraphic;
+    step.udtUsableDuringRun = {cmdQuit, txbReport, txbReport1};
+    step.WorldDate = [this] { return DateSetFromControls(0); };
+    step.SetWorldDate = [this](const DatePr2::DateSetInput& set) {
+        DateSetToControls(0, set);
+        RefreshWeekdayToolTip(0);
+    };
+    step.Compute = [this] {
+        blnDateError = false;
+        cmdCompute_Click();
+        return !blnDateError;
+    };
+    step.ShowWorldDateError = [this](double code) { ShowInputError(0, code); };
+    step.SelectedModeCode = [this] { return SelectedModeCode(); };
+    step.ComputedModeCode = [this] { return udtResult.intModeCode; };
+    m_stepRunner = new StepRunner(std::move(step), this);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -259,15 +341,18 @@ bool frmMain::Startup() {
     ZDR::ClearCells(udtResult.udtTable);
     lblTitle->clear();
     picTable->hide();
-    for (QWidget* w : {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
-                       static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
-                       static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
+          static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
+          static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1),
+          static_cast<QWidget*>(lblUserManual), static_cast<QWidget*>(lblUserManualLink)})
         w->hide();
 
     FillDateBoxes();
-    FillStepBox();
+    m_stepRunner->SetLanguageDependentText();
 
     m_frmConfigure = new frmConfigure(this, m_store);
+    picGraphic->SetConfigurationDialog(m_frmConfigure);
     connect(m_frmConfigure, &frmConfigure::settingsApplied, this, [this] {
         SetUpTimezoneComboBoxes(true);
         cmdCompute_Click();
@@ -278,6 +363,7 @@ bool frmMain::Startup() {
         static_cast<int16_t>(DatePr2::DefaultTimezoneIndex(DatePr2::intDefaultTimezoneMinutes));
 
     cmdRun->hide();
+    m_stepRunner->EnableStepControls(false);
     cmdLoadState->hide();
     ArrangeControls();
 
@@ -305,6 +391,8 @@ bool frmMain::Startup() {
     cmdReport->show();
     cmdToggleGraphic->show();
     cmdHelp->show();
+    lblUserManual->show();
+    lblUserManualLink->show();
     Timer1->start();
     RefreshHintLine();
 
@@ -332,11 +420,7 @@ bool frmMain::Startup() {
     blnStartupCompleted = true;
     m_frmConfigure->SetStartupCompleted(true);
 
-    // The window's start-up size is the largest it may take.
-    intInitialWidth = static_cast<int16_t>(support::Twips(width()));
-    intInitialHeight = static_cast<int16_t>(support::Twips(height()));
-    setMinimumSize(Px(kMinWidth), Px(kMinHeight));
-    setMaximumSize(width(), height());
+    FitWindowToScreen();
     return true;
 }
 
@@ -346,7 +430,8 @@ void frmMain::ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon
 }
 
 void frmMain::RestoreLastState() {
-    if (!ReadState(strUserStateFile).empty()) {
+    // A first start has no state file yet: nothing to restore, and nothing to reset.
+    if (!QFileInfo::exists(Q(strUserStateFile)) || !ReadState(strUserStateFile).empty()) {
         ShowDefaultView();
         return;
     }
@@ -409,18 +494,10 @@ void frmMain::FillDateBoxes() {
         txbYearCE[i]->clear();
         cboHour[i]->clear();
         cboHour[i]->addItem(QString());
-        for (int h = 1; h <= 48; ++h)
-            cboHour[i]->addItem(Q(DatePr2::DayFractionToTimeText((h - 1) / 48.0, false)));
+        for (int16_t h = 1; h <= 48; ++h)
+            cboHour[i]->addItem(Q(DatePr2::HalfHourText(h)));
         cboHour[i]->setCurrentIndex(0);
     }
-}
-
-void frmMain::FillStepBox() {
-    const int selected = cboForwardBack->currentIndex();
-    cboForwardBack->clear();
-    for (int n = 170; n <= 174; ++n)
-        cboForwardBack->addItem(T(n));
-    cboForwardBack->setCurrentIndex(selected >= 0 ? selected : 1);
 }
 
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
@@ -438,33 +515,48 @@ void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
 // ---------------------------------------------------------------- layout
 
 void frmMain::ArrangeControls() {
-    Place(lblTitle, kTableLeft, kTitleTop, kWindowWidth - 2 * kTableLeft, 300);
-    Place(lblClickonAspect, kTableLeft, kHintTop, kWindowWidth - 2 * kTableLeft, 300);
+    Place(lblTitle, kTableLeft, kTitleTop, kRightEdge - kTableLeft, kHintTop - kTitleTop - 15);
+    Place(lblClickonAspect, kTableLeft, kHintTop, kRightEdge - kTableLeft, 300);
 }
 
 void frmMain::ArrangeCommandRow() {
-    // The foot row lies below the largest table, so that the window keeps one size.
-    const int top = kTableTop + 12 * ZDR::intCellHeight + 150;
-    const int height = kControlHeight + 30;
-    Place(cmdRun, 5900, top, 1120, height);
-    Place(cmdToggleGraphic, 5900 + 1120 + 200, top, 1750, height);
-    const int reportLeft = 5900 + 1120 + 200 + 1750 + 100;
-    Place(cmdReport, reportLeft, top, 1120, height);
-    Place(cmdSaveAs, reportLeft + 1120 + 100, top, 1950, height);
-    Place(cmdLoadState, reportLeft + 1120 + 100 + 1950 + 100, top, 1750, height);
-    // The notice line lies below the row, across the whole window.
-    Place(lblNotice, kTableLeft, top + height + 90, kWindowWidth - 2 * kTableLeft, 300);
-    resize(Px(kWindowWidth), Px(top + height + 90 + 300 + 90));
+    // Two rows in the column beside the table, above the frames of language and angles.
+    const int second = kFootTop + kRowStep;
+    Place(cmdRun, kSideLeft, kFootTop, 1120, kButtonHeight);
+    Place(cmdToggleGraphic, kSideLeft + 1120 + kGap, kFootTop, 1750, kButtonHeight);
+    Place(cmdReport, kSideLeft + 1120 + 1750 + 2 * kGap, kFootTop, 1120, kButtonHeight);
+    Place(cmdSaveAs, kSideLeft, second, 1950, kButtonHeight);
+    Place(cmdLoadState, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);
+    // The notice line lies below the table, the user manual's link below the column beside it.
+    Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, 300);
+    Place(lblUserManual, kSideLeft, kNoticeTop, 1950, 300);
+    Place(lblUserManualLink, kSideLeft + 1950, kNoticeTop, kRightEdge - kSideLeft - 1950, 300);
 }
 
 void frmMain::ArrangeResultArea() {
+    // The report fills the room beside the table, above the command row.
     const ZDR::AspectTable& table = udtResult.udtTable;
     const int width = table.intNumCols * ZDR::intCellWidth;
     const int height = table.intNumRows * ZDR::intCellHeight;
     Place(picTable, kTableLeft, kTableTop, width, height);
     QPlainTextEdit* report = ZDR::IsTwoChartMode(udtResult.intModeCode) ? txbReport1 : txbReport;
-    const int left = kTableLeft + width + 120;
-    Place(report, left, kTableTop, kWindowWidth - left - kTableLeft, height);
+    const int left = kTableLeft + width + kMargin;
+    Place(report, left, kTableTop, kRightEdge - left, kFootTop - kMargin - kTableTop);
+}
+
+void frmMain::FitWindowToScreen() {
+    // The whole page is the largest size; a smaller screen gets a window that scrolls.
+    const QSize page(Px(kContentWidth), Px(kContentHeight));
+    QSize size = page;
+    if (QScreen* shown = screen()) {
+        const QSize frame = frameGeometry().size() - this->size();
+        size = page.boundedTo(shown->availableGeometry().size() - frame);
+    }
+    resize(size);
+    intInitialWidth = static_cast<int16_t>(support::Twips(page.width()));
+    intInitialHeight = static_cast<int16_t>(support::Twips(page.height()));
+    setMinimumSize(Px(kMinWidth), Px(kMinHeight));
+    setMaximumSize(page);
 }
 
 void frmMain::UpdateFileButtons() {
@@ -497,19 +589,25 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setText(T(MainText::PersonalTransits));
     }
     optSynastry->setText(T(MainText::Synastry));
-    for (QRadioButton* mode :
-         {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry})
-        mode->setToolTip(T(MainText::ModeToolTip));
+    optPlanetary->setToolTip(T(MainText::ModeToolTip));
+    optSynastry->setToolTip(T(MainText::ModeToolTip));
+    // The two rows of birthdate modes are told apart by the birthdate they name.
+    for (int i = 0; i < 2; ++i) {
+        optNatal[i]->setToolTip(T(MainText::NatalToolTip[i]));
+        optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
+    }
     cmdCompute->setText(T(MainText::Compute));
     cmdConfigure->setText(T(MainText::Configure));
     cmdNow->setText(T(MainText::Now));
     cmdHelp->setText(T(MainText::Help));
+    lblUserManual->setText(T(MainText::UserManual) + ":");
+    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
+                               "</a>");
+    lblUserManualLink->setToolTip(QDir::toNativeSeparators(
+        Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
     cmdSave->setText(T(MainText::Save));
     cmdRestore->setText(T(MainText::Restore));
     cmdQuit->setText(T(MainText::Quit));
-    cmdForwardBack[0]->setText(T(MainText::Forward));
-    cmdForwardBack[1]->setText(T(MainText::Back));
-    cmdRun->setText(T(MainText::Run));
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     cmdReport->setText(T(MainText::Report));
     cmdSaveAs->setText(T(MainText::SaveAs));
@@ -517,12 +615,11 @@ void frmMain::SetLanguageDependentText() {
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
-    cboForwardBack->setToolTip(T(MainText::StepToolTip));
     fraAngles->setTitle(T(MainText::AnglesFrame));
     optDegrees->setText(T(MainText::Degrees));
     optRadians->setText(T(MainText::Radians));
     FillMonthBoxes();
-    FillStepBox();
+    m_stepRunner->SetLanguageDependentText();
     // The notice line goes back to its caption in the new language.
     const bool noticeShowsCaption = lblNotice->text() == m_strNoticeCaption;
     m_strNoticeCaption = T(MainText::Notice);
@@ -588,10 +685,11 @@ void frmMain::cmdNow_Click() {
         cmdCompute_Click();
 }
 
-void frmMain::RefreshWeekdayToolTip(int i) {
+void frmMain::RefreshWeekdayToolTip(int i, bool blnFillIn) {
     DatePr2::DateSetInput set = DateSetFromControls(i);
     const double local = DatePr2::InputDateToLocalDay(set);
-    DateSetToControls(i, set);  // the year cleaned, the hour default filled in
+    if (blnFillIn)
+        DateSetToControls(i, set);  // the year cleaned, the hour default filled in
     cboDayCE[i]->setToolTip(local > 0
                                 ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
                                                          Language::intLanguage))
@@ -608,7 +706,7 @@ void frmMain::DateChoiceMade(int i) {
         return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled())
+    if (cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
         FocusCompute();
 }
 
@@ -713,12 +811,13 @@ void frmMain::ShowResult() {
     }
     ArrangeResultArea();
     picTable->update();
-    picTable->show();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, options);
+    else
+        picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
-    // The durations window that reports the aspects is not built yet: the button only
-    // answers when there is nothing to report.
-    cmdReport->setEnabled(ZDR::GetTotalNumAspects(udtResult.udtTable) == 0);
 }
 
 void frmMain::ModeButtonClicked() {
@@ -731,7 +830,23 @@ void frmMain::ModeButtonClicked() {
         SelectModeQuietly(previous);
         blnDateError = false;
     }
+    m_stepRunner->EnableStepControls(ZDR::IsTransitMode(SelectedModeCode()) &&
+                                     !m_stepRunner->blnRunning);
     RefreshHintLine();
+}
+
+bool frmMain::ChartShown() const {
+    return picGraphic->GraphicShown();
+}
+
+void frmMain::cmdToggleGraphic_Click() {
+    m_stepRunner->StopRun();
+    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    RefreshHintLine();
+    UpdateFileButtons();
 }
 
 void frmMain::ToggleDegreesRadians() {
@@ -749,17 +864,69 @@ void frmMain::FocusCompute() {
 }
 
 void frmMain::CellDoubleClicked(int index) {
-    (void)index;
-    if (!ZDR::IsTransitMode(udtResult.intModeCode)) {
+    const ZDR::CellExplanation e = ZDR::ExplainCell(
+        udtResult.udtTable, static_cast<int16_t>(index),
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes()),
+        ZDR::OptionsInForce());
+    if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
-        return;
+    } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
+        support::ShowMessage(this, Q(e.strMessage), Q(e.strTitle), support::MsgIcon::Information);
+    } else if (e.intOutcome == ZDR::CellClick::Timed) {
+        if (ZDR::IsPersonalTransitMode(udtResult.intModeCode) && e.udtTiming.dblBegin >= 0 &&
+            e.udtTiming.dblEnd >= 0) {
+            ShowTransitGraphic(e);
+            return;
+        }
+        if (support::AskYesNo(this, Q(e.strQuestion), Q(e.strTitle)))
+            ShowDurations();
+        FocusCompute();
     }
 }
 
+void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
+    const int natalSet = udtResult.intModeCode == ZDR::intModePersonal1 ? 1 : 2;
+    lblClickonAspect->clear();
+    lblNotice->hide();
+    picGraphic->ShowTransitGraphic(view::TransitInputOf(
+        e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
+        cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
+    UpdateFileButtons();
+    txbReport1->setPlainText(Q(e.strMessage));
+}
+
 void frmMain::cmdReport_Click() {
-    if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
+    if (m_frmDurations && m_frmDurations->isVisible())
+        m_frmDurations->hide();
+    else if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
         support::ShowMessage(this, Q(ZDR::NoAspectReportMessage(udtResult.intModeCode)),
                              cmdReport->text(), support::MsgIcon::Information);
+    else
+        ShowDurations();
+}
+
+// The world date's timezone, minutes east of Greenwich: the day boundaries of the timing.
+int16_t frmMain::WorldTimezoneMinutes() const {
+    return static_cast<int16_t>(cboTimezone[0]->currentData().toInt());
+}
+
+void frmMain::ShowDurations() {
+    if (!m_frmDurations)
+        m_frmDurations = new frmDurations(this);
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
+    DurationsRequest request;
+    request.pudtTable = &udtResult.udtTable;
+    request.udtContext =
+        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes());
+    for (int i = 0; i < 3; ++i)
+        request.strDateText[i] = DatePr2::InputDateToString(
+            DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
+    request.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+    request.intTableTop = kTableTop;
+    Timer1->stop();
+    m_frmDurations->Report(request);
+    Timer1->start();
 }
 
 void frmMain::cmdConfigure_Click() {
@@ -781,6 +948,7 @@ void frmMain::RefreshControls() {
                             cboMonthCE[i]->currentIndex() > 0;
         cmdClear[i]->setVisible(filled);
     }
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())
@@ -790,7 +958,7 @@ void frmMain::RefreshControls() {
 
 void frmMain::cmdQuit_Click() {
     if (udtStateClean.IsSet()) {
-        QApplication::exit(0);
+        EndProgram();
         return;
     }
     const support::MsgAnswer answer = support::AskYesNoCancel(
@@ -805,6 +973,12 @@ void frmMain::cmdQuit_Click() {
             return;
         }
     }
+    EndProgram();
+}
+
+void frmMain::EndProgram() {
+    // A run ends with the program: no step after the window is gone.
+    m_stepRunner->EndForClose();
     QApplication::exit(0);
 }
 
@@ -895,15 +1069,29 @@ void frmMain::cmdRestore_Click() {
     PopUpBeside(cmdRestore, T(MainText::InputRestored));
 }
 
+QString frmMain::AskStateFileName(support::FileDialogRequest& request) {
+    request.strFolder = m_strFileFolder;
+    const QString file = support::AskFileName(this, request);
+    if (!file.isEmpty())
+        m_strFileFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
 void frmMain::cmdSaveAs_Click() {
-    if (ChartShown())
+    if (ChartShown()) {
+        UpdateFileButtons();
+        ZDR::SaveGraphicOnDisplay(
+            this, cmdSaveAs->text(), *picGraphic,
+            ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
+                                ZDR::OptionsInForce(), kVersion));
         return;
+    }
     support::FileDialogRequest request;
     request.blnSave = true;
     request.strTitle = T(MainText::SaveAsTitle);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = support::AskFileName(this, request);
+    const QString file = AskStateFileName(request);
     if (file.isEmpty())
         return;
     const std::string error = WriteState(file.toStdString());
@@ -922,7 +1110,7 @@ void frmMain::cmdLoadState_Click() {
     request.strTitle = T(MainText::LoadFromTitle);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = support::AskFileName(this, request);
+    const QString file = AskStateFileName(request);
     if (file.isEmpty())
         return;
     const std::string error = ReadState(file.toStdString());
@@ -941,7 +1129,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (m_frmConfigure)
         m_frmConfigure->hide();
     event->accept();
-    QApplication::exit(0);
+    EndProgram();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

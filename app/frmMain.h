@@ -11,6 +11,7 @@
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
 #include "store/StateFile.h"
+#include "support/FileDialog.h"
 #include "support/MessageBox.h"
 
 class QCheckBox;
@@ -22,8 +23,14 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class GraphicView;
+class StepRunner;
 class TableGrid;
 class frmConfigure;
+class frmDurations;
+namespace ZDR {
+struct CellExplanation;
+}
 namespace Registry3 {
 class SettingsStore;
 }
@@ -88,6 +95,8 @@ class frmMain : public QMainWindow {
     int16_t intInitialHeight = 0;
     ZDR::ComputeResult udtResult;
     frmConfigure* Configuration() const { return m_frmConfigure; }
+    StepRunner& Runner() const { return *m_stepRunner; }
+    frmDurations* Durations() const { return m_frmDurations; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -120,7 +129,10 @@ class frmMain : public QMainWindow {
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
+    QLabel* lblUserManual = nullptr;
+    QLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
+    GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
     QPlainTextEdit* txbReport1 = nullptr;
 
@@ -133,15 +145,19 @@ class frmMain : public QMainWindow {
     void SetLanguageDependentText();
     void FillDateBoxes();
     void FillMonthBoxes();
-    void FillStepBox();
     void SetUpTimezoneComboBoxes(bool blnPreserveIndices);
     void ArrangeControls();
     void ArrangeCommandRow();
     void ArrangeResultArea();
+    // Sizes the window to its whole page, or to the screen's free area when that is
+    // smaller (the page then scrolls); the whole page is the largest size it may take.
+    void FitWindowToScreen();
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();
-    void RefreshWeekdayToolTip(int i);
+    // Refreshes the weekday tool-tip of date set i; with blnFillIn the set's controls also
+    // take the cleaned year and the hour default, as reading the set gives them.
+    void RefreshWeekdayToolTip(int i, bool blnFillIn = true);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
@@ -162,17 +178,29 @@ class frmMain : public QMainWindow {
     void ShowRestoredState();
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
+    // Asks for a state file with request, in the folder last used; remembers its folder.
+    QString AskStateFileName(support::FileDialogRequest& request);
     void cmdReport_Click();
+    void ShowDurations();
+    int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();
-    bool ChartShown() const { return false; }
+    void cmdToggleGraphic_Click();
+    void ShowTransitGraphic(const ZDR::CellExplanation& e);
+    bool ChartShown() const;
+    void EndProgram();
 
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
+    // The folder the Open and Save dialogs start in: the one last used in this session, at
+    // first the user's documents folder.
+    QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
+    StepRunner* m_stepRunner = nullptr;
+    frmDurations* m_frmDurations = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;

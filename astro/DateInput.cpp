@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <cmath>
+#include <cstdio>
+
 #include "astro/DatePr2.h"
 
 namespace DatePr2 {
@@ -59,6 +62,12 @@ int16_t HalfHourIndex(const std::string& timeText) {
     return static_cast<int16_t>(h * 2 + 1 + (minutes == "30" ? 1 : 0));
 }
 
+std::string HalfHourText(int16_t hourIndex) {
+    if (hourIndex < 1 || hourIndex > 48)
+        return std::string();
+    return DayFractionToTimeText((hourIndex - 1) / 48.0, false);
+}
+
 DateSetInput DateSetOfMoment(double jd, int tzMinutes, int16_t timezoneIndex) {
     const double local = NowOnHalfHourGrid(jd, tzMinutes);
     datekit::EuroDateRecord rec;
@@ -86,6 +95,24 @@ double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex) {
 
 double InputDateToLocalDay(DateSetInput& set) {
     return CheckedLocalDay(set);
+}
+
+std::string InputDateToString(DateSetInput set, bool abbreviated, bool blnNorthAmericanZones,
+                              int language) {
+    const double day = CheckedLocalDay(set);
+    if (day < 0)
+        return "";
+    const int hourIndex =
+        set.intHourIndex >= 1 && set.intHourIndex <= 48 ? set.intHourIndex : kNoonHourIndex;
+    const int minutes = (hourIndex - 1) * 30;
+    char hour[8];
+    std::snprintf(hour, sizeof hour, "%02d:%02d", minutes / 60, minutes % 60);
+    const std::vector<TimezoneEntry> zones = TimezoneList(blnNorthAmericanZones);
+    const int16_t zone = set.intTimezoneIndex >= 0 && set.intTimezoneIndex <= kLastTimezoneIndex
+                             ? set.intTimezoneIndex
+                             : 0;
+    return JDNToLongDateText(static_cast<int32_t>(std::floor(day)), abbreviated, language) + ", " +
+           hour + " (" + zones[zone].strText + ")";
 }
 
 }  // namespace DatePr2

@@ -33,8 +33,20 @@ double InputDateToAJDate(DateSetInput& set, int16_t defaultTimezoneIndex);
 // date set, or -1..-4; cleans the year and applies the hour default like InputDateToAJDate.
 double InputDateToLocalDay(DateSetInput& set);
 
+// Returns a date set in words, as it is read: the long date of its local day in language
+// (1 German, any other English), ", ", the hour entry's text ("08:30") and the timezone
+// entry's text in parentheses ("January 7, 2020, 12:00 (GMT+1:00)"; the North American
+// zone names with blnNorthAmericanZones). Short month names when abbreviated. The empty
+// text when the set is not a valid date.
+std::string InputDateToString(DateSetInput set, bool abbreviated, bool blnNorthAmericanZones,
+                              int language);
+
 // Returns the year box's text with every character other than 0..9 dropped.
 std::string YearDigits(const std::string& yearText);
+
+// Returns the text of half-hour entry 1..48 of an hour box ("00:00" .. "23:30"); "" for
+// the empty entry 0 and any other index.
+std::string HalfHourText(int16_t hourIndex);
 
 // Returns the half-hour entry 1..48 of a time "hh:00" or "hh:30" (hh 0..23 in one or two
 // digits; entry 1 is 00:00, 25 is 12:00), 0 for any other text.

@@ -229,6 +229,10 @@ bool PositionFailed(double L) {
 }
 
 double BodyLongitude(int16_t body, double jd) {
+    return BodyLongitudeIn(body, jd, blnSidereal);
+}
+
+double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
     const int16_t year = static_cast<int16_t>(DatePr2::YearOfJD(jd));
     double L;
     if (body == 9) {
@@ -241,7 +245,7 @@ double BodyLongitude(int16_t body, double jd) {
     } else {
         return -1;
     }
-    if (L >= 0 && blnSidereal) {
+    if (L >= 0 && blnSiderealZodiac) {
         L = NormalizeAngle(L - (kAyanamsa2000 + (year - 2000) * kAyanamsaPerYear));
     }
     return L;

@@ -61,6 +61,9 @@ bool PositionFailed(double L);
 // jd (UT), sidereal when blnSidereal is set; a negative code as above, unchanged in either
 // zodiac; -1 for a body outside 1..10.
 double BodyLongitude(int16_t body, double jd);
+// As BodyLongitude, in the sidereal zodiac when blnSiderealZodiac is set and in the tropical
+// one otherwise, whatever blnSidereal says.
+double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac);
 // true when body, at longitude L (radians) at jd (UT), moves backwards: half an hour later
 // it stands less than half a turn behind L, also across 0 degrees Aries. Never for the Sun
 // and the Moon, nor when either longitude is unavailable.

@@ -66,6 +66,16 @@ int StartCommand(const char* command, unsigned groups, const CommandHelp& help, 
     const int code = ParseCommandOptions(command, groups, help, argc, argv, options);
     return code >= 0 ? code : PrepareCommand(command, options, jd);
 }
+int16_t ZoneIndex(const DateSetOptions& set) {
+    constexpr int16_t kGreenwichIndex = 24;
+    const int16_t index = set.udtInput.intTimezoneIndex;
+    return set.blnHasJD || index == 0 ? kGreenwichIndex : index;
+}
+
+int16_t ZoneMinutes(const DateSetOptions& set) {
+    return static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(set)].intMinutes);
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {

@@ -26,6 +26,11 @@ constexpr int intExitUsage = 2;   // unknown option, malformed or missing value
 int StartCommand(const char* command, unsigned groups, const CommandHelp& help, int argc,
                  char* argv[], CommandOptions& options, double (&jd)[3]);
 
+// Returns the timezone entry of a date set: an empty timezone is GMT, and so is a Julian
+// Day. ZoneMinutes gives its offset, minutes east of Greenwich.
+int16_t ZoneIndex(const DateSetOptions& set);
+int16_t ZoneMinutes(const DateSetOptions& set);
+
 // Returns text as a JSON string literal, quotes included (UTF-8 passes unchanged).
 std::string JsonString(const std::string& text);
 

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -214,8 +215,6 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     // The mode codes follow the order of the file's mode options.
     options.intMode = static_cast<int16_t>(ZDR::intModeWorldTransits + (option < 0 ? 0 : option));
     options.udtConfig = state.options;
-    // The table keeps the default colours of the aspects; the file's colours are the window's.
-    options.udtConfig.dblAspectColor = ZDR::DefaultOptions(Language::intEnglish, {}).dblAspectColor;
     return 1;
 }
 
@@ -272,6 +271,40 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
+bool TakePng(const std::string& value, CommandOptions& options) {
+    options.strPng = value;
+    return !value.empty();
+}
+
+// The names of the bodies 1..10 and the aspects 1..7 on the command line.
+const char* const kBodyWord[11] = {"",       "sun",    "mercury", "venus", "mars", "jupiter",
+                                   "saturn", "uranus", "neptune", "pluto", "moon"};
+const char* const kAspectWord[8] = {"",      "conjunction", "opposition",  "square",
+                                    "trine", "sextile",     "semisextile", "quincunx"};
+
+// The index of word (any case) among words[1..count-1]; 0 when it is none of them.
+int16_t WordIndex(const std::string& word, const char* const* words, int16_t count) {
+    std::string lower = word;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (int16_t i = 1; i < count; ++i) {
+        if (lower == words[i])
+            return i;
+    }
+    return 0;
+}
+
+// TRANSITING,ASPECT,NATAL: "saturn,square,sun".
+bool TakeTransit(const std::string& value, CommandOptions& options) {
+    const std::vector<std::string> parts = Split(value, ',');
+    if (parts.size() != 3)
+        return false;
+    options.intTransitBody = WordIndex(parts[0], kBodyWord, 11);
+    options.intTransitAspect = WordIndex(parts[1], kAspectWord, 8);
+    options.intNatalBody = WordIndex(parts[2], kBodyWord, 11);
+    return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
+}
+
 // An option besides the date sets and --state: one with a value, which take reads (and
 // tells whether it was good), or a switch, which sets its flag.
 struct OptionEntry {
@@ -320,6 +353,15 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
+    {"--png", intTakesPicture, "a file name", TakePng, nullptr,
+     "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
+    {"--transit", intTakesPicture, "TRANSITING,ASPECT,NATAL such as saturn,square,sun", TakeTransit,
+     nullptr,
+     "  --transit T,A,N       personal transits: instead of the wheel, the transit graphic of\n"
+     "                        transiting body T in aspect A to natal body N, as saturn,\n"
+     "                        square,sun (bodies sun, mercury .. pluto, moon; aspects\n"
+     "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
+     "                        quincunx); the aspect must stand at the world date\n"},
     {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
 };
 
@@ -399,10 +441,10 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
             "\nOnly the date sets of the mode are read, in the order world date, 1st, 2nd\n"
             "birthdate; the first invalid one ends the command.\n");
     }
-    std::printf(
-        "\n%sExit codes: 0 done, 1 invalid date set or unreadable data files, 2 usage "
-        "error.\n",
-        help.strNotes);
+    std::printf("\n%s%s", help.strNotes,
+                help.strExitCodes ? help.strExitCodes
+                                  : "Exit codes: 0 done, 1 invalid date set or unreadable data "
+                                    "files, 2 usage error.\n");
 }
 }  // namespace
 

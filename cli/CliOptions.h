@@ -34,6 +34,12 @@ struct CommandOptions {
     bool blnWaxingWaning = false;
     bool blnRadians = false;
     bool blnJson = false;
+    std::string strPng;  // --png: the picture a command writes
+    // --transit: the transit whose graphic a command draws, transiting body 1..10, aspect
+    // 1..7 and natal body 1..10; all 0 when not given.
+    int16_t intTransitBody = 0;
+    int16_t intTransitAspect = 0;
+    int16_t intNatalBody = 0;
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -41,13 +47,16 @@ struct CommandOptions {
 constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates, orbs, boldface,
                                               // --no-transiting-moon, --radians
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
+constexpr unsigned intTakesPicture = 4;       // --png, --transit
 
 // A command's own parts of its --help: the usage lines and what the command does, the
-// lines that describe its --json output, and the closing notes on its text output.
+// lines that describe its --json output, the closing notes on its text output, and the
+// line of its exit codes when they are not those of every command.
 struct CommandHelp {
     const char* strUsage;
     const char* strJson;
     const char* strNotes;
+    const char* strExitCodes = nullptr;
 };
 
 // Reads the arguments after a command's name (argv[0] is the name) into options, taking

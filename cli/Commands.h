@@ -14,4 +14,14 @@ int TableCommand(int argc, char* argv[]);
 // zodarc-cli report: the title and the text report of one of the six modes.
 int ReportCommand(int argc, char* argv[]);
 
+// zodarc-cli search: steps the world date until an aspect pattern is present. Exit codes
+// of its own: 0 found, 1 not found in the span, 2 usage error, 3 unreadable data files.
+int SearchCommand(int argc, char* argv[]);
+// zodarc-cli durations: every aspect of one mode with its beginning, end and duration, or
+// the description of a natal chart or a synastry.
+int DurationsCommand(int argc, char* argv[]);
+
+// zodarc-cli chart: the chart wheel of one of the six modes as a PNG picture.
+int ChartCommand(int argc, char* argv[]);
+
 }  // namespace cli

@@ -54,7 +54,7 @@ constexpr int kTextResetQuestion = 395;  // two lines: 395, 396
 }  // namespace
 
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
-    // "Use color" and "Keep selected zodiac" are no defaults of their own: they stay.
+    // "Keep selected zodiac" is no default of its own: it stays.
     ConfigOptions options = current;
     options.intOrbListIndex = kDefaultOrbIndex;
     options.intProportionIndex = {kDefaultProportionIndex, kDefaultProportionIndex};
@@ -65,6 +65,7 @@ ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     options.blnIncludeTransitingMoon = true;
     options.blnDisplayNATZ = language != Language::intGerman;
     options.blnWaxingWaningAspects = false;
+    options.blnUseColor = true;
     if (!current.blnKeepZodiac)
         options.blnSidereal = false;
     options.intMidpointOrbIndex = kDefaultMidpointOrbIndex;

@@ -16,9 +16,9 @@ constexpr int intNumOrbEntries = 16;         // 0° .. 15°
 constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
 constexpr int intNumProportions = 5;         // 1 .. 1/5
 
-// Returns the dialog's defaults ("Reset to default"). "Use color" and "Keep selected
-// zodiac" stay as in current, and so does the zodiac when that box is ticked; North
-// American timezones are on in English only (language 1 German, any other English).
+// Returns the dialog's defaults ("Reset to default"). "Keep selected zodiac" stays as in
+// current, and so does the zodiac when that box is ticked; North American timezones are
+// on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
 
 // Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived

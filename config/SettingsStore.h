@@ -8,7 +8,7 @@
 namespace Registry3 {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // Writes value under keyPath/name, creating the key when missing. Returns a status

@@ -380,6 +380,12 @@ void frmConfigure::FormActivate() {
     // when the dialog is loaded, so it would undo an applied choice here.
     chkSuppressInnerPlanetAspectDisplay->setChecked(applied.blnSuppressInnerPlanetAspects);
 
+    TakeSnapshot();
+    blnAccept = false;
+    cmdHide->setFocus();
+}
+
+void frmConfigure::TakeSnapshot() {
     udtSnapshot.blnUseBoldface = chkUseBoldface->isChecked();
     udtSnapshot.intBoldfaceFactorIndex = cboBoldfaceFactor->currentIndex();
     for (int j = 0; j < 2; ++j)
@@ -388,8 +394,6 @@ void frmConfigure::FormActivate() {
     udtSnapshot.blnIncludeTransitingMoon = chkIncludeTransitingMoon->isChecked();
     udtSnapshot.blnSuppressInnerPlanetAspects = chkSuppressInnerPlanetAspectDisplay->isChecked();
     udtSnapshot.blnWaxingWaningAspects = chkWaxingWaningAspects->isChecked();
-    blnAccept = false;
-    cmdHide->setFocus();
 }
 
 void frmConfigure::PlaceBesideMainWindow() {
@@ -412,6 +416,7 @@ void frmConfigure::PlaceBesideMainWindow() {
 
 void frmConfigure::cmdAccept_Click() {
     ZDR::UseSettings(Controls());
+    TakeSnapshot();  // what Cancel goes back to is what is in force now
     blnAccept = true;
     if (frmMainWindow && frmMainWindow->isMinimized())
         frmMainWindow->setWindowState(frmMainWindow->windowState() & ~Qt::WindowMinimized);
@@ -419,6 +424,10 @@ void frmConfigure::cmdAccept_Click() {
 }
 
 void frmConfigure::cmdCancel_Click() {
+    // Every control shows what is in force again; the boxes and lists of the snapshot are as
+    // they were when the dialog was shown or its settings were last used, the Moon box
+    // among them, which the main window's timer may have put in force meanwhile.
+    SetControls(ZDR::OptionsInForce());
     chkUseBoldface->setChecked(udtSnapshot.blnUseBoldface);
     SelectIndex(cboBoldfaceFactor, udtSnapshot.intBoldfaceFactorIndex);
     for (int j = 0; j < 2; ++j)
@@ -427,6 +436,7 @@ void frmConfigure::cmdCancel_Click() {
     chkIncludeTransitingMoon->setChecked(udtSnapshot.blnIncludeTransitingMoon);
     chkSuppressInnerPlanetAspectDisplay->setChecked(udtSnapshot.blnSuppressInnerPlanetAspects);
     chkWaxingWaningAspects->setChecked(udtSnapshot.blnWaxingWaningAspects);
+    ApplyTransitingMoonBox();
     hide();
 }
 

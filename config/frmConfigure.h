@@ -125,6 +125,7 @@ class frmConfigure : public QDialog {
     void DrawAspectColor(int index);
     void MoveFocusToAccept();
     void FormActivate();
+    void TakeSnapshot();
     void PlaceBesideMainWindow();
     void ApplySizeLimits();
 

@@ -59,13 +59,7 @@ double RoundHalfEven(double x) {
 }
 
 double Separation(double a, double b, int16_t& direction) {
-    double d1 = a - b;
-    if (d1 < 0)
-        d1 += dblTurn;
-    double d2 = b - a;
-    if (d2 < 0)
-        d2 += dblTurn;
-    const double s = d1 > d2 ? d2 : d1;
+    const double s = AngularDistance(a, b);
 
     // Which one leads, compared in millionths of a radian: the scaled products are
     // rounded once each, so two longitudes that agree to 6 places compare equal.
@@ -83,17 +77,14 @@ double SignedSeparation(double a, double b) {
     return s * direction;
 }
 
-double AspectDeviation(double separation, int16_t k) {
-    return std::fabs(separation - dblAspectAngle[k]);
-}
-
 bool IsAspect(int16_t i, int16_t j, int16_t k, double& deviation) {
     if (i < 0 || i > 10 || j < 0 || j > 10 || k < 0 || k > 7)
         return false;
     if (dblPos[i][0] < 0 || dblPos[j][0] < 0)
         return false;
-    int16_t direction = 0;
-    const double d = AspectDeviation(Separation(dblPos[i][0], dblPos[j][0], direction), k);
+    // The pattern finders ask this for every pair: the distance alone, without the
+    // comparison of which body leads.
+    const double d = AspectDeviation(AngularDistance(dblPos[i][0], dblPos[j][0]), k);
     deviation = d;
     return d < dblOrb[k][0];
 }
@@ -183,6 +174,10 @@ std::string ZodiacLabel(bool blnWithPeriod) {
     if (blnWithPeriod)
         text += ".";
     return text;
+}
+
+std::string ZodiacWord() {
+    return Language::Text(blnSidereal ? 44 : 45);
 }
 
 }  // namespace ZDR

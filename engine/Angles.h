@@ -3,16 +3,30 @@
 // whether an aspect is closing or opening, and angles as degree-and-minute text.
 // Angles are radians; NormalizeAngle, dblTurn and dblPi are in astro/Turn.h.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "astro/Turn.h"
+#include "engine/Catalogue.h"
 
 namespace ZDR {
 
 // Returns x rounded to the nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4),
 // whatever the floating-point rounding mode.
 double RoundHalfEven(double x);
+
+// Returns the shortest angular distance of longitudes a and b, 0..dblPi radians: the
+// distance of Separation without telling which one leads.
+inline double AngularDistance(double a, double b) {
+    double d1 = a - b;
+    if (d1 < 0)
+        d1 += dblTurn;
+    double d2 = b - a;
+    if (d2 < 0)
+        d2 += dblTurn;
+    return d1 > d2 ? d2 : d1;
+}
 
 // Returns the shortest angular distance of longitudes a and b, 0..dblPi radians. Sets
 // direction to -1 when b lies that distance ahead of a (in increasing longitude), to +1
@@ -25,7 +39,9 @@ double SignedSeparation(double a, double b);
 
 // Returns the deviation of a separation from the exact angle of aspect k = 0..7, radians
 // (always >= 0).
-double AspectDeviation(double separation, int16_t k);
+inline double AspectDeviation(double separation, int16_t k) {
+    return std::fabs(separation - dblAspectAngle[k]);
+}
 
 // Returns whether chart-A bodies i and j (0..10) stand in aspect k (0..7) within orb set
 // 0, the deviation strictly below the orb. Stores the deviation (radians) unless a body
@@ -61,5 +77,9 @@ std::string FormatSignPosition(double lon, bool blnInSignName, bool blnSpaced);
 // Returns the name of the zodiac in force (program text #46 sidereal, #47 tropical), with
 // a "." appended when blnWithPeriod is set.
 std::string ZodiacLabel(bool blnWithPeriod);
+
+// Returns the name of the zodiac in force for the middle of a sentence: program text #44
+// ("sidereal zodiac") or #45 ("tropical zodiac").
+std::string ZodiacWord();
 
 }  // namespace ZDR

@@ -176,7 +176,7 @@ void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
         cell.blnBold = d < dblPi / 180.0;
     else
         cell.blnBold = d < dblOrb[k][s] / BoldfaceDivisor(options.intBoldfaceFactorIndex);
-    cell.dblForeColor = options.dblAspectColor[k];
+    cell.dblForeColor = AspectColorShown(k, options);
 }
 
 }  // namespace ZDR

@@ -101,7 +101,8 @@ void ShowZodiacCell(AspectTable& table);
 
 // Sets boldface and text colour of an aspect cell for aspect k (1..7), orb set s (0..2)
 // and deviation d (radians): bold when d < 1 degree, or when d < orb / the boldface
-// divisor, if boldface is on; text colour the aspect's colour of options.
+// divisor, if boldface is on; text colour AspectColorShown (black for an aspect switched
+// off, grey while "Use color" is unticked).
 void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
                        const ConfigOptions& options);
 

@@ -109,6 +109,12 @@ const GlyphPair kGlyph[] = {{'s', "☉"}, {'f', "☿"}, {'g', "♀"}, {'h', "♂
 
 }  // namespace
 
+double AspectColorShown(int16_t k, const ConfigOptions& options) {
+    if (k < 1 || k > 7 || options.dblAspectColor[k] == 0.0)
+        return 0.0;
+    return options.blnUseColor ? options.dblAspectColor[k] : dblNeutralAspectColor;
+}
+
 void InitialiseCatalogue() {
     DeriveOrbLimits();
     BuildCatalogueNames();

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/ConfigOptions.h"
+
 namespace ZDR {
 
 // Returns the colour value red + 256 green + 65536 blue (each 0..255).
@@ -58,8 +60,16 @@ extern const double dblAspectAngle[8];
 // The default colours of aspects 1..7 (0 black switches an aspect's colour off); entry 0
 // is 0.
 extern const double dblInitialAspectColor[8];
+// The one colour every visible aspect takes, in the table and on the chart wheel, while
+// "Use color" is unticked.
+constexpr double dblNeutralAspectColor = RGB(192, 192, 192);
 // The twelve colours a colour label of the configuration cycles through.
 extern const double dblColorPalette[12];
+
+// Returns the colour aspect k = 1..7 is shown in with options: 0 (black, hidden) when its
+// colour is switched off, dblNeutralAspectColor while "Use color" is unticked, otherwise
+// its own colour; 0 for another k.
+double AspectColorShown(int16_t k, const ConfigOptions& options);
 
 // Derived orb limits per orb set, radians (DeriveOrbLimits): the largest orb over aspects
 // 1..7 (0 when all are 0) and the smallest non-zero one (20.0 when all are 0).

@@ -275,6 +275,8 @@ void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOpti
     else
         FillSingleChart(blnRadians, options, dblChartAJD[ChartASet(intModeCode)], result);
     result.intModeCode = intModeCode;
+    for (int s = 0; s < 3; ++s)
+        result.dblChartAJD[s] = dblChartAJD[s];
 }
 
 int16_t GetTotalNumAspects(const AspectTable& table) {

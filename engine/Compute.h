@@ -39,12 +39,15 @@ struct ComputeInput {
 
 // What a computation leaves besides the engine tables: the table, the retrograde bodies
 // of a single-chart computation in degrees (count, and their abbreviations each followed
-// by a blank) and the mode code of the last finished computation.
+// by a blank), the mode code of the last finished computation and the JDs (UT) it was
+// computed at (dblChartAJD as it finished; a later computation stopped by an invalid date
+// leaves them, and the table, as they were).
 struct ComputeResult {
     AspectTable udtTable;
     int16_t intNumRetro = 0;
     std::string strRetroList;
     int16_t intModeCode = 0;
+    double dblChartAJD[3] = {};
 };
 
 // Returns whether mode 1..6 compares two charts (personal transits, synastry).

@@ -16,47 +16,48 @@ constexpr int16_t kConjunction = 1;
 // Whether longitude p stands within dblOrb of the midpoint of longitudes q and r, or of
 // the point opposite it.
 bool IsAtMidpoint(double p, double q, double r, double dblOrb) {
-    int16_t direction = 0;
     const double m = (q + r) / 2;
-    if (dblOrb > Separation(m, p, direction))
+    if (dblOrb > AngularDistance(m, p))
         return true;
-    return dblOrb > Separation(NormalizeAngle(m + dblPi), p, direction);
+    return dblOrb > AngularDistance(NormalizeAngle(m + dblPi), p);
 }
 
-}  // namespace
-
-std::string MidpointTriple(int16_t a, int16_t b, int16_t c, bool blnFullNames, double dblOrb) {
+// Whether bodies a, b, c (1..10) all have positions, three different longitudes.
+bool HavePositions(int16_t a, int16_t b, int16_t c) {
     for (const int16_t body : {a, b, c}) {
-        if (body < 1 || body > 10)
-            return "";
+        if (body < 1 || body > 10 || dblPos[body][0] < 0)
+            return false;
     }
     const double pa = dblPos[a][0];
     const double pb = dblPos[b][0];
     const double pc = dblPos[c][0];
-    if (pa < 0 || pb < 0 || pc < 0 || pa == pb || pa == pc || pb == pc)
-        return "";
-
-    // The first body found at the midpoint of the other two, and those two.
-    int16_t m = 0;
-    if (IsAtMidpoint(pa, pb, pc, dblOrb))
-        m = a;
-    else if (IsAtMidpoint(pb, pa, pc, dblOrb))
-        m = b;
-    else if (IsAtMidpoint(pc, pa, pb, dblOrb))
-        m = c;
-    else
-        return "";
-    const int16_t x = m == a ? b : a;
-    const int16_t y = m == c ? b : c;
-    const int16_t lower = std::min(x, y);
-    const int16_t upper = std::max(x, y);
-    const std::string* names = blnFullNames ? strBodyName : strBodyAbbr;
-    return names[lower] + "-" + names[m] + "-" + names[upper];
+    return pa != pb && pa != pc && pb != pc;
 }
 
-std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum) {
-    intNum = 0;
-    std::string text;
+// Returns the first of the bodies a, b, c (1..10, tested in that order) that stands at the
+// midpoint of the other two; 0 when none does, when a body has no position, when two
+// longitudes are equal, or for an index outside 1..10.
+int16_t MidpointBody(int16_t a, int16_t b, int16_t c, double dblOrb) {
+    if (!HavePositions(a, b, c))
+        return 0;
+    const double pa = dblPos[a][0];
+    const double pb = dblPos[b][0];
+    const double pc = dblPos[c][0];
+    if (IsAtMidpoint(pa, pb, pc, dblOrb))
+        return a;
+    if (IsAtMidpoint(pb, pa, pc, dblOrb))
+        return b;
+    if (IsAtMidpoint(pc, pa, pb, dblOrb))
+        return c;
+    return 0;
+}
+
+// Calls found(a, b, c, m) once for every set of three of the Sun to Pluto that forms a
+// midpoint configuration, in the order first met: a, b, c are the bodies in the order
+// MidpointBody is asked about them, m the one at the midpoint. Pairs in conjunction take
+// no part, nor does a third body conjunct either of them.
+template <typename Found>
+void ForEachMidpointConfiguration(double dblOrb, Found found) {
     // Which of the Sun to Pluto are conjunct within orb set 0, each pair tested once.
     bool blnConjunct[10][10] = {};
     for (int16_t i = 1; i <= 8; ++i) {
@@ -65,6 +66,16 @@ std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum
             blnConjunct[i][j] = blnConjunct[j][i] = IsAspect(i, j, kConjunction, deviation);
         }
     }
+    // Whether body p stands at the midpoint of q and r, each asked once: a set of three is
+    // met from several pairs. -1 not asked yet.
+    int8_t intAtMidpoint[10][10][10];
+    std::fill(&intAtMidpoint[0][0][0], &intAtMidpoint[0][0][0] + 1000, int8_t{-1});
+    auto atMidpoint = [&](int16_t p, int16_t q, int16_t r) {
+        int8_t& known = intAtMidpoint[p][std::min(q, r)][std::max(q, r)];
+        if (known < 0)
+            known = IsAtMidpoint(dblPos[p][0], dblPos[q][0], dblPos[r][0], dblOrb) ? 1 : 0;
+        return known == 1;
+    };
     // Each set of three bodies is listed once. It is reached from up to three pairs, and
     // when all three stand at midpoints of the others (a near-exact grand trine) each pair
     // would name another body in the middle.
@@ -79,19 +90,56 @@ std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum
                 const int16_t low = std::min(x, i);
                 const int16_t high = std::max(x, j);
                 const int16_t middle = static_cast<int16_t>(i + j + x - low - high);
-                if (blnListed[low][middle][high])
+                if (blnListed[low][middle][high] || !HavePositions(i, x, j))
                     continue;
-                const std::string s = MidpointTriple(i, x, j, blnNatalReport, dblOrb);
-                if (s.empty())
+                // The first of i, x, j at the midpoint of the other two, as MidpointBody.
+                const int16_t m = atMidpoint(i, x, j)   ? i
+                                  : atMidpoint(x, i, j) ? x
+                                  : atMidpoint(j, i, x) ? j
+                                                        : 0;
+                if (m == 0)
                     continue;
                 blnListed[low][middle][high] = true;
-                ++intNum;
-                text += blnNatalReport ? s : strPatternName[13] + ": " + s;
-                text += kCrLf;
+                found(i, x, j, m);
             }
         }
     }
+}
+
+// Returns "X-M-Y" for the bodies a, b, c of which m stands at the midpoint: X and Y the
+// other two by ascending index, as full names or abbreviations.
+std::string TripleText(int16_t a, int16_t b, int16_t c, int16_t m, bool blnFullNames) {
+    const int16_t x = m == a ? b : a;
+    const int16_t y = m == c ? b : c;
+    const int16_t lower = std::min(x, y);
+    const int16_t upper = std::max(x, y);
+    const std::string* names = blnFullNames ? strBodyName : strBodyAbbr;
+    return names[lower] + "-" + names[m] + "-" + names[upper];
+}
+
+}  // namespace
+
+std::string MidpointTriple(int16_t a, int16_t b, int16_t c, bool blnFullNames, double dblOrb) {
+    const int16_t m = MidpointBody(a, b, c, dblOrb);
+    return m == 0 ? "" : TripleText(a, b, c, m, blnFullNames);
+}
+
+std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum) {
+    intNum = 0;
+    std::string text;
+    ForEachMidpointConfiguration(dblOrb, [&](int16_t a, int16_t b, int16_t c, int16_t m) {
+        ++intNum;
+        const std::string s = TripleText(a, b, c, m, blnNatalReport);
+        text += blnNatalReport ? s : strPatternName[13] + ": " + s;
+        text += kCrLf;
+    });
     return text;
+}
+
+int16_t CountMidpoints(double dblOrb) {
+    int16_t intNum = 0;
+    ForEachMidpointConfiguration(dblOrb, [&](int16_t, int16_t, int16_t, int16_t) { ++intNum; });
+    return intNum;
 }
 
 }  // namespace ZDR

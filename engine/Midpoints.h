@@ -22,4 +22,8 @@ std::string MidpointTriple(int16_t a, int16_t b, int16_t c, bool blnFullNames, d
 // the midpoint orb in radians; 0 finds nothing.
 std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum);
 
+// Returns the number of lines CheckForMidpoint gives for the midpoint orb dblOrb (radians),
+// without making them.
+int16_t CountMidpoints(double dblOrb);
+
 }  // namespace ZDR

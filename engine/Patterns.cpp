@@ -45,6 +45,34 @@ int16_t LastBody() {
     return intNumBodies > 10 ? 10 : intNumBodies;
 }
 
+// The distance of every pair of chart-A bodies, worked out once before a search of
+// patterns, which asks about each pair many times.
+struct PairDistances {
+    bool blnHasPosition[11];
+    double dblDistance[11][11];
+};
+PairDistances udtPairs;
+
+// Fills udtPairs from the positions of chart A.
+void LoadPairs() {
+    const int16_t n = LastBody();
+    for (int16_t i = 0; i <= 10; ++i)
+        udtPairs.blnHasPosition[i] = i <= n && dblPos[i][0] >= 0;
+    for (int16_t i = 1; i <= n; ++i) {
+        for (int16_t j = 1; j <= n; ++j)
+            udtPairs.dblDistance[i][j] = AngularDistance(dblPos[i][0], dblPos[j][0]);
+    }
+}
+
+// IsAspect of bodies i and j (1..intNumBodies) and aspect k (1..7) from udtPairs: whether
+// they stand in aspect k within orb set 0, with the deviation, exactly as IsAspect tells.
+bool Aspect(int16_t i, int16_t j, int16_t k, double& deviation) {
+    if (!udtPairs.blnHasPosition[i] || !udtPairs.blnHasPosition[j])
+        return false;
+    deviation = AspectDeviation(udtPairs.dblDistance[i][j], k);
+    return deviation < dblOrb[k][0];
+}
+
 // Returns one pattern line: the full names of the intNumBodiesInLine bodies joined by "-",
 // or pattern p's name, ": ", their abbreviations and, when intNumDeviations > 0, the mean
 // of dblDeviationSum.
@@ -64,11 +92,26 @@ std::string PatternLine(int16_t p, const int16_t* bodies, size_t intNumBodiesInL
     return line + kCrLf;
 }
 
-std::string PatternLine(int16_t p, std::initializer_list<int16_t> bodies, bool blnFullNames,
-                        double dblDeviationSum, int intNumDeviations) {
-    return PatternLine(p, bodies.begin(), bodies.size(), blnFullNames, dblDeviationSum,
-                       intNumDeviations);
-}
+// What a finder does with each pattern it meets: counts it and, unless only the count is
+// wanted, lists it as a line.
+struct PatternList {
+    bool blnFullNames;
+    bool blnCountOnly;
+    int16_t& intCount;
+    std::string strText;
+
+    void Add(int16_t p, const int16_t* bodies, size_t intNumBodiesInLine, double dblDeviationSum,
+             int intNumDeviations) {
+        ++intCount;
+        if (!blnCountOnly)
+            strText += PatternLine(p, bodies, intNumBodiesInLine, blnFullNames, dblDeviationSum,
+                                   intNumDeviations);
+    }
+    void Add(int16_t p, std::initializer_list<int16_t> bodies, double dblDeviationSum,
+             int intNumDeviations) {
+        Add(p, bodies.begin(), bodies.size(), dblDeviationSum, intNumDeviations);
+    }
+};
 
 // Calls found(I, A, B, sum of the three trine deviations) for every grand trine
 // I < A < B with I >= intFirst.
@@ -78,10 +121,10 @@ void ForEachGrandTrine(int16_t intFirst, Found found) {
     double d1, d2, d3;
     for (int16_t i = intFirst; i <= n; ++i) {
         for (int16_t a = i + 1; a <= n; ++a) {
-            if (!IsAspect(i, a, kTrine, d1))
+            if (!Aspect(i, a, kTrine, d1))
                 continue;
             for (int16_t b = a + 1; b <= n; ++b) {
-                if (IsAspect(i, b, kTrine, d2) && IsAspect(a, b, kTrine, d3))
+                if (Aspect(i, b, kTrine, d2) && Aspect(a, b, kTrine, d3))
                     found(i, a, b, d1 + d2 + d3);
             }
         }
@@ -96,11 +139,10 @@ void ForEachOppositionBridge(int16_t kTowardsI, int16_t kTowardsJ, Found found) 
     double dOpp, dI, dJ;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t j = i + 1; j <= n; ++j) {
-            if (!IsAspect(i, j, kOpposition, dOpp))
+            if (!Aspect(i, j, kOpposition, dOpp))
                 continue;
             for (int16_t k = 1; k <= n; ++k) {
-                if (k != i && k != j && IsAspect(k, i, kTowardsI, dI) &&
-                    IsAspect(k, j, kTowardsJ, dJ))
+                if (k != i && k != j && Aspect(k, i, kTowardsI, dI) && Aspect(k, j, kTowardsJ, dJ))
                     found(i, j, k, dOpp + dI + dJ);
             }
         }
@@ -115,11 +157,10 @@ void ForEachYod(Found found) {
     double dSxt, dI, dJ;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t j = i + 1; j <= n; ++j) {
-            if (!IsAspect(i, j, kSextile, dSxt))
+            if (!Aspect(i, j, kSextile, dSxt))
                 continue;
             for (int16_t k = 1; k <= n; ++k) {
-                if (k != i && k != j && IsAspect(i, k, kQuincunx, dI) &&
-                    IsAspect(j, k, kQuincunx, dJ))
+                if (k != i && k != j && Aspect(i, k, kQuincunx, dI) && Aspect(j, k, kQuincunx, dJ))
                     found(i, j, k, dSxt + dI + dJ);
             }
         }
@@ -129,24 +170,19 @@ void ForEachYod(Found found) {
 // Lists the kite of a grand trine whose corner opposed is opposite body x, x sextile
 // the corners first and second.
 void TestKiteCorner(int16_t x, int16_t opposed, int16_t first, int16_t second, double dblTrineSum,
-                    bool blnFullNames, int16_t& intPatternCount, std::string& text) {
+                    PatternList& list) {
     double dFirst, dOpp, dSecond;
-    if (IsAspect(x, first, kSextile, dFirst) && IsAspect(x, opposed, kOpposition, dOpp) &&
-        IsAspect(x, second, kSextile, dSecond)) {
-        ++intPatternCount;
-        text += PatternLine(kKite, {opposed, first, second, x}, blnFullNames,
-                            dblTrineSum + dOpp + dFirst + dSecond, 6);
-    }
+    if (Aspect(x, first, kSextile, dFirst) && Aspect(x, opposed, kOpposition, dOpp) &&
+        Aspect(x, second, kSextile, dSecond))
+        list.Add(kKite, {opposed, first, second, x}, dblTrineSum + dOpp + dFirst + dSecond, 6);
 }
 
 // Adds to chosen[0..depth) every further body from intFrom on that is conjunct all of
 // them, until intSize bodies are chosen; lists each complete stellium.
 void ExtendStellium(int16_t intSize, int16_t (&chosen)[6], int16_t depth, int16_t intFrom,
-                    double dblSum, bool blnFullNames, int16_t& intPatternCount, std::string& text) {
+                    double dblSum, PatternList& list) {
     if (depth == intSize) {
-        ++intPatternCount;
-        text += PatternLine(kStellium6 + (6 - intSize), chosen, intSize, blnFullNames, dblSum,
-                            intSize * (intSize - 1) / 2);
+        list.Add(kStellium6 + (6 - intSize), chosen, intSize, dblSum, intSize * (intSize - 1) / 2);
         return;
     }
     const int16_t n = LastBody();
@@ -155,173 +191,131 @@ void ExtendStellium(int16_t intSize, int16_t (&chosen)[6], int16_t depth, int16_
         bool blnConjunct = true;
         for (int16_t c = 0; c < depth && blnConjunct; ++c) {
             double d;
-            blnConjunct = IsAspect(chosen[c], b, kConjunction, d);
+            blnConjunct = Aspect(chosen[c], b, kConjunction, d);
             dblAdded += d;
         }
         if (!blnConjunct)
             continue;
         chosen[depth] = b;
-        ExtendStellium(intSize, chosen, depth + 1, b + 1, dblSum + dblAdded, blnFullNames,
-                       intPatternCount, text);
+        ExtendStellium(intSize, chosen, depth + 1, b + 1, dblSum + dblAdded, list);
     }
 }
 
-// Lists every set of intSize (3..6) bodies pairwise in conjunction.
-std::string FindStellium(int16_t intSize, bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
-    int16_t chosen[6] = {};
-    ExtendStellium(intSize, chosen, 0, 1, 0.0, blnFullNames, intPatternCount, text);
-    return text;
-}
+// The finders' searches: each meets every pattern of its kind once and adds it to list.
 
-}  // namespace
-
-std::string FindGrandTrine(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void GrandTrines(PatternList& list) {
     ForEachGrandTrine(1, [&](int16_t i, int16_t a, int16_t b, double sum) {
-        ++intPatternCount;
-        text += PatternLine(kGrandTrine, {i, a, b}, blnFullNames, sum, 3);
+        list.Add(kGrandTrine, {i, a, b}, sum, 3);
     });
-    return text;
 }
 
-std::string FindKite(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void Kites(PatternList& list) {
     const int16_t n = LastBody();
     ForEachGrandTrine(1, [&](int16_t t1, int16_t t2, int16_t t3, double sum) {
         for (int16_t x = 1; x <= n; ++x) {
             if (x == t1 || x == t2 || x == t3)
                 continue;
-            TestKiteCorner(x, t1, t2, t3, sum, blnFullNames, intPatternCount, text);
-            TestKiteCorner(x, t2, t3, t1, sum, blnFullNames, intPatternCount, text);
-            TestKiteCorner(x, t3, t1, t2, sum, blnFullNames, intPatternCount, text);
+            TestKiteCorner(x, t1, t2, t3, sum, list);
+            TestKiteCorner(x, t2, t3, t1, sum, list);
+            TestKiteCorner(x, t3, t1, t2, sum, list);
         }
     });
-    return text;
 }
 
-std::string FindRectangle(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void Rectangles(PatternList& list) {
     const int16_t n = LastBody();
     // Each rectangle is met once from each of its oppositions; the bodies of the listed
-    // ones, as bit sets, keep it to one line.
-    std::vector<uint16_t> listed;
+    // ones, as bit sets, keep it to one line. There are at most 210 sets of four bodies.
+    uint16_t listed[210];
+    size_t intNumListed = 0;
     // K sextile J and trine I.
     ForEachOppositionBridge(kTrine, kSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
         double dOpp, dSxt, dTri;
         for (int16_t b = i + 1; b <= n; ++b) {
-            if (b == j || b == k || !IsAspect(b, k, kOpposition, dOpp) ||
-                !IsAspect(b, i, kSextile, dSxt) || !IsAspect(b, j, kTrine, dTri))
+            if (b == j || b == k || !Aspect(b, k, kOpposition, dOpp) ||
+                !Aspect(b, i, kSextile, dSxt) || !Aspect(b, j, kTrine, dTri))
                 continue;
             const uint16_t bodies = (1u << i) | (1u << j) | (1u << k) | (1u << b);
             bool blnListed = false;
-            for (const uint16_t other : listed)
-                blnListed = blnListed || other == bodies;
+            for (size_t r = 0; r < intNumListed; ++r)
+                blnListed = blnListed || listed[r] == bodies;
             if (blnListed)
                 continue;
-            listed.push_back(bodies);
-            ++intPatternCount;
-            text +=
-                PatternLine(kRectangle, {i, j, k, b}, blnFullNames, sum + dOpp + dSxt + dTri, 6);
+            listed[intNumListed++] = bodies;
+            list.Add(kRectangle, {i, j, k, b}, sum + dOpp + dSxt + dTri, 6);
         }
     });
-    return text;
 }
 
-std::string FindTSquare(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void TSquares(PatternList& list) {
     ForEachOppositionBridge(kSquare, kSquare, [&](int16_t i, int16_t j, int16_t k, double sum) {
-        ++intPatternCount;
-        text += PatternLine(kTSquare, {i, k, j}, blnFullNames, sum, 3);
+        list.Add(kTSquare, {i, k, j}, sum, 3);
     });
-    return text;
 }
 
-std::string FindGrandCross(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void GrandCrosses(PatternList& list) {
     const int16_t n = LastBody();
     double dIA, dIB, dIJ, dAB, dAJ, dJB;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t a = i + 1; a <= n; ++a) {
-            if (!IsAspect(i, a, kSquare, dIA))
+            if (!Aspect(i, a, kSquare, dIA))
                 continue;
             for (int16_t b = a + 1; b <= n; ++b) {
-                if (!IsAspect(i, b, kSquare, dIB) || !IsAspect(a, b, kOpposition, dAB))
+                if (!Aspect(i, b, kSquare, dIB) || !Aspect(a, b, kOpposition, dAB))
                     continue;
                 for (int16_t j = i + 1; j <= n; ++j) {
-                    if (j == a || j == b || !IsAspect(i, j, kOpposition, dIJ) ||
-                        !IsAspect(a, j, kSquare, dAJ) || !IsAspect(j, b, kSquare, dJB))
+                    if (j == a || j == b || !Aspect(i, j, kOpposition, dIJ) ||
+                        !Aspect(a, j, kSquare, dAJ) || !Aspect(j, b, kSquare, dJB))
                         continue;
-                    ++intPatternCount;
-                    text += PatternLine(kGrandCross, {i, a, j, b}, blnFullNames,
-                                        dIA + dIB + dIJ + dAB + dAJ + dJB, 6);
+                    list.Add(kGrandCross, {i, a, j, b}, dIA + dIB + dIJ + dAB + dAJ + dJB, 6);
                 }
             }
         }
     }
-    return text;
 }
 
-std::string FindYod(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void Yods(PatternList& list) {
     ForEachYod([&](int16_t i, int16_t j, int16_t k, double sum) {
-        ++intPatternCount;
-        text += PatternLine(kYod, {i, k, j}, blnFullNames, sum, 3);
+        list.Add(kYod, {i, k, j}, sum, 3);
     });
-    return text;
 }
 
-std::string FindYodKite(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void YodKites(PatternList& list) {
     const int16_t n = LastBody();
     ForEachYod([&](int16_t i, int16_t j, int16_t k, double sum) {
         double dOpp, dJ, dI;
         for (int16_t l = 1; l <= n; ++l) {
-            if (l == i || l == j || l == k || !IsAspect(k, l, kOpposition, dOpp) ||
-                !IsAspect(l, j, kSemisextile, dJ) || !IsAspect(l, i, kSemisextile, dI))
+            if (l == i || l == j || l == k || !Aspect(k, l, kOpposition, dOpp) ||
+                !Aspect(l, j, kSemisextile, dJ) || !Aspect(l, i, kSemisextile, dI))
                 continue;
-            ++intPatternCount;
-            text += PatternLine(kYodKite, {i, k, j, l}, blnFullNames, sum + dOpp + dJ + dI, 6);
+            list.Add(kYodKite, {i, k, j, l}, sum + dOpp + dJ + dI, 6);
         }
     });
-    return text;
 }
 
-std::string FindTrapezium(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+void Trapeziums(PatternList& list) {
     const int16_t n = LastBody();
     // K trine I and sextile J.
     ForEachOppositionBridge(kTrine, kSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
         double dIL, dKL, dJL;
         for (int16_t l = 1; l <= n; ++l) {
-            if (l == i || l == j || l == k || !IsAspect(i, l, kSextile, dIL) ||
-                !IsAspect(k, l, kSextile, dKL) || !IsAspect(j, l, kTrine, dJL))
+            if (l == i || l == j || l == k || !Aspect(i, l, kSextile, dIL) ||
+                !Aspect(k, l, kSextile, dKL) || !Aspect(j, l, kTrine, dJL))
                 continue;
-            ++intPatternCount;
-            text += PatternLine(kTrapezium, {i, j, k, l}, blnFullNames, sum + dIL + dKL + dJL, 6);
+            list.Add(kTrapezium, {i, j, k, l}, sum + dIL + dKL + dJL, 6);
         }
     });
-    return text;
 }
 
-std::string FindStellium6(bool blnFullNames, int16_t& intPatternCount) {
-    return FindStellium(6, blnFullNames, intPatternCount);
+// Every set of intSize (3..6) bodies pairwise in conjunction.
+template <int16_t intSize>
+void Stelliums(PatternList& list) {
+    int16_t chosen[6] = {};
+    ExtendStellium(intSize, chosen, 0, 1, 0.0, list);
 }
 
-std::string FindStellium5(bool blnFullNames, int16_t& intPatternCount) {
-    return FindStellium(5, blnFullNames, intPatternCount);
-}
-
-std::string FindStellium4(bool blnFullNames, int16_t& intPatternCount) {
-    return FindStellium(4, blnFullNames, intPatternCount);
-}
-
-std::string FindStellium3(bool blnFullNames, int16_t& intPatternCount) {
-    return FindStellium(3, blnFullNames, intPatternCount);
-}
-
-std::string FindGrandSextile(bool blnFullNames, int16_t& intPatternCount) {
-    std::string text;
+// The count of the grand sextiles is 1 whenever there is any, however many are listed.
+void GrandSextiles(PatternList& list) {
     ForEachGrandTrine(1, [&](int16_t i, int16_t a, int16_t b, double) {
         ForEachGrandTrine(i + 1, [&](int16_t j, int16_t c, int16_t d, double) {
             if (j == a || j == b || c == a || c == b || d == a || d == b)
@@ -330,49 +324,136 @@ std::string FindGrandSextile(bool blnFullNames, int16_t& intPatternCount) {
             for (const int16_t x : {i, a, b}) {
                 for (const int16_t y : {j, c, d}) {
                     double dev;
-                    intSextiles += IsAspect(x, y, kSextile, dev) ? 1 : 0;
+                    intSextiles += Aspect(x, y, kSextile, dev) ? 1 : 0;
                 }
             }
             if (intSextiles != 6)
                 return;
-            intPatternCount = 1;
-            text += PatternLine(kGrandSextile, {i, a, b, j, c, d}, blnFullNames, 0.0, 0);
+            list.intCount = 0;
+            list.Add(kGrandSextile, {i, a, b, j, c, d}, 0.0, 0);
         });
     });
-    return text;
+}
+
+using Finder = void (*)(PatternList&);
+
+// Runs finder with the caller's count; returns its lines.
+std::string ListPatterns(Finder finder, bool blnFullNames, int16_t& intPatternCount) {
+    LoadPairs();
+    PatternList list{blnFullNames, false, intPatternCount, std::string()};
+    finder(list);
+    return std::move(list.strText);
+}
+
+// Runs every finder in the report's order (grand trine .. trapezium, the largest
+// stellium size found, grand sextile) and then the midpoint check; calls found(p, count,
+// lines) for each that met anything. With blnCountOnly the lines stay empty.
+template <typename Found>
+void RunAllFinders(bool blnCountOnly, bool blnFullNames, double dblMidpointOrb, Found found) {
+    LoadPairs();
+    // Runs one finder with its count at 0; tells whether it met anything.
+    auto run = [&](int16_t p, Finder finder) {
+        int16_t count = 0;
+        PatternList list{blnFullNames, blnCountOnly, count, std::string()};
+        finder(list);
+        if (count == 0)
+            return false;
+        found(p, count, std::move(list.strText));
+        return true;
+    };
+    run(kGrandTrine, GrandTrines);
+    run(kKite, Kites);
+    run(kRectangle, Rectangles);
+    run(kTSquare, TSquares);
+    run(kGrandCross, GrandCrosses);
+    run(kYod, Yods);
+    run(kYodKite, YodKites);
+    run(kTrapezium, Trapeziums);
+    // Only the largest stellium size found is listed: its parts qualify as well.
+    run(kStellium6, Stelliums<6>) || run(kStellium6 + 1, Stelliums<5>) ||
+        run(kStellium6 + 2, Stelliums<4>) || run(kStellium3, Stelliums<3>);
+    run(kGrandSextile, GrandSextiles);
+
+    if (blnCountOnly) {
+        const int16_t count = CountMidpoints(dblMidpointOrb);
+        if (count > 0)
+            found(kMidpoint, count, std::string());
+        return;
+    }
+    int16_t count = 0;
+    std::string text = CheckForMidpoint(blnFullNames, dblMidpointOrb, count);
+    if (!text.empty())
+        found(kMidpoint, count, std::move(text));
+}
+
+}  // namespace
+
+std::string FindGrandTrine(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(GrandTrines, blnFullNames, intPatternCount);
+}
+
+std::string FindKite(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Kites, blnFullNames, intPatternCount);
+}
+
+std::string FindRectangle(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Rectangles, blnFullNames, intPatternCount);
+}
+
+std::string FindTSquare(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(TSquares, blnFullNames, intPatternCount);
+}
+
+std::string FindGrandCross(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(GrandCrosses, blnFullNames, intPatternCount);
+}
+
+std::string FindYod(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Yods, blnFullNames, intPatternCount);
+}
+
+std::string FindYodKite(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(YodKites, blnFullNames, intPatternCount);
+}
+
+std::string FindTrapezium(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Trapeziums, blnFullNames, intPatternCount);
+}
+
+std::string FindStellium6(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Stelliums<6>, blnFullNames, intPatternCount);
+}
+
+std::string FindStellium5(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Stelliums<5>, blnFullNames, intPatternCount);
+}
+
+std::string FindStellium4(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Stelliums<4>, blnFullNames, intPatternCount);
+}
+
+std::string FindStellium3(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(Stelliums<3>, blnFullNames, intPatternCount);
+}
+
+std::string FindGrandSextile(bool blnFullNames, int16_t& intPatternCount) {
+    return ListPatterns(GrandSextiles, blnFullNames, intPatternCount);
 }
 
 std::vector<PatternGroup> FindAllPatterns(bool blnFullNames, double dblMidpointOrb) {
     std::vector<PatternGroup> groups;
-    // Runs one finder with its count at 0; keeps its group when it listed anything.
-    auto run = [&](int16_t p, std::string (*finder)(bool, int16_t&)) {
-        PatternGroup group;
-        group.intPattern = p;
-        group.strText = finder(blnFullNames, group.intCount);
-        if (group.strText.empty())
-            return false;
-        groups.push_back(std::move(group));
-        return true;
-    };
-    run(kGrandTrine, FindGrandTrine);
-    run(kKite, FindKite);
-    run(kRectangle, FindRectangle);
-    run(kTSquare, FindTSquare);
-    run(kGrandCross, FindGrandCross);
-    run(kYod, FindYod);
-    run(kYodKite, FindYodKite);
-    run(kTrapezium, FindTrapezium);
-    // Only the largest stellium size found is listed: its parts qualify as well.
-    run(kStellium6, FindStellium6) || run(kStellium6 + 1, FindStellium5) ||
-        run(kStellium6 + 2, FindStellium4) || run(kStellium3, FindStellium3);
-    run(kGrandSextile, FindGrandSextile);
-
-    PatternGroup midpoints;
-    midpoints.intPattern = kMidpoint;
-    midpoints.strText = CheckForMidpoint(blnFullNames, dblMidpointOrb, midpoints.intCount);
-    if (!midpoints.strText.empty())
-        groups.push_back(std::move(midpoints));
+    RunAllFinders(false, blnFullNames, dblMidpointOrb,
+                  [&](int16_t p, int16_t count, std::string&& text) {
+                      groups.push_back(PatternGroup{p, count, std::move(text)});
+                  });
     return groups;
+}
+
+void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[14]) {
+    for (int16_t& count : intCount)
+        count = 0;
+    RunAllFinders(true, false, dblMidpointOrb,
+                  [&](int16_t p, int16_t count, std::string&&) { intCount[p] = count; });
 }
 
 std::string PatternSection(double dblMidpointOrb) {

@@ -68,6 +68,10 @@ struct PatternGroup {
 // anything, in that order.
 std::vector<PatternGroup> FindAllPatterns(bool blnFullNames, double dblMidpointOrb);
 
+// Sets intCount[p] for every pattern index 0..13 to the count that PatternSection stores
+// for it after a computation when all 14 were 0 before; no line of text is made.
+void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[14]);
+
 // Returns the pattern section of the main window's report, the abbreviated lines of each
 // group followed by an empty line, and stores each group's count into
 // intNumPatternsOfType; a stellium found sets the counts of the smaller sizes to 0. The

@@ -44,17 +44,6 @@ std::string SignBlank(int n) {
     return (n < 0 ? "" : " ") + std::to_string(n);
 }
 
-// Aspect k's name after a count n: the catalogue name in German; in English in lower case,
-// with "s" for a count other than 1 ("es" for the quincunx).
-std::string CountedAspectName(int16_t k, int n) {
-    if (IsGerman())
-        return udtAspect[k].strName;
-    std::string name = StrProc::LowerCase(udtAspect[k].strName);
-    if (n != 1)
-        name += k == 7 ? "es" : "s";
-    return name;
-}
-
 // A count and name for each aspect type found ("3 squares"), each followed by separator;
 // total gets the number of aspects.
 std::string AspectCounts(const char* separator, int& total) {
@@ -96,6 +85,15 @@ std::string WaxingWaningBlock(int total) {
 }
 
 }  // namespace
+
+std::string CountedAspectName(int16_t k, int n) {
+    if (IsGerman())
+        return udtAspect[k].strName;
+    std::string name = StrProc::LowerCase(udtAspect[k].strName);
+    if (n != 1)
+        name += k == 7 ? "es" : "s";
+    return name;
+}
 
 // An aspect waxes while the faster of the two bodies, by its motion over the next half
 // hour, has moved ahead of the slower one by less than 180°: on its way from the

@@ -21,6 +21,10 @@ extern int16_t intNumWaningOfType[8];
 // longitude (no position) gives 0.
 int16_t AspectPhase(double lonP, double lonQ, double lonPLater, double lonQLater);
 
+// Returns the name of aspect k (1..7) after a count n: the catalogue name in German; in
+// English in lower case, with "s" for a count other than 1 ("es" for the quincunx).
+std::string CountedAspectName(int16_t k, int n);
+
 // Returns the caption of the title label for mode code 1..6, with the orbs in use; the
 // chart captions when blnChartShown (the chart wheel is on display). "" for another code.
 std::string SetModeTitle(int16_t intMode, bool blnChartShown);

@@ -15,7 +15,7 @@ FileDialogHook& InstalledHook() {
 QString AskFileName(QWidget* parent, const FileDialogRequest& request) {
     if (InstalledHook())
         return InstalledHook()(request);
-    QFileDialog dialog(parent, request.strTitle, QString(), request.strFilter);
+    QFileDialog dialog(parent, request.strTitle, request.strFolder, request.strFilter);
     dialog.setAcceptMode(request.blnSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.blnSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);

@@ -9,13 +9,15 @@ class QWidget;
 
 namespace support {
 
-// What a file dialog asks: blnSave for a Save dialog, its title, its filter, and the
-// extension a name without one gets (before the dialog asks whether to replace a file).
+// What a file dialog asks: blnSave for a Save dialog, its title, its filter, the extension
+// a name without one gets (before the dialog asks whether to replace a file), and the
+// folder it starts in ("" for the working folder).
 struct FileDialogRequest {
     bool blnSave = false;
     QString strTitle;
     QString strFilter;
     QString strDefaultSuffix;
+    QString strFolder;
 };
 
 using FileDialogHook = std::function<QString(const FileDialogRequest&)>;

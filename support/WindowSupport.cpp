@@ -1,5 +1,11 @@
 #include "support/WindowSupport.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
 #include <cmath>
 
@@ -15,20 +21,26 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-QColor ColorFromValue(double value) {
-    if (!(value >= 0.0 && value <= 16777215.0))
-        return QColor(0, 0, 0);
-    const auto v = static_cast<unsigned long>(value);
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-                  static_cast<int>((v >> 16) & 0xFF));
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString Text(int n) {
     return Q(Language::Text(n));
+}
+
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes) {
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // The window's own controls: not those of the dialogs it owns.
+        if (control->window() != window->window() || !control->isEnabled())
+            continue;
+        const bool blnFrameOrTextBox = qobject_cast<QGroupBox*>(control) ||
+                                       qobject_cast<QLineEdit*>(control) ||
+                                       qobject_cast<QPlainTextEdit*>(control);
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QLabel*>(control) || (blnFramesAndTextBoxes && blnFrameOrTextBox)) {
+            control->setEnabled(false);
+            disabled.emplace_back(control);
+        }
+    }
+    return disabled;
 }
 
 namespace {

@@ -1,14 +1,14 @@
 #pragma once
-// What every window shares: twips and pixels, colour values as QColor, the program text as
-// QString, and the Yes/No questions.
+// What every window shares: twips and pixels, the program text as QString, and the Yes/No
+// questions; colour values and texts as the pictures convert them (PictureSupport.h).
 
-#include <QColor>
+#include <QPointer>
 #include <QString>
-#include <string>
+#include <QWidget>
+#include <vector>
 
 #include "support/MessageBox.h"
-
-class QWidget;
+#include "support/PictureSupport.h"
 
 namespace support {
 
@@ -26,15 +26,14 @@ constexpr int Twips(int pixels) {
 // Places w inside its parent; left, top, width and height in twips.
 void PlaceTwips(QWidget* w, int left, int top, int width, int height);
 
-// Returns the colour value red + 256 green + 65536 blue as a QColor; a value below 0 or
-// above 0xFFFFFF (or not a number) is black.
-QColor ColorFromValue(double value);
-
-// Returns a UTF-8 text as a QString.
-QString Q(const std::string& text);
-
 // Returns program text #n in the current language.
 QString Text(int n);
+
+// Disables every enabled command button, option button, check box, combo box and label of
+// window, at any depth, but not those of the dialogs it owns; with blnFramesAndTextBoxes
+// also its frames and text boxes. Returns the controls it disabled, so that they can be
+// given back their state.
+std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes = false);
 
 // Asks text with the buttons Yes and No and the question icon, titled title; returns true
 // for Yes. A box closed without a choice answers No.

@@ -11,6 +11,19 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+std::string ReplaceIgnoringCase(std::string text, const std::string& from, const std::string& to) {
+    if (from.empty())
+        return text;
+    const std::string lowerFrom = LowerCase(from);
+    std::string lowerText = LowerCase(text);
+    for (std::string::size_type at = lowerText.find(lowerFrom); at != std::string::npos;
+         at = lowerText.find(lowerFrom, at + to.size())) {
+        text.replace(at, from.size(), to);
+        lowerText.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 std::string LowerCase(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z')
@@ -54,6 +67,15 @@ std::size_t Utf8CharLength(std::string_view s, std::size_t i) {
     for (std::size_t k = 2; k < n; ++k) {
         if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
             return 0;
+    }
+    return n;
+}
+
+std::size_t CodePoints(std::string_view text) {
+    std::size_t n = 0;
+    for (char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++n;
     }
     return n;
 }

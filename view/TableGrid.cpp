@@ -8,9 +8,6 @@
 
 namespace {
 
-// The font that has the astrological symbols the glyph letters stand for.
-const char* const kSymbolFontName = "DejaVu Sans";
-
 // The smallest size a cell's text is shrunk to, in points.
 constexpr double kSmallestFontSize = 6.0;
 
@@ -61,7 +58,7 @@ void TableGrid::paintEvent(QPaintEvent*) {
         QFont font;
         QString text;
         if (cell.intFont == ZDR::CellFont::Glyph) {
-            font = QFont(QString::fromLatin1(kSymbolFontName));
+            font = support::SymbolFont(cell.dblFontSize);
             text = QString::fromStdString(ZDR::GlyphSymbol(cell.strText));
         } else {
             font = QFont(QString::fromLatin1(ZDR::strTextFontName));

@@ -14,22 +14,38 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "app/frmMain.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/OptionsInForce.h"
 #include "config/SettingsStore.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
+#include "engine/Report.h"
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/PictureSupport.h"
+#include "support/frmView.h"
+#include "support/weblink.h"
 #include "tests/MemoryStore.h"
 #include "text/Language.h"
+#include "view/GraphicView.h"
+#include "view/TableGrid.h"
+#include "view/frmDurations.h"
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages.
@@ -111,6 +127,93 @@ TEST_F(MainWindowTest, FirstStartShowsTheWorldTransitsOfThePresentMoment) {
     EXPECT_TRUE(w.lblTitle->text().startsWith("World transits"));
     EXPECT_EQ(w.windowTitle(), "Zodarc 26.1");
     EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");
+}
+
+// With no state file yet the dialog keeps the three stored options as they were loaded,
+// and shows what is in force.
+TEST_F(MainWindowTest, AFirstStartKeepsTheStoredOptions) {
+    store.values["Software\\Quillfen\\ZDR|TZDisp"] = "0";
+    store.values["Software\\Quillfen\\ZDR|Moon"] = "0";
+    store.values["Software\\Quillfen\\ZDR|IPAD"] = "0";
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+    EXPECT_FALSE(dialog.chkIncludeTransitingMoon->isChecked());
+    EXPECT_TRUE(dialog.chkSuppressInnerPlanetAspectDisplay->isChecked());
+    EXPECT_FALSE(ZDR::OptionsInForce().blnDisplayNATZ);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+
+    // Another change applied leaves the timezone lists as they are.
+    dialog.ShowBesideMainWindow();
+    dialog.cboOrb[0]->setCurrentIndex(8);
+    dialog.cmdAccept->click();
+    EXPECT_EQ(w.cboTimezone[0]->itemText(1), "GMT-11:30");
+    EXPECT_EQ(w.cboTimezone[0]->currentText(), "GMT");
+    EXPECT_FALSE(dialog.chkDisplayNATZabbr->isChecked());
+}
+
+// The day box names the weekday of its date set whenever the year, month or day changes.
+TEST_F(MainWindowTest, TheWeekdayToolTipFollowsTheDate) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.cboDayCE[0]->toolTip(), "Sunday");  // 10 March 2024
+    w.txbYearCE[0]->selectAll();
+    QTest::keyClicks(w.txbYearCE[0], "2023");
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    QTest::keyClick(w.txbYearCE[0], Qt::Key_Return);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Friday");
+    w.cboMonthCE[0]->setCurrentIndex(4);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "Monday");  // 10 April 2023
+    w.cboDayCE[0]->setCurrentIndex(31);
+    EXPECT_EQ(w.cboDayCE[0]->toolTip(), "");  // no 31 April
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");  // 17 May 1970
+    EXPECT_EQ(w.cboHour[1]->currentIndex(), 0) << "typing leaves the hour alone";
+}
+
+// "Use color" unticked and applied: every visible aspect in the neutral grey, an aspect
+// switched off still hidden; a cancelled untick changes nothing; Reset ticks it again.
+TEST_F(MainWindowTest, WithoutUseColorTheAspectsAreGrey) {
+    frmMain& w = Start();
+    frmConfigure& dialog = *w.Configuration();
+    // The colours of the visible aspect cells, by aspect.
+    auto colours = [&w] {
+        std::map<int, std::set<double>> shown;
+        const ZDR::AspectTable& table = w.udtResult.udtTable;
+        for (int i = 0; i < table.intNumCells; ++i) {
+            const ZDR::TableCell& cell = table.udtCell[i];
+            for (int k = 1; k <= 7; ++k)
+                if (cell.blnVisible && cell.strText.rfind(ZDR::udtAspect[k].strAbbr, 0) == 0)
+                    shown[k].insert(cell.dblForeColor);
+        }
+        return shown;
+    };
+    ASSERT_GE(colours().size(), 3u);
+    const int hidden = colours().begin()->first;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    dialog.cmdCancel->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    w.cmdCompute_Click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
+
+    dialog.ShowBesideMainWindow();
+    dialog.chkUseColor->click();
+    QTest::mouseClick(dialog.lblAspectColor[hidden - 1], Qt::RightButton);  // switched off
+    dialog.cmdAccept->click();
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{k == hidden ? 0.0 : ZDR::RGB(192, 192, 192)}) << k;
+
+    answer = support::MsgAnswer::Yes;
+    dialog.cmdReset->click();
+    EXPECT_TRUE(dialog.chkUseColor->isChecked());
+    for (const auto& [k, set] : colours())
+        EXPECT_EQ(set, std::set<double>{ZDR::dblInitialAspectColor[k]}) << k;
 }
 
 TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) {
@@ -313,6 +416,101 @@ TEST_F(MainWindowTest, TheWindowKeepsItsSizeLimits) {
     EXPECT_EQ(w.size(), largest);
 }
 
+// The page of the window's controls and the scroll area that holds it.
+QScrollArea* ScrollArea(frmMain& w) {
+    return qobject_cast<QScrollArea*>(w.centralWidget());
+}
+
+// Checks the layout as a user meets it: every visible control on the page, no two side by
+// side controls on top of each other, and every caption whole within its control.
+void CheckLayout(frmMain& w, const std::string& when) {
+    SCOPED_TRACE(when);
+    QWidget* page = ScrollArea(w)->widget();
+    const QRect whole = page->rect();
+    std::vector<QWidget*> shown;
+    for (QWidget* c : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisible())
+            continue;
+        shown.push_back(c);
+        EXPECT_TRUE(whole.contains(c->geometry())) << c->metaObject()->className();
+    }
+    for (std::size_t a = 0; a < shown.size(); ++a)
+        for (std::size_t b = a + 1; b < shown.size(); ++b)
+            EXPECT_FALSE(shown[a]->geometry().intersects(shown[b]->geometry()))
+                << shown[a]->metaObject()->className() << " "
+                << shown[a]->property("text").toString().toStdString() << " / "
+                << shown[b]->metaObject()->className() << " "
+                << shown[b]->property("text").toString().toStdString();
+    // A push button's own size hint is never below 80 pixels: its caption is what counts.
+    for (QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+        const int needed = qobject_cast<QPushButton*>(b)
+                               ? b->fontMetrics().horizontalAdvance(b->text()) + 10
+                               : b->sizeHint().width();
+        if (b->isVisible()) {
+            EXPECT_LE(needed, b->width()) << b->text().toStdString();
+        }
+    }
+    for (QLabel* l : page->findChildren<QLabel*>()) {
+        if (l->isVisible()) {
+            EXPECT_LE(l->sizeHint().width(), l->width()) << l->text().toStdString();
+        }
+    }
+    for (QGroupBox* g : page->findChildren<QGroupBox*>())
+        EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 20, g->width());
+}
+
+// On a screen of 1280 x 720 pixels the whole window is on the screen, nothing scrolls, and
+// the two-chart table is whole, in both languages.
+TEST_F(MainWindowTest, TheWholeWindowFitsALaptopScreen) {
+    frmMain& w = Start();
+    ASSERT_EQ(w.screen()->size(), QSize(1280, 720));
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(w.frameGeometry()))
+        << w.frameGeometry().width() << " x " << w.frameGeometry().height();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_EQ(w.size(), scroll->widget()->size()) << "the whole page, no scroll bar";
+    EXPECT_EQ(w.maximumSize(), w.size());
+
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    ASSERT_EQ(w.udtResult.intModeCode, ZDR::intModePersonal1);
+    EXPECT_EQ(w.picTable->size(), QSize(12 * 72, 12 * 38));
+    EXPECT_TRUE(scroll->viewport()->rect().contains(
+        w.picTable->geometry().translated(scroll->widget()->pos())));
+    CheckLayout(w, "personal transits");
+    w.optGerman->click();
+    CheckLayout(w, "German");
+    w.optNatal[0]->click();
+    CheckLayout(w, "German natal aspects");
+}
+
+// A window smaller than its page scrolls: every control can still be reached.
+TEST_F(MainWindowTest, ASmallerWindowScrollsToEveryControl) {
+    frmMain& w = Start();
+    w.resize(700, 400);
+    QApplication::processEvents();
+    QScrollArea* scroll = ScrollArea(w);
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w.cmdCompute, w.cmdQuit, w.optSynastry, w.optRadians, w.optGerman, w.cmdLoadState,
+             w.cmdReport, w.lblNotice, w.txbYearCE[2], w.txbReport}) {
+        // As much of it as the window can hold comes into view.
+        const QRect place(c->mapTo(scroll->widget(), QPoint(0, 0)), c->size());
+        scroll->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 1,
+                              place.height() / 2 + 1);
+        const QRect view = scroll->viewport()->rect();
+        const QRect shown =
+            QRect(c->mapTo(scroll->viewport(), QPoint(0, 0)), c->size()).intersected(view);
+        // (a control wider than the view is centred in it, to a pixel or two)
+        EXPECT_GE(shown.width(), std::min(c->width(), view.width() - 2))
+            << c->metaObject()->className();
+        EXPECT_GE(shown.height(), std::min(c->height(), view.height() - 2))
+            << c->metaObject()->className();
+    }
+}
+
 TEST_F(MainWindowTest, QuitAsksAndYesSavesTheState) {
     frmMain& w = Start();
     answer = support::MsgAnswer::Cancel;
@@ -409,6 +607,42 @@ TEST_F(MainWindowTest, SaveAsAndLoadFromCarryTheStateInANamedFile) {
     EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(385)));
 }
 
+// The Open and Save dialogs start in the documents folder, then in the folder last used.
+TEST_F(MainWindowTest, TheFileDialogsStartInTheFolderLastUsed) {
+    frmMain& w = Start();
+    QTemporaryDir other;
+    std::vector<QString> folders;
+    QString answer;
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        folders.push_back(r.strFolder);
+        return answer;
+    });
+    w.cmdLoadState->click();  // cancelled
+    answer = userData.path() + "/chart.zdr";
+    w.cmdSaveAs->click();
+    answer = other.path() + "/missing.zdr";
+    w.cmdLoadState->click();  // a file that cannot be read: the folder was still chosen
+    answer = QString();
+    w.cmdSaveAs->click();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(folders, (std::vector<QString>{documents, documents, userData.path(), other.path()}));
+}
+
+// The two rows of birthdate modes name their birthdate in their tool-tips.
+TEST_F(MainWindowTest, TheBirthdateModesNameTheirBirthdate) {
+    frmMain& w = Start();
+    EXPECT_EQ(w.optNatal[0]->toolTip(), "Natal aspects of the 1st birthdate");
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Natal aspects of the 2nd birthdate");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Personal transits: the world date against the 1st birthdate");
+    EXPECT_EQ(w.optPersonal[1]->toolTip(),
+              "Personal transits: the world date against the 2nd birthdate");
+    w.optGerman->click();
+    EXPECT_EQ(w.optNatal[1]->toolTip(), "Radixaspekte des 2. Geburtsdatums");
+    EXPECT_EQ(w.optPersonal[0]->toolTip(),
+              "Persönliche Transite: das Weltdatum gegen das 1. Geburtsdatum");
+}
+
 TEST_F(MainWindowTest, ClosingByTheWindowManagerNeitherAsksNorSaves) {
     frmMain& w = Start();
     w.close();
@@ -467,6 +701,377 @@ TEST_F(MainWindowTest, ReportWithoutAspectsSaysSoAndNatalDoubleClickFocusesCompu
     ASSERT_TRUE(w.txbYearCE[0]->hasFocus());
     w.CellDoubleClicked(25);
     EXPECT_TRUE(w.cmdCompute->hasFocus());
+}
+
+// World transits of 10 March 2024, 22:00 GMT: Mars (row 5) square Uranus (column 6) from
+// 1 to 18 March; the Sun (row 2) conjunct the Moon (column 9).
+TEST_F(MainWindowTest, DoubleClickExplainsAndAsksAboutTheDurations) {
+    frmMain& w = Start();
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Mars square to Uranus");
+    EXPECT_EQ(messages[0].buttons, support::MsgButtons::YesNo);
+    EXPECT_EQ(messages[0].defaultButton, support::MsgAnswer::No);
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 6° this square begins on March 1, 2024 and ends on March 18, "
+              "2024.\n\nWould you like to see the durations of all current aspects in World "
+              "transits?");
+    EXPECT_EQ(w.Durations(), nullptr);
+
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(56);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(static_cast<int>(w.Durations()->Records().size()),
+              ZDR::GetTotalNumAspects(w.udtResult.udtTable));
+    EXPECT_EQ(w.Durations()->lblTitle->text(),
+              "World transits on March 10, 2024, 22:00 (GMT), tropical zodiac");
+
+    // The Moon: how long its aspects last; a glyph cell: nothing.
+    messages.clear();
+    w.CellDoubleClicked(29);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Sun conjunct Moon");
+    EXPECT_EQ(messages[0].icon, support::MsgIcon::Information);
+    EXPECT_TRUE(messages[0].strText.contains("about 40 hours"))
+        << messages[0].strText.toStdString();
+    w.CellDoubleClicked(12);
+    EXPECT_EQ(messages.size(), 1u);
+
+    // A computation stopped by an invalid world date leaves the table, which is still
+    // explained from the date it was computed at.
+    w.cboDayCE[0]->setCurrentIndex(0);
+    messages.clear();
+    w.cmdCompute_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, QString::fromStdString(Language::Text(153)));
+    answer = support::MsgAnswer::No;
+    w.CellDoubleClicked(56);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("With an orb of 6° this square begins on March 1"))
+        << messages[1].strText.toStdString();
+}
+
+// A personal transit whose end lies beyond the position data (transiting Pluto conjunct
+// the Sun of 22 April 1970 at 20 December 2099) asks instead of drawing its graphic.
+TEST_F(MainWindowTest, DoubleClickInPersonalTransitsAndInGerman) {
+    frmMain& w = Start();
+    w.txbYearCE[0]->setText("2099");
+    w.cboMonthCE[0]->setCurrentIndex(12);
+    w.cboDayCE[0]->setCurrentIndex(20);
+    w.cboHour[0]->setCurrentIndex(25);
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(4);
+    w.cboDayCE[1]->setCurrentIndex(22);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optPersonal[0]->click();
+    answer = support::MsgAnswer::No;
+    // Natal Sun (row 2) conjunct transiting Pluto (column 10).
+    w.CellDoubleClicked(34);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+    EXPECT_EQ(messages[0].strTitle, "Transiting Pluto conjunct natal Sun");
+    EXPECT_EQ(messages[0].strText,
+              "With an orb of 3°20' this conjunction begins on February 17, 2096 and ends on an "
+              "unknown date.\n\nWould you like to see the durations of all current aspects in "
+              "Personal transits?");
+    w.optGerman->click();
+    messages.clear();
+    w.CellDoubleClicked(34);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transit Pluto Konjunktion Radixsonne");
+    EXPECT_EQ(messages[0].strText,
+              "Bei einem Orbis von 3°20' – Beginn dieses Aspekts: 17.Februar 2096, Ende: "
+              "unbekannt.\n\nMöchten Sie die Dauer aller aktuellen Aspekte im Modus "
+              "Persönliche Transite sehen?");
+    answer = support::MsgAnswer::Yes;
+    w.CellDoubleClicked(34);
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_EQ(w.Durations()->windowTitle(), "Dauer der aktuellen Aspekte: Persönliche Transite");
+    EXPECT_EQ(w.Durations()->cboSortBy->itemText(0), "Radixplanet");
+}
+
+TEST_F(MainWindowTest, TheReportButtonOpensAndHidesTheDurationsWindow) {
+    frmMain& w = Start();
+    w.cmdReport->click();
+    EXPECT_TRUE(messages.empty());
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->cboSortBy->currentIndex(), ZDR::intSortDeviation);
+    w.cmdReport->click();
+    EXPECT_FALSE(w.Durations()->isVisible());
+    // In the natal modes the window describes the chart.
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.cboHour[1]->setCurrentIndex(29);
+    w.optNatal[0]->click();
+    w.cmdReport->click();
+    EXPECT_TRUE(w.Durations()->isVisible());
+    EXPECT_EQ(w.Durations()->windowTitle(), "Natal aspects of the 1st birthdate");
+    EXPECT_TRUE(w.Durations()->txbOutput->toPlainText().startsWith(
+        "There are fifteen aspects in this natal chart."));
+}
+
+// The picture's pixels of colour value color (red + 256 green + 65536 blue).
+std::vector<QPoint> PixelsOf(const QImage& picture, double color) {
+    std::vector<QPoint> points;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (support::ValueFromColor(QColor(picture.pixel(x, y))) == color)
+                points.emplace_back(x, y);
+    return points;
+}
+
+TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_FALSE(w.picGraphic->TransitGraphicShown());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(400, 400));
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+    EXPECT_EQ(w.cmdSaveAs->toolTip(), QString::fromStdString(Language::Text(388)));
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(w.lblClickonAspect->text(), "Tropical zodiac");
+    EXPECT_EQ(w.lblTitle->text().toStdString(), ZDR::SetModeTitle(ZDR::intModeWorldTransits, true));
+    EXPECT_TRUE(w.cmdRun->isVisible());  // a run can go with the wheel shown
+    EXPECT_EQ(w.cmdRun->text(), "Run");
+
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(w.picGraphic->isVisible());
+    EXPECT_TRUE(w.picTable->isVisible());
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+    EXPECT_EQ(w.cmdSaveAs->toolTip(), "");
+    EXPECT_TRUE(w.cmdSaveAs->isEnabled());
+    EXPECT_TRUE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(w.lblClickonAspect->text().toStdString(), Language::Text(32));
+    EXPECT_FALSE(w.cmdRun->isVisible());
+
+    // Personal transits: the two-chart wheel.
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    w.cmdToggleGraphic->click();
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(660, 440));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, AComputationWhileTheWheelIsShownRedrawsIt) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    const QImage before = w.picGraphic->Picture();
+    w.txbYearCE[0]->setText("2025");
+    w.cmdCompute_Click();
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_NE(w.picGraphic->Picture(), before);
+    // A step forward moves the sky on the wheel.
+    const QImage stepped = w.picGraphic->Picture();
+    w.cmdForwardBack[0]->click();
+    EXPECT_EQ(w.cboDayCE[0]->currentIndex(), 11);
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_NE(w.picGraphic->Picture(), stepped);
+    // A mode button redraws it in its own form.
+    w.optNatal[0]->click();  // no 1st birthdate: the mode returns, the wheel stays
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(400, 400));
+}
+
+TEST_F(MainWindowTest, ARightClickOnALineNamesItsAspect) {
+    frmMain& w = Start();
+    w.show();
+    w.cmdToggleGraphic->click();
+    // 10 March 2024 22:00: Mars and Uranus stand in square, a red line.
+    const std::vector<QPoint> red = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(255, 0, 0));
+    ASSERT_FALSE(red.empty());
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, red[red.size() / 2]);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "This line is a");
+    EXPECT_EQ(messages[0].strText, "Square (90°)");
+    // Nothing on the black disc or on the background.
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(200, 330));
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(2, 398));
+    QTest::mouseClick(w.picGraphic, Qt::LeftButton, Qt::NoModifier, red[red.size() / 2]);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+// A transit graphic: Neptune sextile the natal Sun of 17 May 1970, over its year in orb.
+view::TransitGraphicInput NeptuneSextileSun() {
+    view::TransitGraphicInput input;
+    input.intNatalBody = 1;
+    input.intTransitBody = 8;
+    input.intAspect = 5;
+    input.dblStartDay = 2460006;
+    input.dblEndDay = 2460402;
+    input.dblNatalJD = 2440724;
+    input.dblWorldJD = 2460380.4;
+    input.dblWorldDay = 2460380.9;
+    input.dblOrb = ZDR::dblOrb[5][1];
+    input.dblCurveColor = ZDR::RGB(0, 255, 255);
+    return input;
+}
+
+// 1st birthdate 17 May 1970, 12:00 GMT: transiting Neptune sextile the natal Sun at the
+// world date, in orb from 2023 to 2024 with a retrograde loop.
+TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheWindow) {
+    frmMain& w = Start();
+    w.show();
+    w.Configuration()->show();
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    const int cell = 2 * 12 + 9;  // natal Sun (row 2), transiting Neptune (column 9)
+    w.cmdClear[2]->setEnabled(false);
+    ASSERT_TRUE(
+        QString::fromStdString(w.udtResult.udtTable.udtCell[cell].strText).startsWith("Sxt"));
+    w.CellDoubleClicked(cell);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(w.picGraphic->TransitGraphicShown());
+    EXPECT_FALSE(w.picTable->isVisible());
+    EXPECT_EQ(w.picGraphic->Picture().size(), QSize(730, 440));
+    EXPECT_EQ(w.picGraphic->toolTip(), QString::fromStdString(Language::Text(351)));
+    EXPECT_TRUE(
+        w.txbReport1->toPlainText().startsWith("With an orb of 1°40' this sextile begins on"));
+    EXPECT_EQ(w.lblClickonAspect->text(), "");
+    EXPECT_FALSE(w.lblNotice->isVisible());
+    EXPECT_FALSE(w.Configuration()->isVisible());
+    EXPECT_FALSE(w.cmdCompute->isEnabled());
+    EXPECT_FALSE(w.optPlanetary->isEnabled());
+    EXPECT_FALSE(w.cboDayCE[0]->isEnabled());
+    EXPECT_FALSE(w.lblTitle->isEnabled());
+    EXPECT_TRUE(w.cmdToggleGraphic->isEnabled());
+    EXPECT_TRUE(w.cmdQuit->isEnabled());
+    EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
+    EXPECT_TRUE(w.cmdSaveAs->isEnabled());
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+    EXPECT_FALSE(w.cmdRun->isVisible());
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
+
+    // A right-click on the curve tells its point; on black nothing.
+    const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
+    ASSERT_FALSE(curve.empty());
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, curve[curve.size() / 2]);
+    QTest::mouseClick(w.picGraphic, Qt::RightButton, Qt::NoModifier, QPoint(200, 435));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Transit graphic");
+    EXPECT_TRUE(messages[0].strText.startsWith("At this point of the transit:\n20"));
+
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+    EXPECT_TRUE(w.picTable->isVisible());
+    EXPECT_TRUE(w.Configuration()->isVisible());
+    EXPECT_TRUE(w.cmdCompute->isEnabled());
+    EXPECT_TRUE(w.optPlanetary->isEnabled());
+    EXPECT_TRUE(w.cboDayCE[0]->isEnabled());
+    EXPECT_FALSE(w.cmdClear[2]->isEnabled());  // what was disabled before stays so
+    EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
+    EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+}
+
+TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
+    frmMain& w = Start();
+    std::vector<QUrl> opened;
+    weblink::SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    const QString data = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        const bool german = language == w.optGerman;
+        EXPECT_TRUE(w.cmdHelp->isVisible() && w.cmdHelp->isEnabled());
+        w.cmdHelp->click();
+        frmView& viewer = frmView::Instance(&w);
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_EQ(viewer.strFilename,
+                  QDir(data).filePath(german ? "zdr_help_de.txt" : "zdr_help.txt"));
+        EXPECT_FALSE(viewer.txbText1->toPlainText().isEmpty());
+
+        EXPECT_TRUE(w.lblUserManualLink->isVisible());
+        EXPECT_EQ(w.lblUserManual->text(), german ? "Benutzerhandbuch:" : "User manual:");
+        emit w.lblUserManualLink->linkActivated("manual");
+        ASSERT_FALSE(opened.empty());
+        EXPECT_EQ(opened.back(), QUrl::fromLocalFile(QDir(data).filePath(
+                                     german ? "manual/de/index.html" : "manual/en/index.html")));
+        EXPECT_TRUE(QFile::exists(opened.back().toLocalFile()));
+    }
+    frmView::Instance(&w).close();
+    weblink::SetUrlOpener(nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Counts the pixels of the colour value color in the rectangle of picture.
+long CountColor(const QImage& picture, const QRect& area, double color) {
+    const std::vector<QPoint> points = PixelsOf(picture, color);
+    return std::count_if(points.begin(), points.end(),
+                         [&area](const QPoint& p) { return area.contains(p); });
+}
+
+TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
+    frmMain& w = Start();
+    w.show();
+    QTemporaryDir out;
+    QString answer;
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        EXPECT_TRUE(r.blnSave);
+        EXPECT_TRUE(r.strFilter.endsWith(" (*.png)"));
+        return answer;
+    });
+    const double blue = ZDR::RGB(0, 0, 255);
+    const double grey = ZDR::RGB(160, 160, 160);
+
+    // The single-chart wheel: its legends go from the screen, the credit and the world
+    // date come onto the PNG.
+    w.cmdToggleGraphic->click();
+    const QRect legendA(0, 0, 90, 30);  // beside the disc
+    ASSERT_GT(CountColor(w.picGraphic->Picture(), legendA, 0), 0);
+    answer = out.filePath("world");  // no extension: a PNG all the same
+    w.cmdSaveAs->click();
+    EXPECT_EQ(CountColor(w.picGraphic->Picture(), legendA, 0), 0);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"world.png"});
+    const QImage world(out.filePath("world.png"));
+    EXPECT_EQ(world.size(), QSize(400, 400));
+    EXPECT_GT(CountColor(world, QRect(288, 350, 112, 50), blue), 50);  // the world date
+    EXPECT_GT(CountColor(world, QRect(5, 0, 120, 68), grey), 50);      // the credit
+    EXPECT_EQ(CountColor(world, legendA, 0), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strText,
+              "The graphic was saved as\n" + QDir::toNativeSeparators(out.filePath("world.png")));
+    EXPECT_EQ(messages[0].strTitle, w.cmdSaveAs->text());
+
+    // The two-chart wheel of personal transits, in German: both date blocks.
+    w.optGerman->click();
+    w.txbYearCE[1]->setText("1970");
+    w.cboMonthCE[1]->setCurrentIndex(5);
+    w.cboDayCE[1]->setCurrentIndex(17);
+    w.optPersonal[0]->click();
+    answer = out.filePath("transits.png");
+    w.cmdSaveAs->click();
+    const QImage transits(out.filePath("transits.png"));
+    EXPECT_EQ(transits.size(), QSize(660, 440));
+    EXPECT_GT(CountColor(transits, QRect(114, 385, 120, 55), blue), 50);  // the birthdate
+    EXPECT_GT(CountColor(transits, QRect(432, 390, 120, 50), blue), 50);  // the world date
+    EXPECT_GT(CountColor(transits, QRect(114, 0, 150, 68), grey), 50);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("Die Grafik wurde gespeichert als\n"));
+
+    // The transit graphic is saved as it is shown.
+    w.picGraphic->ShowTransitGraphic(NeptuneSextileSun());
+    answer = out.filePath("course.png");
+    w.cmdSaveAs->click();
+    const QImage course(out.filePath("course.png"));
+    EXPECT_EQ(course.convertToFormat(QImage::Format_RGB32),
+              w.picGraphic->Picture().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
+              (QStringList{"course.png", "transits.png", "world.png"}));
 }
 
 }  // namespace

@@ -105,6 +105,13 @@ TEST(DateInput, TimeTextsOnTheHalfHourGrid) {
                   {"012:00", 0}, {"+1:00", 0}, {"1a:00", 0},  {"", 0},      {"12:300", 0}};
     for (const auto& c : kCases)
         EXPECT_EQ(DatePr2::HalfHourIndex(c.text), c.index) << c.text;
+    // Every entry's text leads back to its entry; the empty entry and no entry have none.
+    for (int16_t entry = 1; entry <= 48; ++entry)
+        EXPECT_EQ(DatePr2::HalfHourIndex(DatePr2::HalfHourText(entry)), entry);
+    EXPECT_EQ(DatePr2::HalfHourText(1), "00:00");
+    EXPECT_EQ(DatePr2::HalfHourText(48), "23:30");
+    EXPECT_EQ(DatePr2::HalfHourText(0), "");
+    EXPECT_EQ(DatePr2::HalfHourText(49), "");
 }
 
 // The Now action: the moment on the PC's clock, on the half-hour grid.

@@ -4,9 +4,13 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
+#include <regex>
+#include <set>
 #include <string>
 
 #include "config/Options.h"
+#include "engine/Catalogue.h"
 #include "store/StateFile.h"
 #include "tests/cli/CliRunner.h"
 #include "text/Language.h"
@@ -107,6 +111,39 @@ TEST_F(StateCliTest, AnUnreadableStateIsAUsageError) {
     run = Cli("report --state");
     EXPECT_EQ(run.intExit, 2);
     EXPECT_EQ(run.strErr, "zodarc-cli report: --state needs a value\n");
+}
+
+// The whole configuration of the file applies: the aspect colours too, and "Use color".
+TEST_F(StateCliTest, TheStatesColoursApply) {
+    ZDR::StateFileData state = NatalState();
+    state.options.dblAspectColor[1] = ZDR::RGB(0, 0, 255);
+    state.options.dblAspectColor[4] = ZDR::RGB(255, 192, 0);
+    state.options.dblAspectColor[7] = ZDR::RGB(128, 64, 0);
+    ASSERT_EQ(ZDR::WriteStateFile(strPath, state), "");
+    // Each aspect cell of the JSON table: its abbreviation and its colour.
+    const std::regex cell(
+        "\"text\": \"([A-Z][a-z][a-z])\\\\u000a[^\"]*\", \"bold\": [a-z]+, \"color\": "
+        "\\[([0-9]+), ([0-9]+), ([0-9]+)\\]");
+    auto colours = [&cell](const std::string& json) {
+        std::map<std::string, std::set<std::string>> shown;
+        for (std::sregex_iterator m(json.begin(), json.end(), cell), end; m != end; ++m)
+            shown[(*m)[1]].insert((*m)[2].str() + "," + (*m)[3].str() + "," + (*m)[4].str());
+        return shown;
+    };
+    const CliRun coloured = Cli("table --json --state '" + strPath + "'");
+    ASSERT_EQ(coloured.intExit, 0) << coloured.strErr;
+    const std::map<std::string, std::set<std::string>> expected = {
+        {"Con", {"0,0,255"}},   {"Opp", {"255,0,255"}}, {"Sqr", {"255,0,0"}},
+        {"Tri", {"255,192,0"}}, {"Sxt", {"0,255,255"}}, {"Ssx", {"128,128,255"}},
+        {"Qui", {"128,64,0"}}};
+    EXPECT_EQ(colours(coloured.strOut), expected);
+
+    state.options.blnUseColor = false;
+    ASSERT_EQ(ZDR::WriteStateFile(strPath, state), "");
+    const CliRun grey = Cli("table --json --state '" + strPath + "'");
+    for (const auto& [abbr, shown] : colours(grey.strOut))
+        EXPECT_EQ(shown, std::set<std::string>{"192,192,192"}) << abbr;
+    EXPECT_EQ(colours(grey.strOut).size(), expected.size());
 }
 
 }  // namespace

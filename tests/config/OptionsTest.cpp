@@ -91,10 +91,10 @@ TEST_F(OptionsTest, DefaultsKeepTheZodiacOnlyWhenAsked) {
     EXPECT_EQ(d.dblAspectColor[1], ZDR::RGB(255, 255, 0));
     EXPECT_EQ(d.dblAspectColor[6], ZDR::RGB(128, 128, 255));
     EXPECT_EQ(d.dblAspectColor[7], ZDR::RGB(128, 128, 128));
+    EXPECT_TRUE(d.blnUseColor);
     // Not among the defaults: they stay as they are.
     EXPECT_TRUE(d.blnSidereal);
     EXPECT_TRUE(d.blnKeepZodiac);
-    EXPECT_FALSE(d.blnUseColor);
 
     current.blnKeepZodiac = false;
     d = ZDR::DefaultOptions(Language::intGerman, current);

@@ -228,4 +228,34 @@ TEST_F(AspectTableTest, BoldfaceByOneDegreeOrByAFractionOfTheOrb) {
     EXPECT_EQ(cell.dblForeColor, 0.0);
 }
 
+// "Use color" unticked: every shown aspect in one neutral grey; an aspect switched off
+// stays black, that is hidden, either way.
+TEST_F(AspectTableTest, WithoutUseColorEveryShownAspectIsGrey) {
+    ZDR::ConfigOptions options;
+    for (int k = 0; k < 8; ++k)
+        options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
+    options.dblAspectColor[5] = 0.0;
+    const struct {
+        bool blnUseColor;
+        int16_t k;
+        double dblShown;
+    } kCases[] = {{true, 1, ZDR::RGB(255, 255, 0)},
+                  {false, 1, ZDR::RGB(192, 192, 192)},
+                  {true, 7, ZDR::RGB(128, 128, 128)},
+                  {false, 7, ZDR::RGB(192, 192, 192)},
+                  {true, 5, 0.0},
+                  {false, 5, 0.0},
+                  {false, 0, 0.0},
+                  {false, 8, 0.0}};
+    for (const auto& c : kCases) {
+        options.blnUseColor = c.blnUseColor;
+        EXPECT_EQ(ZDR::AspectColorShown(c.k, options), c.dblShown) << c.k << c.blnUseColor;
+        if (c.k < 1 || c.k > 7)
+            continue;
+        TableCell cell;
+        ZDR::SetAspectEmphasis(cell, c.k, 0, 0.0, options);
+        EXPECT_EQ(cell.dblForeColor, c.dblShown) << c.k << c.blnUseColor;
+    }
+}
+
 }  // namespace

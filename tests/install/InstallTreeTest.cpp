@@ -1,5 +1,6 @@
 // The installed tree: cmake --install of the build folder into a temporary prefix puts every
-// file in its place, zodarc-cli runs from there with its data, and the menu entry, the
+// file in its place (the help texts and the user manual with every page and picture it links
+// to among them), zodarc-cli runs from there with its data, and the menu entry, the
 // software-centre description and the manual pages pass their validators where these are
 // installed.
 #include <gtest/gtest.h>
@@ -7,11 +8,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
 
+#include "support/ViewText.h"
+#include "support/WebAddress.h"
 #include "tests/cli/CliRunner.h"
 
 namespace {
@@ -99,6 +103,32 @@ TEST_F(InstallTreeTest, InstalledCliFindsItsData) {
     EXPECT_EQ(installed.strOut, RunProgram(BuildDir() + "zodarc-cli", args).strOut);
     EXPECT_TRUE(Holds(installed.strOut, "Sun       280.368919"));  // ephemeris files
     EXPECT_TRUE(Holds(installed.strOut, "Pluto     251.450000"));  // Pluto table
+}
+
+TEST_F(InstallTreeTest, HelpTextsAndUserManualAreInstalledWhole) {
+    const std::string data = "share/zodarc/";
+    for (int language : {0, 1}) {
+        EXPECT_GT(Read(data + ViewText::HelpFileName(language)).size(), 1000u) << language;
+        EXPECT_TRUE(Installed(weblink::ManualPagePath(data, language))) << language;
+    }
+    // Every page and picture that a page of the manual names stands beside it.
+    const std::regex link(R"re((?:href|src)="([^"#:]+)(?:#[^"]*)?")re");
+    int pages = 0;
+    int links = 0;
+    const std::filesystem::path manual = strPrefix + data + "manual";
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(manual)) {
+        if (entry.path().extension() != ".html")
+            continue;
+        ++pages;
+        const std::string page = Read(entry.path().string().substr(strPrefix.size()));
+        for (std::sregex_iterator m(page.begin(), page.end(), link), end; m != end; ++m) {
+            ++links;
+            EXPECT_TRUE(std::filesystem::exists(entry.path().parent_path() / (*m)[1].str()))
+                << entry.path() << " names " << (*m)[1].str();
+        }
+    }
+    EXPECT_GE(pages, 2);
+    EXPECT_GE(links, pages);
 }
 
 TEST_F(InstallTreeTest, MenuEntryAndDescriptionValidate) {

@@ -13,6 +13,15 @@ TEST(StrProcTest, ReplaceAllNeverLooksIntoWhatItInserted) {
     EXPECT_EQ(StrProc::ReplaceAll("text", "", "x"), "text");  // nothing to look for
 }
 
+TEST(StrProcTest, ReplaceIgnoringCaseMatchesAnyCase) {
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("HTTP://a.b", "http:", "https:"), "https://a.b");
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("Http:x hTTp:y", "http:", "https:"), "https:x https:y");
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("https://a.b", "http:", "https:"), "https://a.b");
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("aAa", "a", "AA"), "AAAAAA");  // never rescans
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("Über", "ü", "u"), "Über");    // ASCII only
+    EXPECT_EQ(StrProc::ReplaceIgnoringCase("text", "", "x"), "text");
+}
+
 TEST(StrProcTest, LowerCaseTouchesOnlyAsciiCapitals) {
     EXPECT_EQ(StrProc::LowerCase("Synastry"), "synastry");
     EXPECT_EQ(StrProc::LowerCase("ÄÖÜ Großes Trigon"), "ÄÖÜ großes trigon");
@@ -28,7 +37,7 @@ TEST(StrProcTest, Utf8CharLengthAcceptsOnlyWellFormedCharacters) {
     EXPECT_EQ(StrProc::Utf8CharLength("\xED\xA0\x80", 0), 0u);  // surrogate
     EXPECT_EQ(StrProc::Utf8CharLength("\xE2\x98", 0), 0u);      // cut off
     EXPECT_EQ(StrProc::Utf8CharLength("\x80", 0), 0u);          // stray continuation
-    EXPECT_EQ(StrProc::Utf8CharLength("a", 1), 0u);              // past the end
+    EXPECT_EQ(StrProc::Utf8CharLength("a", 1), 0u);             // past the end
 }
 
 }  // namespace

@@ -1,0 +1,130 @@
+// Speed of the pictures: redrawing the chart wheel of a computation, one ring and two, with
+// ordinary and crowded skies, and drawing the transit graphic of an aspect that lasts two
+// years. Goals: a wheel under 16 ms, so that a quick run stays smooth; a transit graphic
+// under 50 ms.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+
+#include "astro/DatePr2.h"
+#include "bench/BenchSupport.h"
+#include "config/OptionsInForce.h"
+#include "engine/Catalogue.h"
+#include "engine/Compute.h"
+#include "engine/EngineTables.h"
+#include "view/ChartWheel.h"
+#include "view/TransitGraphic.h"
+
+namespace {
+
+// The pictures need fonts, and the fonts an application.
+void PrepareGui() {
+    static int argc = 1;
+    static char name[] = "zodarc_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = nullptr;
+    if (!app) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = new QGuiApplication(argc, argv);
+    }
+    PrepareCore();
+}
+
+// Computes mode at the world date and the birthdates given (year, month, day at 12:00 GMT).
+ZDR::ComputeResult Computed(int16_t mode, const char* world, const char* birth1,
+                            const char* birth2) {
+    const char* dates[3] = {world, birth1, birth2};
+    double jd[3];
+    for (int s = 0; s < 3; ++s) {
+        int year = 0, month = 0, day = 0;
+        std::sscanf(dates[s], "%d-%d-%d", &year, &month, &day);
+        jd[s] = DatePr2::DateSetToJD(std::to_string(year), month, day, 25, 0);
+    }
+    ZDR::ComputeResult result;
+    ZDR::ComputeAtJD(mode, jd, false, ZDR::OptionsInForce(), result);
+    return result;
+}
+
+void DrawWheel(benchmark::State& state, const view::ChartWheelInput& input) {
+    for (auto _ : state) {
+        const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+        benchmark::DoNotOptimize(wheel.imgPicture.constBits());
+        if (wheel.blnNoRoom)
+            state.SkipWithError("no room on the wheel");
+    }
+}
+
+// World transits of 10 March 2024: Sun, Moon, Mercury, Neptune and Saturn within 25°.
+void SingleWheel(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModeWorldTransits, "2024-3-10", "2024-3-10", "2024-3-10");
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+}
+BENCHMARK(SingleWheel)->Unit(benchmark::kMillisecond);
+
+// 4 February 1962: seven bodies in Aquarius, five of them within 6°.
+void SingleWheelStellium(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+}
+BENCHMARK(SingleWheelStellium)->Unit(benchmark::kMillisecond);
+
+// Six bodies within 3° (Sun to Jupiter at 300° to 302.5°): every glyph of them but the
+// first moves inwards, the last one about seventy times.
+void SingleWheelSixInThreeDegrees(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
+    for (int b = 1; b <= 6; ++b)
+        input.dblPos[b][0] = (300.0 + 0.5 * (b - 1)) / 360.0 * 6.28318530717959;
+    DrawWheel(state, input);
+}
+BENCHMARK(SingleWheelSixInThreeDegrees)->Unit(benchmark::kMillisecond);
+
+// Personal transits of 10 March 2024 to 17 May 1970.
+void TwoChartWheel(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModePersonal1, "2024-3-10", "1970-5-17", "1970-5-17");
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+}
+BENCHMARK(TwoChartWheel)->Unit(benchmark::kMillisecond);
+
+// Synastry of 4 and 5 February 1962: fourteen glyphs of both rings in Aquarius.
+void TwoChartWheelStellium(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModeSynastry, "2024-3-10", "1962-2-4", "1962-2-5");
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+}
+BENCHMARK(TwoChartWheelStellium)->Unit(benchmark::kMillisecond);
+
+// Transiting Uranus conjunct a natal point for 730 days: 2 x 393 longitudes and the curves.
+void TransitGraphicTwoYears(benchmark::State& state) {
+    PrepareGui();
+    view::TransitGraphicInput input;
+    input.intNatalBody = 5;
+    input.intTransitBody = 7;
+    input.intAspect = 1;
+    input.dblStartDay = 2460000;
+    input.dblEndDay = 2460729;
+    input.dblNatalJD = DatePr2::DateSetToJD("1962", 2, 4, 25, 0);
+    input.dblWorldJD = 2460365;
+    input.dblWorldDay = 2460365.5;
+    input.dblOrb = ZDR::dblOrb[1][1];
+    input.dblCurveColor = ZDR::OptionsInForce().dblAspectColor[1];
+    input.dblNatalDay = 2437700;
+    for (auto _ : state) {
+        const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
+        benchmark::DoNotOptimize(graphic.imgPicture.constBits());
+    }
+}
+BENCHMARK(TransitGraphicTwoYears)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,71 @@
+#include "search/RunUntil.h"
+
+#include "astro/Positions.h"
+#include "engine/Catalogue.h"
+#include "engine/Compute.h"
+#include "engine/EngineTables.h"
+#include "engine/Patterns.h"
+#include "engine/Report.h"
+#include "text/Language.h"
+#include "text/NumberWords.h"
+#include "text/StrProc.h"
+
+namespace ZDR {
+
+namespace {
+
+constexpr int16_t kTSquare = 3;
+constexpr int16_t kGrandCross = 4;
+constexpr int16_t kFirstCountToFind = 2;
+
+bool IsPattern(int16_t p) {
+    return p >= 0 && p < intNumPatternKinds;
+}
+
+// The pattern name after a number in English: in lower case but for the capital of the
+// T-square, with "s" or, for the grand cross, "es".
+std::string EnglishPlural(int16_t p) {
+    const std::string name =
+        p == kTSquare ? strPatternName[p] : StrProc::LowerCase(strPatternName[p]);
+    return name + (p == kGrandCross ? "es" : "s");
+}
+
+}  // namespace
+
+bool PatternFound(const RunUntilSettings& settings, const int16_t (&intCount)[14],
+                  int16_t& intFound) {
+    intFound = 0;
+    const int16_t p = settings.intAspectPatternToFind;
+    if (!IsPattern(p))
+        return false;
+    intFound = intCount[p];
+    if (settings.blnTwoOrMore)
+        return intFound >= settings.intNumToFindIndex + kFirstCountToFind;
+    return intFound > 0;
+}
+
+std::string PatternFoundMessage(const RunUntilSettings& settings, int16_t intFound) {
+    const int16_t p = settings.intAspectPatternToFind;
+    if (!IsPattern(p))
+        return "";
+    const std::string found = Language::Text(7) + ".";
+    if (!settings.blnTwoOrMore)
+        return strPatternName[p] + " " + found;
+    const bool blnGerman = Language::intLanguage == Language::intGerman;
+    const std::string name = blnGerman ? GermanPlural(strPatternName[p]) : EnglishPlural(p);
+    return StrProc::NumberWord(intFound, blnGerman) + " " + name + " " + found;
+}
+
+std::string PatternFoundTitle() {
+    return Language::Text(122);
+}
+
+void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[14]) {
+    intNumBodies = NumChartABodies(intModeWorldTransits, true);
+    dblChartAJD[0] = jd;
+    for (int16_t b = 1; b <= intNumBodies; ++b)
+        dblPos[b][0] = BodyLongitude(b, jd);
+    CountAllPatterns(dblMidpointOrb, intCount);
+}
+
+}  // namespace ZDR

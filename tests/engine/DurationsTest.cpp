@@ -1,0 +1,491 @@
+// The duration records and their texts: the fixed-column layout, the bodies each cell
+// holds in every mode, the sorting with its ties, the lines of the durations list, the
+// duration texts and the description of a natal chart or a synastry.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/Options.h"
+#include "engine/Compute.h"
+#include "engine/Durations.h"
+#include "engine/EngineTables.h"
+#include "tests/EngineTestSupport.h"
+#include "text/Language.h"
+
+namespace {
+
+using ZDR::AspectRecordFields;
+using ZDR::RecordTiming;
+
+const std::string kCrLf = "\r\n";
+
+// A sky without positions: every walk runs out of the data at once.
+double NoPosition(int16_t, double) {
+    return -100;
+}
+
+class DurationsTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
+    void SetUp() override {
+        Language::intLanguage = Language::intEnglish;
+        ZDR::InitialiseCatalogue();
+        ZDR::SetOrbs(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+        for (auto& pos : ZDR::dblPos)
+            pos[0] = pos[1] = -99;
+        ZDR::intNumBodies = 10;
+    }
+    static void German() {
+        Language::intLanguage = Language::intGerman;
+        ZDR::BuildCatalogueNames();
+    }
+    // Records of a timed transit, a Moon aspect or a natal aspect.
+    static std::string Timed(int16_t first, int16_t second, int16_t k, double dev, double begin,
+                             double end) {
+        AspectRecordFields f;
+        f.intFirst = first;
+        f.intSecond = second;
+        f.intAspect = k;
+        f.dblDeviation = dev;
+        f.intTiming = RecordTiming::Days;
+        f.dblBegin = begin;
+        f.dblEnd = end;
+        return ZDR::FormatAspectRecord(f);
+    }
+    static std::string Untimed(int16_t first, int16_t second, int16_t k, double dev,
+                               RecordTiming timing) {
+        AspectRecordFields f;
+        f.intFirst = first;
+        f.intSecond = second;
+        f.intAspect = k;
+        f.dblDeviation = dev;
+        f.intTiming = timing;
+        return ZDR::FormatAspectRecord(f);
+    }
+    // The first bodies of records in their order.
+    static std::vector<int> FirstBodies(const std::vector<std::string>& records) {
+        std::vector<int> bodies;
+        for (const std::string& r : records) {
+            AspectRecordFields f;
+            EXPECT_TRUE(ZDR::ParseAspectRecord(r, f)) << r;
+            bodies.push_back(f.intFirst);
+        }
+        return bodies;
+    }
+
+    SavedEngineTables udtSaved;
+};
+
+TEST_F(DurationsTest, RecordLayoutInEveryForm) {
+    struct Row {
+        std::string strRecord;
+        const char* strExpected;
+    } rows[] = {
+        {Timed(3, 4, 3, 0.012345, 2458850, 2458900), " 3 4 3 3 0.012345 2458850 2458900    51"},
+        {Timed(7, 9, 4, 0.1, -1, 2458900), " 7 9 7 4 0.100000      -1 2458900      "},
+        {Timed(7, 9, 4, 0.1, 2458850, -1), " 7 9 7 4 0.100000 2458850      -1      "},
+        {Timed(2, 5, 1, 0.0, 2458856, 2458856), " 2 5 2 1 0.000000 2458856 2458856     1"},
+        {Untimed(1, 10, 1, 0.0000014, RecordTiming::Moon),
+         " 110 1 1 0.000001                      "},
+        {Untimed(10, 2, 5, 0.2, RecordTiming::NotApplicable),
+         "10 210 5 0.200000----------------------"},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(r.strRecord, r.strExpected);
+        AspectRecordFields f;
+        ASSERT_TRUE(ZDR::ParseAspectRecord(r.strRecord, f)) << r.strRecord;
+        EXPECT_EQ(ZDR::FormatAspectRecord(f), r.strRecord);
+    }
+    // The sort keys start on their fields.
+    const std::string record = rows[0].strRecord;
+    const char* const keys[7] = {" 3 4 3 3", " 3 0.01",  " 0.0123", " 4 3 3",
+                                 " 2458850", " 2458900", "    51"};
+    for (int16_t s = 0; s < 7; ++s)
+        EXPECT_EQ(record.compare(ZDR::KeyColumn(s) - 1, std::string(keys[s]).size(), keys[s]), 0)
+            << s;
+    AspectRecordFields f;
+    EXPECT_FALSE(ZDR::ParseAspectRecord("", f));
+    EXPECT_FALSE(ZDR::ParseAspectRecord(" 3 4 5 3 0.012345 2458850 2458900    51", f));
+}
+
+// One mode: chart A and chart B longitudes (degrees, bodies not named have none) and the
+// records expected: first body, second body, aspect, timing.
+struct ModeCase {
+    int16_t intMode;
+    std::vector<std::pair<int, double>> udtChartA;
+    std::vector<std::pair<int, double>> udtChartB;
+    std::vector<std::array<int, 3>> udtRecords;
+    RecordTiming intMoonTiming;  // the timing of records whose second body is the Moon
+    RecordTiming intTiming;      // of the others
+};
+
+TEST_F(DurationsTest, EachRecordNamesTheBodiesOfItsCell) {
+    const ModeCase cases[] = {
+        // Mars square Saturn, Mars opposite the Moon, Saturn square the Moon.
+        {ZDR::intModeWorldTransits,
+         {{4, 10}, {6, 100}, {10, 190}},
+         {},
+         {{4, 6, 3}, {4, 10, 2}, {6, 10, 3}},
+         RecordTiming::Moon,
+         RecordTiming::Days},
+        {ZDR::intModeNatal1,
+         {{4, 10}, {6, 100}, {10, 190}},
+         {},
+         {{4, 6, 3}, {4, 10, 2}, {6, 10, 3}},
+         RecordTiming::NotApplicable,
+         RecordTiming::NotApplicable},
+        // Natal Venus trine transiting Jupiter and conjunct the transiting Moon; the natal
+        // Moon conjunct transiting Jupiter and trine the transiting Moon.
+        {ZDR::intModePersonal1,
+         {{5, 40}, {10, 160}},
+         {{3, 160}, {10, 40}},
+         {{3, 5, 4}, {3, 10, 1}, {10, 5, 1}, {10, 10, 4}},
+         RecordTiming::Moon,
+         RecordTiming::Days},
+        // Mercury (1) opposite Uranus (2), the Moon (1) conjunct Uranus (2).
+        {ZDR::intModeSynastry,
+         {{2, 0}, {10, 180}},
+         {{7, 180}},
+         {{2, 7, 2}, {10, 7, 1}},
+         RecordTiming::NotApplicable,
+         RecordTiming::NotApplicable},
+    };
+    for (const ModeCase& c : cases) {
+        for (auto& pos : ZDR::dblPos)
+            pos[0] = pos[1] = -99;
+        for (const auto& [body, degrees] : c.udtChartA)
+            ZDR::dblPos[body][0] = Rad(degrees);
+        for (const auto& [body, degrees] : c.udtChartB)
+            ZDR::dblPos[body][1] = Rad(degrees);
+        ZDR::intNumBodies = 10;
+        ZDR::ComputeResult result;
+        ZDR::ComputeFromPositions(c.intMode, false,
+                                  ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}),
+                                  result);
+        ZDR::TimingContext context;
+        context.intModeCode = c.intMode;
+        context.lngWorldDay = 2458856;
+        ZDR::WalkPositions positions(context.lngWorldDay, 0, NoPosition);
+        const std::vector<std::string> records =
+            ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);
+        ASSERT_EQ(records.size(), c.udtRecords.size()) << "mode " << c.intMode;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            AspectRecordFields f;
+            ASSERT_TRUE(ZDR::ParseAspectRecord(records[i], f)) << records[i];
+            EXPECT_EQ(f.intFirst, c.udtRecords[i][0]) << "mode " << c.intMode << ": " << records[i];
+            EXPECT_EQ(f.intSecond, c.udtRecords[i][1])
+                << "mode " << c.intMode << ": " << records[i];
+            EXPECT_EQ(f.intAspect, c.udtRecords[i][2])
+                << "mode " << c.intMode << ": " << records[i];
+            EXPECT_LT(f.dblDeviation, 1e-6) << records[i];
+            EXPECT_EQ(f.intTiming, f.intSecond == 10 ? c.intMoonTiming : c.intTiming) << records[i];
+            if (f.intTiming == RecordTiming::Days) {
+                EXPECT_EQ(f.dblBegin, -1);
+                EXPECT_EQ(f.dblEnd, -1);
+            }
+        }
+    }
+}
+
+TEST_F(DurationsTest, CellsWithoutAPairGiveNoBodies) {
+    struct Row {
+        int16_t intMode, intCols, intIndex;
+    } rows[] = {
+        {ZDR::intModeWorldTransits, 10, 3},    // a position cell
+        {ZDR::intModeWorldTransits, 10, 13},   // a glyph
+        {ZDR::intModeWorldTransits, 10, 20},   // the diagonal glyph of the Sun
+        {ZDR::intModeWorldTransits, 10, 100},  // the zodiac cell
+        {ZDR::intModeNatal2, 10, 107},         // below the diagonal
+        {ZDR::intModePersonal1, 12, 13},       // the corner
+        {ZDR::intModePersonal1, 12, 25},       // a natal glyph
+        {ZDR::intModeSynastry, 12, 36},        // a position of chart B
+        {0, 10, 25},                           // no mode
+    };
+    for (const Row& r : rows) {
+        int16_t first = 0, second = 0;
+        EXPECT_FALSE(ZDR::CellBodies(r.intMode, r.intCols, r.intIndex, first, second))
+            << r.intMode << " " << r.intIndex;
+    }
+    // The last aspect cells of each layout.
+    int16_t first = 0, second = 0;
+    ASSERT_TRUE(ZDR::CellBodies(ZDR::intModeWorldTransits, 10, 109, first, second));
+    EXPECT_EQ(first, 9);
+    EXPECT_EQ(second, 10);
+    ASSERT_TRUE(ZDR::CellBodies(ZDR::intModeNatal1, 10, 21, first, second));
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
+    ASSERT_TRUE(ZDR::CellBodies(ZDR::intModePersonal2, 12, 143, first, second));
+    EXPECT_EQ(first, 10);
+    EXPECT_EQ(second, 10);
+    ASSERT_TRUE(ZDR::CellBodies(ZDR::intModeSynastry, 12, 35, first, second));
+    EXPECT_EQ(first, 10);
+    EXPECT_EQ(second, 1);
+}
+
+// Records of first bodies 1.. in this order with the given durations (begin day 2458000).
+std::vector<std::string> WithDurations(const std::vector<int>& durations) {
+    std::vector<std::string> records;
+    for (std::size_t i = 0; i < durations.size(); ++i) {
+        AspectRecordFields f;
+        f.intFirst = static_cast<int16_t>(i + 1);
+        f.intSecond = 10;
+        f.intAspect = 1;
+        f.intTiming = RecordTiming::Days;
+        f.dblBegin = 2458000;
+        f.dblEnd = 2458000 + durations[i] - 1;
+        records.push_back(ZDR::FormatAspectRecord(f));
+    }
+    return records;
+}
+
+TEST_F(DurationsTest, SortingByDurationKeepsTheQuicksortsTies) {
+    struct Row {
+        std::vector<int> intDurations;
+        std::vector<int> intExpectedFirst;
+    } rows[] = {
+        {{12, 12}, {1, 2}},
+        {{12, 12, 12}, {1, 2, 3}},
+        // Four equal keys: the descending pass swaps them in pairs, the reversal turns them.
+        {{12, 12, 12, 12}, {2, 1, 4, 3}},
+        {{5, 3, 5, 1}, {4, 2, 1, 3}},
+        {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
+        {{5, 4, 3, 2, 1}, {5, 4, 3, 2, 1}},
+        {{7}, {1}},
+    };
+    for (const Row& r : rows) {
+        std::vector<std::string> records = WithDurations(r.intDurations);
+        ZDR::SortAspectRecords(records, ZDR::intSortDuration);
+        EXPECT_EQ(FirstBodies(records), r.intExpectedFirst);
+    }
+    // Without the flag the quicksort leaves them descending.
+    std::vector<std::string> records = WithDurations({5, 3, 5, 1});
+    ZDR::QuickSortRecords(false, records, 0, 3, ZDR::KeyColumn(ZDR::intSortDuration));
+    EXPECT_EQ(FirstBodies(records), (std::vector<int>{3, 1, 2, 4}));
+    std::vector<std::string> none;
+    ZDR::SortAspectRecords(none, ZDR::intSortDuration);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST_F(DurationsTest, EverySortOrderIsAscendingByItsField) {
+    const std::vector<std::string> source = {
+        Timed(10, 3, 2, 0.05, 2458840, 2458870), Timed(9, 1, 5, 0.01, 2458850, 2458860),
+        Timed(2, 8, 3, 0.03, 2458830, 2458900), Untimed(4, 10, 4, 0.02, RecordTiming::Moon)};
+    struct Row {
+        int16_t intSort;
+        std::vector<int> intExpectedFirst;
+    } rows[] = {
+        {ZDR::intSortFirstBody, {2, 4, 9, 10}},  // " 9" before "10"
+        {ZDR::intSortAspect, {10, 2, 4, 9}},
+        {ZDR::intSortDeviation, {9, 4, 2, 10}},
+        {ZDR::intSortSecondBody, {9, 10, 2, 4}},
+        {ZDR::intSortBeginning, {4, 2, 10, 9}},  // the Moon's blank days first
+        {ZDR::intSortEnd, {4, 9, 10, 2}},
+        {ZDR::intSortDuration, {4, 9, 10, 2}},
+    };
+    for (const Row& r : rows) {
+        std::vector<std::string> records = source;
+        ZDR::SortAspectRecords(records, r.intSort);
+        EXPECT_EQ(FirstBodies(records), r.intExpectedFirst) << "sort " << r.intSort;
+    }
+}
+
+TEST_F(DurationsTest, DurationTexts) {
+    struct Row {
+        int32_t intDays;
+        const char* strEnglish;
+        const char* strGerman;
+    } rows[] = {
+        {1, "1 day", "1 Tag"},
+        {2, "2 days", "2 Tage"},
+        {364, "364 days", "364 Tage"},
+        {365, "1 year", "1 Jahr"},
+        {366, "1 year, 1 day", "1 Jahr, 1 Tag"},
+        {400, "1 year, 35 days", "1 Jahr, 35 Tage"},
+        {730, "1 year, 365 days", "1 Jahr, 365 Tage"},
+        {731, "2 years, 1 day", "2 Jahre, 1 Tag"},
+        {1000, "2 years, 270 days", "2 Jahre, 270 Tage"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ZDR::DurationText(r.intDays), r.strEnglish);
+    German();
+    for (const Row& r : rows)
+        EXPECT_EQ(ZDR::DurationText(r.intDays), r.strGerman);
+}
+
+std::string Blanks(int n) {
+    return std::string(n, ' ');
+}
+
+TEST_F(DurationsTest, LinesOfTheDurationsList) {
+    ZDR::DurationListView world;
+    world.intModeCode = ZDR::intModeWorldTransits;
+    world.intWidth = ZDR::DurationColumnWidths();
+    EXPECT_EQ(world.intWidth, (ZDR::DurationColumns{0, 7, 21, 7, 19, 19, 29}));
+    AspectRecordFields f;
+    // Sun square Mars, 2°13' from exact, from 7 to 31 January 2020.
+    ASSERT_TRUE(ZDR::ParseAspectRecord(Timed(1, 4, 3, Rad(2 + 13.0 / 60), 2458856, 2458880), f));
+    const std::string bodies = "Sun     square (2°13')" + Blanks(7) + " Mars   ";
+    EXPECT_EQ(ZDR::FormatDurationLine(world, f), bodies + " from January 7, 2020," + Blanks(3) +
+                                                     " to January 31, 2020" + Blanks(3) +
+                                                     "(25 days)");
+    world.blnShowDuration = false;
+    EXPECT_EQ(ZDR::FormatDurationLine(world, f), "Sun     square (2°13')" + Blanks(7) + " Mars");
+
+    // Personal transits: the transiting body first; an end not found.
+    ZDR::DurationListView personal = world;
+    personal.intModeCode = ZDR::intModePersonal2;
+    personal.blnShowDuration = true;
+    ASSERT_TRUE(ZDR::ParseAspectRecord(Timed(3, 5, 4, Rad(0.5), 2458856, -1), f));
+    EXPECT_EQ(ZDR::FormatDurationLine(personal, f), "tr.Jupiter trine (0°30')" + Blanks(8) +
+                                                        " n.Venus   from January 7, 2020," +
+                                                        Blanks(3) + " to (unknown)");
+
+    // The Moon: how long its aspects last, four hours a degree of the orb in force.
+    ASSERT_TRUE(ZDR::ParseAspectRecord(Untimed(1, 10, 1, Rad(1), RecordTiming::Moon), f));
+    world.blnShowDuration = true;
+    EXPECT_EQ(
+        ZDR::FormatDurationLine(world, f),
+        "Sun     conjunct (1°0')" + Blanks(6) + " Moon    (a Moon aspect lasts about 40 hours)");
+    ASSERT_TRUE(ZDR::ParseAspectRecord(Untimed(4, 10, 1, Rad(1), RecordTiming::Moon), f));
+    EXPECT_EQ(ZDR::FormatDurationLine(personal, f),
+              "tr.Moon    conjunct (1°0')" + Blanks(6) +
+                  " n.Mars    (a Moon aspect lasts about 13 hours)");
+
+    German();
+    personal.intWidth = ZDR::DurationColumnWidths();
+    ASSERT_TRUE(ZDR::ParseAspectRecord(Timed(3, 5, 4, Rad(0.5), 2458856, 2458900), f));
+    EXPECT_EQ(ZDR::FormatDurationLine(personal, f),
+              "tr.Jupiter Trigon (0°30')" + Blanks(7) + " r.Venus   vom 7.Januar 2020" + Blanks(6) +
+                  " bis 20.Februar 2020" + Blanks(4) + "(45 Tage)");
+}
+
+TEST_F(DurationsTest, SortedByBeginningTheTransitingMoonIsLeftOut) {
+    const std::vector<std::string> records = {Timed(1, 4, 3, 0.01, 2458850, 2458860),
+                                              Untimed(2, 10, 1, 0.02, RecordTiming::Moon)};
+    for (int16_t mode : {ZDR::intModeWorldTransits, ZDR::intModePersonal1}) {
+        ZDR::DurationListView view;
+        view.intModeCode = mode;
+        view.intWidth = ZDR::DurationColumnWidths();
+        struct Row {
+            int16_t intSort;
+            std::size_t intLines;
+        } rows[] = {{ZDR::intSortBeginning, 1},
+                    {ZDR::intSortEnd, 1},
+                    {ZDR::intSortFirstBody, 2},
+                    {ZDR::intSortDuration, 2}};
+        for (const Row& r : rows) {
+            view.intSortIndex = r.intSort;
+            const std::string text = ZDR::DurationListText(records, view);
+            std::size_t lines = 0;
+            for (std::size_t at = text.find(kCrLf); at != std::string::npos;
+                 at = text.find(kCrLf, at + 2))
+                ++lines;
+            EXPECT_EQ(lines, r.intLines) << "mode " << mode << " sort " << r.intSort;
+        }
+    }
+}
+
+TEST_F(DurationsTest, DescriptionOfOneTwoAndManyAspects) {
+    const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
+    // Sun 0°, Mars 90°, Neptune 125°: the Sun square Mars exactly, trine Neptune 5° wide.
+    ZDR::dblPos[1][0] = Rad(0);
+    ZDR::dblPos[4][0] = Rad(90);
+    ZDR::dblPos[8][0] = Rad(125);
+    const std::string square = Untimed(1, 4, 3, 0.0, RecordTiming::NotApplicable);
+    const std::string trine = Untimed(1, 8, 4, Rad(5), RecordTiming::NotApplicable);
+    const std::string noPatterns = "\r\nThere are no aspect patterns.\r\n";
+
+    EXPECT_EQ(ZDR::ChartDescription({square}, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
+              "There is one aspect in this natal chart.\r\n\r\n"
+              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n" +
+                  noPatterns);
+    EXPECT_EQ(ZDR::ChartDescription({square, trine}, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
+              "There are two aspects in this natal chart.\r\n\r\n"
+              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
+              "The next closest is Sun (0° in Aries) trine Neptune (5° in Leo), 5°0' from "
+              "exact.\r\n" +
+                  noPatterns);
+
+    // Neptune at 120°: three exact aspects, a count line.
+    ZDR::dblPos[8][0] = Rad(120);
+    const std::vector<std::string> three = {square,
+                                            Untimed(1, 8, 4, 0.0, RecordTiming::NotApplicable),
+                                            Untimed(4, 8, 6, 0.0, RecordTiming::NotApplicable)};
+    EXPECT_EQ(ZDR::ChartDescription(three, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
+              "There are three aspects in this natal chart.\r\n\r\n"
+              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
+              "Also exact is Sun (0° in Aries) trine Neptune (0° in Leo).\r\n"
+              "\r\nThe other aspects, closest first:\r\n"
+              "Mars (0° in Cancer) semisextile Neptune (0° in Leo), 0°0' from exact.\r\n"
+              "\r\nThere are no conjunctions, no oppositions, one square, one trine, no sextiles, "
+              "one semisextile and no quincunxes.\r\n" +
+                  noPatterns);
+}
+
+TEST_F(DurationsTest, SynastryDescriptionHasNoPatternSection) {
+    ZDR::dblPos[2][0] = Rad(0);
+    ZDR::dblPos[7][1] = Rad(180.5);
+    const std::string opposition = Untimed(2, 7, 2, Rad(0.5), RecordTiming::NotApplicable);
+    const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
+    EXPECT_EQ(ZDR::ChartDescription({opposition}, ZDR::intModeSynastry, ZDR::dblPos, 0, widths),
+              "There is one aspect in this synastry.\r\n\r\n"
+              "Mercury(1) (0° in Aries) opposite Uranus(2) (0° in Libra), 0°30' from exact.\r\n");
+    German();
+    EXPECT_EQ(ZDR::ChartDescription({opposition, opposition}, ZDR::intModeSynastry, ZDR::dblPos, 0,
+                                    ZDR::DurationColumnWidths())
+                  .rfind("In dieser Synastrie gibt es zwei Aspekte.\r\n\r\n", 0),
+              0u);
+}
+
+TEST_F(DurationsTest, PatternSectionHeadings) {
+    struct Row {
+        int16_t intCount, intPattern;
+        const char* strExpected;
+    } rows[] = {
+        {1, 3, "\r\nThere is one T-square: Sun-Mars-Pluto\r\n"},
+        {2, 4, "\r\nThere are two grand crosses:\r\nSun-Mars-Pluto\r\n"},
+        {3, 13, "\r\nThere are three midpoints:\r\nSun-Mars-Pluto\r\n"},
+        {1, 11, "\r\nThere is one 3-stellium: Sun-Mars-Pluto\r\n"},
+    };
+    for (const Row& r : rows) {
+        std::string text;
+        int16_t listed = 1;
+        ZDR::AppendPatternSection(text, "Sun-Mars-Pluto\r\n", r.intCount, r.intPattern, listed);
+        EXPECT_EQ(text, r.strExpected);
+        EXPECT_EQ(listed, 1 + r.intCount);
+    }
+    German();
+    std::string text;
+    int16_t listed = 0;
+    ZDR::AppendPatternSection(text, "Sonne-Mars-Pluto\r\n", 1, 0, listed);
+    EXPECT_EQ(text, "\r\nAspektmuster Großes Trigon: Sonne-Mars-Pluto\r\n");
+}
+
+TEST_F(DurationsTest, CaptionsAndTitlesOfEachMode) {
+    const std::string dates[3] = {"March 10, 2024, 22:00 (GMT+1:00)", "May 17, 1970, 14:00 (GMT)",
+                                  "May 17, 1971, 12:00 (GMT)"};
+    struct Row {
+        int16_t intMode;
+        const char* strCaption;
+        const char* strTitle;
+    } rows[] = {
+        {ZDR::intModeWorldTransits, "Durations of current aspects: World transits",
+         "World transits on March 10, 2024, 22:00 (GMT+1:00), tropical zodiac"},
+        {ZDR::intModePersonal2, "Durations of current aspects: Personal transits",
+         "Personal transits for the 2nd birthdate, May 17, 1971, 12:00 (GMT): transits of March "
+         "10, 2024, 22:00 (GMT+1:00), tropical zodiac"},
+        {ZDR::intModeNatal1, "Natal aspects of the 1st birthdate",
+         "Natal chart of May 17, 1970, 14:00 (GMT), tropical zodiac"},
+        {ZDR::intModeSynastry, "Synastry",
+         "Synastry of birthdate (1) May 17, 1970, 14:00 (GMT) with birthdate (2) May 17, 1971, "
+         "12:00 (GMT), tropical zodiac"},
+        {0, "", ""},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(ZDR::DurationsCaption(r.intMode), r.strCaption);
+        EXPECT_EQ(ZDR::DurationsTitle(r.intMode, dates), r.strTitle);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#pragma once
+// The chart wheel drawn into a picture: the black disc with its spokes, the body glyphs at
+// their longitudes (moved inwards until their box is free), one line for every aspect the
+// table shows, the sign ring, the centre glyph and the legends. The main window, the image
+// export and zodarc-cli chart all draw it here. The picture has 15 twips a pixel.
+
+#include <QColor>
+#include <QImage>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Compute.h"
+#include "engine/ConfigOptions.h"
+#include "view/WheelGeometry.h"
+
+namespace view {
+
+// What the wheel shows: the table whose aspect cells give the lines, the form, the
+// longitudes (radians, negative: no position) and retrograde flags of bodies 1..10 of the
+// first (0) and second (1) body set, the number of first-set bodies taking part, the line
+// options with the colour each aspect's lines are drawn in, and the legends (none when
+// their lines are empty).
+struct ChartWheelInput {
+    const ZDR::AspectTable* udtTable = nullptr;
+    bool blnTwoChart = false;
+    double dblPos[11][2] = {};
+    bool blnRetro[11][2] = {};
+    int16_t intNumBodies = 10;
+    ZDR::WheelLineOptions udtLineOptions;
+    ZDR::WheelLegends udtLegends;
+};
+
+// The drawn wheel: the picture (400 x 400 or 660 x 440 pixels), whether a glyph found no
+// room (the drawing then ends with that glyph), and for each body and set whether its
+// glyph was placed and the top-left corner of its box (twips).
+struct ChartWheelPicture {
+    QImage imgPicture;
+    bool blnNoRoom = false;
+    bool blnPlaced[11][2] = {};
+    ZDR::TwipPoint udtCorner[11][2];
+};
+
+// Returns the input of the wheel of the last computation (mode result.intModeCode): its
+// table, the engine's positions, retrograde flags and number of bodies, and the legends in
+// the current language; the colours the aspects are shown in (ZDR::AspectColorShown), the
+// inner-planet display and the transiting Moon from options, the options the computation
+// was given.
+ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
+                                   const ZDR::ConfigOptions& options);
+
+// Draws the wheel of input.
+ChartWheelPicture DrawChartWheel(const ChartWheelInput& input);
+
+// Prints a legend's lines into the wheel picture of layout, beginning at left (twips), in
+// color, laid out beside the disc (ZDR::LayOutLegend); Arial 8.25 points, not smoothed, so
+// that printing it again in the background colour takes it away.
+void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
+                 const std::vector<std::string>& lines, int32_t left, const QColor& color);
+
+// Returns the colour value (red + 256 green + 65536 blue) of the picture at pixel x, y;
+// -1 outside it.
+double PictureColorAt(const QImage& picture, int x, int y);
+
+// Returns the right-click's answer for pixel x, y of a wheel picture: the aspects whose
+// display colour (dblAspectColor, aspects 1..7) is the colour there (ZDR::WheelLineEnquiry);
+// "" when it names none.
+std::string LineEnquiryAt(const QImage& picture, int x, int y, const double (&dblAspectColor)[8]);
+
+}  // namespace view

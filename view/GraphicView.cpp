@@ -1,0 +1,166 @@
+#include "view/GraphicView.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "support/MessageBox.h"
+#include "support/WindowSupport.h"
+#include "view/ChartWheel.h"
+#include "view/WheelGeometry.h"
+
+namespace {
+
+// The wheel's left edge, twips.
+constexpr int kWheelLeft = 1200;
+
+// Program texts: the toggle's captions, the caption and tool-tip of "Save as ..." while a
+// graphic is on display, the no-room warning and its title, the transit graphic's tool-tip.
+constexpr int kDisplayChart = 37;
+constexpr int kDisplayTable = 41;
+constexpr int kSaveGraphicAs = 42;
+constexpr int kSaveGraphicToolTip = 388;
+constexpr int kNoRoomTitle = 346;
+constexpr int kNoRoom = 347;
+constexpr int kTransitToolTip = 351;
+
+}  // namespace
+
+GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
+    : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
+    hide();
+}
+
+void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
+                                         const ZDR::ConfigOptions& options) {
+    setToolTip(QString());
+    QCoreApplication::processEvents();
+    ReleaseWindow();
+    if (GraphicShown())
+        ShowTable();
+    else
+        ShowWheel(result, options);
+}
+
+bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options) {
+    if (TransitGraphicShown())
+        ReleaseWindow();
+    // A right-click names the aspects by their own colours, which "Use color" leaves as
+    // they are.
+    for (int k = 0; k < 8; ++k)
+        m_dblAspectColor[k] = options.dblAspectColor[k];
+    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
+    m_udtLegends = input.udtLegends;
+    m_blnTwoChart = input.blnTwoChart;
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
+    setToolTip(QString());
+    if (wheel.blnNoRoom)
+        support::ShowMessage(this, support::Text(kNoRoom), support::Text(kNoRoomTitle),
+                             support::MsgIcon::Warning);
+    return !wheel.blnNoRoom;
+}
+
+void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
+    const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
+    m_udtScale = graphic.udtScale;
+    Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
+    setToolTip(support::Text(kTransitToolTip));
+    if (m_udtLocked.empty())
+        m_udtLocked = support::DisableControls(m_link.frmMainWindow);
+    m_link.cmdToggleGraphic->setEnabled(true);
+    m_link.cmdQuit->setEnabled(true);
+    m_link.cmdSaveAs->setEnabled(true);  // it saves the graphic
+    if (m_strSaveAsCaption.isEmpty())
+        m_strSaveAsCaption = m_link.cmdSaveAs->text();
+    m_link.cmdSaveAs->setText(support::Text(kSaveGraphicAs));
+    if (m_link.frmConfigure && m_link.frmConfigure->isVisible()) {
+        m_link.frmConfigure->hide();
+        m_blnConfigureHidden = true;
+    }
+}
+
+void GraphicView::EraseLegends() {
+    if (m_intShown != Shown::Wheel || m_imgPicture.isNull())
+        return;
+    const QColor background = m_imgPicture.pixelColor(0, 0);
+    const ZDR::WheelLayout& layout = m_blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
+    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesA, m_udtLegends.lngLeftA,
+                      background);
+    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesSecond, m_udtLegends.lngLeftSecond,
+                      background);
+    update();
+}
+
+void GraphicView::ReleaseWindow() {
+    if (m_blnConfigureHidden && m_link.frmConfigure)
+        m_link.frmConfigure->show();
+    m_blnConfigureHidden = false;
+    for (const QPointer<QWidget>& control : m_udtLocked) {
+        if (control)
+            control->setEnabled(true);
+    }
+    m_udtLocked.clear();
+    if (!m_strSaveAsCaption.isEmpty())
+        m_link.cmdSaveAs->setText(m_strSaveAsCaption);
+    m_strSaveAsCaption.clear();
+}
+
+void GraphicView::Show(const QImage& picture, Shown kind, int left) {
+    m_imgPicture = picture;
+    m_intShown = kind;
+    setGeometry(support::Px(left), support::Px(m_intTableTop), picture.width(), picture.height());
+    m_link.picTable->hide();
+    show();
+    raise();
+    update();
+    SetCaptions();
+}
+
+void GraphicView::ShowTable() {
+    m_intShown = Shown::Nothing;
+    hide();
+    m_link.picTable->show();
+    SetCaptions();
+}
+
+void GraphicView::SetCaptions() {
+    m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
+    m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
+}
+
+void GraphicView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_imgPicture);
+}
+
+void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    if (m_intShown == Shown::Wheel)
+        AskAboutLine(pos);
+    else if (m_intShown == Shown::TransitGraphic)
+        AskAboutPoint(pos);
+}
+
+void GraphicView::AskAboutLine(const QPoint& pos) {
+    const std::string names = view::LineEnquiryAt(m_imgPicture, pos.x(), pos.y(), m_dblAspectColor);
+    if (!names.empty())
+        support::ShowMessage(this, support::Q(names), support::Q(ZDR::WheelLineEnquiryTitle()),
+                             support::MsgIcon::Information);
+}
+
+void GraphicView::AskAboutPoint(const QPoint& pos) {
+    setToolTip(QString());
+    const double color = view::PictureColorAt(m_imgPicture, pos.x(), pos.y());
+    const int p = m_udtScale.intPixelSize;
+    double day = 0;
+    double exactness = 0;
+    if (color < 0 ||
+        !ZDR::TransitPointAt(m_udtScale, color, pos.x() * p, pos.y() * p, day, exactness))
+        return;
+    support::ShowMessage(this, support::Q(ZDR::TransitPointMessage(day, exactness)),
+                         support::Q(ZDR::TransitPointTitle()), support::MsgIcon::Information);
+}

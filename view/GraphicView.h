@@ -1,0 +1,95 @@
+#pragma once
+// The picture box picGraphic of the main window: the chart wheel or the transit graphic in
+// place of the table. It switches between the table and the wheel (the chart/table
+// toggle), redraws the wheel after a computation, shows the transit graphic with the
+// window locked around it, and answers a right-click on it: the aspect of a line on the
+// wheel, the date, time and exactness of a point of the transit graphic.
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+#include "engine/Compute.h"
+#include "engine/ConfigOptions.h"
+#include "view/TransitGraphic.h"
+#include "view/WheelGeometry.h"
+
+class QPushButton;
+
+// The controls of the main window that the graphic switches: the window (whose controls
+// the transit graphic locks), the table it stands in for, the chart/table toggle, "Save as
+// ..." and Quit, and the configuration dialog that the transit graphic hides.
+struct GraphicViewLink {
+    QWidget* frmMainWindow = nullptr;
+    QWidget* picTable = nullptr;
+    QPushButton* cmdToggleGraphic = nullptr;
+    QPushButton* cmdSaveAs = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPointer<QWidget> frmConfigure;  // may come later: SetConfigurationDialog
+};
+
+class GraphicView : public QWidget {
+    Q_OBJECT
+  public:
+    // A hidden picture box among link's controls, at the table's top (twips).
+    GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent);
+
+    // The chart/table toggle: the controls a transit graphic disabled enabled again (and the
+    // configuration dialog it hid shown again); with a graphic on display the
+    // table comes back, otherwise the wheel of result, drawn with options, takes the
+    // table's place. Sets the toggle's caption and the tool-tip of "Save as ...".
+    void cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
+                                const ZDR::ConfigOptions& options);
+
+    // Draws the wheel of result with options, the options the computation was given, in
+    // place of the table (one ring in the single-chart modes, two in the others); in place of
+    // a transit graphic, the window gets its controls back. Returns
+    // false when a glyph found no room: the wheel then shows as far as it was drawn, and the
+    // warning has been shown.
+    bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options);
+
+    // Draws the transit graphic of input in place of the table and locks the window around
+    // it: every control disabled but the toggle, Quit and "Save as ...", which is captioned
+    // "Save graphic as ..."; a visible configuration dialog is hidden until the toggle.
+    void ShowTransitGraphic(const view::TransitGraphicInput& input);
+
+    // The configuration dialog that the transit graphic hides while it is shown.
+    void SetConfigurationDialog(QWidget* frmConfigure) { m_link.frmConfigure = frmConfigure; }
+
+    // Whether a graphic is on display, and whether it is the transit graphic.
+    bool GraphicShown() const { return m_intShown != Shown::Nothing; }
+    bool TransitGraphicShown() const { return m_intShown == Shown::TransitGraphic; }
+
+    // The picture on display (empty before the first).
+    const QImage& Picture() const { return m_imgPicture; }
+
+    // Takes the legends off the wheel on display: prints them again in the colour of its
+    // top-left pixel. Nothing happens while no wheel is on display.
+    void EraseLegends();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    enum class Shown { Nothing, Wheel, TransitGraphic };
+    void Show(const QImage& picture, Shown kind, int left);
+    void ShowTable();
+    void ReleaseWindow();
+    void SetCaptions();
+    void AskAboutLine(const QPoint& pos);
+    void AskAboutPoint(const QPoint& pos);
+
+    GraphicViewLink m_link;
+    int m_intTableTop;
+    QImage m_imgPicture;
+    Shown m_intShown = Shown::Nothing;
+    ZDR::TransitEnquiryScale m_udtScale;
+    double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
+    ZDR::WheelLegends m_udtLegends;              // and its legends
+    bool m_blnTwoChart = false;                  // and its form
+    bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
+    QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
+    std::vector<QPointer<QWidget>> m_udtLocked;  // the controls the transit graphic disabled
+};
