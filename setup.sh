@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Installs what Zodarc needs on Debian 12, builds it, then starts the program
 # ("./setup.sh run"), runs the whole test suite ("./setup.sh test") or makes the Debian
-# package in build-deb ("./setup.sh package").
+# package in build-deb ("./setup.sh package"). "./setup.sh sanitize" builds a tree of its
+# own, build-asan, with AddressSanitizer and UndefinedBehaviorSanitizer and runs the whole
+# test suite in it.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+verb="${1:-run}"
+case "$verb" in
+    run | test) build=build configure=(-DCMAKE_BUILD_TYPE=Release) ;;
+    # The package installs into /usr; its build folder is kept apart from the working one.
+    package) build=build-deb configure=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr) ;;
+    sanitize) build=build-asan configure=(-DCMAKE_BUILD_TYPE=Release -DZODARC_SANITIZE=ON) ;;
+    *) echo "usage: $0 [run|test|package|sanitize]" >&2; exit 2 ;;
+esac
 
 packages=(g++ cmake make ccache pkg-config qt6-base-dev libgl1-mesa-dev libswe-dev swe-basic-data
           swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev
@@ -19,20 +30,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-verb=${1:-run}
-build=build
-configure=(-DCMAKE_BUILD_TYPE=Release)
-if [ "$verb" = package ]; then
-    # The package installs into /usr; its build folder is kept apart from the working one.
-    build=build-deb
-    configure+=(-DCMAKE_INSTALL_PREFIX=/usr)
-fi
 cmake -S . -B "$build" "${configure[@]}"
 cmake --build "$build" -j"$(nproc)"
 
 case "$verb" in
     run) exec ./build/zodarc ;;
-    test) cd build && exec ctest --output-on-failure -j"$(nproc)" ;;
+    test | sanitize) cd "$build" && exec ctest --output-on-failure -j"$(nproc)" ;;
     package) cd build-deb && exec cpack -G DEB ;;
-    *) echo "usage: $0 [run|test|package]" >&2; exit 2 ;;
 esac

@@ -41,6 +41,7 @@
 #include "support/frmPopUp.h"
 #include "support/frmView.h"
 #include "support/weblink.h"
+#include "text/EphemerisText.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
@@ -410,6 +411,12 @@ bool frmMain::Startup() {
     ShowStartupMessages(core, support::MsgIcon::Warning);
     UpdateFileButtons();
     cmdNow_Click();
+    // A missing or damaged ephemeris file is named once, with the years it concerns.
+    const std::string strEphemerisMessage = ZDR::EphemerisFilesMessage();
+    if (!strEphemerisMessage.empty()) {
+        support::ShowMessage(this, Q(strEphemerisMessage), Q(ZDR::EphemerisFilesTitle()),
+                             support::MsgIcon::Warning);
+    }
     blnStartupCompleted = true;
     m_frmConfigure->SetStartupCompleted(true);
 
@@ -835,7 +842,8 @@ bool frmMain::ChartShown() const {
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
     picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
-    cmdRun->hide();
+    // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
     RefreshHintLine();
     UpdateFileButtons();
@@ -883,6 +891,8 @@ void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
     picGraphic->ShowTransitGraphic(view::TransitInputOf(
         e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
         cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
+    m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
+    UpdateFileButtons();
     txbReport1->setPlainText(Q(e.strMessage));
 }
 

@@ -2,9 +2,9 @@
 
 #include <swephexp.h>
 
-#include <atomic>
-#include <cstdio>
-#include <string>
+#include <cstring>
+
+#include "astro/FileProc.h"
 
 namespace {
 
@@ -15,40 +15,108 @@ constexpr int32_t kFlags = SEFLG_SWIEPH;  // geocentric, apparent, ecliptic of d
 constexpr int32_t kPlanet[10] = {-1,         SE_MERCURY, SE_VENUS,  SE_SUN,     SE_MARS,
                                  SE_JUPITER, SE_SATURN,  SE_URANUS, SE_NEPTUNE, SE_PLUTO};
 
-std::string strFolder;
-std::atomic<bool> blnAnalytic{false};
+constexpr int kNumSpans = 5;
+// JD at which each span's files begin (the library's own boundaries: 1 January 600 and 1200
+// in the Julian calendar, 1800 and 2400 in the Gregorian).
+constexpr double kSpanStart[kNumSpans] = {0, 1940207.5, 2159357.5, 2378496.5, 2597641.5};
+// The moments of the probe: the Sun in the middle of each span (1 July 300, 900, 1500, 2100,
+// 2600), and the Moon where the program computes it (1 July 1700 and 1950).
+constexpr double kSpanMiddle[kNumSpans] = {1830814.5, 2049964.5, 2269114.5, 2488250.5, 2670871.5};
+constexpr double kMoonProbe[2] = {2342153.5, 2433463.5};
+// 1 January 3300: no file of the data folder reaches it (see ResetLibrary).
+constexpr double kBeyondTheFiles = 2926360.5;
 
-// Says once on standard error that the ephemeris files were not used.
-void ReportAnalytic(const char* libraryText) {
-    if (blnAnalytic.exchange(true))
+// The files besides those of the spans that the library opens in its folder: the planets'
+// file of a moment beyond the spans, and its Delta T tables.
+const char* const kOtherLibraryFiles[] = {"sepl_30.se1", "swe_deltat.txt", "sedeltat.txt"};
+
+orbitlib::EphemerisFile gFiles[orbitlib::intNumEphemerisFiles] = {
+    {"sepl_00.se1", false, 1, 599, {}, {}},     {"semo_00.se1", true, 1, 599, {}, {}},
+    {"sepl_06.se1", false, 600, 1199, {}, {}},  {"semo_06.se1", true, 600, 1199, {}, {}},
+    {"sepl_12.se1", false, 1200, 1799, {}, {}}, {"semo_12.se1", true, 1200, 1799, {}, {}},
+    {"sepl_18.se1", false, 1800, 2399, {}, {}}, {"semo_18.se1", true, 1800, 2399, {}, {}},
+    {"sepl_24.se1", false, 2400, 2799, {}, {}}, {"semo_24.se1", true, 2400, 2799, {}, {}},
+};
+
+std::string strFolder;       // the folder as given, for ResetLibrary
+std::string strRefusedFile;  // a special file in the folder: the library is not used
+bool blnAnalytic = false;    // a position came from the analytic theory
+
+int SpanOf(double jd) {
+    int span = 0;
+    while (span + 1 < kNumSpans && jd >= kSpanStart[span + 1])
+        ++span;
+    return span;
+}
+
+// Notes a trouble of a file, keeping the first words of the library on it.
+void NoteTrouble(orbitlib::EphemerisFile& file, orbitlib::FileTrouble trouble,
+                 const char* libraryText) {
+    if (file.udtTrouble != orbitlib::FileTrouble::None)
         return;
-    std::string strDetail = libraryText;
-    for (char& c : strDetail) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
+    file.udtTrouble = trouble;
+    // The library breaks its lines with line feeds and pads them with blanks: one line.
+    file.strLibraryText.clear();
+    for (const char* c = libraryText; *c != '\0'; ++c) {
+        const bool blnSpace = *c == ' ' || *c == '\n' || *c == '\r';
+        if (!blnSpace)
+            file.strLibraryText += *c;
+        else if (!file.strLibraryText.empty() && file.strLibraryText.back() != ' ')
+            file.strLibraryText += ' ';
     }
-    std::fprintf(stderr,
-                 "zodarc: ephemeris files not found in '%s' (%s)\n"
-                 "zodarc: positions come from the built-in analytic ephemeris, which is less "
-                 "precise.\n",
-                 strFolder.c_str(), strDetail.c_str());
+    if (!file.strLibraryText.empty() && file.strLibraryText.back() == ' ')
+        file.strLibraryText.pop_back();
+}
+
+// Points the library at strFolder again and leaves it with no file open. The position it
+// computes when it is given a folder (the Moon of 2000) can leave a damaged file half read,
+// after which the next failure names the wrong file and the next span fails as well; and
+// after any failure the file of the span read before may be unreadable to it. A position
+// beyond all files closes every file again (it fails, which is what it is for).
+void ResetLibrary() {
+    swe_set_ephe_path(strFolder.c_str());
+    double xx[6];
+    char serr[AS_MAXCH];
+    swe_calc_ut(kBeyondTheFiles, SE_SUN, kFlags, xx, serr);
 }
 
 // Longitude (radians), latitude (radians) and distance (AU) of an ephemeris planet at jd
-// (UT); false when the library cannot compute it.
+// (UT); false when the library cannot compute it. Notes what the library used: where it
+// fell back on its analytic theory (its flags say so, and for the Moon also a note in serr,
+// since the flags stay as asked when only the Moon's file is missing), and where it failed.
 bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) {
+    if (!strRefusedFile.empty())
+        return false;
     double xx[6];
     char serr[AS_MAXCH];
     serr[0] = '\0';
     const int32_t ret = swe_calc_ut(jd, planet, kFlags, xx, serr);
-    if (ret < 0)
+    if (ret < 0) {
+        // The library names the file it could not read; else it is the planets' file.
+        orbitlib::EphemerisFile* pair = &gFiles[2 * SpanOf(jd)];
+        const bool blnMoonFile = std::strstr(serr, pair[1].strName) != nullptr;
+        NoteTrouble(pair[blnMoonFile ? 1 : 0], orbitlib::FileTrouble::Damaged, serr);
+        ResetLibrary();
         return false;
-    if ((ret & SEFLG_SWIEPH) == 0)
-        ReportAnalytic(serr);
+    }
+    if ((ret & SEFLG_MOSEPH) != 0 || (planet == SE_MOON && serr[0] != '\0')) {
+        blnAnalytic = true;
+        // Without the planets' file every body comes from the theory, and the Moon too.
+        const bool blnMoonFile = (ret & SEFLG_MOSEPH) == 0;
+        NoteTrouble(gFiles[2 * SpanOf(jd) + (blnMoonFile ? 1 : 0)], orbitlib::FileTrouble::Missing,
+                    serr);
+    }
     lon = xx[0] * kRadiansPerDegree;
     lat = xx[1] * kRadiansPerDegree;
     dist = xx[2];
     return true;
+}
+
+// Returns the path of name in strFolder.
+std::string InFolder(const char* name) {
+    if (strFolder.empty() || strFolder.back() == '/')
+        return strFolder + name;
+    return strFolder + "/" + name;
 }
 
 }  // namespace
@@ -57,7 +125,21 @@ namespace orbitlib {
 
 void set_datafiles_folder(const char* folder) {
     strFolder = folder ? folder : "";
-    swe_set_ephe_path(strFolder.c_str());
+    strRefusedFile.clear();
+    blnAnalytic = false;
+    for (EphemerisFile& file : gFiles) {
+        file.udtTrouble = FileTrouble::None;
+        file.strLibraryText.clear();
+        if (strRefusedFile.empty() && FileProc::IsSpecialFile(InFolder(file.strName)))
+            strRefusedFile = file.strName;
+    }
+    for (const char* name : kOtherLibraryFiles) {
+        if (strRefusedFile.empty() && FileProc::IsSpecialFile(InFolder(name)))
+            strRefusedFile = name;
+    }
+    // The library reads some of its files as soon as it is given a folder.
+    if (strRefusedFile.empty())
+        ResetLibrary();
 }
 
 double gc_app_long_rv_planet(int32_t planet, double jd, int32_t /*year*/, double* rv) {
@@ -80,8 +162,24 @@ double UniversalFromDynamicalTime(double jdTT) {
     return jdUT;
 }
 
+const EphemerisFile* EphemerisFiles() {
+    return gFiles;
+}
+
+std::string RefusedLibraryFile() {
+    return strRefusedFile;
+}
+
+void ProbeEphemerisFiles() {
+    double lon, lat, dist;
+    for (double jd : kSpanMiddle)
+        Compute(SE_SUN, jd, lon, lat, dist);
+    for (double jd : kMoonProbe)
+        Compute(SE_MOON, jd, lon, lat, dist);
+}
+
 bool AnalyticEphemerisUsed() {
-    return blnAnalytic.load();
+    return blnAnalytic;
 }
 
 }  // namespace orbitlib

@@ -7,6 +7,7 @@
 
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
+#include "astro/FileProc.h"
 #include "astro/Turn.h"
 
 namespace ZDR {
@@ -27,16 +28,45 @@ constexpr int32_t kLibraryPlanet[9] = {0, 3, 1, 2, 4, 5, 6, 7, 8};
 constexpr double kAyanamsa2000 = 0.416314;
 constexpr double kAyanamsaPerYear = 243.8 / 1000000;
 
-// Degrees [0, 360) encoded in the three characters c of table line i, or -1 when a
-// character lies outside its range. The first character carries the 60-degree step shifted
-// by i mod 55, the second the degree within the step, the third the arcminute.
-double DecodePlutoLine(const char* c, int32_t i) {
+// The largest change of Pluto's longitude from one day of the table to the next, in
+// arcminutes. Pluto's geocentric motion never reaches 2.5' a day; with both days rounded to
+// the arcminute the table shows at most 3'. A line shifted within the table moves Pluto by
+// 60 degrees, a changed degree character by 1 degree: far above this.
+constexpr int32_t kMaxPlutoDailyMinutes = 6;
+constexpr int32_t kMinutesPerTurn = 360 * 60;
+
+// Reads the three characters c of table line i: the 60-degree step (shifted by i mod 55 in
+// the first character), the degree within the step and the arcminute. Returns the
+// longitude in arcminutes [0, 21600), or -1 when a character lies outside its range.
+int32_t PlutoLineMinutes(const char* c, int32_t i, int16_t& degrees, int16_t& minute) {
     const int16_t s = static_cast<int16_t>((static_cast<unsigned char>(c[0]) - 58) - (i % 55));
     const int16_t degree = static_cast<int16_t>(static_cast<unsigned char>(c[1]) - 59);
-    const int16_t minute = static_cast<int16_t>(static_cast<unsigned char>(c[2]) - 60);
+    minute = static_cast<int16_t>(static_cast<unsigned char>(c[2]) - 60);
     if (s < 0 || s > 5 || degree < 0 || degree > 59 || minute < 0 || minute > 59)
         return -1;
-    return (60 * s + degree) + minute / 60.0;
+    degrees = static_cast<int16_t>(60 * s + degree);
+    return degrees * 60 + minute;
+}
+
+// Degrees [0, 360) encoded in the three characters c of table line i, or -1 when a
+// character lies outside its range.
+double DecodePlutoLine(const char* c, int32_t i) {
+    int16_t degrees = 0;
+    int16_t minute = 0;
+    if (PlutoLineMinutes(c, i, degrees, minute) < 0)
+        return -1;
+    return degrees + minute / 60.0;
+}
+
+// The change in arcminutes from longitude a to longitude b (both in arcminutes), the
+// shorter way round: -10800 .. 10799, positive forwards, also across 0 degrees Aries.
+int32_t MinutesMoved(int32_t a, int32_t b) {
+    int32_t d = b - a;
+    if (d >= kMinutesPerTurn / 2)
+        d -= kMinutesPerTurn;
+    if (d < -kMinutesPerTurn / 2)
+        d += kMinutesPerTurn;
+    return d;
 }
 
 // 0 when the day of jd (UT) lies in the covered range, else dblBeforeRange, dblAfterRange
@@ -64,6 +94,10 @@ bool IsBlank(char c) {
 
 bool ReadPlutoData(const std::string& name, std::string& errorText) {
     const std::string path = strDataFolder + name;
+    if (FileProc::IsSpecialFile(path)) {
+        errorText = "Cannot open " + path + ": it is not a regular file.";
+        return false;
+    }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         errorText = "Cannot open " + path + ": " + std::strerror(errno) + ".";
@@ -93,6 +127,7 @@ bool ReadPlutoData(const std::string& name, std::string& errorText) {
     const char* p = content.data();
     const char* const end = p + content.size();
     int32_t fileLine = 0;
+    int32_t previousMinutes = -1;
     while (p < end) {
         const char* eol = static_cast<const char*>(std::memchr(p, '\n', end - p));
         if (!eol)
@@ -108,11 +143,25 @@ bool ReadPlutoData(const std::string& name, std::string& errorText) {
         if (first == last)
             continue;
         const int32_t i = static_cast<int32_t>(lines.size());
-        if (last - first != 3 || DecodePlutoLine(first, i) < 0) {
+        int16_t degrees = 0;
+        int16_t minute = 0;
+        const int32_t minutes =
+            last - first == 3 ? PlutoLineMinutes(first, i, degrees, minute) : -1;
+        if (minutes < 0) {
             errorText = "Line " + std::to_string(fileLine) + " of " + path +
                         " is not a valid Pluto table entry.";
             return false;
         }
+        if (previousMinutes >= 0) {
+            const int32_t moved = MinutesMoved(previousMinutes, minutes);
+            if (moved > kMaxPlutoDailyMinutes || moved < -kMaxPlutoDailyMinutes) {
+                errorText = "Line " + std::to_string(fileLine) + " of " + path + " puts Pluto at " +
+                            std::to_string(degrees) + "°" + std::to_string(minute) +
+                            "', farther from the day before than Pluto moves in a day.";
+                return false;
+            }
+        }
+        previousMinutes = minutes;
         lines.emplace_back(first, 3);
     }
     if (static_cast<int32_t>(lines.size()) < lngPlutoTableLines) {
@@ -173,6 +222,10 @@ double MoonLongitude(double jd) {
     double latitude = 0;
     double distance = 0;
     return lunarlib::moonpos(jd - 2451545, &latitude, &distance);
+}
+
+bool PositionFailed(double L) {
+    return L < 0 && L != dblBeforeRange && L != dblAfterRange;
 }
 
 double BodyLongitude(int16_t body, double jd) {

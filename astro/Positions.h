@@ -16,6 +16,9 @@ namespace ZDR {
 // First and last day number (JDN) covered by the Moon and Pluto routines.
 constexpr int32_t lngFirstCoveredJDN = 2305448;  // 1 January 1600
 constexpr int32_t lngLastCoveredJDN = 2488069;   // 31 December 2099
+// The first and last year of that range.
+constexpr int16_t intFirstCoveredYear = 1600;
+constexpr int16_t intLastCoveredYear = 2099;
 // Lines the Pluto table must hold: one a day from 1 January 1600 to 1 January 2100.
 constexpr int32_t lngPlutoTableLines = 182623;
 // Longitude codes of a moment before and after the covered range.
@@ -30,8 +33,10 @@ extern std::string strDataFolder;
 extern std::vector<std::string> strPlutoLine;
 
 // Reads strDataFolder + name into strPlutoLine (blanks trimmed, empty lines skipped) and
-// checks every line. Returns true when read; otherwise false with the reason in errorText,
-// and strPlutoLine stays as it was.
+// checks every line: three characters in their ranges, and no farther from the day before
+// than Pluto can move in a day (a few arcminutes, also across 0 degrees Aries). Returns true
+// when read; otherwise false with the reason, naming the file's line, in errorText, and
+// strPlutoLine stays as it was. Refuses a folder, FIFO or device before opening it.
 bool ReadPlutoData(const std::string& name, std::string& errorText);
 // The message shown when ReadPlutoData fails: its errorText and the closing sentence.
 std::string PlutoDataErrorMessage(const std::string& errorText);
@@ -47,6 +52,10 @@ double PlutoLongitude(double jd);
 // The Moon's longitude (radians) at jd (UT); -99 / -100 outside the covered range, any
 // other negative value a failure of the lunar library.
 double MoonLongitude(double jd);
+
+// Returns true when L is the code of a failure (of a library or of the table): negative,
+// but neither dblBeforeRange nor dblAfterRange.
+bool PositionFailed(double L);
 
 // Longitude (radians) of body 1..10 (1 Sun, 2 Mercury .. 8 Neptune, 9 Pluto, 10 Moon) at
 // jd (UT), sidereal when blnSidereal is set; a negative code as above, unchanged in either

@@ -184,7 +184,7 @@ int ChartCommand(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", Language::Text(347).c_str());
         return intExitFailed;
     }
-    return intExitOk;
+    return PositionsExitCode("chart", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

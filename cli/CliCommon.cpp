@@ -3,8 +3,12 @@
 #include <cstdio>
 
 #include "astro/DatePr2.h"
+#include "astro/Positions.h"
 #include "config/OptionsInForce.h"
+#include "engine/Compute.h"
 #include "engine/CoreStartup.h"
+#include "engine/EngineTables.h"
+#include "text/EphemerisText.h"
 
 namespace cli {
 namespace {
@@ -93,7 +97,31 @@ bool StartCoreFromExecutable(const std::string& prefix) {
     const ZDR::CoreStartup core = ZDR::StartCore(ZDR::DataFolder(ZDR::ExecutableFolder()));
     for (const ZDR::StartupMessage& message : core.udtMessages)
         std::fprintf(stderr, "%s%s\n", prefix.c_str(), message.strText.c_str());
-    return core.intOutcome == ZDR::intStartupDone;
+    if (core.intOutcome != ZDR::intStartupDone)
+        return false;
+    for (const std::string& message : ZDR::EphemerisFileMessages())
+        std::fprintf(stderr, "%s%s\n", prefix.c_str(), message.c_str());
+    return true;
+}
+
+int PositionsExitCode(const char* command, bool blnPositionFailed) {
+    if (!blnPositionFailed)
+        return intExitOk;
+    if (ZDR::EphemerisFileMessages().empty())
+        std::fprintf(stderr, "zodarc-cli %s: a position could not be computed\n", command);
+    return intExitFailed;
+}
+
+bool ChartPositionFailed(int16_t mode) {
+    for (int16_t b = 1; b <= ZDR::intNumBodies; ++b) {
+        if (ZDR::PositionFailed(ZDR::dblPos[b][0]))
+            return true;
+    }
+    for (int16_t b = 1; ZDR::IsTwoChartMode(mode) && b <= 10; ++b) {
+        if (ZDR::PositionFailed(ZDR::dblPos[b][1]))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace cli

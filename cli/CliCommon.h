@@ -36,7 +36,17 @@ std::string JsonString(const std::string& text);
 
 // Starts the core from the data files of this executable (ZDR::DataFolder: beside it, else
 // <prefix>/share/zodarc), the names in the current language, and prints each message of
-// the start-up on standard error after prefix. Returns whether the core started.
+// the start-up on standard error after prefix, those on the ephemeris files among them.
+// Returns whether the core started.
 bool StartCoreFromExecutable(const std::string& prefix);
+
+// Returns the exit code of a command whose output holds positions: intExitFailed when
+// blnPositionFailed (a position it printed could not be computed; the start-up has named
+// the ephemeris file to blame), else intExitOk.
+int PositionsExitCode(const char* command, bool blnPositionFailed);
+
+// Returns whether a body of the charts of mode 1..6, as the last computation left them in
+// dblPos, has no position because the ephemeris failed.
+bool ChartPositionFailed(int16_t mode);
 
 }  // namespace cli

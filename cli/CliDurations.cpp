@@ -227,11 +227,12 @@ int DurationsCommand(int argc, char* argv[]) {
     std::vector<std::string> records =
         ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);
 
+    const int intExit = PositionsExitCode("durations", ChartPositionFailed(options.intMode));
     const bool blnTransits = ZDR::IsTransitMode(options.intMode);
     ZDR::SortAspectRecords(records, blnTransits ? own.intSortIndex : ZDR::intSortDeviation);
     if (options.blnJson) {
         PrintJson(records, context, own.blnExact, positions);
-        return intExitOk;
+        return intExit;
     }
 
     std::string dates[3];
@@ -251,7 +252,7 @@ int DurationsCommand(int argc, char* argv[]) {
                 plain += c;
         }
         std::printf("%s", plain.c_str());
-        return intExitOk;
+        return intExit;
     }
     ZDR::DurationListView view;
     view.intModeCode = options.intMode;
@@ -259,7 +260,7 @@ int DurationsCommand(int argc, char* argv[]) {
     view.intSortIndex = own.intSortIndex;
     view.intWidth = widths;
     PrintText(records, view, context, own.blnExact, positions);
-    return intExitOk;
+    return intExit;
 }
 
 }  // namespace cli

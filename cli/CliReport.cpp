@@ -57,13 +57,13 @@ int ReportCommand(int argc, char* argv[]) {
         std::printf("{\"mode\": \"%s\", \"title\": %s, \"report\": %s}\n",
                     ModeName(options.intMode), JsonString(title).c_str(),
                     JsonString(report).c_str());
-        return intExitOk;
+    } else {
+        std::string text = WithLineFeeds(report);
+        if (!text.empty() && text.back() != '\n')
+            text += '\n';
+        std::printf("%s\n\n%s", title.c_str(), text.c_str());
     }
-    std::string text = WithLineFeeds(report);
-    if (!text.empty() && text.back() != '\n')
-        text += '\n';
-    std::printf("%s\n\n%s", title.c_str(), text.c_str());
-    return intExitOk;
+    return PositionsExitCode("report", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

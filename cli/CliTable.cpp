@@ -204,7 +204,7 @@ int TableCommand(int argc, char* argv[]) {
         PrintJson(result, title);
     else
         PrintText(result, title);
-    return intExitOk;
+    return PositionsExitCode("table", ChartPositionFailed(options.intMode));
 }
 
 }  // namespace cli

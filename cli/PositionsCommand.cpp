@@ -106,16 +106,18 @@ int PositionsCommand(int argc, char* argv[]) {
         ZDR::BuildCatalogueNames();
     }
     BodyPosition pos[11] = {};
+    bool blnFailed = false;
     for (int16_t b = 1; b <= 10; ++b) {
         pos[b].dblLongitude = ZDR::BodyLongitude(b, jd[0]);
         pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd[0]);
+        blnFailed = blnFailed || ZDR::PositionFailed(pos[b].dblLongitude);
     }
     if (options.blnJson) {
         PrintJson(jd[0], pos);
     } else {
         PrintText(jd[0], pos);
     }
-    return intExitOk;
+    return PositionsExitCode("positions", blnFailed);
 }
 
 }  // namespace cli

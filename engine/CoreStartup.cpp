@@ -49,6 +49,9 @@ CoreStartup StartCore(const std::string& dataFolder) {
     DatePr2::InitialiseDatePr2();
     strDataFolder = Language::ProgramTextPath(dataFolder, "");
     orbitlib::set_datafiles_folder(EphemerisFolder(dataFolder).c_str());
+    // One position from each ephemeris file: what is missing or damaged is known from the
+    // start (orbitlib::EphemerisFiles), and the caller says it in its language.
+    orbitlib::ProbeEphemerisFiles();
     InitialiseCatalogue();
     std::string reason;
     if (!ReadPlutoData(kPlutoTableFile, reason)) {

@@ -31,6 +31,8 @@ struct CoreStartup {
 // Starts the core from dataFolder, which holds zdr.dat and pluto.slx: loads the program
 // text, initialises the date module (the PC's timezone), points the positions at the
 // folder (strDataFolder, with a trailing separator) and at EphemerisFolder(dataFolder),
+// where it computes one position from each ephemeris file (ZDR::EphemerisFileMessages then
+// names each file that is missing or damaged, in the language current when it is asked),
 // fills the catalogue with its names in the current language and reads the Pluto table.
 // Ends at the first failure: intStartupNoProgramText (nothing after it was done) or
 // intStartupNoPlutoTable, each with its message.

@@ -41,7 +41,10 @@ std::string NumberWord(int32_t n, bool blnGerman) {
     const char* const* strUnits = blnGerman ? strGermanUnits : strEnglishUnits;
     if (n < 20)
         return strUnits[n];
-    const std::string strTens = (blnGerman ? strGermanTens : strEnglishTens)[n / 10 - 2];
+    // The list is chosen first: GCC 12's UndefinedBehaviorSanitizer misreads an index into
+    // a conditional array expression as out of bounds.
+    const char* const* strTensWords = blnGerman ? strGermanTens : strEnglishTens;
+    const std::string strTens = strTensWords[n / 10 - 2];
     if (n % 10 == 0)
         return strTens;
     if (blnGerman)

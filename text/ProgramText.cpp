@@ -6,6 +6,7 @@
 #include <new>
 #include <unordered_map>
 
+#include "astro/FileProc.h"
 #include "text/StrProc.h"
 
 namespace mathaid {
@@ -99,11 +100,10 @@ LineOutcome ParseEntry(const std::string& data, size_t begin, size_t end, int32_
 
 // Reads the whole file into data; returns 0, -1 cannot open, -3 too large or -7.
 int32_t ReadWholeFile(const std::string& path, std::string& data) {
-    const std::filesystem::path p = std::filesystem::u8path(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(p, ec))
+    // A folder, FIFO or device cannot be opened as the program text: it could block.
+    if (FileProc::IsSpecialFile(path))
         return -1;
-    std::ifstream in(p, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     if (!in)
         return -1;
     data.resize(static_cast<size_t>(lngMaxFileBytes) + 1);

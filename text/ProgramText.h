@@ -23,7 +23,7 @@ constexpr int32_t lngMaxFileBytes = 1024 * 1024;
 // Loads the program-text file at path (UTF-8). The table is replaced only when at least
 // one entry was read; on any other outcome the table stays as it was. Returns the number
 // of entries (> 0), or: 0 no entry (only blank and comment lines); -1 cannot open (no
-// such file, or a folder); -3 too much text (more than lngMaxFileLines lines or
+// such file, or a folder, FIFO or device); -3 too much text (more than lngMaxFileLines lines or
 // lngMaxFileBytes bytes); -6 the file is empty; -7 reading failed; -8 out of memory;
 // -(500 + L) missing string at line L: not three fields, an empty field, a number that is
 // not 1..32767, a backslash before anything but n, \ or |, bytes that are not UTF-8, or a

@@ -186,9 +186,7 @@ class WheelPainter {
                  *m_input.udtTable, m_input.blnTwoChart, m_input.udtLineOptions)) {
             if (!m_result.blnPlaced[line.intBody1][s1] || !m_result.blnPlaced[line.intBody2][0])
                 continue;
-            const double color = m_input.blnUseColor
-                                     ? m_input.udtLineOptions.dblAspectColor[line.intAspect]
-                                     : ZDR::dblNeutralAspectColor;
+            const double color = m_input.udtLineOptions.dblAspectColor[line.intAspect];
             m_painter.setPen(QPen(support::ColorFromValue(color), line.blnBold ? 2 : 1));
             const TwipPoint a = m_result.udtCorner[line.intBody1][s1];
             const TwipPoint b = m_result.udtCorner[line.intBody2][0];
@@ -269,11 +267,10 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
         }
     }
     input.intNumBodies = ZDR::intNumBodies;
-    for (int k = 0; k < 8; ++k)
-        input.udtLineOptions.dblAspectColor[k] = options.dblAspectColor[k];
+    for (int16_t k = 0; k < 8; ++k)
+        input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
     input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
-    input.blnUseColor = options.blnUseColor;
     input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode);
     return input;
 }

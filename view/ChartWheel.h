@@ -19,8 +19,8 @@ namespace view {
 // What the wheel shows: the table whose aspect cells give the lines, the form, the
 // longitudes (radians, negative: no position) and retrograde flags of bodies 1..10 of the
 // first (0) and second (1) body set, the number of first-set bodies taking part, the line
-// options, whether the lines take their aspects' colours ("Use color") or the neutral
-// colour, and the legends (none when their lines are empty).
+// options with the colour each aspect's lines are drawn in, and the legends (none when
+// their lines are empty).
 struct ChartWheelInput {
     const ZDR::AspectTable* udtTable = nullptr;
     bool blnTwoChart = false;
@@ -28,7 +28,6 @@ struct ChartWheelInput {
     bool blnRetro[11][2] = {};
     int16_t intNumBodies = 10;
     ZDR::WheelLineOptions udtLineOptions;
-    bool blnUseColor = true;
     ZDR::WheelLegends udtLegends;
 };
 
@@ -44,8 +43,9 @@ struct ChartWheelPicture {
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
 // table, the engine's positions, retrograde flags and number of bodies, and the legends in
-// the current language; the aspect colours, "Use color", the inner-planet display and the
-// transiting Moon from options, the options the computation was given.
+// the current language; the colours the aspects are shown in (ZDR::AspectColorShown), the
+// inner-planet display and the transiting Moon from options, the options the computation
+// was given.
 ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
                                    const ZDR::ConfigOptions& options);
 

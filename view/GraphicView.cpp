@@ -46,9 +46,11 @@ void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
 bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options) {
     if (TransitGraphicShown())
         ReleaseWindow();
-    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
+    // A right-click names the aspects by their own colours, which "Use color" leaves as
+    // they are.
     for (int k = 0; k < 8; ++k)
-        m_dblAspectColor[k] = input.udtLineOptions.dblAspectColor[k];
+        m_dblAspectColor[k] = options.dblAspectColor[k];
+    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
     m_udtLegends = input.udtLegends;
     m_blnTwoChart = input.blnTwoChart;
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);

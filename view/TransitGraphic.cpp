@@ -68,8 +68,7 @@ TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intMod
     input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, worldZone);
     const int16_t k = timing.intAspect >= 1 && timing.intAspect <= 7 ? timing.intAspect : 0;
     input.dblOrb = ZDR::dblOrb[k][1];
-    input.dblCurveColor =
-        options.blnUseColor ? options.dblAspectColor[k] : ZDR::dblNeutralAspectColor;
+    input.dblCurveColor = ZDR::AspectColorShown(k, options);
     input.blnSidereal = options.blnSidereal;
     return input;
 }

@@ -78,9 +78,8 @@ class MainWindowTest : public ::testing::Test {
         DatePr2::SetClockForTesting(nullptr);
         Language::intLanguage = Language::intEnglish;
     }
-    frmMain& Start() {
-        window = std::make_unique<frmMain>(QString::fromUtf8(getenv("ZODARC_BUILD_DIR")),
-                                           userData.path(), store);
+    frmMain& Start(const QString& dataFolder = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"))) {
+        window = std::make_unique<frmMain>(dataFolder, userData.path(), store);
         EXPECT_TRUE(window->Startup());
         return *window;
     }
@@ -238,6 +237,41 @@ TEST_F(MainWindowTest, StartUpEndsWithItsMessageWithoutProgramTextOrPlutoTable) 
     EXPECT_EQ(messages[1].strText, QString::fromStdString(Language::Text(2)));
     EXPECT_EQ(messages[1].strTitle, QString::fromStdString(Language::Text(3)));
     EXPECT_EQ(messages[1].icon, support::MsgIcon::Warning);
+}
+
+TEST_F(MainWindowTest, ADamagedEphemerisFileIsNamedOnceAtStartUp) {
+    const QString build = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
+    QTemporaryDir data;
+    for (const QString& name : QDir(build).entryList({"*.se1", "zdr.dat", "pluto.slx"}))
+        ASSERT_TRUE(QFile::copy(build + "/" + name, data.path() + "/" + name));
+    ASSERT_TRUE(QFile::resize(data.path() + "/sepl_18.se1", 1000));
+    const struct {
+        const char* language;
+        const char* title;
+        const char* text;
+    } rows[] = {
+        {"EN", "Ephemeris files",
+         "The ephemeris file sepl_18.se1 is damaged. The Sun, the Moon and the planets (all but "
+         "Pluto) have no positions in the years 1800 to 2399.\nThe ephemeris library says: "},
+        {"DE", "Ephemeridendateien",
+         "Die Ephemeridendatei sepl_18.se1 ist beschädigt. Sonne, Mond und Planeten (außer "
+         "Pluto) haben in den Jahren 1800 bis 2399 keine Positionen.\nDie "
+         "Ephemeriden-Bibliothek meldet: "},
+    };
+    for (const auto& row : rows) {
+        messages.clear();
+        store.values["Software\\Quillfen\\ZDR|Language"] = row.language;
+        frmMain& w = Start(data.path());
+        ASSERT_EQ(messages.size(), 1u) << row.language;
+        EXPECT_EQ(messages[0].icon, support::MsgIcon::Warning);
+        EXPECT_EQ(messages[0].strTitle, QString::fromUtf8(row.title));
+        EXPECT_TRUE(messages[0].strText.startsWith(QString::fromUtf8(row.text)))
+            << messages[0].strText.toStdString();
+        // The present moment has no positions but Pluto's.
+        EXPECT_TRUE(ZDR::PositionFailed(ZDR::dblPos[1][0]));
+        EXPECT_GE(ZDR::dblPos[9][0], 0);
+        EXPECT_TRUE(w.blnStartupCompleted);
+    }
 }
 
 // A change in the configuration dialog that is cancelled is never used; one applied by
@@ -803,6 +837,8 @@ TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
     EXPECT_FALSE(w.cmdLoadState->isVisible());
     EXPECT_EQ(w.lblClickonAspect->text(), "Tropical zodiac");
     EXPECT_EQ(w.lblTitle->text().toStdString(), ZDR::SetModeTitle(ZDR::intModeWorldTransits, true));
+    EXPECT_TRUE(w.cmdRun->isVisible());  // a run can go with the wheel shown
+    EXPECT_EQ(w.cmdRun->text(), "Run");
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->isVisible());
@@ -812,6 +848,7 @@ TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
     EXPECT_TRUE(w.cmdSaveAs->isEnabled());
     EXPECT_TRUE(w.cmdLoadState->isVisible());
     EXPECT_EQ(w.lblClickonAspect->text().toStdString(), Language::Text(32));
+    EXPECT_FALSE(w.cmdRun->isVisible());
 
     // Personal transits: the two-chart wheel.
     w.txbYearCE[1]->setText("1970");
@@ -833,6 +870,12 @@ TEST_F(MainWindowTest, AComputationWhileTheWheelIsShownRedrawsIt) {
     EXPECT_TRUE(w.picGraphic->isVisible());
     EXPECT_FALSE(w.picTable->isVisible());
     EXPECT_NE(w.picGraphic->Picture(), before);
+    // A step forward moves the sky on the wheel.
+    const QImage stepped = w.picGraphic->Picture();
+    w.cmdForwardBack[0]->click();
+    EXPECT_EQ(w.cboDayCE[0]->currentIndex(), 11);
+    EXPECT_TRUE(w.picGraphic->isVisible());
+    EXPECT_NE(w.picGraphic->Picture(), stepped);
     // A mode button redraws it in its own form.
     w.optNatal[0]->click();  // no 1st birthdate: the mode returns, the wheel stays
     EXPECT_TRUE(w.picGraphic->isVisible());
@@ -907,6 +950,8 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_EQ(w.cmdSaveAs->text(), "Save graphic as ...");
     EXPECT_TRUE(w.cmdSaveAs->isEnabled());
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
+    EXPECT_FALSE(w.cmdRun->isVisible());
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
 
     // A right-click on the curve tells its point; on black nothing.
     const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
@@ -1024,7 +1069,7 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     EXPECT_EQ(course.convertToFormat(QImage::Format_RGB32),
               w.picGraphic->Picture().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages.back().strTitle, "Grafik speichern unter ...");
+    EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"course.png", "transits.png", "world.png"}));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -265,6 +266,69 @@ TEST_F(Positions, ReadPlutoDataTrimsAndChecksItsLines) {
     for (const Case& c : cases)
         std::remove((folder + c.name).c_str());
     std::remove((folder + "good.slx").c_str());
+    std::remove(folder.c_str());
+}
+
+// Pluto moves a few arcminutes a day: a table that moves it farther from one day to the
+// next is damaged, also when every line is in range and the table has its full length.
+TEST_F(Positions, ReadPlutoDataRejectsATableThatMovesPlutoTooFar) {
+    const std::string folder = TempFolder();
+    ZDR::strDataFolder = folder;
+    const std::string real = ReadFile(TestDataFolder() + "pluto.slx");
+    ASSERT_EQ(real.size(), 5u * ZDR::lngPlutoTableLines);
+    // Line k of the generated table starts at byte 5 k; 1970-05-15 is line 135274, the 29th
+    // line of its block of 55.
+    const std::size_t k = 2440722 - 2305448;
+    ASSERT_LT(k % 55 + 10, 55u);
+    const auto line = [&real](std::size_t i) { return real.substr(5 * i, 5); };
+    // A table of minutes m(i) for every day, in the file's encoding.
+    const auto table = [](auto minutes) {
+        std::string text;
+        for (int32_t i = 0; i < ZDR::lngPlutoTableLines; ++i) {
+            const int32_t m = ((minutes(i) % 21600) + 21600) % 21600;
+            text += Entry(i, m / 60, m % 60) + "\r\n";
+        }
+        return text;
+    };
+    std::string shifted = real;  // line k deleted, line k + 10 doubled: all later lines stay
+    shifted.erase(5 * k, 5);
+    shifted.insert(5 * (k + 9), line(k + 10));
+    std::string degree = real;  // one degree more on line k
+    ++degree[5 * k + 1];
+    std::string minutes = real;  // ten arcminutes more on line k
+    minutes[5 * k + 2] =
+        static_cast<char>(minutes[5 * k + 2] + (minutes[5 * k + 2] < 100 ? 10 : -10));
+    struct Case {
+        const char* name;
+        std::string content;
+        int32_t intBadLine;  // 0: the table is read
+    };
+    const Case cases[] = {
+        {"real.slx", real, 0},
+        {"shifted.slx", shifted, static_cast<int32_t>(k) + 1},
+        {"degree.slx", degree, static_cast<int32_t>(k) + 1},
+        {"minutes.slx", minutes, static_cast<int32_t>(k) + 1},
+        // Forward and backward across 0 degrees Aries, 1' a day.
+        {"forward.slx", table([](int32_t i) { return 21597 + std::min(i, 10); }), 0},
+        {"backward.slx", table([](int32_t i) { return 3 - std::min(i, 10); }), 0},
+        // 359°50' to 0°10' is 20' in a day.
+        {"leap.slx", table([](int32_t i) { return i == 0 ? 21590 : 10; }), 2},
+    };
+    for (const Case& c : cases) {
+        WriteFile(folder + c.name, c.content);
+        std::string error;
+        EXPECT_EQ(ZDR::ReadPlutoData(c.name, error), c.intBadLine == 0) << c.name << ": " << error;
+        if (c.intBadLine != 0) {
+            EXPECT_EQ(
+                error.rfind("Line " + std::to_string(c.intBadLine) + " of " + folder + c.name, 0),
+                0u)
+                << error;
+            EXPECT_NE(error.find("farther from the day before than Pluto moves in a day"),
+                      std::string::npos)
+                << error;
+        }
+        std::remove((folder + c.name).c_str());
+    }
     std::remove(folder.c_str());
 }
 

@@ -1,6 +1,7 @@
 // Writing and reading the state file, in a temporary folder.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -346,6 +347,35 @@ TEST_F(StateFileTest, AFailedWriteLeavesThePreviousFile) {
 
     const std::string nowhere = (folder / "missing" / "x.zdr").string();
     EXPECT_EQ(ZDR::WriteStateFile(nowhere, Sample()).rfind("Cannot create " + nowhere, 0), 0u);
+}
+
+TEST_F(StateFileTest, ASaveRemovesTheLeftoversOfEarlierSavesOfTheSameFile) {
+    // A process that has ended: its saves were cut short and left their temporary files.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const std::string dead = std::to_string(child);
+    const std::string running = std::to_string(getppid());
+    struct Row {
+        std::string name;
+        bool blnRemoved;
+    };
+    const Row rows[] = {
+        {"test.zdr." + dead + ".tmp", true},      // a cut save of this file
+        {"test.zdr." + running + ".tmp", false},  // a save under way in another process
+        {"other.zdr." + dead + ".tmp", false},    // a cut save of another file
+        {"test.zdr.x" + dead + ".tmp", false},    // not a process id
+        {"test.zdr.7." + dead + ".tmp", false},   // a save of "test.zdr.7"
+        {"test.zdr." + dead, false},
+    };
+    for (const Row& row : rows)
+        std::ofstream(folder / row.name) << "part of a state";
+    ASSERT_EQ(ZDR::WriteStateFile(path, Sample()), "");
+    for (const Row& row : rows)
+        EXPECT_EQ(fs::exists(folder / row.name), !row.blnRemoved) << row.name;
+    EXPECT_TRUE(fs::exists(path));
 }
 
 TEST_F(StateFileTest, UserStateFileInTheMakersFolder) {

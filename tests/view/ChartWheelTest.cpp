@@ -149,8 +149,13 @@ TEST_F(ChartWheelTest, UseColorUntickedDrawsEveryLineNeutral) {
     input.dblPos[6][0] = Rad(170);
     PutAspect(2, 4, 3);  // Sun square Jupiter
     PutAspect(6, 5, 5);  // Jupiter sextile Saturn
-    input.udtLineOptions.dblAspectColor[5] = 0;
-    input.blnUseColor = false;
+    ZDR::ConfigOptions options;
+    for (int k = 0; k < 8; ++k)
+        options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
+    options.dblAspectColor[5] = 0;
+    options.blnUseColor = false;
+    for (int16_t k = 0; k < 8; ++k)
+        input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     EXPECT_GE(CountAlong(wheel, 1, 0, 5, 0, ZDR::dblNeutralAspectColor), 35);
     EXPECT_EQ(CountAlong(wheel, 5, 0, 6, 0, ZDR::dblNeutralAspectColor), 0);
