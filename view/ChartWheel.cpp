@@ -14,7 +14,7 @@ namespace {
 using ZDR::TwipPoint;
 using ZDR::WheelLayout;
 
-constexpr double kTwipsPerPixel = 15.0;
+constexpr double kTwipsPerPixel = ZDR::lngWheelTwipsPerPixel;
 // Font sizes, points: the body and centre glyphs, the sign ring, the legends.
 constexpr double kGlyphPoints = 14.0;
 constexpr double kSignPoints = 8.0;

@@ -15,9 +15,6 @@ namespace {
 const WheelLayout kSingleChartWheel = {6000, 6000, 3000, 3000, 2950, 2900, 2900, 800, 300};
 const WheelLayout kTwoChartWheel = {9900, 6600, 4950, 3300, 3250, 3200, 3200, 800, 350};
 
-// Twips in a pixel of the picture.
-constexpr int32_t kTwipsPerPixel = 15;
-
 // Where the legends begin, twips: legend A in either form, and the second legend of the
 // single-chart modes (D), of the personal-transit modes (B) and of synastry (C).
 constexpr int32_t kLegendALeftSingle = 0;
@@ -177,7 +174,8 @@ void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y) {
 
 int32_t TwipsToPixel(int32_t t) {
     // Rounds towards minus infinity, so that a point left of the picture stays outside it.
-    return t >= 0 ? t / kTwipsPerPixel : -((-t + kTwipsPerPixel - 1) / kTwipsPerPixel);
+    return t >= 0 ? t / lngWheelTwipsPerPixel
+                  : -((-t + lngWheelTwipsPerPixel - 1) / lngWheelTwipsPerPixel);
 }
 
 bool WheelLineBodies(int16_t intRow, int16_t intCol, bool blnTwoChart, int16_t& intBody1,

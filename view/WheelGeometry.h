@@ -84,7 +84,11 @@ void SpokeEnd(const WheelLayout& layout, int16_t d, double& x, double& y);
 // rounded, in x and y: the sign glyph is drawn there.
 void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y);
 
-// Returns the pixel (15 twips a pixel, counted from 0) that holds the point at t twips.
+// Twips in one pixel of the wheel's picture.
+constexpr int32_t lngWheelTwipsPerPixel = 15;
+
+// Returns the pixel (lngWheelTwipsPerPixel twips a pixel, counted from 0) that holds the
+// point at t twips.
 int32_t TwipsToPixel(int32_t t);
 
 // One aspect line of the wheel: bodies b1 (second set in the two-chart wheel) and b2 (first
