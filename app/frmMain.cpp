@@ -49,7 +49,8 @@
 
 namespace {
 
-constexpr char kVersion[] = "26.1";
+// The version in the title and the exported pictures: major and minor, "26.1".
+constexpr char kVersion[] = ZODARC_VERSION_MAJOR_MINOR;
 
 using support::Px;
 using support::Q;
@@ -632,6 +633,7 @@ void frmMain::SetLanguageDependentText() {
 
 void frmMain::SwitchLanguage(int16_t intNewLanguage) {
     Language::SwitchLanguage(intNewLanguage, m_store);
+    support::UseQtLanguage(Language::intLanguage);
     SetLanguageDependentText();
     if (udtResult.intModeCode != 0)
         lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));

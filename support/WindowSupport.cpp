@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTranslator>
 #include <QWidget>
 #include <cmath>
 
@@ -41,6 +44,25 @@ std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAn
         }
     }
     return disabled;
+}
+
+void UseQtLanguage(int16_t intLanguage) {
+    static QTranslator* translator = nullptr;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+        translator = nullptr;
+    }
+    if (intLanguage != Language::intGerman)
+        return;
+    auto* german = new QTranslator;
+    if (!german->load(QStringLiteral("qtbase_de"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete german;
+        return;
+    }
+    QCoreApplication::installTranslator(german);
+    translator = german;
 }
 
 namespace {

@@ -35,6 +35,11 @@ QString Text(int n);
 // given back their state.
 std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes = false);
 
+// Lets Qt's own texts (the buttons of message boxes, file dialogs, the menus of text
+// boxes) speak the program's language: German for language 1, English for any other.
+// Without the German translations of Qt on the system they stay English.
+void UseQtLanguage(int16_t intLanguage);
+
 // Asks text with the buttons Yes and No and the question icon, titled title; returns true
 // for Yes. A box closed without a choice answers No.
 bool AskYesNo(QWidget* parent, const QString& text, const QString& title,

@@ -388,7 +388,10 @@ TEST_F(MainWindowTest, GermanAndBackLeavesEveryCaptionAsItWas) {
     EXPECT_EQ(w.cboMonthCE[0]->itemText(3), QString::fromUtf8("März"));
     EXPECT_EQ(store.values["Software\\Quillfen\\ZDR|Language"], "DE");
     EXPECT_NE(Captions(w), english);
+    // Qt's own buttons (Yes and No of every question) speak German too.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     w.optEnglish->click();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     EXPECT_EQ(Captions(w), english);
     EXPECT_EQ(Captions(*w.Configuration()), englishDialog);
     EXPECT_EQ(store.values["Software\\Quillfen\\ZDR|Language"], "EN");
