@@ -1,5 +1,4 @@
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <cstdio>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
+#include "support/PictureSupport.h"
 #include "text/Language.h"
 #include "view/ChartWheel.h"
 #include "view/TransitGraphic.h"
@@ -42,20 +42,6 @@ const CommandHelp kHelp = {
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
-// Writes picture into path whole or not at all. Returns "" or the reason.
-std::string WritePng(const QImage& picture, const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (!picture.save(&file, "PNG")) {
-        file.cancelWriting();
-        return "the picture could not be written";
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::string();
 }
 
 void PrintJson(const view::ChartWheelPicture& wheel, int16_t mode, const std::string& path) {
@@ -156,7 +142,8 @@ int ChartCommand(int argc, char* argv[]) {
         const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(
             view::TransitInputOf(timing, options.intMode, jd, ZoneMinutes(options.udtSet[0]),
                                  ZoneMinutes(options.udtSet[natalSet]), ZDR::OptionsInForce()));
-        const std::string error = WritePng(graphic.imgPicture, png);
+        const std::string error =
+            support::SavePicture(graphic.imgPicture, QString::fromStdString(png), "PNG");
         if (!error.empty()) {
             std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
             return intExitFailed;
@@ -173,7 +160,8 @@ int ChartCommand(int argc, char* argv[]) {
 
     const view::ChartWheelPicture wheel =
         view::DrawChartWheel(view::WheelInputOfResult(result, ZDR::OptionsInForce()));
-    const std::string error = WritePng(wheel.imgPicture, png);
+    const std::string error =
+        support::SavePicture(wheel.imgPicture, QString::fromStdString(png), "PNG");
     if (!error.empty()) {
         std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
         return intExitFailed;

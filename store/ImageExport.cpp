@@ -5,33 +5,18 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include "store/ExportTexts.h"
 #include "store/imgxport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
+#include "support/PictureSupport.h"
 #include "support/WindowSupport.h"
 #include "view/GraphicView.h"
 
 namespace ZDR {
 namespace {
-
-// Writes picture as a BMP file at path, replacing it only when complete. Returns "" on
-// success, else the reason.
-std::string WriteBmp(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (!picture.save(&file, "BMP")) {
-        file.cancelWriting();
-        return "the picture could not be encoded";
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::string();
-}
 
 // Returns the BMP path for pngPath: BmpPathFor, unless a file stands there already or it
 // is pngPath itself; then a free name beside it, so that no file of the user's is replaced.
@@ -69,9 +54,9 @@ QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
         const QString words = support::Q(text.strText);
         if (text.lngColor == lngDataColor) {
             painter.setPen(rim);
-            for (const QPointF& step : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1),
-                                        QPointF(0, 1), QPointF(-1, -1), QPointF(1, 1),
-                                        QPointF(-1, 1), QPointF(1, -1)})
+            for (const QPointF& step :
+                 {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1), QPointF(-1, -1),
+                  QPointF(1, 1), QPointF(-1, 1), QPointF(1, -1)})
                 painter.drawText(at + step, words);
         }
         painter.setPen(support::ColorFromValue(text.lngColor));
@@ -83,7 +68,7 @@ QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
 ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath) {
     ExportOutcome outcome;
     const QString bmp = FreeBmpPath(pngPath);
-    outcome.strDetail = WriteBmp(picture, bmp);
+    outcome.strDetail = support::SavePicture(picture, bmp, "BMP");
     if (!outcome.strDetail.empty()) {
         QFile::remove(bmp);  // a free name reserved for it stays no litter
         outcome.strPath = pngPath;

@@ -1,5 +1,7 @@
 #include "support/PictureSupport.h"
 
+#include <QSaveFile>
+
 namespace support {
 
 const char* const strSymbolFontName = "DejaVu Sans";
@@ -24,6 +26,19 @@ QFont SymbolFont(double points) {
     QFont font(QString::fromLatin1(strSymbolFontName));
     font.setPointSizeF(points);
     return font;
+}
+
+std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    if (!picture.save(&file, format)) {
+        file.cancelWriting();
+        return "the picture could not be written";
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return std::string();
 }
 
 }  // namespace support

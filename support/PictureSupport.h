@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <string>
 
@@ -24,5 +25,9 @@ QString Q(const std::string& text);
 
 // Returns the symbol font at size points.
 QFont SymbolFont(double points);
+
+// Writes picture to path in format ("PNG", "BMP") whole or not at all, through a temporary
+// file beside it. Returns "" when written, else the reason.
+std::string SavePicture(const QImage& picture, const QString& path, const char* format);
 
 }  // namespace support
