@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Ephemeris.h"
 #include "astro/FileProc.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr std::size_t kMaxTableBytes = 64u << 20;
 
 // Catalogue index 1..8 -> planet number of the planetary library (the Sun is 3).
-constexpr int32_t kLibraryPlanet[9] = {0, 3, 1, 2, 4, 5, 6, 7, 8};
+constexpr int32_t kLibraryPlanet[bodyNeptune + 1] = {0, 3, 1, 2, 4, 5, 6, 7, 8};
 
 // Ayanamsa of the sidereal zodiac: 0.416314 rad in 2000, growing 243.8 microradians a year.
 constexpr double kAyanamsa2000 = 0.416314;
@@ -235,11 +236,11 @@ double BodyLongitude(int16_t body, double jd) {
 double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
     const int16_t year = static_cast<int16_t>(DatePr2::YearOfJD(jd));
     double L;
-    if (body == 9) {
+    if (body == bodyPluto) {
         L = PlutoLongitude(jd);
-    } else if (body == 10) {
+    } else if (body == bodyMoon) {
         L = MoonLongitude(jd);
-    } else if (body >= 1 && body <= 8) {
+    } else if (body >= bodySun && body <= bodyNeptune) {
         double distance = 0;
         L = orbitlib::gc_app_long_rv_planet(kLibraryPlanet[body], jd, year, &distance);
     } else {
@@ -252,7 +253,7 @@ double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
 }
 
 bool IsRetrograde(int16_t body, double L, double jd) {
-    if (L < 0 || body == 1 || body == 10)
+    if (L < 0 || body == bodySun || body == bodyMoon)
         return false;
     const double L2 = BodyLongitude(body, jd + 1.0 / 48);
     if (L2 < 0)

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
@@ -52,7 +53,7 @@ void PrintJson(const view::ChartWheelPicture& wheel, int16_t mode, const std::st
         wheel.imgPicture.height(), wheel.blnNoRoom ? "true" : "false");
     bool blnFirst = true;
     for (int s = 0; s < 2; ++s) {
-        for (int b = 1; b <= 10; ++b) {
+        for (int b = 1; b <= ZDR::intCatalogueBodies; ++b) {
             if (!wheel.blnPlaced[b][s])
                 continue;
             std::printf("%s{\"body\": %d, \"set\": %d, \"left\": %d, \"top\": %d}",
@@ -78,7 +79,7 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
                              ZDR::strBodyName[options.intNatalBody];
     if (ZDR::CellAspect(table.udtCell[cell].strText) != options.intTransitAspect)
         return name + ": not in orb at the world date";
-    if (options.intTransitBody == 10)
+    if (options.intTransitBody == ZDR::bodyMoon)
         return name +
                ": the beginning and end of an aspect of the transiting Moon are not "
                "searched";

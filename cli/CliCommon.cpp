@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "config/OptionsInForce.h"
@@ -117,7 +118,7 @@ bool ChartPositionFailed(int16_t mode) {
         if (ZDR::PositionFailed(ZDR::dblPos[b][0]))
             return true;
     }
-    for (int16_t b = 1; ZDR::IsTwoChartMode(mode) && b <= 10; ++b) {
+    for (int16_t b = 1; ZDR::IsTwoChartMode(mode) && b <= ZDR::intCatalogueBodies; ++b) {
         if (ZDR::PositionFailed(ZDR::dblPos[b][1]))
             return true;
     }

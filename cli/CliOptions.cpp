@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
 #include "store/StateFile.h"
@@ -277,10 +278,11 @@ bool TakePng(const std::string& value, CommandOptions& options) {
 }
 
 // The names of the bodies 1..10 and the aspects 1..7 on the command line.
-const char* const kBodyWord[11] = {"",       "sun",    "mercury", "venus", "mars", "jupiter",
-                                   "saturn", "uranus", "neptune", "pluto", "moon"};
-const char* const kAspectWord[8] = {"",      "conjunction", "opposition",  "square",
-                                    "trine", "sextile",     "semisextile", "quincunx"};
+const char* const kBodyWord[ZDR::intBodySlots] = {"",        "sun",     "mercury", "venus",
+                                                  "mars",    "jupiter", "saturn",  "uranus",
+                                                  "neptune", "pluto",   "moon"};
+const char* const kAspectWord[ZDR::intAspectSlots] = {
+    "", "conjunction", "opposition", "square", "trine", "sextile", "semisextile", "quincunx"};
 
 // The index of word (any case) among words[1..count-1]; 0 when it is none of them.
 int16_t WordIndex(const std::string& word, const char* const* words, int16_t count) {
@@ -299,9 +301,9 @@ bool TakeTransit(const std::string& value, CommandOptions& options) {
     const std::vector<std::string> parts = Split(value, ',');
     if (parts.size() != 3)
         return false;
-    options.intTransitBody = WordIndex(parts[0], kBodyWord, 11);
-    options.intTransitAspect = WordIndex(parts[1], kAspectWord, 8);
-    options.intNatalBody = WordIndex(parts[2], kBodyWord, 11);
+    options.intTransitBody = WordIndex(parts[0], kBodyWord, ZDR::intBodySlots);
+    options.intTransitAspect = WordIndex(parts[1], kAspectWord, ZDR::intAspectSlots);
+    options.intNatalBody = WordIndex(parts[2], kBodyWord, ZDR::intBodySlots);
     return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
 }
 

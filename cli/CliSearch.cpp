@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DateInput.h"
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
@@ -266,7 +267,7 @@ int SearchCommand(int argc, char* argv[]) {
     DatePr2::InputDateToAJDate(set, 0);
     const double dblMidpointOrb = ZDR::MidpointOrb(ZDR::OptionsInForce().intMidpointOrbIndex);
 
-    int16_t counts[14] = {};
+    int16_t counts[ZDR::intCataloguePatterns] = {};
     int16_t count = 0;
     bool blnAnyFound = false;
     bool blnTested = false;

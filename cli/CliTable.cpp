@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "config/OptionsInForce.h"
@@ -182,7 +183,7 @@ void PrintJson(const ZDR::ComputeResult& result, const std::string& title) {
         blnFirst = false;
     }
     std::printf("], \"aspectsOfType\": [");
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= ZDR::intCatalogueAspects; ++k)
         std::printf("%s%d", k > 1 ? ", " : "", ZDR::intNumAspectsOfType[k]);
     std::printf(
         "], \"totalAspects\": %d, \"retrograde\": %s}\n", ZDR::GetTotalNumAspects(table),

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
@@ -54,9 +55,9 @@ double ToDegrees(double radians) {
 
 // One line a body: name, degrees, sign position and direction, the names in the current
 // language (a German sign abbreviation may hold an umlaut: the columns count characters).
-void PrintText(double jd, const BodyPosition (&pos)[11]) {
+void PrintText(double jd, const BodyPosition (&pos)[ZDR::intBodySlots]) {
     std::printf("JD %.6f (UT), %s\n", jd, Language::Text(ZDR::blnSidereal ? 44 : 45).c_str());
-    for (int16_t b = 1; b <= 10; ++b) {
+    for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         const double L = pos[b].dblLongitude;
         const std::string name = DatePr2::PadRight(ZDR::strBodyName[b], 8, " ");
         if (L < 0) {
@@ -71,10 +72,10 @@ void PrintText(double jd, const BodyPosition (&pos)[11]) {
     }
 }
 
-void PrintJson(double jd, const BodyPosition (&pos)[11]) {
+void PrintJson(double jd, const BodyPosition (&pos)[ZDR::intBodySlots]) {
     std::printf("{\"jd\": %.6f, \"sidereal\": %s, \"bodies\": [", jd,
                 ZDR::blnSidereal ? "true" : "false");
-    for (int16_t b = 1; b <= 10; ++b) {
+    for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         const double L = pos[b].dblLongitude;
         std::printf("%s{\"name\": %s, ", b > 1 ? ", " : "",
                     JsonString(ZDR::strBodyName[b]).c_str());
@@ -105,9 +106,9 @@ int PositionsCommand(int argc, char* argv[]) {
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();
     }
-    BodyPosition pos[11] = {};
+    BodyPosition pos[ZDR::intBodySlots] = {};
     bool blnFailed = false;
-    for (int16_t b = 1; b <= 10; ++b) {
+    for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         pos[b].dblLongitude = ZDR::BodyLongitude(b, jd[0]);
         pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd[0]);
         blnFailed = blnFailed || ZDR::PositionFailed(pos[b].dblLongitude);

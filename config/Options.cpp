@@ -12,7 +12,7 @@ namespace {
 
 // Default orbs in whole degrees: Conjunction, Opposition, Square, Trine, Sextile,
 // Semisextile, Quincunx, and the "Set all" orb.
-constexpr std::array<int16_t, 8> kDefaultOrbIndex = {10, 9, 6, 7, 5, 4, 5, 1};
+constexpr std::array<int16_t, intNumOrbLists> kDefaultOrbIndex = {10, 9, 6, 7, 5, 4, 5, 1};
 
 // Midpoint orbs of the list entries: whole degrees and minutes.
 constexpr int kMidpointOrbDegrees[intNumMidpointOrbEntries] = {0, 0, 0, 1, 1, 2, 2, 3};
@@ -69,7 +69,7 @@ ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     if (!current.blnKeepZodiac)
         options.blnSidereal = false;
     options.intMidpointOrbIndex = kDefaultMidpointOrbIndex;
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < intAspectSlots; ++k)
         options.dblAspectColor[k] = dblInitialAspectColor[k];
     return options;
 }
@@ -84,7 +84,7 @@ void SetOrbs(const ConfigOptions& options) {
     const double dblDivisor[2] = {
         static_cast<double>(ProportionDivisor(options.intProportionIndex[0])),
         static_cast<double>(ProportionDivisor(options.intProportionIndex[1]))};
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < intAspectSlots; ++k) {
         const double dblFull =
             OrbArcminutes(options.intOrbListIndex[k - 1]) / 60.0 / 360.0 * dblTurn;
         dblOrb[k][0] = dblFull;
@@ -97,7 +97,7 @@ void SetOrbs(const ConfigOptions& options) {
 void SetAllNonzeroOrbs(ConfigOptions& options) {
     for (int i = 0; i < 7; ++i) {
         if (options.intOrbListIndex[i] != 0)
-            options.intOrbListIndex[i] = options.intOrbListIndex[7];
+            options.intOrbListIndex[i] = options.intOrbListIndex[intSetAllOrbList];
     }
 }
 
@@ -166,7 +166,7 @@ ConfigureCaptions ConfigureDialogCaptions() {
     ConfigureCaptions c;
     c.strTitle = Text(kTextTitle);
     c.strSetAllNonzeroOrbs = Text(kTextSetAllNonzeroOrbs);
-    for (int k = 1; k < 8; ++k)
+    for (int k = 1; k < intAspectSlots; ++k)
         c.strAspectName[k - 1] = udtAspect[k].strName;
     c.strOrbDivisors = Text(kTextOrbDivisors);
     c.strPersonalTransits = Text(kTextPersonalTransits);

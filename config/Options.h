@@ -52,29 +52,30 @@ double MidpointOrb(int16_t index);
 
 // The captions of the configuration dialog in the current language.
 struct ConfigureCaptions {
-    std::string strTitle;                      // the dialog's title
-    std::string strSetAllNonzeroOrbs;          // cmdSetAllNonzeroOrbsToConjunctionOrb
-    std::array<std::string, 7> strAspectName;  // lblAspectName(0..6): aspects 1..7
-    std::string strOrbDivisors;                // lblOrbDivisors, the heading of the two divisors
-    std::string strPersonalTransits;           // lblPersonalTransits
-    std::string strSynastry;                   // lblSynastry
-    std::string strUseBoldface;                // chkUseBoldface
-    std::string str1DegOfOrb;                  // opt1DegOfOrb
-    std::string strOfOrb;                      // lblOfOrb
-    std::string strSuppressInnerPlanets;       // chkSuppressInnerPlanetAspectDisplay
-    std::string strIncludeTransitingMoon;      // chkIncludeTransitingMoon
-    std::string strDisplayNATZ;                // chkDisplayNATZabbr
-    std::string strWaxingWaningAspects;        // chkWaxingWaningAspects
-    std::string strUseColor;                   // chkUseColor
-    std::string strZodiac;                     // lblZodiac
-    std::string strTropical;                   // optWesternAstrology
-    std::string strSidereal;                   // optVedicAstrology
-    std::string strKeepZodiac;                 // chkKeepZodiac
-    std::string strOrbForMidpoints;            // lblOrbForMidpoints
-    std::string strReset;                      // cmdReset
-    std::string strAccept;                     // cmdAccept
-    std::string strCancel;                     // cmdCancel
-    std::string strHide;                       // cmdHide
+    std::string strTitle;              // the dialog's title
+    std::string strSetAllNonzeroOrbs;  // cmdSetAllNonzeroOrbsToConjunctionOrb
+    std::array<std::string, intCatalogueAspects>
+        strAspectName;                     // lblAspectName(0..6): aspects 1..7
+    std::string strOrbDivisors;            // lblOrbDivisors, the heading of the two divisors
+    std::string strPersonalTransits;       // lblPersonalTransits
+    std::string strSynastry;               // lblSynastry
+    std::string strUseBoldface;            // chkUseBoldface
+    std::string str1DegOfOrb;              // opt1DegOfOrb
+    std::string strOfOrb;                  // lblOfOrb
+    std::string strSuppressInnerPlanets;   // chkSuppressInnerPlanetAspectDisplay
+    std::string strIncludeTransitingMoon;  // chkIncludeTransitingMoon
+    std::string strDisplayNATZ;            // chkDisplayNATZabbr
+    std::string strWaxingWaningAspects;    // chkWaxingWaningAspects
+    std::string strUseColor;               // chkUseColor
+    std::string strZodiac;                 // lblZodiac
+    std::string strTropical;               // optWesternAstrology
+    std::string strSidereal;               // optVedicAstrology
+    std::string strKeepZodiac;             // chkKeepZodiac
+    std::string strOrbForMidpoints;        // lblOrbForMidpoints
+    std::string strReset;                  // cmdReset
+    std::string strAccept;                 // cmdAccept
+    std::string strCancel;                 // cmdCancel
+    std::string strHide;                   // cmdHide
 };
 
 // Returns the dialog's captions in the current language (Language::intLanguage), the

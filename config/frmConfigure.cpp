@@ -65,9 +65,9 @@ void frmConfigure::CreateControls() {
     gridOrbs->setVerticalSpacing(1);
     cmdSetAllNonzeroOrbsToConjunctionOrb = new QPushButton(fraContent);
     gridOrbs->addWidget(cmdSetAllNonzeroOrbsToConjunctionOrb, 0, 0, 1, 2);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < ZDR::intNumOrbLists; ++i)
         cboOrb[i] = new QComboBox(fraContent);
-    gridOrbs->addWidget(cboOrb[7], 0, 2);
+    gridOrbs->addWidget(cboOrb[ZDR::intSetAllOrbList], 0, 2);
     for (int i = 0; i < 7; ++i) {
         lblAspectName[i] = new QLabel(fraContent);
         lblAspectColor[i] = new QLabel(fraContent);
@@ -183,7 +183,7 @@ void frmConfigure::CreateControls() {
     connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
     connect(cmdSetAllNonzeroOrbsToConjunctionOrb, &QPushButton::clicked, this,
             [this] { cmdSetAllNonzeroOrbsToConjunctionOrb_Click(); });
-    connect(cboOrb[7], QOverload<int>::of(&QComboBox::activated), this,
+    connect(cboOrb[ZDR::intSetAllOrbList], QOverload<int>::of(&QComboBox::activated), this,
             [this] { cboSetAllOrb_Activated(); });
     connect(chkUseBoldface, &QCheckBox::toggled, this, [this] { chkUseBoldface_Toggled(); });
 
@@ -265,7 +265,7 @@ void frmConfigure::SetControlFonts() {
 
 const ZDR::ConfigOptions& frmConfigure::Controls() const {
     ZDR::ConfigOptions& o = udtControls;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < ZDR::intNumOrbLists; ++i)
         o.intOrbListIndex[i] = static_cast<int16_t>(cboOrb[i]->currentIndex());
     for (int j = 0; j < 2; ++j)
         o.intProportionIndex[j] =
@@ -286,7 +286,7 @@ const ZDR::ConfigOptions& frmConfigure::Controls() const {
 }
 
 void frmConfigure::SetControls(const ZDR::ConfigOptions& o) {
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < ZDR::intNumOrbLists; ++i)
         SelectIndex(cboOrb[i], o.intOrbListIndex[i]);
     for (int j = 0; j < 2; ++j)
         SelectIndex(cboPersonalOrbsProportion[j], o.intProportionIndex[j]);
@@ -302,7 +302,7 @@ void frmConfigure::SetControls(const ZDR::ConfigOptions& o) {
     (o.blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
     chkKeepZodiac->setChecked(o.blnKeepZodiac);
     SelectIndex(cboOrbForMidpoints, o.intMidpointOrbIndex);
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < ZDR::intAspectSlots; ++k) {
         dblWorkingColor[k] = o.dblAspectColor[k];
         DrawAspectColor(k - 1);
     }
@@ -369,10 +369,10 @@ void frmConfigure::FormActivate() {
 
     // The applied settings.
     const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < ZDR::intNumOrbLists; ++i)
         SelectIndex(cboOrb[i], applied.intOrbListIndex[i]);
     (applied.blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < ZDR::intAspectSlots; ++k) {
         dblWorkingColor[k] = applied.dblAspectColor[k];
         DrawAspectColor(k - 1);
     }
@@ -463,7 +463,8 @@ void frmConfigure::closeEvent(QCloseEvent* event) {
 }
 
 void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
-    if (!AskYesNo(this, ZDR::SetAllOrbsQuestion(static_cast<int16_t>(cboOrb[7]->currentIndex()))))
+    if (!AskYesNo(this, ZDR::SetAllOrbsQuestion(
+                            static_cast<int16_t>(cboOrb[ZDR::intSetAllOrbList]->currentIndex()))))
         return;
     ZDR::ConfigOptions options = Controls();
     ZDR::SetAllNonzeroOrbs(options);
@@ -478,11 +479,11 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
 }
 
 void frmConfigure::cboSetAllOrb_Activated() {
-    if (blnStartupCompleted && cboOrb[7]->currentIndex() == 0) {
+    if (blnStartupCompleted && cboOrb[ZDR::intSetAllOrbList]->currentIndex() == 0) {
         const ZDR::ConfigureMessage refusal = ZDR::ZeroSetAllOrbMessage();
         support::ShowMessage(this, Q(refusal.strText), Q(refusal.strTitle),
                              support::MsgIcon::Information);
-        cboOrb[7]->setCurrentIndex(1);
+        cboOrb[ZDR::intSetAllOrbList]->setCurrentIndex(1);
         return;
     }
     MoveFocusToAccept();

@@ -56,9 +56,9 @@ class frmConfigure : public QDialog {
     bool blnAccept = false;
 
     // The controls, named as the program names them.
-    std::array<QComboBox*, 8> cboOrb{};
-    std::array<QLabel*, 7> lblAspectName{};
-    std::array<QLabel*, 7> lblAspectColor{};
+    std::array<QComboBox*, ZDR::intNumOrbLists> cboOrb{};
+    std::array<QLabel*, ZDR::intCatalogueAspects> lblAspectName{};
+    std::array<QLabel*, ZDR::intCatalogueAspects> lblAspectColor{};
     std::array<QComboBox*, 2> cboPersonalOrbsProportion{};
     QLabel* lblOrbDivisors = nullptr;  // heading of the two proportion lists
     QLabel* lblPersonalTransits = nullptr;
@@ -136,7 +136,7 @@ class frmConfigure : public QDialog {
     int intFixedWidth = 0;  // pixels
     Snapshot udtSnapshot;
     // Working aspect colours 1..7 and the colours that a right click switched off.
-    std::array<double, 8> dblWorkingColor{};
-    std::array<double, 8> dblRememberedColor{};
+    std::array<double, ZDR::intAspectSlots> dblWorkingColor{};
+    std::array<double, ZDR::intAspectSlots> dblRememberedColor{};
     mutable ZDR::ConfigOptions udtControls;
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
@@ -78,7 +79,8 @@ double SignedSeparation(double a, double b) {
 }
 
 bool IsAspect(int16_t i, int16_t j, int16_t k, double& deviation) {
-    if (i < 0 || i > 10 || j < 0 || j > 10 || k < 0 || k > 7)
+    if (i < 0 || i > intCatalogueBodies || j < 0 || j > intCatalogueBodies || k < 0 ||
+        k > intCatalogueAspects)
         return false;
     if (dblPos[i][0] < 0 || dblPos[j][0] < 0)
         return false;
@@ -92,7 +94,7 @@ bool IsAspect(int16_t i, int16_t j, int16_t k, double& deviation) {
 int16_t FirstAspect(double separation, int orbSet, double& deviation) {
     if (orbSet < 0 || orbSet > 2)
         return 0;
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         const double d = AspectDeviation(separation, k);
         if (d < dblOrb[k][orbSet]) {
             deviation = d;
@@ -103,7 +105,7 @@ int16_t FirstAspect(double separation, int orbSet, double& deviation) {
 }
 
 int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d) {
-    if (k < 0 || k > 7)
+    if (k < 0 || k > intCatalogueAspects)
         return 0;
     const double t = jd + kHalfHour;
     const double lp = BodyLongitude(p, t);
@@ -115,7 +117,7 @@ int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d) {
 }
 
 int16_t TransitOrbTrend(double lambdaFixed, int16_t p, int16_t k, double d) {
-    if (k < 0 || k > 7 || lambdaFixed < 0)
+    if (k < 0 || k > intCatalogueAspects || lambdaFixed < 0)
         return 0;
     const double lp = BodyLongitude(p, dblChartAJD[0] + kHalfHour);
     if (lp < 0)

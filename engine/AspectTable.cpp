@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
 #include "engine/Angles.h"
 #include "engine/EngineTables.h"
@@ -107,7 +108,7 @@ void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBir
         TableCell& cell = table.udtCell[i];
         if (row == 1 || col == 1)
             cell.dblBackColor = dblHeaderCellColor;
-        if (row == 1 && col > 1 && (blnSynastry || col < 11 || blnIncludeMoon))
+        if (row == 1 && col > 1 && (blnSynastry || col - 1 != bodyMoon || blnIncludeMoon))
             SetGlyphCell(cell, static_cast<int16_t>(col - 1));
         if (col == 1 && row > 1)
             SetGlyphCell(cell, static_cast<int16_t>(row - 1));
@@ -131,7 +132,7 @@ std::string DeviationText(double d, bool blnRadians) {
 }
 
 std::string AspectCellText(int16_t k, double d, bool blnRadians) {
-    if (k < 1 || k > 7)
+    if (k < 1 || k > intCatalogueAspects)
         return "";
     return udtAspect[k].strAbbr + "\n" + DeviationText(d, blnRadians);
 }
@@ -168,7 +169,7 @@ void ShowZodiacCell(AspectTable& table) {
 
 void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
                        const ConfigOptions& options) {
-    if (k < 1 || k > 7 || s < 0 || s > 2)
+    if (k < 1 || k > intCatalogueAspects || s < 0 || s >= intNumOrbSets)
         return;
     if (!options.blnUseBoldface)
         cell.blnBold = false;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
 #include "engine/Angles.h"
@@ -21,10 +22,10 @@ constexpr double kExactResolution = 1.0 / 86400.0;
 
 // The highest of the fast bodies, Sun to Saturn; Uranus, Neptune, Pluto and the Moon step
 // by the aspect's strength.
-constexpr int16_t kLastFastBody = 6;
+constexpr int16_t kLastFastBody = bodySaturn;
 
 bool IsBody(int16_t body) {
-    return body >= 1 && body <= 10;
+    return body >= bodySun && body <= intCatalogueBodies;
 }
 
 // Longitudes of both bodies on day n of a walk: the natal body fixed, or both moving.
@@ -46,7 +47,8 @@ double SignedDeviation(double lon1, double lon2, int16_t aspect, int side) {
 }  // namespace
 
 bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet, double& strength) {
-    if (lon1 < 0 || lon2 < 0 || aspect < 0 || aspect > 7 || orbSet < 0 || orbSet > 2)
+    if (lon1 < 0 || lon2 < 0 || aspect < 0 || aspect > intCatalogueAspects || orbSet < 0 ||
+        orbSet >= intNumOrbSets)
         return false;
     int16_t direction = 0;
     const double deviation = AspectDeviation(Separation(lon1, lon2, direction), aspect);
@@ -63,7 +65,7 @@ WalkPositions::WalkPositions(int32_t lngWorldDay, int16_t intTimeZone, Longitude
     : m_lngWorldDay(lngWorldDay),
       m_intTimeZone(intTimeZone),
       m_source(source ? source : &BodyLongitude) {
-    for (int b = 0; b < 11; ++b) {
+    for (int b = 0; b < intBodySlots; ++b) {
         m_dblFixedJD[b] = kNotComputed;
         m_dblFixed[b] = kNotComputed;
     }
@@ -146,7 +148,7 @@ double EndOfAspect(const AspectWalk& walk, WalkPositions& positions) {
 std::vector<double> ExactMoments(const AspectWalk& walk, WalkPositions& positions, double dblBegin,
                                  double dblEnd) {
     std::vector<double> moments;
-    if (dblBegin < 0 || dblEnd < 0 || walk.intAspect < 1 || walk.intAspect > 7)
+    if (dblBegin < 0 || dblEnd < 0 || walk.intAspect < 1 || walk.intAspect > intCatalogueAspects)
         return moments;
     const int32_t first = static_cast<int32_t>(dblBegin) - positions.WorldDay();
     const int32_t last = static_cast<int32_t>(dblEnd) + 1 - positions.WorldDay();

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
+
 namespace ZDR {
 
 // Returns whether longitudes lon1 and lon2 (radians) stand in aspect 0..7 within the orb
@@ -65,10 +67,10 @@ class WalkPositions {
     LongitudeSource m_source;
     long m_lngCalls = 0;
     // Per body: days 0, 1, 2 .. ahead, and days -1, -2 .. back; NaN until computed.
-    std::vector<double> m_dblAhead[11];
-    std::vector<double> m_dblBack[11];
-    double m_dblFixedJD[11];
-    double m_dblFixed[11];
+    std::vector<double> m_dblAhead[intBodySlots];
+    std::vector<double> m_dblBack[intBodySlots];
+    double m_dblFixedJD[intBodySlots];
+    double m_dblFixed[intBodySlots];
 };
 
 // What a walk needs: the bodies, the aspect, the orb set and the world date.

@@ -1,64 +1,68 @@
 #include "engine/Catalogue.h"
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
 #include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace ZDR {
 
-std::string strBodyName[11] = {"Earth"};
-std::string strBodyAbbr[11];
-SignText udtSign[12];
-AspectText udtAspect[8];
-std::string strPatternName[14];
+std::string strBodyName[intBodySlots] = {"Earth"};
+std::string strBodyAbbr[intBodySlots];
+SignText udtSign[intCatalogueSigns];
+AspectText udtAspect[intAspectSlots];
+std::string strPatternName[intCataloguePatterns];
 
-const std::string strBodyGlyph[12] = {"", "s", "f", "g", "h", "j", "S", "F", "G", "J", "a", "L"};
-const std::string strSignGlyph[12] = {"x", "c", "v", "b", "n", "m", "X", "C", "V", "B", "N", "M"};
+const std::string strBodyGlyph[intBodySlots + 1] = {"",  "s", "f", "g", "h", "j",
+                                                    "S", "F", "G", "J", "a", "L"};
+const std::string strSignGlyph[intCatalogueSigns] = {"x", "c", "v", "b", "n", "m",
+                                                     "X", "C", "V", "B", "N", "M"};
 
-const bool blnInnerPlanet[11] = {false, true,  true,  true,  true, false,
-                                 false, false, false, false, false};
+const bool blnInnerPlanet[intBodySlots] = {false, true,  true,  true,  true, false,
+                                           false, false, false, false, false};
 
-const double dblAspectAngle[8] = {0.0,
-                                  0.0,
-                                  3.141592653589795,
-                                  1.5707963267948974,
-                                  120.0 / 360.0 * dblTurn,
-                                  60.0 / 360.0 * dblTurn,
-                                  30.0 / 360.0 * dblTurn,
-                                  150.0 / 360.0 * dblTurn};
+const double dblAspectAngle[intAspectSlots] = {0.0,
+                                               0.0,
+                                               3.141592653589795,
+                                               1.5707963267948974,
+                                               120.0 / 360.0 * dblTurn,
+                                               60.0 / 360.0 * dblTurn,
+                                               30.0 / 360.0 * dblTurn,
+                                               150.0 / 360.0 * dblTurn};
 
-const double dblInitialAspectColor[8] = {0.0,
-                                         RGB(255, 255, 0),
-                                         RGB(255, 0, 255),
-                                         RGB(255, 0, 0),
-                                         RGB(0, 255, 0),
-                                         RGB(0, 255, 255),
-                                         RGB(128, 128, 255),
-                                         RGB(128, 128, 128)};
+const double dblInitialAspectColor[intAspectSlots] = {0.0,
+                                                      RGB(255, 255, 0),
+                                                      RGB(255, 0, 255),
+                                                      RGB(255, 0, 0),
+                                                      RGB(0, 255, 0),
+                                                      RGB(0, 255, 255),
+                                                      RGB(128, 128, 255),
+                                                      RGB(128, 128, 128)};
 const double dblColorPalette[12] = {RGB(255, 255, 0),   RGB(255, 0, 255), RGB(255, 0, 0),
                                     RGB(0, 255, 0),     RGB(0, 255, 255), RGB(128, 128, 128),
                                     RGB(128, 128, 255), RGB(0, 0, 255),   RGB(0, 192, 255),
                                     RGB(192, 0, 255),   RGB(255, 192, 0), RGB(128, 64, 0)};
 
-double dblMaxOrb[3] = {};
-double dblMinOrb[3] = {};
+double dblMaxOrb[intNumOrbSets] = {};
+double dblMinOrb[intNumOrbSets] = {};
 bool blnOrbsEqual = false;
 
 namespace {
 
 // Body names and abbreviations 1..10, English then German.
-const char* const kBodyName[2][11] = {{"Earth", "Sun", "Mercury", "Venus", "Mars", "Jupiter",
-                                       "Saturn", "Uranus", "Neptune", "Pluto", "Moon"},
-                                      {"", "Sonne", "Merkur", "Venus", "Mars", "Jupiter", "Saturn",
-                                       "Uranus", "Neptun", "Pluto", "Mond"}};
-const char* const kBodyAbbr[2][11] = {
+const char* const kBodyName[2][intBodySlots] = {
+    {"Earth", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto",
+     "Moon"},
+    {"", "Sonne", "Merkur", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptun", "Pluto",
+     "Mond"}};
+const char* const kBodyAbbr[2][intBodySlots] = {
     {"", "Su", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo"},
     {"", "So", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo"}};
 
-const char* const kSignAbbr[2][12] = {
+const char* const kSignAbbr[2][intCatalogueSigns] = {
     {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"},
     {"Wid", "Sti", "Zwi", "Kre", "Löw", "Jun", "Waa", "Sko", "Sch", "Ste", "Was", "Fis"}};
-const char* const kSignName[2][12] = {
+const char* const kSignName[2][intCatalogueSigns] = {
     {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
      "Capricorn", "Aquarius", "Pisces"},
     {"Widder", "Stier", "Zwilling", "Krebs", "Löwe", "Jungfrau", "Waage", "Skorpion", "Schütze",
@@ -72,7 +76,7 @@ struct AspectSource {
     const char* adjective;
     const char* labelStart;
 };
-const AspectSource kAspect[2][8] = {
+const AspectSource kAspect[2][intAspectSlots] = {
     {{"", "", "", "", ""},
      {"Con", "Conjunction", "conjunct", "conjunct", "conjunction (0"},
      {"Opp", "Opposition", "opposite", "opposite", "opposition (180"},
@@ -90,7 +94,7 @@ const AspectSource kAspect[2][8] = {
      {"Ssx", "Semisextil", "Semisextil", "Semisextil", "Semisextil (30"},
      {"Qui", "Quinkunx", "Quinkunx", "Quinkunx", "Quinkunx (150"}}};
 
-const char* const kPatternName[2][14] = {
+const char* const kPatternName[2][intCataloguePatterns] = {
     {"Grand trine", "Kite", "Rectangle", "T-square", "Grand cross", "Yod", "Yod-kite", "Trapezium",
      "6-Stellium", "5-Stellium", "4-Stellium", "3-Stellium", "Grand sextile", "Midpoint"},
     {"Großes Trigon", "Drachen", "Rechteck", "T-Quadrat", "Großes Kreuz", "Yod", "Yod-Drachen",
@@ -110,7 +114,7 @@ const GlyphPair kGlyph[] = {{'s', "☉"}, {'f', "☿"}, {'g', "♀"}, {'h', "♂
 }  // namespace
 
 double AspectColorShown(int16_t k, const ConfigOptions& options) {
-    if (k < 1 || k > 7 || options.dblAspectColor[k] == 0.0)
+    if (k < aspectConjunction || k > intCatalogueAspects || options.dblAspectColor[k] == 0.0)
         return 0.0;
     return options.blnUseColor ? options.dblAspectColor[k] : dblNeutralAspectColor;
 }
@@ -123,15 +127,15 @@ void InitialiseCatalogue() {
 void BuildCatalogueNames() {
     const int lang = Language::intLanguage == Language::intGerman ? 1 : 0;
     // The German table leaves index 0 ("Earth") as it is.
-    for (int b = lang == 1 ? 1 : 0; b < 11; ++b) {
+    for (int b = lang == 1 ? 1 : 0; b < intBodySlots; ++b) {
         strBodyName[b] = kBodyName[lang][b];
         strBodyAbbr[b] = kBodyAbbr[lang][b];
     }
-    for (int z = 0; z < 12; ++z) {
+    for (int z = 0; z < intCatalogueSigns; ++z) {
         udtSign[z].strAbbr = kSignAbbr[lang][z];
         udtSign[z].strName = kSignName[lang][z];
     }
-    for (int k = 1; k < 8; ++k) {
+    for (int k = 1; k < intAspectSlots; ++k) {
         const AspectSource& src = kAspect[lang][k];
         udtAspect[k].strAbbr = src.abbr;
         udtAspect[k].strName = src.name;
@@ -139,15 +143,15 @@ void BuildCatalogueNames() {
         udtAspect[k].strAdjective = src.adjective;
         udtAspect[k].strLabel = std::string(src.labelStart) + "°" + ")";
     }
-    for (int n = 0; n < 14; ++n)
+    for (int n = 0; n < intCataloguePatterns; ++n)
         strPatternName[n] = kPatternName[lang][n];
 }
 
 void DeriveOrbLimits() {
-    for (int s = 0; s < 3; ++s) {
+    for (int s = 0; s < intNumOrbSets; ++s) {
         double max = 0.0;
         double min = 20.0;
-        for (int k = 1; k < 8; ++k) {
+        for (int k = 1; k < intAspectSlots; ++k) {
             const double o = dblOrb[k][s];
             if (o > max)
                 max = o;

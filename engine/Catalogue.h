@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/ConfigOptions.h"
 
 namespace ZDR {
@@ -39,27 +40,27 @@ struct AspectText {
 
 // Names in the current language (rebuilt by BuildCatalogueNames). strBodyName[0] is
 // always "Earth"; strBodyAbbr[0] is empty.
-extern std::string strBodyName[11];
-extern std::string strBodyAbbr[11];
-extern SignText udtSign[12];
-extern AspectText udtAspect[8];
-extern std::string strPatternName[14];
+extern std::string strBodyName[intBodySlots];
+extern std::string strBodyAbbr[intBodySlots];
+extern SignText udtSign[intCatalogueSigns];
+extern AspectText udtAspect[intAspectSlots];
+extern std::string strPatternName[intCataloguePatterns];
 
 // Glyph letters of the astrological font: bodies 1..10, and 11 the glyph the chart wheel
 // prints by itself at its centre; index 0 is empty. Signs 0..11.
-extern const std::string strBodyGlyph[12];
-extern const std::string strSignGlyph[12];
+extern const std::string strBodyGlyph[intBodySlots + 1];
+extern const std::string strSignGlyph[intCatalogueSigns];
 
 // True for the inner bodies Sun, Mercury, Venus and Mars (1..4). Index 10 (the Moon) is
 // present, false, so that any body index 0..10 may be looked up.
-extern const bool blnInnerPlanet[11];
+extern const bool blnInnerPlanet[intBodySlots];
 
 // Exact angle of aspect k = 1..7 in radians; entry 0 is 0.
-extern const double dblAspectAngle[8];
+extern const double dblAspectAngle[intAspectSlots];
 
 // The default colours of aspects 1..7 (0 black switches an aspect's colour off); entry 0
 // is 0.
-extern const double dblInitialAspectColor[8];
+extern const double dblInitialAspectColor[intAspectSlots];
 // The one colour every visible aspect takes, in the table and on the chart wheel, while
 // "Use color" is unticked.
 constexpr double dblNeutralAspectColor = RGB(192, 192, 192);
@@ -73,8 +74,8 @@ double AspectColorShown(int16_t k, const ConfigOptions& options);
 
 // Derived orb limits per orb set, radians (DeriveOrbLimits): the largest orb over aspects
 // 1..7 (0 when all are 0) and the smallest non-zero one (20.0 when all are 0).
-extern double dblMaxOrb[3];
-extern double dblMinOrb[3];
+extern double dblMaxOrb[intNumOrbSets];
+extern double dblMinOrb[intNumOrbSets];
 // True when dblMaxOrb[0] equals dblMinOrb[0]: every non-zero orb of set 0 is the same.
 extern bool blnOrbsEqual;
 

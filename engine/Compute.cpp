@@ -1,5 +1,6 @@
 #include "engine/Compute.h"
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
@@ -55,7 +56,7 @@ void FillChart(int16_t numBodies, double jd, int chart) {
 
 // Longitudes of chart-A bodies 1..numBodies half an hour after jd, or their longitudes at
 // jd when blnFixed (a natal chart, which does not move).
-void LaterPositions(int16_t numBodies, double jd, bool blnFixed, double later[11]) {
+void LaterPositions(int16_t numBodies, double jd, bool blnFixed, double later[intBodySlots]) {
     for (int16_t b = 1; b <= numBodies; ++b)
         later[b] = blnFixed ? dblPos[b][0] : BodyLongitude(b, jd + kHalfHour);
 }
@@ -79,7 +80,7 @@ void AppendMovementMark(std::string& text, int16_t t) {
 
 // Zeroes the counts per aspect type, and the waxing and waning counts with them.
 void ZeroCounts() {
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < intAspectSlots; ++k) {
         intNumAspectsOfType[k] = 0;
         intNumWaxingOfType[k] = 0;
         intNumWaningOfType[k] = 0;
@@ -88,7 +89,9 @@ void ZeroCounts() {
 
 // Bodies 1..intNumBodies that take part, held within the ten of the catalogue.
 int16_t BodiesTakingPart() {
-    return intNumBodies < 0 ? 0 : (intNumBodies > 10 ? 10 : intNumBodies);
+    return intNumBodies < 0
+               ? 0
+               : (intNumBodies > intCatalogueBodies ? intCatalogueBodies : intNumBodies);
 }
 
 // The single-chart table of chart A at jd: positions, retrograde list, aspects of the
@@ -112,7 +115,7 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
 
     ZeroCounts();
     const int16_t numBodies = BodiesTakingPart();
-    double later[11] = {};
+    double later[intBodySlots] = {};
     if (options.blnWaxingWaningAspects)
         LaterPositions(numBodies, jd, false, later);
     for (int16_t p = 1; p <= numBodies; ++p) {
@@ -151,8 +154,8 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                         options.blnIncludeTransitingMoon);
 
     const int16_t cols = table.intNumCols;
-    for (int16_t b = 1; b <= 10; ++b) {
-        const bool blnShown = b < 10 || blnMoonShown;
+    for (int16_t b = 1; b <= intCatalogueBodies; ++b) {
+        const bool blnShown = b != bodyMoon || blnMoonShown;
         SetPositionCell(table.udtCell[b + 1],
                         blnShown ? PositionCellText(dblPos[b][0], blnRetro[b][0], blnRadians) : "");
         SetPositionCell(table.udtCell[(b + 1) * cols],
@@ -162,10 +165,10 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
     ZeroCounts();
     const int16_t s = OrbSetOfMode(mode);
     const int16_t numBodies = BodiesTakingPart();
-    double laterA[11] = {};
+    double laterA[intBodySlots] = {};
     if (options.blnWaxingWaningAspects)
         LaterPositions(numBodies, dblChartAJD[0], blnSynastry, laterA);
-    for (int16_t n = 1; n <= 10; ++n) {
+    for (int16_t n = 1; n <= intCatalogueBodies; ++n) {
         if (dblPos[n][1] < 0)
             continue;
         for (int16_t m = 1; m <= numBodies; ++m) {
@@ -202,8 +205,8 @@ bool PrepareComputation(int16_t mode, const ConfigOptions& options) {
 void ComputeAtChartDates(int16_t mode, bool blnRadians, const ConfigOptions& options,
                          ComputeResult& result) {
     if (IsTwoChartMode(mode)) {
-        FillChart(10, dblChartAJD[ChartASet(mode)], 0);
-        FillChart(10, dblChartAJD[ChartBSet(mode)], 1);
+        FillChart(intCatalogueBodies, dblChartAJD[ChartASet(mode)], 0);
+        FillChart(intCatalogueBodies, dblChartAJD[ChartBSet(mode)], 1);
     } else {
         FillChart(BodiesTakingPart(), dblChartAJD[ChartASet(mode)], 0);
     }
@@ -232,7 +235,8 @@ bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet) {
 }
 
 int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon) {
-    return IsPersonalTransitMode(intModeCode) && !blnIncludeTransitingMoon ? 9 : 10;
+    return IsPersonalTransitMode(intModeCode) && !blnIncludeTransitingMoon ? intLastPlanet
+                                                                           : intCatalogueBodies;
 }
 
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {
@@ -283,7 +287,7 @@ int16_t GetTotalNumAspects(const AspectTable& table) {
     int16_t total = 0;
     for (int16_t i = 0; i < table.intNumCells && i < intMaxNumCells; ++i) {
         const std::string& text = table.udtCell[i].strText;
-        for (int16_t k = 1; k <= 7; ++k) {
+        for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
             const std::string& abbr = udtAspect[k].strAbbr;
             if (!abbr.empty() && text.find(abbr) != std::string::npos)
                 ++total;

@@ -7,11 +7,17 @@
 #include <array>
 #include <cstdint>
 
+#include "astro/CatalogueCounts.h"
+
 namespace ZDR {
 
 // What the configuration dialog's controls hold.
+// The orb lists of the configuration: one per aspect 1..7 (cboOrb(0..6)) and "Set all".
+constexpr int16_t intSetAllOrbList = intCatalogueAspects;  // cboOrb(7)
+constexpr int16_t intNumOrbLists = intSetAllOrbList + 1;
+
 struct ConfigOptions {
-    std::array<int16_t, 8>
+    std::array<int16_t, intNumOrbLists>
         intOrbListIndex{};  // cboOrb(0..6) aspects 1..7, (7) "Set all": degrees 0..15
     std::array<int16_t, 2>
         intProportionIndex{};  // cboPersonalOrbsProportion(0) personal, (1) synastry: 0..4
@@ -26,7 +32,8 @@ struct ConfigOptions {
     bool blnSidereal = false;                    // optVedicAstrology selected
     bool blnKeepZodiac = true;                   // chkKeepZodiac
     int16_t intMidpointOrbIndex = 2;             // cboOrbForMidpoints: 0..7
-    std::array<double, 8> dblAspectColor{};      // colours of aspects 1..7 (index 0 unused)
+    std::array<double, intAspectSlots>
+        dblAspectColor{};  // colours of aspects 1..7 (index 0 unused)
 };
 
 // Number of entries of the boldface-factor list (1/2 .. 1/20), and its default entry.

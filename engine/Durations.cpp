@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
@@ -25,9 +26,6 @@ namespace ZDR {
 namespace {
 
 constexpr char kCrLf[] = "\r\n";
-constexpr int16_t kMoon = 10;
-constexpr int16_t kConjunction = 1;
-constexpr int16_t kGrandCross = 4;
 
 // Width of the timing block of a record, and where its fields start (from 0).
 constexpr std::size_t kTimingWidth = 22;
@@ -120,8 +118,8 @@ void QuickSortDescending(std::vector<std::string>& records, int first, int last,
 // The longitudes of the two bodies of a record: chart A for the single-chart modes; in
 // personal transits the natal (first) body from chart B and the transiting one from chart
 // A; in synastry the first from chart A (1st birthdate) and the second from chart B.
-void RecordLongitudes(int16_t mode, const double (&dblPos)[11][2], int16_t first, int16_t second,
-                      double& lon1, double& lon2) {
+void RecordLongitudes(int16_t mode, const double (&dblPos)[intBodySlots][2], int16_t first,
+                      int16_t second, double& lon1, double& lon2) {
     lon1 = dblPos[first][IsPersonalTransitMode(mode) ? 1 : 0];
     lon2 = dblPos[second][mode == intModeSynastry ? 1 : 0];
 }
@@ -137,7 +135,7 @@ bool AspectOfCell(const AspectTable& table, int16_t mode, int16_t index, int16_t
 
 // One sentence of the chart description: both bodies with their places and the aspect.
 std::string AspectSentence(const AspectRecordFields& f, int16_t mode,
-                           const double (&dblPos)[11][2]) {
+                           const double (&dblPos)[intBodySlots][2]) {
     const bool synastry = mode == intModeSynastry;
     double lon1, lon2;
     RecordLongitudes(mode, dblPos, f.intFirst, f.intSecond, lon1, lon2);
@@ -155,11 +153,11 @@ std::string FromExact(const std::string& deviation) {
 // The line counting the aspects of each kind: "There are one conjunction, no oppositions,
 // ... and two quincunxes."
 std::string CountLine(const std::vector<AspectRecordFields>& fields) {
-    int count[8] = {};
+    int count[intAspectSlots] = {};
     for (const AspectRecordFields& f : fields)
         ++count[f.intAspect];
-    std::string line = Language::Text(count[kConjunction] == 1 ? 83 : 84) + " ";
-    for (int16_t k = 1; k <= 7; ++k) {
+    std::string line = Language::Text(count[aspectConjunction] == 1 ? 83 : 84) + " ";
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         if (k >= 2 && k <= 6)
             line += ", ";
         else if (k == 7)
@@ -235,7 +233,7 @@ TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3
 }
 
 int16_t CellAspect(const std::string& strCellText) {
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         const std::string& abbr = udtAspect[k].strAbbr;
         if (!abbr.empty() && strCellText.find(abbr) != std::string::npos)
             return k;
@@ -252,13 +250,13 @@ bool CellBodies(int16_t intModeCode, int16_t intNumCols, int16_t intIndex, int16
         return false;
     if (!IsTwoChartMode(intModeCode)) {
         // Above the glyph diagonal of an 11 x 10 table: row r - 1 with column c + 1.
-        if (intNumCols != 10 || row > 10 || col <= row - 2)
+        if (intNumCols != intCatalogueBodies || row > intCatalogueBodies || col <= row - 2)
             return false;
         intFirst = static_cast<int16_t>(row - 1);
         intSecond = static_cast<int16_t>(col + 1);
         return true;
     }
-    if (intNumCols != 12 || row > 11 || col < 2)
+    if (intNumCols != intBodySlots + 1 || row > intBodySlots || col < 2)
         return false;
     const int16_t rowBody = static_cast<int16_t>(row - 1);
     const int16_t colBody = static_cast<int16_t>(col - 1);
@@ -307,8 +305,8 @@ bool ParseAspectRecord(const std::string& strRecord, AspectRecordFields& fields)
     long first, second, again, aspect;
     if (!ReadNumber(strRecord, 0, 2, first) || !ReadNumber(strRecord, 2, 2, second) ||
         !ReadNumber(strRecord, 4, 2, again) || !ReadNumber(strRecord, 6, 2, aspect) || first < 1 ||
-        first > 10 || second < 1 || second > 10 || again != first || aspect < 1 || aspect > 7 ||
-        strRecord.size() != kDurationAt + 6)
+        first > intCatalogueBodies || second < 1 || second > intCatalogueBodies || again != first ||
+        aspect < 1 || aspect > intCatalogueAspects || strRecord.size() != kDurationAt + 6)
         return false;
     const char* const from = strRecord.data() + 9;
     double deviation = 0;
@@ -342,7 +340,8 @@ bool ParseAspectRecord(const std::string& strRecord, AspectRecordFields& fields)
 }
 
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[11][2], WalkPositions& positions) {
+                                      const double (&dblPos)[intBodySlots][2],
+                                      WalkPositions& positions) {
     std::vector<std::string> records;
     const int16_t mode = context.intModeCode;
     for (int16_t i = 0; i < table.intNumCells && i < intMaxNumCells; ++i) {
@@ -351,7 +350,7 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
         if (!CellBodies(mode, table.intNumCols, i, first, second))
             continue;
         const std::string& text = table.udtCell[i].strText;
-        for (int16_t k = 1; k <= 7; ++k) {
+        for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
             const std::string& abbr = udtAspect[k].strAbbr;
             if (abbr.empty() || text.find(abbr) == std::string::npos)
                 continue;
@@ -365,7 +364,7 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
             fields.dblDeviation = AspectDeviation(Separation(lon1, lon2, direction), k);
             if (!IsTransitMode(mode)) {
                 fields.intTiming = RecordTiming::NotApplicable;
-            } else if (second == kMoon) {
+            } else if (second == bodyMoon) {
                 fields.intTiming = RecordTiming::Moon;
             } else {
                 const AspectWalk walk = WalkOfAspect(context, first, second, k);
@@ -380,7 +379,7 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
 }
 
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[11][2]) {
+                                      const double (&dblPos)[intBodySlots][2]) {
     WalkPositions positions(context.lngWorldDay, context.intTimeZone);
     return GetDurations(table, context, dblPos, positions);
 }
@@ -401,11 +400,11 @@ void SortAspectRecords(std::vector<std::string>& records, int16_t intSortIndex) 
 
 DurationColumns DurationColumnWidths() {
     int16_t longestName = 0;
-    for (int16_t b = 1; b <= 9; ++b)
+    for (int16_t b = 1; b <= intLastPlanet; ++b)
         longestName =
             std::max(longestName, static_cast<int16_t>(StrProc::CodePoints(strBodyName[b])));
     int16_t longestAdjective = 0;
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         longestAdjective = std::max(
             longestAdjective, static_cast<int16_t>(StrProc::CodePoints(udtAspect[k].strAdjective)));
     }
@@ -440,7 +439,7 @@ std::string DurationText(int32_t d) {
 }
 
 int MoonAspectHours(int16_t k, int16_t orbSet) {
-    if (k < 1 || k > 7 || orbSet < 0 || orbSet > 2)
+    if (k < 1 || k > intCatalogueAspects || orbSet < 0 || orbSet >= intNumOrbSets)
         return 0;
     return static_cast<int>(std::lround(4.0 * dblOrb[k][orbSet] / dblTurn * 360.0));
 }
@@ -492,7 +491,7 @@ std::string DurationListText(const std::vector<std::string>& records,
 }
 
 std::string ChartDescription(const std::vector<std::string>& records, int16_t intModeCode,
-                             const double (&dblPos)[11][2], double dblMidpointOrb,
+                             const double (&dblPos)[intBodySlots][2], double dblMidpointOrb,
                              const DurationColumns& widths) {
     const bool synastry = intModeCode == intModeSynastry;
     std::vector<AspectRecordFields> fields;
@@ -560,7 +559,7 @@ void AppendPatternSection(std::string& text, const std::string& strLines, int16_
     } else {
         heading += Language::Text(84) + " " + CountWords(n) + " " + name;
         if (english)
-            heading += p == kGrandCross ? "es" : "s";
+            heading += p == patternGrandCross ? "es" : "s";
         heading += std::string(":") + kCrLf;
     }
     text += heading + strLines;
@@ -615,7 +614,7 @@ bool TimingOfCell(const AspectTable& table, int16_t intIndex, const TimingContex
         return false;
     if (!AspectOfCell(table, context.intModeCode, intIndex, timing.intAspect, timing.intFirst,
                       timing.intSecond) ||
-        timing.intSecond == kMoon)
+        timing.intSecond == bodyMoon)
         return false;
     WalkPositions positions(context.lngWorldDay, context.intTimeZone);
     const AspectWalk walk =
@@ -644,7 +643,7 @@ CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
     }
     const int16_t orbSet = IsPersonalTransitMode(mode) ? 1 : 0;
     e.strTitle = CellTitle(mode, t.intFirst, t.intSecond, t.intAspect);
-    if (t.intSecond == kMoon) {
+    if (t.intSecond == bodyMoon) {
         e.intOutcome = CellClick::MoonAspect;
         e.strMessage = StrProc::ReplaceAll(Language::Text(157), "12",
                                            std::to_string(MoonAspectHours(t.intAspect, orbSet)));

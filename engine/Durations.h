@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/AspectTable.h"
 #include "engine/AspectTiming.h"
 #include "engine/ConfigOptions.h"
@@ -91,9 +92,10 @@ bool ParseAspectRecord(const std::string& strRecord, AspectRecordFields& fields)
 // with deviations from the longitudes in dblPos (chart A column 0, chart B column 1) and,
 // in the transit modes, the beginning and end from walks that share positions.
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[11][2], WalkPositions& positions);
+                                      const double (&dblPos)[intBodySlots][2],
+                                      WalkPositions& positions);
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[11][2]);
+                                      const double (&dblPos)[intBodySlots][2]);
 
 // Sorts records[first..last] by the text from keyColumn (from 1) on, compared by character
 // code, into descending order by a recursive quicksort; with blnDescendingFlag the result
@@ -140,7 +142,7 @@ std::string DurationListText(const std::vector<std::string>& records, const Dura
 // zodiac (dblPos as in GetDurations), the count by kind and, except in synastry, the aspect
 // patterns of chart A (midpoints within dblMidpointOrb radians).
 std::string ChartDescription(const std::vector<std::string>& records, int16_t intModeCode,
-                             const double (&dblPos)[11][2], double dblMidpointOrb,
+                             const double (&dblPos)[intBodySlots][2], double dblMidpointOrb,
                              const DurationColumns& widths);
 
 // Appends to text the section of n patterns of pattern index p (0..13) whose lines are

@@ -3,11 +3,11 @@
 namespace ZDR {
 
 double dblChartAJD[3] = {};
-double dblPos[11][2] = {};
-bool blnRetro[11][2] = {};
-double dblOrb[8][3] = {};
-int16_t intNumAspectsOfType[8] = {};
-int16_t intNumBodies = 10;
-int16_t intNumPatternsOfType[14] = {};
+double dblPos[intBodySlots][2] = {};
+bool blnRetro[intBodySlots][2] = {};
+double dblOrb[intAspectSlots][intNumOrbSets] = {};
+int16_t intNumAspectsOfType[intAspectSlots] = {};
+int16_t intNumBodies = intCatalogueBodies;
+int16_t intNumPatternsOfType[intCataloguePatterns] = {};
 
 }  // namespace ZDR

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
@@ -11,7 +12,6 @@ namespace ZDR {
 namespace {
 
 constexpr char kCrLf[] = "\r\n";
-constexpr int16_t kConjunction = 1;
 
 // Whether longitude p stands within dblOrb of the midpoint of longitudes q and r, or of
 // the point opposite it.
@@ -25,7 +25,7 @@ bool IsAtMidpoint(double p, double q, double r, double dblOrb) {
 // Whether bodies a, b, c (1..10) all have positions, three different longitudes.
 bool HavePositions(int16_t a, int16_t b, int16_t c) {
     for (const int16_t body : {a, b, c}) {
-        if (body < 1 || body > 10 || dblPos[body][0] < 0)
+        if (body < bodySun || body > intCatalogueBodies || dblPos[body][0] < 0)
             return false;
     }
     const double pa = dblPos[a][0];
@@ -59,17 +59,19 @@ int16_t MidpointBody(int16_t a, int16_t b, int16_t c, double dblOrb) {
 template <typename Found>
 void ForEachMidpointConfiguration(double dblOrb, Found found) {
     // Which of the Sun to Pluto are conjunct within orb set 0, each pair tested once.
-    bool blnConjunct[10][10] = {};
-    for (int16_t i = 1; i <= 8; ++i) {
-        for (int16_t j = i + 1; j <= 9; ++j) {
+    constexpr int16_t n = intLastPlanet;
+    constexpr int16_t slots = n + 1;
+    bool blnConjunct[slots][slots] = {};
+    for (int16_t i = 1; i < n; ++i) {
+        for (int16_t j = i + 1; j <= n; ++j) {
             double deviation;
-            blnConjunct[i][j] = blnConjunct[j][i] = IsAspect(i, j, kConjunction, deviation);
+            blnConjunct[i][j] = blnConjunct[j][i] = IsAspect(i, j, aspectConjunction, deviation);
         }
     }
     // Whether body p stands at the midpoint of q and r, each asked once: a set of three is
     // met from several pairs. -1 not asked yet.
-    int8_t intAtMidpoint[10][10][10];
-    std::fill(&intAtMidpoint[0][0][0], &intAtMidpoint[0][0][0] + 1000, int8_t{-1});
+    int8_t intAtMidpoint[slots][slots][slots];
+    std::fill(&intAtMidpoint[0][0][0], &intAtMidpoint[0][0][0] + slots * slots * slots, int8_t{-1});
     auto atMidpoint = [&](int16_t p, int16_t q, int16_t r) {
         int8_t& known = intAtMidpoint[p][std::min(q, r)][std::max(q, r)];
         if (known < 0)
@@ -79,12 +81,12 @@ void ForEachMidpointConfiguration(double dblOrb, Found found) {
     // Each set of three bodies is listed once. It is reached from up to three pairs, and
     // when all three stand at midpoints of the others (a near-exact grand trine) each pair
     // would name another body in the middle.
-    bool blnListed[10][10][10] = {};
-    for (int16_t i = 1; i <= 8; ++i) {
-        for (int16_t j = i + 1; j <= 9; ++j) {
+    bool blnListed[slots][slots][slots] = {};
+    for (int16_t i = 1; i < n; ++i) {
+        for (int16_t j = i + 1; j <= n; ++j) {
             if (blnConjunct[i][j])
                 continue;
-            for (int16_t x = 1; x <= 9; ++x) {
+            for (int16_t x = 1; x <= n; ++x) {
                 if (x == i || x == j || blnConjunct[x][j] || blnConjunct[x][i])
                     continue;
                 const int16_t low = std::min(x, i);

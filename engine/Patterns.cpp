@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
@@ -15,48 +16,25 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 
-// Aspect indices of the catalogue.
-constexpr int16_t kConjunction = 1;
-constexpr int16_t kOpposition = 2;
-constexpr int16_t kSquare = 3;
-constexpr int16_t kTrine = 4;
-constexpr int16_t kSextile = 5;
-constexpr int16_t kSemisextile = 6;
-constexpr int16_t kQuincunx = 7;
-
-// Pattern indices of the catalogue.
-constexpr int16_t kGrandTrine = 0;
-constexpr int16_t kKite = 1;
-constexpr int16_t kRectangle = 2;
-constexpr int16_t kTSquare = 3;
-constexpr int16_t kGrandCross = 4;
-constexpr int16_t kYod = 5;
-constexpr int16_t kYodKite = 6;
-constexpr int16_t kTrapezium = 7;
-constexpr int16_t kStellium6 = 8;
-constexpr int16_t kStellium3 = 11;
-constexpr int16_t kGrandSextile = 12;
-constexpr int16_t kMidpoint = 13;
-
 // The highest body index taking part, held to the bodies that exist.
 int16_t LastBody() {
     if (intNumBodies < 0)
         return 0;
-    return intNumBodies > 10 ? 10 : intNumBodies;
+    return intNumBodies > intCatalogueBodies ? intCatalogueBodies : intNumBodies;
 }
 
 // The distance of every pair of chart-A bodies, worked out once before a search of
 // patterns, which asks about each pair many times.
 struct PairDistances {
-    bool blnHasPosition[11];
-    double dblDistance[11][11];
+    bool blnHasPosition[intBodySlots];
+    double dblDistance[intBodySlots][intBodySlots];
 };
 PairDistances udtPairs;
 
 // Fills udtPairs from the positions of chart A.
 void LoadPairs() {
     const int16_t n = LastBody();
-    for (int16_t i = 0; i <= 10; ++i)
+    for (int16_t i = 0; i <= intCatalogueBodies; ++i)
         udtPairs.blnHasPosition[i] = i <= n && dblPos[i][0] >= 0;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t j = 1; j <= n; ++j)
@@ -121,10 +99,10 @@ void ForEachGrandTrine(int16_t intFirst, Found found) {
     double d1, d2, d3;
     for (int16_t i = intFirst; i <= n; ++i) {
         for (int16_t a = i + 1; a <= n; ++a) {
-            if (!Aspect(i, a, kTrine, d1))
+            if (!Aspect(i, a, aspectTrine, d1))
                 continue;
             for (int16_t b = a + 1; b <= n; ++b) {
-                if (Aspect(i, b, kTrine, d2) && Aspect(a, b, kTrine, d3))
+                if (Aspect(i, b, aspectTrine, d2) && Aspect(a, b, aspectTrine, d3))
                     found(i, a, b, d1 + d2 + d3);
             }
         }
@@ -139,7 +117,7 @@ void ForEachOppositionBridge(int16_t kTowardsI, int16_t kTowardsJ, Found found) 
     double dOpp, dI, dJ;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t j = i + 1; j <= n; ++j) {
-            if (!Aspect(i, j, kOpposition, dOpp))
+            if (!Aspect(i, j, aspectOpposition, dOpp))
                 continue;
             for (int16_t k = 1; k <= n; ++k) {
                 if (k != i && k != j && Aspect(k, i, kTowardsI, dI) && Aspect(k, j, kTowardsJ, dJ))
@@ -157,10 +135,11 @@ void ForEachYod(Found found) {
     double dSxt, dI, dJ;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t j = i + 1; j <= n; ++j) {
-            if (!Aspect(i, j, kSextile, dSxt))
+            if (!Aspect(i, j, aspectSextile, dSxt))
                 continue;
             for (int16_t k = 1; k <= n; ++k) {
-                if (k != i && k != j && Aspect(i, k, kQuincunx, dI) && Aspect(j, k, kQuincunx, dJ))
+                if (k != i && k != j && Aspect(i, k, aspectQuincunx, dI) &&
+                    Aspect(j, k, aspectQuincunx, dJ))
                     found(i, j, k, dSxt + dI + dJ);
             }
         }
@@ -172,9 +151,10 @@ void ForEachYod(Found found) {
 void TestKiteCorner(int16_t x, int16_t opposed, int16_t first, int16_t second, double dblTrineSum,
                     PatternList& list) {
     double dFirst, dOpp, dSecond;
-    if (Aspect(x, first, kSextile, dFirst) && Aspect(x, opposed, kOpposition, dOpp) &&
-        Aspect(x, second, kSextile, dSecond))
-        list.Add(kKite, {opposed, first, second, x}, dblTrineSum + dOpp + dFirst + dSecond, 6);
+    if (Aspect(x, first, aspectSextile, dFirst) && Aspect(x, opposed, aspectOpposition, dOpp) &&
+        Aspect(x, second, aspectSextile, dSecond))
+        list.Add(patternKite, {opposed, first, second, x}, dblTrineSum + dOpp + dFirst + dSecond,
+                 6);
 }
 
 // Adds to chosen[0..depth) every further body from intFrom on that is conjunct all of
@@ -182,7 +162,8 @@ void TestKiteCorner(int16_t x, int16_t opposed, int16_t first, int16_t second, d
 void ExtendStellium(int16_t intSize, int16_t (&chosen)[6], int16_t depth, int16_t intFrom,
                     double dblSum, PatternList& list) {
     if (depth == intSize) {
-        list.Add(kStellium6 + (6 - intSize), chosen, intSize, dblSum, intSize * (intSize - 1) / 2);
+        list.Add(patternStellium6 + (6 - intSize), chosen, intSize, dblSum,
+                 intSize * (intSize - 1) / 2);
         return;
     }
     const int16_t n = LastBody();
@@ -191,7 +172,7 @@ void ExtendStellium(int16_t intSize, int16_t (&chosen)[6], int16_t depth, int16_
         bool blnConjunct = true;
         for (int16_t c = 0; c < depth && blnConjunct; ++c) {
             double d;
-            blnConjunct = Aspect(chosen[c], b, kConjunction, d);
+            blnConjunct = Aspect(chosen[c], b, aspectConjunction, d);
             dblAdded += d;
         }
         if (!blnConjunct)
@@ -205,7 +186,7 @@ void ExtendStellium(int16_t intSize, int16_t (&chosen)[6], int16_t depth, int16_
 
 void GrandTrines(PatternList& list) {
     ForEachGrandTrine(1, [&](int16_t i, int16_t a, int16_t b, double sum) {
-        list.Add(kGrandTrine, {i, a, b}, sum, 3);
+        list.Add(patternGrandTrine, {i, a, b}, sum, 3);
     });
 }
 
@@ -229,28 +210,30 @@ void Rectangles(PatternList& list) {
     uint16_t listed[210];
     size_t intNumListed = 0;
     // K sextile J and trine I.
-    ForEachOppositionBridge(kTrine, kSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
-        double dOpp, dSxt, dTri;
-        for (int16_t b = i + 1; b <= n; ++b) {
-            if (b == j || b == k || !Aspect(b, k, kOpposition, dOpp) ||
-                !Aspect(b, i, kSextile, dSxt) || !Aspect(b, j, kTrine, dTri))
-                continue;
-            const uint16_t bodies = (1u << i) | (1u << j) | (1u << k) | (1u << b);
-            bool blnListed = false;
-            for (size_t r = 0; r < intNumListed; ++r)
-                blnListed = blnListed || listed[r] == bodies;
-            if (blnListed)
-                continue;
-            listed[intNumListed++] = bodies;
-            list.Add(kRectangle, {i, j, k, b}, sum + dOpp + dSxt + dTri, 6);
-        }
-    });
+    ForEachOppositionBridge(
+        aspectTrine, aspectSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
+            double dOpp, dSxt, dTri;
+            for (int16_t b = i + 1; b <= n; ++b) {
+                if (b == j || b == k || !Aspect(b, k, aspectOpposition, dOpp) ||
+                    !Aspect(b, i, aspectSextile, dSxt) || !Aspect(b, j, aspectTrine, dTri))
+                    continue;
+                const uint16_t bodies = (1u << i) | (1u << j) | (1u << k) | (1u << b);
+                bool blnListed = false;
+                for (size_t r = 0; r < intNumListed; ++r)
+                    blnListed = blnListed || listed[r] == bodies;
+                if (blnListed)
+                    continue;
+                listed[intNumListed++] = bodies;
+                list.Add(patternRectangle, {i, j, k, b}, sum + dOpp + dSxt + dTri, 6);
+            }
+        });
 }
 
 void TSquares(PatternList& list) {
-    ForEachOppositionBridge(kSquare, kSquare, [&](int16_t i, int16_t j, int16_t k, double sum) {
-        list.Add(kTSquare, {i, k, j}, sum, 3);
-    });
+    ForEachOppositionBridge(aspectSquare, aspectSquare,
+                            [&](int16_t i, int16_t j, int16_t k, double sum) {
+                                list.Add(patternTSquare, {i, k, j}, sum, 3);
+                            });
 }
 
 void GrandCrosses(PatternList& list) {
@@ -258,16 +241,16 @@ void GrandCrosses(PatternList& list) {
     double dIA, dIB, dIJ, dAB, dAJ, dJB;
     for (int16_t i = 1; i <= n; ++i) {
         for (int16_t a = i + 1; a <= n; ++a) {
-            if (!Aspect(i, a, kSquare, dIA))
+            if (!Aspect(i, a, aspectSquare, dIA))
                 continue;
             for (int16_t b = a + 1; b <= n; ++b) {
-                if (!Aspect(i, b, kSquare, dIB) || !Aspect(a, b, kOpposition, dAB))
+                if (!Aspect(i, b, aspectSquare, dIB) || !Aspect(a, b, aspectOpposition, dAB))
                     continue;
                 for (int16_t j = i + 1; j <= n; ++j) {
-                    if (j == a || j == b || !Aspect(i, j, kOpposition, dIJ) ||
-                        !Aspect(a, j, kSquare, dAJ) || !Aspect(j, b, kSquare, dJB))
+                    if (j == a || j == b || !Aspect(i, j, aspectOpposition, dIJ) ||
+                        !Aspect(a, j, aspectSquare, dAJ) || !Aspect(j, b, aspectSquare, dJB))
                         continue;
-                    list.Add(kGrandCross, {i, a, j, b}, dIA + dIB + dIJ + dAB + dAJ + dJB, 6);
+                    list.Add(patternGrandCross, {i, a, j, b}, dIA + dIB + dIJ + dAB + dAJ + dJB, 6);
                 }
             }
         }
@@ -276,7 +259,7 @@ void GrandCrosses(PatternList& list) {
 
 void Yods(PatternList& list) {
     ForEachYod([&](int16_t i, int16_t j, int16_t k, double sum) {
-        list.Add(kYod, {i, k, j}, sum, 3);
+        list.Add(patternYod, {i, k, j}, sum, 3);
     });
 }
 
@@ -285,10 +268,10 @@ void YodKites(PatternList& list) {
     ForEachYod([&](int16_t i, int16_t j, int16_t k, double sum) {
         double dOpp, dJ, dI;
         for (int16_t l = 1; l <= n; ++l) {
-            if (l == i || l == j || l == k || !Aspect(k, l, kOpposition, dOpp) ||
-                !Aspect(l, j, kSemisextile, dJ) || !Aspect(l, i, kSemisextile, dI))
+            if (l == i || l == j || l == k || !Aspect(k, l, aspectOpposition, dOpp) ||
+                !Aspect(l, j, aspectSemisextile, dJ) || !Aspect(l, i, aspectSemisextile, dI))
                 continue;
-            list.Add(kYodKite, {i, k, j, l}, sum + dOpp + dJ + dI, 6);
+            list.Add(patternYodKite, {i, k, j, l}, sum + dOpp + dJ + dI, 6);
         }
     });
 }
@@ -296,15 +279,16 @@ void YodKites(PatternList& list) {
 void Trapeziums(PatternList& list) {
     const int16_t n = LastBody();
     // K trine I and sextile J.
-    ForEachOppositionBridge(kTrine, kSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
-        double dIL, dKL, dJL;
-        for (int16_t l = 1; l <= n; ++l) {
-            if (l == i || l == j || l == k || !Aspect(i, l, kSextile, dIL) ||
-                !Aspect(k, l, kSextile, dKL) || !Aspect(j, l, kTrine, dJL))
-                continue;
-            list.Add(kTrapezium, {i, j, k, l}, sum + dIL + dKL + dJL, 6);
-        }
-    });
+    ForEachOppositionBridge(
+        aspectTrine, aspectSextile, [&](int16_t i, int16_t j, int16_t k, double sum) {
+            double dIL, dKL, dJL;
+            for (int16_t l = 1; l <= n; ++l) {
+                if (l == i || l == j || l == k || !Aspect(i, l, aspectSextile, dIL) ||
+                    !Aspect(k, l, aspectSextile, dKL) || !Aspect(j, l, aspectTrine, dJL))
+                    continue;
+                list.Add(patternTrapezium, {i, j, k, l}, sum + dIL + dKL + dJL, 6);
+            }
+        });
 }
 
 // Every set of intSize (3..6) bodies pairwise in conjunction.
@@ -324,13 +308,13 @@ void GrandSextiles(PatternList& list) {
             for (const int16_t x : {i, a, b}) {
                 for (const int16_t y : {j, c, d}) {
                     double dev;
-                    intSextiles += Aspect(x, y, kSextile, dev) ? 1 : 0;
+                    intSextiles += Aspect(x, y, aspectSextile, dev) ? 1 : 0;
                 }
             }
             if (intSextiles != 6)
                 return;
             list.intCount = 0;
-            list.Add(kGrandSextile, {i, a, b, j, c, d}, 0.0, 0);
+            list.Add(patternGrandSextile, {i, a, b, j, c, d}, 0.0, 0);
         });
     });
 }
@@ -361,29 +345,29 @@ void RunAllFinders(bool blnCountOnly, bool blnFullNames, double dblMidpointOrb, 
         found(p, count, std::move(list.strText));
         return true;
     };
-    run(kGrandTrine, GrandTrines);
-    run(kKite, Kites);
-    run(kRectangle, Rectangles);
-    run(kTSquare, TSquares);
-    run(kGrandCross, GrandCrosses);
-    run(kYod, Yods);
-    run(kYodKite, YodKites);
-    run(kTrapezium, Trapeziums);
+    run(patternGrandTrine, GrandTrines);
+    run(patternKite, Kites);
+    run(patternRectangle, Rectangles);
+    run(patternTSquare, TSquares);
+    run(patternGrandCross, GrandCrosses);
+    run(patternYod, Yods);
+    run(patternYodKite, YodKites);
+    run(patternTrapezium, Trapeziums);
     // Only the largest stellium size found is listed: its parts qualify as well.
-    run(kStellium6, Stelliums<6>) || run(kStellium6 + 1, Stelliums<5>) ||
-        run(kStellium6 + 2, Stelliums<4>) || run(kStellium3, Stelliums<3>);
-    run(kGrandSextile, GrandSextiles);
+    run(patternStellium6, Stelliums<6>) || run(patternStellium5, Stelliums<5>) ||
+        run(patternStellium4, Stelliums<4>) || run(patternStellium3, Stelliums<3>);
+    run(patternGrandSextile, GrandSextiles);
 
     if (blnCountOnly) {
         const int16_t count = CountMidpoints(dblMidpointOrb);
         if (count > 0)
-            found(kMidpoint, count, std::string());
+            found(patternMidpoint, count, std::string());
         return;
     }
     int16_t count = 0;
     std::string text = CheckForMidpoint(blnFullNames, dblMidpointOrb, count);
     if (!text.empty())
-        found(kMidpoint, count, std::move(text));
+        found(patternMidpoint, count, std::move(text));
 }
 
 }  // namespace
@@ -449,7 +433,7 @@ std::vector<PatternGroup> FindAllPatterns(bool blnFullNames, double dblMidpointO
     return groups;
 }
 
-void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[14]) {
+void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]) {
     for (int16_t& count : intCount)
         count = 0;
     RunAllFinders(true, false, dblMidpointOrb,
@@ -461,8 +445,8 @@ std::string PatternSection(double dblMidpointOrb) {
     for (const PatternGroup& group : FindAllPatterns(false, dblMidpointOrb)) {
         text += group.strText + kCrLf;
         intNumPatternsOfType[group.intPattern] = group.intCount;
-        if (group.intPattern >= kStellium6 && group.intPattern <= kStellium3) {
-            for (int16_t p = group.intPattern + 1; p <= kStellium3; ++p)
+        if (group.intPattern >= patternStellium6 && group.intPattern <= patternStellium3) {
+            for (int16_t p = group.intPattern + 1; p <= patternStellium3; ++p)
                 intNumPatternsOfType[p] = 0;
         }
     }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
+
 namespace ZDR {
 
 // Three bodies pairwise trine: I-A-B by ascending index.
@@ -70,7 +72,7 @@ std::vector<PatternGroup> FindAllPatterns(bool blnFullNames, double dblMidpointO
 
 // Sets intCount[p] for every pattern index 0..13 to the count that PatternSection stores
 // for it after a computation when all 14 were 0 before; no line of text is made.
-void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[14]);
+void CountAllPatterns(double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]);
 
 // Returns the pattern section of the main window's report, the abbreviated lines of each
 // group followed by an empty line, and stores each group's count into

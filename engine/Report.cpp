@@ -13,8 +13,8 @@
 
 namespace ZDR {
 
-int16_t intNumWaxingOfType[8] = {};
-int16_t intNumWaningOfType[8] = {};
+int16_t intNumWaxingOfType[intAspectSlots] = {};
+int16_t intNumWaningOfType[intAspectSlots] = {};
 
 namespace {
 
@@ -49,7 +49,7 @@ std::string SignBlank(int n) {
 std::string AspectCounts(const char* separator, int& total) {
     std::string text;
     total = 0;
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         const int n = intNumAspectsOfType[k];
         if (n <= 0)
             continue;
@@ -68,7 +68,7 @@ std::string TotalText(int total) {
 std::string WaxingWaningBlock(int total) {
     int waxing = 0;
     int waning = 0;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = 1; k <= intCatalogueAspects; ++k) {
         waxing += intNumWaxingOfType[k];
         waning += intNumWaningOfType[k];
     }

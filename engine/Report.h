@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
+
 namespace ZDR {
 
 // Number of waxing (resp. waning) aspects of each type 1..7 found by the last computation;
 // counted in the pair loop, row 0 unused.
-extern int16_t intNumWaxingOfType[8];
-extern int16_t intNumWaningOfType[8];
+extern int16_t intNumWaxingOfType[intAspectSlots];
+extern int16_t intNumWaningOfType[intAspectSlots];
 
 // Returns +1 when the aspect of the bodies at longitudes lonP and lonQ is waxing, -1 when
 // it is waning, 0 when that cannot be told; lonPLater and lonQLater are the longitudes half

@@ -1,5 +1,6 @@
 #include "search/RunUntil.h"
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -14,8 +15,6 @@ namespace ZDR {
 
 namespace {
 
-constexpr int16_t kTSquare = 3;
-constexpr int16_t kGrandCross = 4;
 constexpr int16_t kFirstCountToFind = 2;
 
 bool IsPattern(int16_t p) {
@@ -26,13 +25,13 @@ bool IsPattern(int16_t p) {
 // T-square, with "s" or, for the grand cross, "es".
 std::string EnglishPlural(int16_t p) {
     const std::string name =
-        p == kTSquare ? strPatternName[p] : StrProc::LowerCase(strPatternName[p]);
-    return name + (p == kGrandCross ? "es" : "s");
+        p == patternTSquare ? strPatternName[p] : StrProc::LowerCase(strPatternName[p]);
+    return name + (p == patternGrandCross ? "es" : "s");
 }
 
 }  // namespace
 
-bool PatternFound(const RunUntilSettings& settings, const int16_t (&intCount)[14],
+bool PatternFound(const RunUntilSettings& settings, const int16_t (&intCount)[intCataloguePatterns],
                   int16_t& intFound) {
     intFound = 0;
     const int16_t p = settings.intAspectPatternToFind;
@@ -60,7 +59,7 @@ std::string PatternFoundTitle() {
     return Language::Text(122);
 }
 
-void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[14]) {
+void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]) {
     intNumBodies = NumChartABodies(intModeWorldTransits, true);
     dblChartAJD[0] = jd;
     for (int16_t b = 1; b <= intNumBodies; ++b)

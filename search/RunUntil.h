@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
+
 namespace ZDR {
 
 // Pattern indices 0..13 (13 = midpoint configuration) and what the run dialog leaves for
@@ -20,7 +22,7 @@ struct RunUntilSettings {
 // intCount[0..13] of the last computation, at least intNumToFindIndex + 2 times with
 // blnTwoOrMore and at least once without; intFound receives its count. False (and
 // intFound 0) when intAspectPatternToFind is not a pattern index (a run until stopped).
-bool PatternFound(const RunUntilSettings& settings, const int16_t (&intCount)[14],
+bool PatternFound(const RunUntilSettings& settings, const int16_t (&intCount)[intCataloguePatterns],
                   int16_t& intFound);
 
 // Returns the message of a find of intFound patterns in the current language, with the
@@ -36,6 +38,6 @@ std::string PatternFoundTitle();
 // them in intNumPatternsOfType after a step: the positions of the ten bodies into
 // dblChartAJD[0] and dblPos, then the count of every pattern index 0..13 into intCount, with
 // the orbs in dblOrb and the midpoint orb dblMidpointOrb (radians). No table, no text.
-void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[14]);
+void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]);
 
 }  // namespace ZDR

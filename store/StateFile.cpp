@@ -150,7 +150,7 @@ std::string StateFileText(const StateFileData& data) {
     PutPrintInteger(out, o.intProportionIndex[0]);
     for (int16_t orb : data.intOrbIndex)
         PutWriteInteger(out, orb);
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= intCatalogueAspects; ++k)
         PutWriteInteger(out, ColorValue(o.dblAspectColor[k]));
     PutCheckBox(out, o.blnWaxingWaningAspects);
     PutCheckBox(out, o.blnKeepZodiac);
@@ -387,12 +387,12 @@ bool ReadValues(StateReader& in, StateFileData& data) {
         !in.Boolean(complement) ||
         !in.IndexOrDefault(o.intProportionIndex[0], intNumProportions, kNegativeProportion))
         return false;
-    for (int k = 0; k < 8; ++k) {
+    for (int k = 0; k < intNumOrbLists; ++k) {
         if (!in.Index(data.intOrbIndex[k], intNumOrbEntries))
             return false;
         o.intOrbListIndex[k] = data.intOrbIndex[k];
     }
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = 1; k <= intCatalogueAspects; ++k) {
         if (!in.Color(o.dblAspectColor[k]))
             return false;
     }

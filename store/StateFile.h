@@ -23,7 +23,8 @@ struct StateFileData {
     // The dialog's controls; blnSidereal is the zodiac in force. blnSuppressInnerPlanetAspects
     // and blnDisplayNATZ are not in the file and never touched.
     ConfigOptions options;
-    std::array<int16_t, 8> intOrbIndex{};  // the applied orb table: cboOrb list indices 0..15
+    std::array<int16_t, intNumOrbLists>
+        intOrbIndex{};  // the applied orb table: cboOrb list indices 0..15
 };
 
 // Longest year text the file keeps, in bytes; the writer shortens a longer one.

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
@@ -168,10 +169,10 @@ class WheelPainter {
     bool PlaceTwoChartGlyphs() {
         const bool blnMoon = m_input.udtLineOptions.blnIncludeTransitingMoon;
         for (int16_t b = m_input.intNumBodies; b >= 1; --b) {
-            if (m_input.dblPos[b][0] >= 0 && !PlaceGlyph(b, 0, b != 10 || blnMoon))
+            if (m_input.dblPos[b][0] >= 0 && !PlaceGlyph(b, 0, b != ZDR::bodyMoon || blnMoon))
                 return false;
         }
-        for (int16_t b = 10; b >= 1; --b) {
+        for (int16_t b = ZDR::intCatalogueBodies; b >= 1; --b) {
             if (m_input.dblPos[b][1] >= 0 && !PlaceGlyph(b, 1, true))
                 return false;
         }
@@ -201,7 +202,7 @@ class WheelPainter {
         const bool blnMoon =
             !m_input.blnTwoChart || m_input.udtLineOptions.blnIncludeTransitingMoon;
         for (int16_t b = m_input.intNumBodies; b >= 1; --b) {
-            if (m_result.blnPlaced[b][0] && (b != 10 || blnMoon))
+            if (m_result.blnPlaced[b][0] && (b != ZDR::bodyMoon || blnMoon))
                 PrintGlyph(
                     b, 0,
                     support::ColorFromValue(m_input.blnRetro[b][0] ? ZDR::dblRetroGlyphColor
@@ -210,7 +211,7 @@ class WheelPainter {
         }
         if (!m_input.blnTwoChart)
             return;
-        for (int16_t b = 10; b >= 1; --b) {
+        for (int16_t b = ZDR::intCatalogueBodies; b >= 1; --b) {
             if (m_result.blnPlaced[b][1])
                 PrintGlyph(
                     b, 1,
@@ -232,7 +233,7 @@ class WheelPainter {
                         Px(y));
         }
         m_painter.setFont(m_glyphFont);
-        DrawCentred(m_painter, support::Q(ZDR::GlyphSymbol(ZDR::strBodyGlyph[11])),
+        DrawCentred(m_painter, support::Q(ZDR::GlyphSymbol(ZDR::strBodyGlyph[ZDR::intBodySlots])),
                     Px(m_layout.lngCentreX), Px(m_layout.lngCentreY));
     }
 
@@ -260,14 +261,14 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
     ChartWheelInput input;
     input.udtTable = &result.udtTable;
     input.blnTwoChart = ZDR::IsTwoChartMode(result.intModeCode);
-    for (int b = 0; b < 11; ++b) {
+    for (int b = 0; b < ZDR::intBodySlots; ++b) {
         for (int s = 0; s < 2; ++s) {
             input.dblPos[b][s] = input.blnTwoChart || s == 0 ? ZDR::dblPos[b][s] : -1;
             input.blnRetro[b][s] = ZDR::blnRetro[b][s];
         }
     }
     input.intNumBodies = ZDR::intNumBodies;
-    for (int16_t k = 0; k < 8; ++k)
+    for (int16_t k = 0; k < ZDR::intAspectSlots; ++k)
         input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
     input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
@@ -307,7 +308,8 @@ double PictureColorAt(const QImage& picture, int x, int y) {
     return support::ValueFromColor(QColor(picture.pixel(x, y)));
 }
 
-std::string LineEnquiryAt(const QImage& picture, int x, int y, const double (&dblAspectColor)[8]) {
+std::string LineEnquiryAt(const QImage& picture, int x, int y,
+                          const double (&dblAspectColor)[ZDR::intAspectSlots]) {
     const double color = PictureColorAt(picture, x, y);
     return color < 0 ? std::string() : ZDR::WheelLineEnquiry(color, dblAspectColor);
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Compute.h"
 #include "engine/ConfigOptions.h"
 #include "view/WheelGeometry.h"
@@ -24,8 +25,8 @@ namespace view {
 struct ChartWheelInput {
     const ZDR::AspectTable* udtTable = nullptr;
     bool blnTwoChart = false;
-    double dblPos[11][2] = {};
-    bool blnRetro[11][2] = {};
+    double dblPos[ZDR::intBodySlots][2] = {};
+    bool blnRetro[ZDR::intBodySlots][2] = {};
     int16_t intNumBodies = 10;
     ZDR::WheelLineOptions udtLineOptions;
     ZDR::WheelLegends udtLegends;
@@ -37,8 +38,8 @@ struct ChartWheelInput {
 struct ChartWheelPicture {
     QImage imgPicture;
     bool blnNoRoom = false;
-    bool blnPlaced[11][2] = {};
-    ZDR::TwipPoint udtCorner[11][2];
+    bool blnPlaced[ZDR::intBodySlots][2] = {};
+    ZDR::TwipPoint udtCorner[ZDR::intBodySlots][2];
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
@@ -65,6 +66,7 @@ double PictureColorAt(const QImage& picture, int x, int y);
 // Returns the right-click's answer for pixel x, y of a wheel picture: the aspects whose
 // display colour (dblAspectColor, aspects 1..7) is the colour there (ZDR::WheelLineEnquiry);
 // "" when it names none.
-std::string LineEnquiryAt(const QImage& picture, int x, int y, const double (&dblAspectColor)[8]);
+std::string LineEnquiryAt(const QImage& picture, int x, int y,
+                          const double (&dblAspectColor)[ZDR::intAspectSlots]);
 
 }  // namespace view

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "astro/CatalogueCounts.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "view/ChartWheel.h"
@@ -48,7 +49,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
         ReleaseWindow();
     // A right-click names the aspects by their own colours, which "Use color" leaves as
     // they are.
-    for (int k = 0; k < 8; ++k)
+    for (int k = 0; k < ZDR::intAspectSlots; ++k)
         m_dblAspectColor[k] = options.dblAspectColor[k];
     const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
     m_udtLegends = input.udtLegends;

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Compute.h"
 #include "engine/ConfigOptions.h"
 #include "view/TransitGraphic.h"
@@ -86,7 +87,8 @@ class GraphicView : public QWidget {
     QImage m_imgPicture;
     Shown m_intShown = Shown::Nothing;
     ZDR::TransitEnquiryScale m_udtScale;
-    double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
+    double m_dblAspectColor[ZDR::intAspectSlots] =
+        {};                                      // the aspects' colours when the wheel was drawn
     ZDR::WheelLegends m_udtLegends;              // and its legends
     bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
@@ -66,7 +67,9 @@ TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intMod
     input.dblNatalDay = ZDR::TransitLocalDay(input.dblNatalJD, natalZone);
     input.dblWorldJD = dblChartAJD[0];
     input.dblWorldDay = ZDR::TransitLocalDay(input.dblWorldJD, worldZone);
-    const int16_t k = timing.intAspect >= 1 && timing.intAspect <= 7 ? timing.intAspect : 0;
+    const int16_t k = timing.intAspect >= 1 && timing.intAspect <= ZDR::intCatalogueAspects
+                          ? timing.intAspect
+                          : 0;
     input.dblOrb = ZDR::dblOrb[k][1];
     input.dblCurveColor = ZDR::AspectColorShown(k, options);
     input.blnSidereal = options.blnSidereal;

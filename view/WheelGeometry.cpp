@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
 #include "engine/Compute.h"
 #include "text/Language.h"
@@ -181,14 +182,14 @@ int32_t TwipsToPixel(int32_t t) {
 bool WheelLineBodies(int16_t intRow, int16_t intCol, bool blnTwoChart, int16_t& intBody1,
                      int16_t& intBody2) {
     if (blnTwoChart) {
-        if (intRow < 2 || intRow > 11 || intCol < 2 || intCol > 11)
+        if (intRow < 2 || intRow > intBodySlots || intCol < 2 || intCol > intBodySlots)
             return false;
         intBody1 = static_cast<int16_t>(intRow - 1);
         intBody2 = static_cast<int16_t>(intCol - 1);
         return true;
     }
     // The single-chart table: the triangle right of the glyph diagonal.
-    if (intRow < 2 || intRow > 10 || intCol > 9 || intCol <= intRow - 2)
+    if (intRow < 2 || intRow > intCatalogueBodies || intCol > intLastPlanet || intCol <= intRow - 2)
         return false;
     intBody1 = static_cast<int16_t>(intRow - 1);
     intBody2 = static_cast<int16_t>(intCol + 1);
@@ -208,13 +209,13 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
         WheelLine line;
         if (!WheelLineBodies(row, col, blnTwoChart, line.intBody1, line.intBody2))
             continue;
-        if (blnTwoChart && line.intBody2 == 10 && !options.blnIncludeTransitingMoon)
+        if (blnTwoChart && line.intBody2 == bodyMoon && !options.blnIncludeTransitingMoon)
             continue;
         if (!options.blnShowInnerPlanetAspects &&
             (blnInnerPlanet[line.intBody1] || blnInnerPlanet[line.intBody2]))
             continue;
         line.blnBold = cell.blnBold;
-        for (int16_t k = 1; k <= 7; ++k) {
+        for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
             const std::string& abbr = udtAspect[k].strAbbr;
             if (options.dblAspectColor[k] == 0.0 || abbr.empty() ||
                 cell.strText.find(abbr) == std::string::npos)
@@ -226,12 +227,12 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
     return lines;
 }
 
-std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[8]) {
+std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[intAspectSlots]) {
     if (color == 0.0 || color == dblWheelBackColor || color == dblSecondSetRetroColor ||
         color == RGB(255, 255, 255))
         return "";
     std::string names;
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         if (dblAspectColor[k] != color)
             continue;
         if (!names.empty())

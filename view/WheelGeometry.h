@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/AspectTable.h"
 
 namespace ZDR {
@@ -104,7 +105,7 @@ struct WheelLine {
 // aspect 1..7 (0 draws no line), whether aspects of the inner bodies (Sun to Mars) are
 // shown, and whether the transiting Moon takes part (two-chart wheel, first set only).
 struct WheelLineOptions {
-    double dblAspectColor[8] = {};
+    double dblAspectColor[intAspectSlots] = {};
     bool blnShowInnerPlanetAspects = true;
     bool blnIncludeTransitingMoon = true;
 };
@@ -126,7 +127,7 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
 // (udtAspect strLabel) of every aspect 1..7 of that display colour, joined by " or ", in
 // lower case with the first letter a capital ("Square (90°) or trine (120°)"). "" for black,
 // the background, the second set's blue, white, or a colour no aspect has.
-std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[8]);
+std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[intAspectSlots]);
 // The title of that answer's message.
 std::string WheelLineEnquiryTitle();
 

@@ -148,3 +148,40 @@ TEST_F(CatalogueTest, GlyphSymbols) {
 }
 
 }  // namespace
+
+// Every index the counts name has its entry in the catalogue, and the last index of each
+// kind is the thing its name says: the counts, the enumerations and the tables agree.
+TEST_F(CatalogueTest, CountsNameTheLastEntryOfEachKind) {
+    struct Kind {
+        const char* what;
+        int count;
+        std::string firstName;
+        std::string lastName;
+        std::string expectedFirst;
+        std::string expectedLast;
+    };
+    const Kind kinds[] = {
+        {"bodies", ZDR::intCatalogueBodies, ZDR::strBodyName[ZDR::bodySun],
+         ZDR::strBodyName[ZDR::intCatalogueBodies], "Sun", "Moon"},
+        {"planets", ZDR::intLastPlanet, ZDR::strBodyName[ZDR::bodySun],
+         ZDR::strBodyName[ZDR::intLastPlanet], "Sun", "Pluto"},
+        {"aspects", ZDR::intCatalogueAspects, ZDR::udtAspect[ZDR::aspectConjunction].strName,
+         ZDR::udtAspect[ZDR::intCatalogueAspects].strName, "Conjunction", "Quincunx"},
+        {"patterns", ZDR::intCataloguePatterns, ZDR::strPatternName[ZDR::patternGrandTrine],
+         ZDR::strPatternName[ZDR::intCataloguePatterns - 1], "Grand trine", "Midpoint"},
+        {"signs", ZDR::intCatalogueSigns, ZDR::udtSign[0].strName,
+         ZDR::udtSign[ZDR::intCatalogueSigns - 1].strName, "Aries", "Pisces"},
+    };
+    const int expectedCount[] = {10, 9, 7, 14, 12};
+    for (size_t i = 0; i < std::size(kinds); ++i) {
+        EXPECT_EQ(kinds[i].count, expectedCount[i]) << kinds[i].what;
+        EXPECT_EQ(kinds[i].firstName, kinds[i].expectedFirst) << kinds[i].what;
+        EXPECT_EQ(kinds[i].lastName, kinds[i].expectedLast) << kinds[i].what;
+    }
+    // Arrays by index keep slot 0, and the aspects' angles climb to 150 degrees at the last.
+    EXPECT_EQ(ZDR::intBodySlots, ZDR::intCatalogueBodies + 1);
+    EXPECT_EQ(ZDR::intAspectSlots, ZDR::intCatalogueAspects + 1);
+    EXPECT_NEAR(ZDR::dblAspectAngle[ZDR::intCatalogueAspects], Rad(150), 1e-12);
+    EXPECT_EQ(ZDR::strBodyName[ZDR::bodyEarth], "Earth");
+    EXPECT_EQ(ZDR::strBodyGlyph[ZDR::intBodySlots], "L");
+}
