@@ -19,6 +19,10 @@ bool IsSpecialFile(const std::string& path) {
     return status.type() != std::filesystem::file_type::regular;
 }
 
+bool IsTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) == 1;
+}
+
 long ProcessId() {
     return static_cast<long>(getpid());
 }
@@ -34,6 +38,12 @@ int SyncFile(std::FILE* file) {
     if (std::fflush(file) != 0 || fsync(fileno(file)) != 0)
         return errno;
     return 0;
+}
+
+int SyncHandle(int handle) {
+    if (handle < 0)
+        return EBADF;
+    return fsync(handle) == 0 ? 0 : errno;
 }
 
 int SyncFolder(const std::string& folder) {

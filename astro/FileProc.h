@@ -15,6 +15,9 @@ namespace FileProc {
 // then tells why).
 bool IsSpecialFile(const std::string& path);
 
+// Returns whether stream is a terminal.
+bool IsTerminal(std::FILE* stream);
+
 // Returns the id of this process.
 long ProcessId();
 
@@ -24,6 +27,10 @@ bool ProcessRunning(long pid);
 // Writes what file holds to the disk (its buffers, then the system's). Returns 0, or the
 // errno of the failure.
 int SyncFile(std::FILE* file);
+
+// Writes what the open file descriptor handle holds to the disk. Returns 0, or the errno of
+// the failure (EBADF for a handle below 0).
+int SyncHandle(int handle);
 
 // Writes the entries of folder (UTF-8) to the disk, so that a file renamed in it keeps its
 // new name through a power cut. Returns 0, also where the file system cannot sync a
