@@ -55,6 +55,10 @@ void RemoveStaleTemporaries(const std::string& path) {
 }  // namespace
 
 std::string WriteWholeFile(const std::string& path, const std::string& bytes) {
+    // The rename would put the file in place of a FIFO, a device, a socket or a symbolic
+    // link to one; a folder would make it fail.
+    if (IsSpecialFile(path))
+        return "Cannot replace " + path + ": " + strNotARegularFile;
     // The temporary name carries the process id, so that a leftover of an earlier process
     // with the same id is the only file it can meet.
     const std::string temporary = TemporaryName(path, ProcessId());
@@ -86,6 +90,9 @@ std::string WriteWholeFile(const std::string& path, const std::string& bytes) {
     return std::string();
 }
 
+const char* const strNotARegularFile =
+    "not a regular file (a folder, FIFO, device or socket); it is left as it is";
+
 bool IsSpecialFile(const std::string& path) {
     std::error_code ec;
     const std::filesystem::file_status status =
@@ -114,12 +121,6 @@ int SyncFile(std::FILE* file) {
     if (std::fflush(file) != 0 || fsync(fileno(file)) != 0)
         return errno;
     return 0;
-}
-
-int SyncHandle(int handle) {
-    if (handle < 0)
-        return EBADF;
-    return fsync(handle) == 0 ? 0 : errno;
 }
 
 int SyncFolder(const std::string& folder) {

@@ -15,6 +15,9 @@ namespace FileProc {
 // then tells why).
 bool IsSpecialFile(const std::string& path);
 
+// The reason a writer gives when something other than a regular file stands at its target.
+extern const char* const strNotARegularFile;
+
 // Returns whether stream is a terminal.
 bool IsTerminal(std::FILE* stream);
 
@@ -28,10 +31,6 @@ bool ProcessRunning(long pid);
 // errno of the failure.
 int SyncFile(std::FILE* file);
 
-// Writes what the open file descriptor handle holds to the disk. Returns 0, or the errno of
-// the failure (EBADF for a handle below 0).
-int SyncHandle(int handle);
-
 // Writes the entries of folder (UTF-8) to the disk, so that a file renamed in it keeps its
 // new name through a power cut. Returns 0, also where the file system cannot sync a
 // folder; otherwise the errno of the failure.
@@ -39,8 +38,9 @@ int SyncFolder(const std::string& folder);
 
 // Writes bytes to path (UTF-8) whole or not at all: into "<path>.<pid>.tmp" beside it,
 // synced, then renamed over path, and the folder synced; leftovers of earlier saves of
-// path by processes no longer running are removed. Returns "" or the reason it failed
-// ("Cannot create|write|replace PATH: ..."); on failure path is as it was and no
+// path by processes no longer running are removed. A folder, FIFO, device or socket at
+// path is refused ("Cannot replace PATH: " strNotARegularFile). Returns "" or the reason
+// it failed ("Cannot create|write|replace PATH: ..."); on failure path is as it was and no
 // temporary file stays.
 std::string WriteWholeFile(const std::string& path, const std::string& bytes);
 

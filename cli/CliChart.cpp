@@ -144,7 +144,7 @@ int ChartCommand(int argc, char* argv[]) {
         const std::string error =
             support::SavePicture(graphic.imgPicture, QString::fromStdString(png), "PNG");
         if (!error.empty()) {
-            std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+            std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
             return intExitFailed;
         }
         if (options.blnJson)
@@ -162,7 +162,7 @@ int ChartCommand(int argc, char* argv[]) {
     const std::string error =
         support::SavePicture(wheel.imgPicture, QString::fromStdString(png), "PNG");
     if (!error.empty()) {
-        std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+        std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
         return intExitFailed;
     }
     if (options.blnJson)

@@ -39,7 +39,7 @@ int32_t convert_graphics_file_3(const char* source, const char* destination, cha
         return Reply("Cannot read " + from + ": " + reader.errorString(), message);
     const std::string error = support::SavePicture(picture, to, DestinationFormat(to).constData());
     if (!error.empty())
-        return Reply("Cannot write " + to + ": " + QString::fromStdString(error), message);
+        return Reply(QString::fromStdString(error), message);
     return Reply(QString::fromLatin1(strNoError), message);
 }
 

@@ -1,9 +1,6 @@
 #include "support/PictureSupport.h"
 
 #include <QBuffer>
-#include <QSaveFile>
-#include <cerrno>
-#include <system_error>
 
 #include "astro/FileProc.h"
 
@@ -33,40 +30,13 @@ QFont SymbolFont(double points) {
     return font;
 }
 
-const char* const strNotARegularFile =
-    "not a regular file (a folder, FIFO, device or socket); it is left as it is";
-
-std::string SaveFileWhole(const QByteArray& bytes, const QString& path) {
-    if (FileProc::IsSpecialFile(path.toStdString()))
-        return strNotARegularFile;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    // The commit renames even after a failed write, so each step is checked before it.
-    errno = 0;
-    int error = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        error = errno != 0 ? errno : EIO;
-    else
-        error = FileProc::SyncHandle(file.handle());
-    if (error != 0) {
-        file.cancelWriting();
-        return std::generic_category().message(error);
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::string();
-}
-
 std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
-    if (FileProc::IsSpecialFile(path.toStdString()))
-        return strNotARegularFile;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
-        return "the picture could not be encoded";
-    return SaveFileWhole(bytes, path);
+        return "Cannot write " + path.toStdString() + ": the picture could not be encoded";
+    return FileProc::WriteWholeFile(path.toStdString(), std::string(bytes.constData(), bytes.size()));
 }
 
 }  // namespace support

@@ -2,7 +2,6 @@
 // What the pictures share with the windows, with no widget in it: colour values as QColor
 // and back, UTF-8 texts as QString, and the font that holds the astrological symbols.
 
-#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -27,17 +26,9 @@ QString Q(const std::string& text);
 // Returns the symbol font at size points.
 QFont SymbolFont(double points);
 
-// The reason a writer gives when something other than a regular file stands at its target.
-extern const char* const strNotARegularFile;
-
-// Writes bytes to path whole or not at all, through a temporary file beside it: every write,
-// the flush and the sync to the disk are checked before the temporary file takes the name,
-// so that a full disk leaves the old file as it was. A folder, FIFO, device or socket at
-// path is refused and left as it is. Returns "" when written, else the reason.
-std::string SaveFileWhole(const QByteArray& bytes, const QString& path);
-
-// Writes picture to path in format ("PNG", "BMP") as SaveFileWhole writes. Returns "" when
-// written, else the reason.
+// Writes picture to path in format ("PNG", "BMP") whole or not at all, as
+// FileProc::WriteWholeFile writes. Returns "" when written, else the reason ("Cannot write
+// PATH: ...").
 std::string SavePicture(const QImage& picture, const QString& path, const char* format);
 
 }  // namespace support
