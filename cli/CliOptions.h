@@ -2,15 +2,33 @@
 // The options of the commands of zodarc-cli and their one parser: date sets, state file,
 // mode, orbs, display and language, and each command's --help.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "astro/DateInput.h"
 #include "config/Options.h"
 #include "engine/Compute.h"
+#include "places/DatePlace.h"
 #include "text/Language.h"
 
 namespace cli {
+
+// A date as every date option takes it: YYYY-MM-DD, or YYYY-MM and YYYY that a date set
+// then calls incomplete. The year is digits, after a sign for a year before 1; month and
+// day are one or two digits, neither 0.
+struct DateValue {
+    std::string strYearText;  // as the year box holds it: "0" for a year before 1
+    int16_t intMonth = 0;     // 1..99, 0 when not given
+    int16_t intDay = 0;       // 1..99, 0 when not given
+};
+
+// Returns whether text is a date of that form, read into date; nothing else is taken.
+bool ParseDateValue(const std::string& text, DateValue& date);
+
+// Returns the JDN of text, a whole date YYYY-MM-DD that exists and lies within 1 January 1
+// to 31 December 2799; -1 for anything else.
+int32_t DateOptionDay(const std::string& text);
 
 // A date set as given on the command line or by a state file: the window's controls of
 // the set (an empty hour is 12:00, an empty timezone GMT), or a JD.
@@ -19,6 +37,14 @@ struct DateSetOptions {
     bool blnHasDateParts = false;  // one of --date, --time, --zone was given
     bool blnHasJD = false;         // --jd was given; dblJD stands for the whole set
     double dblJD = 0;              // JD (UT)
+    int16_t intClockMinute = -1;   // --time as minutes of the day, also off the half-hour grid
+    // The place: --place NAME (strPlaceName) or --lat, --lon, --tz (each marked in
+    // intPlaceParts), made into udtPlace by cli::ResolvePlaces; udtMoment is the set read
+    // at its place by the start of a command.
+    std::string strPlaceName;
+    unsigned intPlaceParts = 0;
+    Places::DatePlace udtPlace;
+    Places::PlaceMoment udtMoment;
 };
 
 // What the options of a command give. The switches (--no-bold, --sidereal,
@@ -48,6 +74,7 @@ constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates
                                               // --no-transiting-moon, --radians
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 constexpr unsigned intTakesPicture = 4;       // --png, --transit
+constexpr unsigned intStepsADate = 8;         // the world date is a date to step: no --jd
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the
@@ -65,6 +92,16 @@ struct CommandHelp {
 // option, a missing or malformed value or an unreadable state file.
 int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
                         char* argv[], CommandOptions& options);
+
+// Takes the value of option name at argv[i] ("--name VALUE" or "--name=VALUE") and moves i
+// onto it. Returns 1 with the value, 0 when argv[i] is another option, -1 when the value is
+// missing.
+int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::string& value);
+
+// Returns --help lines of options: each entry of lines is an option name without "--" (the
+// prefix goes in front; "" continues the line before) and its description, in two columns.
+std::string OptionHelpLines(const std::string& prefix, const char* const (*lines)[2],
+                            std::size_t count);
 
 // Returns the command-line name of mode code 1..6 (world, natal1, natal2, personal1,
 // personal2, synastry); "" for another code.
