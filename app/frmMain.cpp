@@ -32,7 +32,6 @@
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
 #include "store/ExportLayout.h"
@@ -255,7 +254,7 @@ void frmMain::CreateControls() {
     };
     step.ShowWorldDateError = [this](double code) { ShowInputError(0, code); };
     step.SelectedModeCode = [this] { return SelectedModeCode(); };
-    step.ComputedModeCode = [this] { return udtResult.intModeCode; };
+    step.LastComputation = [this]() -> const ZDR::ComputeResult& { return udtResult; };
     m_stepRunner = new StepRunner(std::move(step), this);
 }
 
@@ -478,7 +477,7 @@ void frmMain::UpdateFileButtons() {
 void frmMain::RefreshHintLine() {
     const int16_t mode = SelectedModeCode();
     if (ChartShown()) {
-        lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false)));
+        lblClickonAspect->setText(Q(ZDR::ZodiacLabel(false, ZDR::OptionsInForce().blnSidereal)));
         return;
     }
     lblClickonAspect->setText(ZDR::IsTransitMode(mode) ? T(MainText::ClickOnAspect) : QString());
@@ -545,7 +544,8 @@ void frmMain::SwitchLanguage(int16_t intNewLanguage) {
     support::UseQtLanguage(Language::intLanguage);
     SetLanguageDependentText();
     if (udtResult.intModeCode != 0)
-        lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+        lblTitle->setText(
+            Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown(), ZDR::ChartOptionsInForce())));
     if (!blnStartupCompleted)
         return;
     RefreshWeekdayToolTips();
@@ -641,7 +641,7 @@ void frmMain::cmdCompute_Click() {
     for (int i = 0; i < 3; ++i)
         input.udtDateSet[i] = DateSetFromControls(i);
     input.blnRadians = optRadians->isChecked();
-    input.udtOptions = ZDR::OptionsInForce();
+    input.udtOptions = ZDR::ChartOptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
 
     int16_t failedSet = -1;
@@ -661,19 +661,15 @@ void frmMain::cmdCompute_Click() {
 
 void frmMain::ShowResult() {
     const int16_t mode = udtResult.intModeCode;
-    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
-    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
-    if (ZDR::IsTwoChartMode(mode)) {
-        txbReport->hide();
-        txbReport1->setPlainText(Q(ZDR::BuildTwoChartReport(mode, ChartShown(), false)));
-        txbReport1->show();
-    } else {
-        txbReport1->hide();
-        txbReport->setPlainText(Q(ZDR::BuildSingleChartReport(
-            options.blnWaxingWaningAspects, ZDR::MidpointOrb(options.intMidpointOrbIndex),
-            udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked())));
-        txbReport->show();
-    }
+    const ZDR::ChartOptions& options = ZDR::ChartOptionsInForce();
+    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown(), options)));
+    const std::string report =
+        ZDR::ComputationReport(udtResult, options, optRadians->isChecked(), ChartShown(), false);
+    const bool blnTwoChart = ZDR::IsTwoChartMode(mode);
+    (blnTwoChart ? txbReport : txbReport1)->hide();
+    QPlainTextEdit* shown = blnTwoChart ? txbReport1 : txbReport;
+    shown->setPlainText(Q(report));
+    shown->show();
     ArrangeResultArea();
     picTable->update();
     // While a graphic is on display, every computation redraws the wheel.
@@ -706,10 +702,11 @@ bool frmMain::ChartShown() const {
 
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
-    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::ChartOptionsInForce());
     // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
-    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    lblTitle->setText(
+        Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown(), ZDR::ChartOptionsInForce())));
     RefreshHintLine();
     UpdateFileButtons();
 }
@@ -729,10 +726,11 @@ void frmMain::FocusCompute() {
 }
 
 void frmMain::CellDoubleClicked(int index) {
-    const ZDR::CellExplanation e = ZDR::ExplainCell(
-        udtResult.udtTable, static_cast<int16_t>(index),
-        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes()),
-        ZDR::OptionsInForce());
+    const ZDR::CellExplanation e =
+        ZDR::ExplainCell(udtResult.udtTable, static_cast<int16_t>(index),
+                         ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
+                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce()),
+                         ZDR::OptionsInForce());
     if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
     } else if (e.intOutcome == ZDR::CellClick::MoonAspect) {
@@ -755,7 +753,7 @@ void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
     lblNotice->hide();
     picGraphic->ShowTransitGraphic(view::TransitInputOf(
         e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
-        m_dateRow[natalSet]->TimezoneMinutes(), ZDR::OptionsInForce()));
+        m_dateRow[natalSet]->TimezoneMinutes(), ZDR::ChartOptionsInForce()));
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     UpdateFileButtons();
     txbReport1->setPlainText(Q(e.strMessage));
@@ -781,13 +779,12 @@ void frmMain::ShowDurations() {
         m_frmDurations = new frmDurations(this);
     const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     DurationsRequest request;
-    request.pudtTable = &udtResult.udtTable;
-    request.udtContext =
-        ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes());
+    request.pudtChart = &udtResult;
+    request.udtContext = ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
+                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
     for (int i = 0; i < 3; ++i)
         request.strDateText[i] = DatePr2::InputDateToString(
             DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
-    request.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
     request.intTableTop = kTableTop;
     Timer1->stop();
     m_frmDurations->Report(request);
@@ -945,7 +942,7 @@ void frmMain::cmdSaveAs_Click() {
         ZDR::SaveGraphicOnDisplay(
             this, cmdSaveAs->text(), *picGraphic,
             ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
-                                ZDR::OptionsInForce(), kVersion));
+                                ZDR::ChartOptionsInForce(), kVersion));
         return;
     }
     const QString file = AskStateFileName(true, MainText::SaveAsTitle);

@@ -41,6 +41,8 @@ orbitlib::EphemerisFile gFiles[orbitlib::intNumEphemerisFiles] = {
 std::string strFolder;       // the folder as given, for ResetLibrary
 std::string strRefusedFile;  // a special file in the folder: the library is not used
 bool blnAnalytic = false;    // a position came from the analytic theory
+// The library keeps its state per thread: whether it was pointed at strFolder on this one.
+thread_local bool tlsPointed = false;
 
 int SpanOf(double jd) {
     int span = 0;
@@ -74,6 +76,7 @@ void NoteTrouble(orbitlib::EphemerisFile& file, orbitlib::FileTrouble trouble,
 // after any failure the file of the span read before may be unreadable to it. A position
 // beyond all files closes every file again (it fails, which is what it is for).
 void ResetLibrary() {
+    tlsPointed = true;
     swe_set_ephe_path(strFolder.c_str());
     double xx[6];
     char serr[AS_MAXCH];
@@ -87,6 +90,8 @@ void ResetLibrary() {
 bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) {
     if (!strRefusedFile.empty())
         return false;
+    if (!tlsPointed)
+        ResetLibrary();
     double xx[6];
     char serr[AS_MAXCH];
     serr[0] = '\0';

@@ -13,7 +13,6 @@
 
 namespace ZDR {
 
-bool blnSidereal = false;
 std::string strDataFolder;
 std::vector<std::string> strPlutoLine;
 
@@ -230,7 +229,7 @@ bool PositionFailed(double L) {
 }
 
 double BodyLongitude(int16_t body, double jd) {
-    return BodyLongitudeIn(body, jd, blnSidereal);
+    return BodyLongitudeIn(body, jd, false);
 }
 
 double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
@@ -252,10 +251,10 @@ double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
     return L;
 }
 
-bool IsRetrograde(int16_t body, double L, double jd) {
+bool IsRetrograde(int16_t body, double L, double jd, bool blnSiderealZodiac) {
     if (L < 0 || body == bodySun || body == bodyMoon)
         return false;
-    const double L2 = BodyLongitude(body, jd + 1.0 / 48);
+    const double L2 = BodyLongitudeIn(body, jd + 1.0 / 48, blnSiderealZodiac);
     if (L2 < 0)
         return false;
     // The shorter way round decides: a fall of less than half a turn, or a rise of more

@@ -25,8 +25,6 @@ constexpr int32_t lngPlutoTableLines = 182623;
 constexpr double dblBeforeRange = -99;
 constexpr double dblAfterRange = -100;
 
-// true: the sidereal zodiac (longitudes less the ayanamsa of their year).
-extern bool blnSidereal;
 // The folder of pluto.slx and of the ephemeris files, ending in the path separator.
 extern std::string strDataFolder;
 // The Pluto table: line k holds Pluto's longitude at 0h UT of the day JDN 2305448 + k.
@@ -58,15 +56,16 @@ double MoonLongitude(double jd);
 bool PositionFailed(double L);
 
 // Longitude (radians) of body 1..10 (1 Sun, 2 Mercury .. 8 Neptune, 9 Pluto, 10 Moon) at
-// jd (UT), sidereal when blnSidereal is set; a negative code as above, unchanged in either
-// zodiac; -1 for a body outside 1..10.
-double BodyLongitude(int16_t body, double jd);
-// As BodyLongitude, in the sidereal zodiac when blnSiderealZodiac is set and in the tropical
-// one otherwise, whatever blnSidereal says.
+// jd (UT) in the sidereal zodiac when blnSiderealZodiac is set (longitudes less the
+// ayanamsa of their year), in the tropical one otherwise; a negative code as above,
+// unchanged in either zodiac; -1 for a body outside 1..10.
 double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac);
-// true when body, at longitude L (radians) at jd (UT), moves backwards: half an hour later
-// it stands less than half a turn behind L, also across 0 degrees Aries. Never for the Sun
-// and the Moon, nor when either longitude is unavailable.
-bool IsRetrograde(int16_t body, double L, double jd);
+// As BodyLongitudeIn in the tropical zodiac.
+double BodyLongitude(int16_t body, double jd);
+// true when body, at longitude L (radians, in the zodiac blnSiderealZodiac says) at jd
+// (UT), moves backwards: half an hour later it stands less than half a turn behind L, also
+// across 0 degrees Aries. Never for the Sun and the Moon, nor when either longitude is
+// unavailable.
+bool IsRetrograde(int16_t body, double L, double jd, bool blnSiderealZodiac);
 
 }  // namespace ZDR

@@ -34,7 +34,7 @@ double LoggingSource(int16_t body, double jd, bool sidereal) {
 ZDR::CalendarRequest Request(bool personal, double years) {
     PrepareCore();
     return ZDR::CalendarRequestOf(personal, kBirthJD, kFromJD, kFromJD + 365.25 * years, 0, false,
-                                  ZDR::OptionsInForce());
+                                  ZDR::ChartOptionsInForce());
 }
 
 void Calendar(benchmark::State& state, bool personal, double years) {

@@ -17,7 +17,7 @@ void WorldTransits(benchmark::State& state) {
     PrepareCore();
     ZDR::ComputeInput input;
     input.intModeCode = ZDR::intModeWorldTransits;
-    input.udtOptions = ZDR::OptionsInForce();
+    input.udtOptions = ZDR::ChartOptionsInForce();
     ZDR::ComputeResult result;
     long k = 0;
     for (auto _ : state) {

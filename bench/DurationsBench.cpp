@@ -19,7 +19,6 @@
 #include "engine/AspectTiming.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace {
@@ -36,7 +35,7 @@ constexpr double kBusyPersonalJD = 2463740.0;
 struct Chart {
     ZDR::ComputeResult udtResult;
     ZDR::TimingContext udtContext;
-    double dblPos[11][2];
+    double dblPos[ZDR::intBodySlots][2];
     std::vector<ZDR::WalkCall> udtCalls;  // the positions its walks need, in order
     long lngUncachedCalls = 0;            // positions when every walk computes its own
 };
@@ -45,20 +44,20 @@ Chart MakeChart(int16_t mode, double worldJD, double birthJD) {
     PrepareCore();
     Chart chart;
     const double jd[3] = {worldJD, birthJD, 0.0};
-    ZDR::ComputeAtJD(mode, jd, false, ZDR::OptionsInForce(), chart.udtResult);
-    chart.udtContext = ZDR::TimingContextOf(mode, jd, 0);
-    for (int b = 0; b < 11; ++b) {
-        chart.dblPos[b][0] = ZDR::dblPos[b][0];
-        chart.dblPos[b][1] = ZDR::dblPos[b][1];
+    ZDR::ComputeAtJD(mode, jd, false, ZDR::ChartOptionsInForce(), chart.udtResult);
+    chart.udtContext = ZDR::TimingContextOf(mode, jd, 0, ZDR::ChartOptionsInForce());
+    for (int b = 0; b < ZDR::intBodySlots; ++b) {
+        chart.dblPos[b][0] = chart.udtResult.dblPos[b][0];
+        chart.dblPos[b][1] = chart.udtResult.dblPos[b][1];
     }
-    ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0);
+    ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
     positions.pudtCallLog = &chart.udtCalls;
     for (const std::string& record :
          ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.dblPos, positions)) {
         ZDR::AspectRecordFields f;
         if (!ZDR::ParseAspectRecord(record, f) || f.intTiming != ZDR::RecordTiming::Days)
             continue;
-        ZDR::WalkPositions own(chart.udtContext.lngWorldDay, 0);
+        ZDR::WalkPositions own(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
         const ZDR::AspectWalk walk =
             ZDR::WalkOfAspect(chart.udtContext, f.intFirst, f.intSecond, f.intAspect);
         ZDR::BeginningOfAspect(walk, own);
@@ -86,7 +85,7 @@ void SetCounters(benchmark::State& state, const Chart& chart) {
 void GetDurations(benchmark::State& state, const Chart& (*which)()) {
     const Chart& chart = which();
     for (auto _ : state) {
-        ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0);
+        ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
         benchmark::DoNotOptimize(
             ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.dblPos, positions));
     }
@@ -114,7 +113,7 @@ void DoubleClickExplanation(benchmark::State& state) {
         if (k == 0 || !ZDR::CellBodies(chart.udtContext.intModeCode, 10, i, first, second) ||
             second == 10)
             continue;
-        ZDR::WalkPositions own(chart.udtContext.lngWorldDay, 0);
+        ZDR::WalkPositions own(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
         const ZDR::AspectWalk walk = ZDR::WalkOfAspect(chart.udtContext, first, second, k);
         ZDR::BeginningOfAspect(walk, own);
         ZDR::EndOfAspect(walk, own);

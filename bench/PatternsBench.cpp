@@ -4,37 +4,41 @@
 
 #include "astro/Turn.h"
 #include "bench/BenchSupport.h"
-#include "engine/EngineTables.h"
+#include "engine/Compute.h"
 #include "engine/Patterns.h"
 
 namespace {
 
 // Default orbs of set 0 in degrees, aspects 1..7, and the default midpoint orb 0° 30'.
-constexpr double kOrbDegrees[8] = {0, 10, 9, 6, 7, 5, 4, 5};
+constexpr double kOrbDegrees[ZDR::intAspectSlots] = {0, 10, 9, 6, 7, 5, 4, 5};
 constexpr double kMidpointOrb = 0.5 / 360.0 * ZDR::dblTurn;
 
-// Sets the orbs, the names and the positions (degrees, bodies 1..10) of a chart.
-void PrepareChart(const double (&degrees)[11]) {
+// Sets the names, and the orbs and the positions (degrees, bodies 1..10) of a chart.
+void PrepareChart(const double (&degrees)[ZDR::intBodySlots], ZDR::ComputeResult& chart,
+                  ZDR::ChartOptions& options) {
     PrepareCore();
-    for (int k = 0; k < 8; ++k)
-        ZDR::dblOrb[k][0] = kOrbDegrees[k] / 360.0 * ZDR::dblTurn;
-    ZDR::intNumBodies = 10;
-    for (int b = 1; b <= 10; ++b)
-        ZDR::dblPos[b][0] = degrees[b] / 360.0 * ZDR::dblTurn;
+    for (int k = 0; k < ZDR::intAspectSlots; ++k)
+        options.dblOrb[k][0] = kOrbDegrees[k] / 360.0 * ZDR::dblTurn;
+    options.dblMidpointOrb = kMidpointOrb;
+    chart.intNumBodies = ZDR::intCatalogueBodies;
+    for (int b = 1; b <= ZDR::intCatalogueBodies; ++b)
+        chart.dblPos[b][0] = degrees[b] / 360.0 * ZDR::dblTurn;
 }
 
-void RunPatternSection(benchmark::State& state, const double (&degrees)[11]) {
-    PrepareChart(degrees);
+void RunPatternSection(benchmark::State& state, const double (&degrees)[ZDR::intBodySlots]) {
+    ZDR::ComputeResult chart;
+    ZDR::ChartOptions options;
+    PrepareChart(degrees, chart, options);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ZDR::PatternSection(kMidpointOrb));
+        benchmark::DoNotOptimize(ZDR::PatternSection(chart, options, chart.intNumPatternsOfType));
 }
 
 // The sky of 1 January 2000 at noon UT: a few aspects, no large pattern.
-constexpr double kJanuary2000[11] = {0,    280.4, 271.9, 241.6, 327.9, 25.3,
-                                     40.4, 314.8, 303.2, 251.5, 223.3};
+constexpr double kJanuary2000[ZDR::intBodySlots] = {0,    280.4, 271.9, 241.6, 327.9, 25.3,
+                                                    40.4, 314.8, 303.2, 251.5, 223.3};
 // A crowded chart: a hexagram (grand sextile, grand trines, kites, rectangles, trapeziums)
 // and a stellium of five around its first corner.
-constexpr double kCrowded[11] = {0, 0, 60, 120, 180, 240, 300, 2, 4, 6, 3};
+constexpr double kCrowded[ZDR::intBodySlots] = {0, 0, 60, 120, 180, 240, 300, 2, 4, 6, 3};
 
 void PatternSectionOrdinaryDay(benchmark::State& state) {
     RunPatternSection(state, kJanuary2000);

@@ -13,7 +13,6 @@
 #include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "view/ChartWheel.h"
 #include "view/TransitGraphic.h"
 
@@ -43,7 +42,7 @@ ZDR::ComputeResult Computed(int16_t mode, const char* world, const char* birth1,
         jd[s] = DatePr2::DateSetToJD(std::to_string(year), month, day, 25, 0);
     }
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(mode, jd, false, ZDR::OptionsInForce(), result);
+    ZDR::ComputeAtJD(mode, jd, false, ZDR::ChartOptionsInForce(), result);
     return result;
 }
 
@@ -61,7 +60,7 @@ void SingleWheel(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "2024-3-10", "2024-3-10", "2024-3-10");
-    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
 }
 BENCHMARK(SingleWheel)->Unit(benchmark::kMillisecond);
 
@@ -70,7 +69,7 @@ void SingleWheelStellium(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
-    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
 }
 BENCHMARK(SingleWheelStellium)->Unit(benchmark::kMillisecond);
 
@@ -80,7 +79,7 @@ void SingleWheelSixInThreeDegrees(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
-    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::ChartOptionsInForce());
     for (int b = 1; b <= 6; ++b)
         input.dblPos[b][0] = (300.0 + 0.5 * (b - 1)) / 360.0 * 6.28318530717959;
     DrawWheel(state, input);
@@ -92,7 +91,7 @@ void TwoChartWheel(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModePersonal1, "2024-3-10", "1970-5-17", "1970-5-17");
-    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
 }
 BENCHMARK(TwoChartWheel)->Unit(benchmark::kMillisecond);
 
@@ -101,7 +100,7 @@ void TwoChartWheelStellium(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeSynastry, "2024-3-10", "1962-2-4", "1962-2-5");
-    DrawWheel(state, view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+    DrawWheel(state, view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
 }
 BENCHMARK(TwoChartWheelStellium)->Unit(benchmark::kMillisecond);
 
@@ -117,7 +116,7 @@ void TransitGraphicTwoYears(benchmark::State& state) {
     input.dblNatalJD = DatePr2::DateSetToJD("1962", 2, 4, 25, 0);
     input.dblWorldJD = 2460365;
     input.dblWorldDay = 2460365.5;
-    input.dblOrb = ZDR::dblOrb[1][1];
+    input.dblOrb = ZDR::ChartOptionsInForce().dblOrb[1][1];
     input.dblCurveColor = ZDR::OptionsInForce().dblAspectColor[1];
     input.dblNatalDay = 2437700;
     for (auto _ : state) {

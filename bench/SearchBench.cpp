@@ -24,7 +24,6 @@
 #include "bench/BenchSupport.h"
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
-#include "engine/EngineTables.h"
 #include "search/RunUntil.h"
 #include "search/StepRunner.h"
 #include "search/Stepping.h"
@@ -57,7 +56,6 @@ double JDOf(const DatePr2::DateSetInput& set) {
 // that nearly every step goes on).
 void SearchStepDayByDay(benchmark::State& state) {
     PrepareCore();
-    const double dblMidpointOrb = ZDR::MidpointOrb(ZDR::OptionsInForce().intMidpointOrbIndex);
     ZDR::RunUntilSettings settings;
     settings.intAspectPatternToFind = 12;
     DatePr2::DateSetInput set = FirstDay();
@@ -67,7 +65,7 @@ void SearchStepDayByDay(benchmark::State& state) {
         ZDR::StepWorldDate(set, ZDR::intStepDay, false);
         if (set.strYearText == std::to_string(kLastYear + 1))
             set = FirstDay();
-        ZDR::PatternCountsAt(JDOf(set), dblMidpointOrb, counts);
+        ZDR::PatternCountsAt(JDOf(set), ZDR::ChartOptionsInForce(), counts);
         benchmark::DoNotOptimize(ZDR::PatternFound(settings, counts, found));
     }
     state.SetItemsProcessed(state.iterations());
@@ -154,7 +152,7 @@ void QuickRunProcessorUse(benchmark::State& state) {
     frmMain& w = MainWindow();
     for (auto _ : state) {
         StartAtNewYear(w, true);
-        const double first = ZDR::dblChartAJD[0];
+        const double first = w.udtResult.dblChartAJD[0];
         QTimer answer;
         answer.setInterval(0);
         QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -173,7 +171,7 @@ void QuickRunProcessorUse(benchmark::State& state) {
         w.cmdRun->click();
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &end);
         const double cpu = (end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) * 1e-9;
-        state.counters["steps"] = ZDR::dblChartAJD[0] - first;
+        state.counters["steps"] = w.udtResult.dblChartAJD[0] - first;
         state.counters["cpu_seconds"] = cpu;
         state.counters["cpu_percent"] = cpu / 10.0 * 100.0;
     }

@@ -6,7 +6,6 @@
 #include "astro/Positions.h"
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 
 namespace ZDR {
 
@@ -679,7 +678,8 @@ std::vector<Passage> TransitCalendar(const CalendarRequest& request, CalendarLon
 
 CalendarRequest CalendarRequestOf(bool blnPersonal, double dblNatalJD, double dblFromJD,
                                   double dblToJD, int16_t intTimeZone, bool blnMoon,
-                                  const ConfigOptions& options) {
+                                  const ChartOptions& chartOptions) {
+    const ConfigOptions& options = chartOptions.udtConfig;
     CalendarRequest r;
     r.blnPersonal = blnPersonal;
     r.dblNatalJD = dblNatalJD;
@@ -689,8 +689,8 @@ CalendarRequest CalendarRequestOf(bool blnPersonal, double dblNatalJD, double db
     r.blnMoon = blnMoon;
     r.blnSidereal = options.blnSidereal;
     const int set = blnPersonal ? 1 : 0;
-    for (int16_t k = 1; k <= 7; ++k)
-        r.dblOrb[k] = AspectColorShown(k, options) == 0.0 ? 0.0 : dblOrb[k][set];
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k)
+        r.dblOrb[k] = AspectColorShown(k, options) == 0.0 ? 0.0 : chartOptions.dblOrb[k][set];
     return r;
 }
 

@@ -17,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/ConfigOptions.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -87,12 +87,11 @@ std::vector<Passage> TransitCalendar(const CalendarRequest& request,
                                      CalendarLongitude source = nullptr);
 
 // Returns the request for a period [dblFromJD, dblToJD] (UT) in World transits or personal
-// transits with the options in force: the orbs of the mode's orb set (dblOrb, built from
-// options), an aspect whose colour is switched off left out as the table hides it, the
-// zodiac of options.
+// transits with the options in force: the orbs of the mode's orb set of options, an aspect whose
+// colour is switched off left out as the table hides it, the zodiac of options.
 CalendarRequest CalendarRequestOf(bool blnPersonal, double dblNatalJD, double dblFromJD,
                                   double dblToJD, int16_t intTimeZone, bool blnMoon,
-                                  const ConfigOptions& options);
+                                  const ChartOptions& options);
 
 // Returns the JD (UT) of the local midnight that starts the civil date with Julian Day
 // Number jdn in a zone zoneMinutes east of Greenwich.

@@ -193,7 +193,7 @@ int CalendarCommand(int argc, char* argv[]) {
     const double natalJD = options.intMode == ZDR::intModePersonal2 ? jd[2] : jd[1];
     const ZDR::CalendarRequest request = ZDR::CalendarRequestOf(
         blnPersonal, natalJD, ZDR::LocalMidnightJD(from, zone), ZDR::LocalMidnightJD(to + 1, zone),
-        zone, own.blnMoon, ZDR::OptionsInForce());
+        zone, own.blnMoon, ZDR::ChartOptionsInForce());
     const std::vector<ZDR::Passage> passages = ZDR::TransitCalendar(request);
 
     struct Output {

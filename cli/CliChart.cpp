@@ -87,8 +87,8 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
         return name +
                ": the beginning and end of an aspect of the transiting Moon are not "
                "searched";
-    const ZDR::TimingContext context =
-        ZDR::TimingContextOf(options.intMode, jd, ZoneMinutes(options.udtSet[0]));
+    const ZDR::TimingContext context = ZDR::TimingContextOf(
+        options.intMode, jd, ZoneMinutes(options.udtSet[0]), ZDR::ChartOptionsInForce());
     if (!ZDR::TimingOfCell(table, cell, context, timing) || timing.dblBegin < 0 ||
         timing.dblEnd < 0)
         return name + ": its beginning or end lies beyond the position data";
@@ -112,9 +112,9 @@ int ChartCommand(int argc, char* argv[]) {
     const std::string& png = options.strPng;
 
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result);
     // A chart with a body missing is no picture to replace the user's file with.
-    if (ChartPositionFailed(options.intMode))
+    if (ChartPositionFailed(result))
         return PositionsExitCode("chart", true);
 
     // The pictures need fonts, which need an application; no display is needed.
@@ -139,9 +139,9 @@ int ChartCommand(int argc, char* argv[]) {
             return intExitFailed;
         }
         const int natalSet = options.intMode == ZDR::intModePersonal2 ? 2 : 1;
-        const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(
-            view::TransitInputOf(timing, options.intMode, jd, ZoneMinutes(options.udtSet[0]),
-                                 ZoneMinutes(options.udtSet[natalSet]), ZDR::OptionsInForce()));
+        const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(view::TransitInputOf(
+            timing, options.intMode, jd, ZoneMinutes(options.udtSet[0]),
+            ZoneMinutes(options.udtSet[natalSet]), ZDR::ChartOptionsInForce()));
         const std::string error =
             support::SavePicture(graphic.imgPicture, QString::fromStdString(png), "PNG");
         if (!error.empty()) {
@@ -159,7 +159,7 @@ int ChartCommand(int argc, char* argv[]) {
     }
 
     const view::ChartWheelPicture wheel =
-        view::DrawChartWheel(view::WheelInputOfResult(result, ZDR::OptionsInForce()));
+        view::DrawChartWheel(view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
     const std::string error =
         support::SavePicture(wheel.imgPicture, QString::fromStdString(png), "PNG");
     if (!error.empty()) {

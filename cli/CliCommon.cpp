@@ -8,7 +8,6 @@
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
-#include "engine/EngineTables.h"
 #include "places/ClockTime.h"
 #include "text/EphemerisText.h"
 
@@ -157,13 +156,14 @@ int PositionsExitCode(const char* command, bool blnPositionFailed) {
     return intExitFailed;
 }
 
-bool ChartPositionFailed(int16_t mode) {
-    for (int16_t b = 1; b <= ZDR::intNumBodies; ++b) {
-        if (ZDR::PositionFailed(ZDR::dblPos[b][0]))
+bool ChartPositionFailed(const ZDR::ComputeResult& result) {
+    const int16_t mode = result.intModeCode;
+    for (int16_t b = 1; b <= result.intNumBodies; ++b) {
+        if (ZDR::PositionFailed(result.dblPos[b][0]))
             return true;
     }
     for (int16_t b = 1; ZDR::IsTwoChartMode(mode) && b <= ZDR::intCatalogueBodies; ++b) {
-        if (ZDR::PositionFailed(ZDR::dblPos[b][1]))
+        if (ZDR::PositionFailed(result.dblPos[b][1]))
             return true;
     }
     return false;

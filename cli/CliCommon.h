@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/CliOptions.h"
+#include "engine/Compute.h"
 
 namespace cli {
 
@@ -49,8 +50,8 @@ bool StartCoreFromExecutable(const std::string& prefix);
 // the ephemeris file to blame), else intExitOk.
 int PositionsExitCode(const char* command, bool blnPositionFailed);
 
-// Returns whether a body of the charts of mode 1..6, as the last computation left them in
-// dblPos, has no position because the ephemeris failed.
-bool ChartPositionFailed(int16_t mode);
+// Returns whether a body of the charts of the computation result has no position because
+// the ephemeris failed.
+bool ChartPositionFailed(const ZDR::ComputeResult& result);
 
 }  // namespace cli

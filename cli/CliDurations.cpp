@@ -15,7 +15,6 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace cli {
@@ -209,17 +208,17 @@ int DurationsCommand(int argc, char* argv[]) {
                                   static_cast<int>(rest.size()) - 1, rest.data(), options, jd);
     if (code >= 0)
         return code;
-    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
+    const ZDR::ChartOptions& config = ZDR::ChartOptionsInForce();
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
 
     const int16_t zone = ZoneMinutes(options.udtSet[0]);
-    const ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone);
-    ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone);
+    const ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone, config);
+    ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone, config);
     std::vector<std::string> records =
-        ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);
+        ZDR::GetDurations(result.udtTable, context, result.dblPos, positions);
 
-    const int intExit = PositionsExitCode("durations", ChartPositionFailed(options.intMode));
+    const int intExit = PositionsExitCode("durations", ChartPositionFailed(result));
     const bool blnTransits = ZDR::IsTransitMode(options.intMode);
     ZDR::SortAspectRecords(records, blnTransits ? own.intSortIndex : ZDR::intSortDeviation);
     if (options.blnJson) {
@@ -232,12 +231,11 @@ int DurationsCommand(int argc, char* argv[]) {
         if (jd[s] >= 0)
             dates[s] = DateSetText(options.udtSet[s], jd[s]);
     }
-    std::printf("%s\n\n", ZDR::DurationsTitle(options.intMode, dates).c_str());
+    std::printf("%s\n\n",
+                ZDR::DurationsTitle(options.intMode, dates, config.udtConfig.blnSidereal).c_str());
     const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
     if (!blnTransits) {
-        std::string text =
-            ZDR::ChartDescription(records, options.intMode, ZDR::dblPos,
-                                  ZDR::MidpointOrb(config.intMidpointOrbIndex), widths);
+        std::string text = ZDR::ChartDescription(records, options.intMode, result, config, widths);
         std::string plain;
         for (char c : text) {
             if (c != '\r')
@@ -247,6 +245,7 @@ int DurationsCommand(int argc, char* argv[]) {
         return intExit;
     }
     ZDR::DurationListView view;
+    view.udtOptions = config;
     view.intModeCode = options.intMode;
     view.blnShowDuration = own.blnShowDuration;
     view.intSortIndex = own.intSortIndex;

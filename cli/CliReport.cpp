@@ -43,16 +43,12 @@ int ReportCommand(int argc, char* argv[]) {
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
-    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
+    const ZDR::ChartOptions& config = ZDR::ChartOptionsInForce();
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
     // As the window shows them after a computation: the table on display, no graphic.
-    const std::string title = ZDR::SetModeTitle(options.intMode, false);
+    const std::string title = ZDR::SetModeTitle(options.intMode, false, config);
     const std::string report =
-        ZDR::IsTwoChartMode(options.intMode)
-            ? ZDR::BuildTwoChartReport(options.intMode, false, false)
-            : ZDR::BuildSingleChartReport(
-                  config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
-                  result.intNumRetro, result.strRetroList, options.blnRadians);
+        ZDR::ComputationReport(result, config, options.blnRadians, false, false);
     if (options.blnJson) {
         std::printf("{\"mode\": \"%s\", \"title\": %s, \"report\": %s}\n",
                     ModeName(options.intMode), JsonString(title).c_str(),
@@ -63,7 +59,7 @@ int ReportCommand(int argc, char* argv[]) {
             text += '\n';
         std::printf("%s\n\n%s", title.c_str(), text.c_str());
     }
-    return PositionsExitCode("report", ChartPositionFailed(options.intMode));
+    return PositionsExitCode("report", ChartPositionFailed(result));
 }
 
 }  // namespace cli

@@ -329,7 +329,7 @@ int SearchCommand(int argc, char* argv[]) {
     // The world date as the window's controls hold it: the hour and zone filled in.
     DatePr2::DateSetInput set = world.udtInput;
     DatePr2::InputDateToAJDate(set, 0);
-    const double dblMidpointOrb = ZDR::MidpointOrb(ZDR::OptionsInForce().intMidpointOrbIndex);
+    const ZDR::ChartOptions& chartOptions = ZDR::ChartOptionsInForce();
 
     int16_t counts[ZDR::intCataloguePatterns] = {};
     int16_t count = 0;
@@ -352,8 +352,7 @@ int SearchCommand(int argc, char* argv[]) {
             break;
         progress.Step(day, DateText(set));
         const double jdStep = DatePr2::InputDateToAJDate(set, 0);
-        ZDR::PatternCountsAt(jdStep, dblMidpointOrb, counts);
-        if (ChartPositionFailed(ZDR::intModeWorldTransits)) {
+        if (!ZDR::PatternCountsAt(jdStep, chartOptions, counts)) {
             progress.Clear();
             // Without all positions the answer would be a false "not found".
             if (options.blnJson && search.blnAll)

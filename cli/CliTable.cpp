@@ -10,7 +10,6 @@
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
@@ -156,7 +155,7 @@ void PrintJson(const ZDR::ComputeResult& result, const std::string& title) {
                 JsonString(title).c_str());
     for (int16_t s = 0; s < 3; ++s) {
         if (ZDR::ModeUsesDateSet(result.intModeCode, s))
-            std::printf("%s%.6f", s > 0 ? ", " : "", ZDR::dblChartAJD[s]);
+            std::printf("%s%.6f", s > 0 ? ", " : "", result.dblChartAJD[s]);
         else
             std::printf("%snull", s > 0 ? ", " : "");
     }
@@ -184,7 +183,7 @@ void PrintJson(const ZDR::ComputeResult& result, const std::string& title) {
     }
     std::printf("], \"aspectsOfType\": [");
     for (int k = 1; k <= ZDR::intCatalogueAspects; ++k)
-        std::printf("%s%d", k > 1 ? ", " : "", ZDR::intNumAspectsOfType[k]);
+        std::printf("%s%d", k > 1 ? ", " : "", result.intNumAspectsOfType[k]);
     std::printf(
         "], \"totalAspects\": %d, \"retrograde\": %s}\n", ZDR::GetTotalNumAspects(table),
         JsonString(ZDR::IsTwoChartMode(result.intModeCode) ? "" : result.strRetroList).c_str());
@@ -199,13 +198,13 @@ int TableCommand(int argc, char* argv[]) {
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
-    const std::string title = ZDR::SetModeTitle(options.intMode, false);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result);
+    const std::string title = ZDR::SetModeTitle(options.intMode, false, ZDR::ChartOptionsInForce());
     if (options.blnJson)
         PrintJson(result, title);
     else
         PrintText(result, title);
-    return PositionsExitCode("table", ChartPositionFailed(options.intMode));
+    return PositionsExitCode("table", ChartPositionFailed(result));
 }
 
 }  // namespace cli

@@ -8,6 +8,7 @@
 #include "astro/Turn.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "config/OptionsInForce.h"
 #include "engine/Angles.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
@@ -62,7 +63,8 @@ double ToDegrees(double radians) {
 // One line a body: name, degrees, sign position and direction, the names in the current
 // language (a German sign abbreviation may hold an umlaut: the columns count characters).
 void PrintText(double jd, const BodyPosition (&pos)[ZDR::intBodySlots], const DateSetOptions& set) {
-    std::printf("JD %.6f (UT), %s\n", jd, Language::Text(ZDR::blnSidereal ? 44 : 45).c_str());
+    std::printf("JD %.6f (UT), %s\n", jd,
+                Language::Text(ZDR::OptionsInForce().blnSidereal ? 44 : 45).c_str());
     if (set.udtPlace.blnSet && set.udtMoment.intOffsetIndex >= 0) {
         const Places::DatePlace& p = set.udtPlace;
         std::printf("%s%s%s, %s\n", p.strName.c_str(), p.strName.empty() ? "" : ", ",
@@ -117,7 +119,8 @@ void PrintJson(double jd, const BodyPosition (&pos)[ZDR::intBodySlots], const Da
     std::printf("{\"jd\": %.6f, ", jd);
     if (set.udtPlace.blnSet)
         PrintPlaceJson(set);
-    std::printf("\"sidereal\": %s, \"bodies\": [", ZDR::blnSidereal ? "true" : "false");
+    std::printf("\"sidereal\": %s, \"bodies\": [",
+                ZDR::OptionsInForce().blnSidereal ? "true" : "false");
     for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         const double L = pos[b].dblLongitude;
         std::printf("%s{\"name\": %s, ", b > 1 ? ", " : "",
@@ -151,9 +154,10 @@ int PositionsCommand(int argc, char* argv[]) {
     }
     BodyPosition pos[ZDR::intBodySlots] = {};
     bool blnFailed = false;
+    const bool sidereal = ZDR::OptionsInForce().blnSidereal;
     for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
-        pos[b].dblLongitude = ZDR::BodyLongitude(b, jd[0]);
-        pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd[0]);
+        pos[b].dblLongitude = ZDR::BodyLongitudeIn(b, jd[0], sidereal);
+        pos[b].blnRetrograde = ZDR::IsRetrograde(b, pos[b].dblLongitude, jd[0], sidereal);
         blnFailed = blnFailed || ZDR::PositionFailed(pos[b].dblLongitude);
     }
     if (options.blnJson) {

@@ -2,7 +2,6 @@
 
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 
@@ -80,22 +79,26 @@ int OrbArcminutes(int16_t index) {
     return index * 60;
 }
 
-void SetOrbs(const ConfigOptions& options) {
+ChartOptions MakeChartOptions(const ConfigOptions& options) {
+    ChartOptions chart;
+    chart.udtConfig = options;
     const double dblDivisor[2] = {
         static_cast<double>(ProportionDivisor(options.intProportionIndex[0])),
         static_cast<double>(ProportionDivisor(options.intProportionIndex[1]))};
     for (int k = 1; k < intAspectSlots; ++k) {
         const double dblFull =
             OrbArcminutes(options.intOrbListIndex[k - 1]) / 60.0 / 360.0 * dblTurn;
-        dblOrb[k][0] = dblFull;
-        dblOrb[k][1] = dblFull / dblDivisor[0];
-        dblOrb[k][2] = dblFull / dblDivisor[1];
+        chart.dblOrb[k][0] = dblFull;
+        chart.dblOrb[k][1] = dblFull / dblDivisor[0];
+        chart.dblOrb[k][2] = dblFull / dblDivisor[1];
     }
-    DeriveOrbLimits();
+    DeriveOrbLimits(chart);
+    chart.dblMidpointOrb = MidpointOrb(options.intMidpointOrbIndex);
+    return chart;
 }
 
 void SetAllNonzeroOrbs(ConfigOptions& options) {
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < intCatalogueAspects; ++i) {
         if (options.intOrbListIndex[i] != 0)
             options.intOrbListIndex[i] = options.intOrbListIndex[intSetAllOrbList];
     }

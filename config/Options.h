@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Chart.h"
 #include "engine/ConfigOptions.h"
 
 namespace ZDR {
@@ -21,10 +22,10 @@ constexpr int intNumProportions = 5;         // 1 .. 1/5
 // on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
 
-// Rebuilds dblOrb (radians) from the orb lists and both proportions, then the derived
-// orb limits of the catalogue; UseSettings runs it. An orb index outside 0..15 counts as
-// 0° (aspect off).
-void SetOrbs(const ConfigOptions& options);
+// Returns the options in force built from the configuration's values: the orb table
+// (radians) from the orb lists and both proportions with its derived limits, and the
+// midpoint orb. An orb index outside 0..15 counts as 0° (aspect off).
+ChartOptions MakeChartOptions(const ConfigOptions& options);
 
 // Returns the item value of a cboOrb entry: the orb in arcminutes (degrees x 60); an index
 // outside 0..15 gives 0.

@@ -1,6 +1,5 @@
 #include "config/OptionsInForce.h"
 
-#include "astro/Positions.h"
 #include "config/Options.h"
 #include "text/Language.h"
 
@@ -13,16 +12,31 @@ ConfigOptions& InForce() {
     return options;
 }
 
+// The computations' form of InForce: no orb until the first UseSettings.
+ChartOptions& ChartInForce() {
+    static ChartOptions chart = [] {
+        ChartOptions c;
+        c.udtConfig = InForce();
+        DeriveOrbLimits(c);
+        c.dblMidpointOrb = MidpointOrb(c.udtConfig.intMidpointOrbIndex);
+        return c;
+    }();
+    return chart;
+}
+
 }  // namespace
 
 const ConfigOptions& OptionsInForce() {
     return InForce();
 }
 
+const ChartOptions& ChartOptionsInForce() {
+    return ChartInForce();
+}
+
 void UseSettings(const ConfigOptions& options) {
     InForce() = options;
-    SetOrbs(options);
-    blnSidereal = options.blnSidereal;
+    ChartInForce() = MakeChartOptions(options);
 }
 
 void UseStateFileSettings(const ConfigOptions& fileOptions) {

@@ -4,6 +4,7 @@
 // transiting-Moon box, a state file and the command line all put options in force through
 // it.
 
+#include "engine/Chart.h"
 #include "engine/ConfigOptions.h"
 
 namespace ZDR {
@@ -11,9 +12,11 @@ namespace ZDR {
 // Returns the options in force: the defaults (English) until the first UseSettings.
 const ConfigOptions& OptionsInForce();
 
-// Puts options in force: keeps them, rebuilds the orb table dblOrb (radians) and its
-// derived limits from their orbs and proportions, and sets the zodiac of the positions
-// (blnSidereal).
+// Returns the options in force as a computation takes them (MakeChartOptions of
+// OptionsInForce); until the first UseSettings every orb is 0.
+const ChartOptions& ChartOptionsInForce();
+
+// Puts options in force: keeps them, and builds ChartOptionsInForce from them.
 void UseSettings(const ConfigOptions& options);
 
 // Puts in force what a state file restores: every option of fileOptions except the two

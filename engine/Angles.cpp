@@ -5,7 +5,6 @@
 #include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace ZDR {
@@ -78,25 +77,27 @@ double SignedSeparation(double a, double b) {
     return s * direction;
 }
 
-bool IsAspect(int16_t i, int16_t j, int16_t k, double& deviation) {
+bool IsAspect(const ChartPositions& chart, const ChartOptions& options, int16_t i, int16_t j,
+              int16_t k, double& deviation) {
     if (i < 0 || i > intCatalogueBodies || j < 0 || j > intCatalogueBodies || k < 0 ||
         k > intCatalogueAspects)
         return false;
+    const auto& dblPos = chart.dblPos;
     if (dblPos[i][0] < 0 || dblPos[j][0] < 0)
         return false;
     // The pattern finders ask this for every pair: the distance alone, without the
     // comparison of which body leads.
     const double d = AspectDeviation(AngularDistance(dblPos[i][0], dblPos[j][0]), k);
     deviation = d;
-    return d < dblOrb[k][0];
+    return d < options.dblOrb[k][0];
 }
 
-int16_t FirstAspect(double separation, int orbSet, double& deviation) {
-    if (orbSet < 0 || orbSet > 2)
+int16_t FirstAspect(double separation, int orbSet, const ChartOptions& options, double& deviation) {
+    if (orbSet < 0 || orbSet >= intNumOrbSets)
         return 0;
     for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         const double d = AspectDeviation(separation, k);
-        if (d < dblOrb[k][orbSet]) {
+        if (d < options.dblOrb[k][orbSet]) {
             deviation = d;
             return k;
         }
@@ -104,22 +105,23 @@ int16_t FirstAspect(double separation, int orbSet, double& deviation) {
     return 0;
 }
 
-int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d) {
+int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d, bool blnSidereal) {
     if (k < 0 || k > intCatalogueAspects)
         return 0;
     const double t = jd + kHalfHour;
-    const double lp = BodyLongitude(p, t);
-    const double lq = BodyLongitude(q, t);
+    const double lp = BodyLongitudeIn(p, t, blnSidereal);
+    const double lq = BodyLongitudeIn(q, t, blnSidereal);
     if (lp < 0 || lq < 0)
         return 0;
     int16_t direction = 0;
     return Trend(d, AspectDeviation(Separation(lp, lq, direction), k));
 }
 
-int16_t TransitOrbTrend(double lambdaFixed, int16_t p, int16_t k, double d) {
+int16_t TransitOrbTrend(double lambdaFixed, int16_t p, int16_t k, double d, double dblWorldJD,
+                        bool blnSidereal) {
     if (k < 0 || k > intCatalogueAspects || lambdaFixed < 0)
         return 0;
-    const double lp = BodyLongitude(p, dblChartAJD[0] + kHalfHour);
+    const double lp = BodyLongitudeIn(p, dblWorldJD + kHalfHour, blnSidereal);
     if (lp < 0)
         return 0;
     int16_t direction = 0;
@@ -171,14 +173,14 @@ std::string FormatSignPosition(double lon, bool blnInSignName, bool blnSpaced) {
     return std::to_string(inSign) + gap + udtSign[sign].strAbbr + gap + std::to_string(minutes);
 }
 
-std::string ZodiacLabel(bool blnWithPeriod) {
+std::string ZodiacLabel(bool blnWithPeriod, bool blnSidereal) {
     std::string text = Language::Text(blnSidereal ? 46 : 47);
     if (blnWithPeriod)
         text += ".";
     return text;
 }
 
-std::string ZodiacWord() {
+std::string ZodiacWord(bool blnSidereal) {
     return Language::Text(blnSidereal ? 44 : 45);
 }
 

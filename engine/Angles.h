@@ -9,6 +9,7 @@
 
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -43,24 +44,29 @@ inline double AspectDeviation(double separation, int16_t k) {
     return std::fabs(separation - dblAspectAngle[k]);
 }
 
-// Returns whether chart-A bodies i and j (0..10) stand in aspect k (0..7) within orb set
-// 0, the deviation strictly below the orb. Stores the deviation (radians) unless a body
-// has no position, in which case the result is false and deviation is untouched.
-bool IsAspect(int16_t i, int16_t j, int16_t k, double& deviation);
+// Returns whether chart-A bodies i and j (0..10) of chart stand in aspect k (0..7) within
+// orb set 0 of options, the deviation strictly below the orb. Stores the deviation
+// (radians) unless a body has no position, in which case the result is false and
+// deviation is untouched.
+bool IsAspect(const ChartPositions& chart, const ChartOptions& options, int16_t i, int16_t j,
+              int16_t k, double& deviation);
 
-// Returns the aspect 1..7 of a pair at the given separation (radians) for orb set 0..2:
+// Returns the aspect 1..7 of a pair at the given separation (radians) for orb set 0..2 of
+// options:
 // the first in catalogue order whose deviation is strictly below its orb, and stores that
 // deviation (radians). Returns 0 and leaves deviation untouched when none matches.
-int16_t FirstAspect(double separation, int orbSet, double& deviation);
+int16_t FirstAspect(double separation, int orbSet, const ChartOptions& options, double& deviation);
 
 // Returns -1 when the aspect k of bodies p and q, now at deviation d (radians) at Julian
 // Day jd (UT), is closer half an hour later, +1 when it is wider, 0 when unchanged or
-// when a position half an hour later is missing.
-int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d);
+// when a position half an hour later is missing; the positions in the sidereal zodiac
+// when blnSidereal is set.
+int16_t OrbTrend(double jd, int16_t p, int16_t q, int16_t k, double d, bool blnSidereal);
 
-// As OrbTrend for a personal transit: only body p moves, from the world date
-// dblChartAJD[0]; lambdaFixed is the natal longitude (radians).
-int16_t TransitOrbTrend(double lambdaFixed, int16_t p, int16_t k, double d);
+// As OrbTrend for a personal transit: only body p moves, from the world date dblWorldJD
+// (UT); lambdaFixed is the natal longitude (radians).
+int16_t TransitOrbTrend(double lambdaFixed, int16_t p, int16_t k, double d, double dblWorldJD,
+                        bool blnSidereal);
 
 // Returns angle x (radians) as whole degrees and minutes, "28°39'". Options: "10°" alone
 // for 0 minutes; one blank before the minutes ("12° 5'"); negative angles with a "-"
@@ -74,12 +80,12 @@ std::string FormatDegMin(double x, bool blnOmitZeroMinutes = false, bool blnPadM
 // spaced, or "15Ari23". Returns "" for a negative longitude, one above a turn or NaN.
 std::string FormatSignPosition(double lon, bool blnInSignName, bool blnSpaced);
 
-// Returns the name of the zodiac in force (program text #46 sidereal, #47 tropical), with
-// a "." appended when blnWithPeriod is set.
-std::string ZodiacLabel(bool blnWithPeriod);
+// Returns the name of the zodiac (program text #46 sidereal, #47 tropical), with a "."
+// appended when blnWithPeriod is set.
+std::string ZodiacLabel(bool blnWithPeriod, bool blnSidereal);
 
-// Returns the name of the zodiac in force for the middle of a sentence: program text #44
+// Returns the name of the zodiac for the middle of a sentence: program text #44
 // ("sidereal zodiac") or #45 ("tropical zodiac").
-std::string ZodiacWord();
+std::string ZodiacWord(bool blnSidereal);
 
 }  // namespace ZDR

@@ -5,7 +5,6 @@
 #include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
 #include "engine/Angles.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace ZDR {
@@ -99,7 +98,7 @@ void LayOutSingleChartTable(AspectTable& table) {
 }
 
 void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBirthdate,
-                         bool blnIncludeMoon) {
+                         bool blnIncludeMoon, bool blnSidereal) {
     StartLayout(table, 12, 12);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
@@ -118,7 +117,7 @@ void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBir
 
     // The corners name the zodiac and the two body sets.
     const int16_t cols = table.intNumCols;
-    table.udtCell[0].strText = ZodiacLabel(false);
+    table.udtCell[0].strText = ZodiacLabel(false, blnSidereal);
     table.udtCell[1].strText = Language::Text(blnSynastry ? 75 : 68);
     table.udtCell[cols].strText = Language::Text(blnSynastry ? 76 : 71);
     table.udtCell[cols + 1].strText =
@@ -159,16 +158,17 @@ void SetPositionCell(TableCell& cell, const std::string& strText) {
     cell.dblForeColor = 0.0;
 }
 
-void ShowZodiacCell(AspectTable& table) {
+void ShowZodiacCell(AspectTable& table, bool blnSidereal) {
     if (table.intNumRows < 1)
         return;
     TableCell& cell = table.udtCell[(table.intNumRows - 1) * table.intNumCols];
-    SetPositionCell(cell, ZodiacLabel(false));
+    SetPositionCell(cell, ZodiacLabel(false, blnSidereal));
     cell.blnVisible = true;
 }
 
 void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
-                       const ConfigOptions& options) {
+                       const ChartOptions& chartOptions) {
+    const ConfigOptions& options = chartOptions.udtConfig;
     if (k < 1 || k > intCatalogueAspects || s < 0 || s >= intNumOrbSets)
         return;
     if (!options.blnUseBoldface)
@@ -176,7 +176,8 @@ void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
     else if (options.bln1DegOfOrb)
         cell.blnBold = d < dblPi / 180.0;
     else
-        cell.blnBold = d < dblOrb[k][s] / BoldfaceDivisor(options.intBoldfaceFactorIndex);
+        cell.blnBold =
+            d < chartOptions.dblOrb[k][s] / BoldfaceDivisor(options.intBoldfaceFactorIndex);
     cell.dblForeColor = AspectColorShown(k, options);
 }
 

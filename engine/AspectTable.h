@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/Catalogue.h"
-#include "engine/ConfigOptions.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -74,9 +74,10 @@ void LayOutSingleChartTable(AspectTable& table);
 // Lays out the two-chart table: 12 x 12, glyphs in row 1 (chart A, the columns) and
 // column 1 (chart B, the rows), the corner texts, a dark diagonal. blnSynastry picks the
 // synastry corners; otherwise blnSecondBirthdate picks the personal-transit corner of the
-// 2nd birthdate. The Moon's column glyph is shown in synastry or with blnIncludeMoon.
+// 2nd birthdate. The Moon's column glyph is shown in synastry or with blnIncludeMoon. The
+// corner names the zodiac, sidereal when blnSidereal is set.
 void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBirthdate,
-                         bool blnIncludeMoon);
+                         bool blnIncludeMoon, bool blnSidereal);
 
 // Returns the position cell text of longitude lambda (radians): "<" (code -99), ">"
 // (-100) or "?" (other negative codes); 4 decimals in radians; otherwise degrees and
@@ -95,15 +96,15 @@ std::string AspectCellText(int16_t k, double d, bool blnRadians);
 // Sets the text of a position cell and its colours: light green, black text.
 void SetPositionCell(TableCell& cell, const std::string& strText);
 
-// Shows the zodiac cell, the first cell of the last row: the name of the zodiac in force
-// without a full stop, light green, black text.
-void ShowZodiacCell(AspectTable& table);
+// Shows the zodiac cell, the first cell of the last row: the name of the zodiac (sidereal
+// when blnSidereal is set) without a full stop, light green, black text.
+void ShowZodiacCell(AspectTable& table, bool blnSidereal);
 
 // Sets boldface and text colour of an aspect cell for aspect k (1..7), orb set s (0..2)
-// and deviation d (radians): bold when d < 1 degree, or when d < orb / the boldface
+// and deviation d (radians) with options: bold when d < 1 degree, or when d < orb / the boldface
 // divisor, if boldface is on; text colour AspectColorShown (black for an aspect switched
 // off, grey while "Use color" is unticked).
 void SetAspectEmphasis(TableCell& cell, int16_t k, int16_t s, double d,
-                       const ConfigOptions& options);
+                       const ChartOptions& options);
 
 }  // namespace ZDR

@@ -8,7 +8,6 @@
 #include "astro/Turn.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 
 namespace ZDR {
 
@@ -46,13 +45,14 @@ double SignedDeviation(double lon1, double lon2, int16_t aspect, int side) {
 
 }  // namespace
 
-bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet, double& strength) {
+bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet,
+                   const ChartOptions& options, double& strength) {
     if (lon1 < 0 || lon2 < 0 || aspect < 0 || aspect > intCatalogueAspects || orbSet < 0 ||
         orbSet >= intNumOrbSets)
         return false;
     int16_t direction = 0;
     const double deviation = AspectDeviation(Separation(lon1, lon2, direction), aspect);
-    const double orb = dblOrb[aspect][orbSet];
+    const double orb = options.dblOrb[aspect][orbSet];
     if (deviation < orb) {
         strength = (orb - deviation) / orb;
         return true;
@@ -61,10 +61,9 @@ bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet, dou
     return false;
 }
 
-WalkPositions::WalkPositions(int32_t lngWorldDay, int16_t intTimeZone, LongitudeSource source)
-    : m_lngWorldDay(lngWorldDay),
-      m_intTimeZone(intTimeZone),
-      m_source(source ? source : &BodyLongitude) {
+WalkPositions::WalkPositions(int32_t lngWorldDay, int16_t intTimeZone, const ChartOptions& options,
+                             LongitudeSource source)
+    : m_lngWorldDay(lngWorldDay), m_intTimeZone(intTimeZone), m_options(options), m_source(source) {
     for (int b = 0; b < intBodySlots; ++b) {
         m_dblFixedJD[b] = kNotComputed;
         m_dblFixed[b] = kNotComputed;
@@ -79,7 +78,8 @@ double WalkPositions::Compute(int16_t body, double jd) {
     ++m_lngCalls;
     if (pudtCallLog)
         pudtCallLog->push_back(WalkCall{body, jd});
-    return m_source(body, jd);
+    return m_source ? m_source(body, jd)
+                    : BodyLongitudeIn(body, jd, m_options.udtConfig.blnSidereal);
 }
 
 double WalkPositions::DayLongitude(int16_t body, int32_t n) {
@@ -125,7 +125,8 @@ double BeginningOfAspect(const AspectWalk& walk, WalkPositions& positions) {
         double lon1, lon2, strength;
         if (!WalkLongitudes(walk, positions, n, lon1, lon2))
             return -1;
-        if (!InOrbStrength(lon1, lon2, walk.intAspect, walk.intPersonal, strength))
+        if (!InOrbStrength(lon1, lon2, walk.intAspect, walk.intPersonal, positions.Options(),
+                           strength))
             return static_cast<double>(positions.WorldDay() + n);
         n -= WalkStep(walk.intP1, walk.intP2, strength);
     }
@@ -139,7 +140,8 @@ double EndOfAspect(const AspectWalk& walk, WalkPositions& positions) {
         double lon1, lon2, strength;
         if (!WalkLongitudes(walk, positions, n, lon1, lon2))
             return -1;
-        if (!InOrbStrength(lon1, lon2, walk.intAspect, walk.intPersonal, strength))
+        if (!InOrbStrength(lon1, lon2, walk.intAspect, walk.intPersonal, positions.Options(),
+                           strength))
             return static_cast<double>(positions.WorldDay() + n - 1);
         n += WalkStep(walk.intP1, walk.intP2, strength);
     }

@@ -13,17 +13,19 @@
 #include <vector>
 
 #include "astro/CatalogueCounts.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
 // Returns whether longitudes lon1 and lon2 (radians) stand in aspect 0..7 within the orb
-// of orb set 0..2, the deviation strictly below the orb. In orb, strength is set to
+// of orb set 0..2 of options, the deviation strictly below the orb. In orb, strength is set to
 // (orb - deviation) / orb, in (0, 1], 1 when exact; otherwise to -1. A negative longitude
 // (no position), an aspect or set out of range give false and leave strength untouched.
-bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet, double& strength);
+bool InOrbStrength(double lon1, double lon2, int16_t aspect, int16_t orbSet,
+                   const ChartOptions& options, double& strength);
 
 // Returns the longitude (radians, or a negative code) of body 1..10 at a JD (UT). The
-// positions' BodyLongitude is the source of every walk; tests put in motions of their own.
+// positions' BodyLongitudeIn is the source of every walk; tests put in motions of their own.
 using LongitudeSource = double (*)(int16_t body, double jd);
 
 // One position computed for a walk: body 1..10 at a JD (UT).
@@ -38,8 +40,10 @@ struct WalkCall {
 class WalkPositions {
   public:
     // lngWorldDay: JDN of the world date's local civil date; intTimeZone: its offset in
-    // minutes east of Greenwich.
-    WalkPositions(int32_t lngWorldDay, int16_t intTimeZone, LongitudeSource source = nullptr);
+    // minutes east of Greenwich; options: the zodiac of the positions and the orbs of the
+    // walks.
+    WalkPositions(int32_t lngWorldDay, int16_t intTimeZone, const ChartOptions& options,
+                  LongitudeSource source = nullptr);
 
     // Returns the longitude (radians, or a negative code) of body 1..10 at the local
     // midnight that starts day lngWorldDay + n.
@@ -54,6 +58,7 @@ class WalkPositions {
 
     int32_t WorldDay() const { return m_lngWorldDay; }
     int16_t TimeZone() const { return m_intTimeZone; }
+    const ChartOptions& Options() const { return m_options; }
     // Number of positions computed from the source so far.
     long EphemerisCalls() const { return m_lngCalls; }
     // When set, every position computed from the source is appended to it, in order.
@@ -64,6 +69,7 @@ class WalkPositions {
 
     int32_t m_lngWorldDay;
     int16_t m_intTimeZone;
+    ChartOptions m_options;
     LongitudeSource m_source;
     long m_lngCalls = 0;
     // Per body: days 0, 1, 2 .. ahead, and days -1, -2 .. back; NaN until computed.
@@ -73,7 +79,7 @@ class WalkPositions {
     double m_dblFixed[intBodySlots];
 };
 
-// What a walk needs: the bodies, the aspect, the orb set and the world date.
+// What a walk needs besides its WalkPositions: the bodies, the aspect and the orb set.
 struct AspectWalk {
     int16_t intP1 = 0;           // first body 1..10; the natal body in personal transits
     int16_t intP2 = 0;           // second body 1..10; the transiting body

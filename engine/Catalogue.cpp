@@ -2,7 +2,6 @@
 
 #include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 namespace ZDR {
@@ -42,10 +41,6 @@ const double dblColorPalette[12] = {RGB(255, 255, 0),   RGB(255, 0, 255), RGB(25
                                     RGB(0, 255, 0),     RGB(0, 255, 255), RGB(128, 128, 128),
                                     RGB(128, 128, 255), RGB(0, 0, 255),   RGB(0, 192, 255),
                                     RGB(192, 0, 255),   RGB(255, 192, 0), RGB(128, 64, 0)};
-
-double dblMaxOrb[intNumOrbSets] = {};
-double dblMinOrb[intNumOrbSets] = {};
-bool blnOrbsEqual = false;
 
 namespace {
 
@@ -119,11 +114,6 @@ double AspectColorShown(int16_t k, const ConfigOptions& options) {
     return options.blnUseColor ? options.dblAspectColor[k] : dblNeutralAspectColor;
 }
 
-void InitialiseCatalogue() {
-    DeriveOrbLimits();
-    BuildCatalogueNames();
-}
-
 void BuildCatalogueNames() {
     const int lang = Language::intLanguage == Language::intGerman ? 1 : 0;
     // The German table leaves index 0 ("Earth") as it is.
@@ -145,24 +135,6 @@ void BuildCatalogueNames() {
     }
     for (int n = 0; n < intCataloguePatterns; ++n)
         strPatternName[n] = kPatternName[lang][n];
-}
-
-void DeriveOrbLimits() {
-    for (int s = 0; s < intNumOrbSets; ++s) {
-        double max = 0.0;
-        double min = 20.0;
-        for (int k = 1; k < intAspectSlots; ++k) {
-            const double o = dblOrb[k][s];
-            if (o > max)
-                max = o;
-            if (o > 0.0 && o < min)
-                min = o;
-        }
-        dblMaxOrb[s] = max;
-        dblMinOrb[s] = min;
-        if (s == 0)
-            blnOrbsEqual = (max == min);
-    }
 }
 
 std::string GlyphSymbol(const std::string& glyphText) {

@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue of the aspect engine: bodies, zodiac signs, aspects and aspect patterns
-// by index, their names in the current language, glyph letters, aspect angles, colours
-// and the orb limits derived from the orb table.
+// by index, their names in the current language, glyph letters, aspect angles and
+// colours. The counts and indices are astro/CatalogueCounts.h's.
 //
 // Indices: body 1..10 (1 Sun, 2 Mercury, 3 Venus, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus,
 // 8 Neptune, 9 Pluto, 10 Moon; 0 "Earth", never computed); sign 0..11 (Aries..Pisces);
@@ -72,23 +72,9 @@ extern const double dblColorPalette[12];
 // its own colour; 0 for another k.
 double AspectColorShown(int16_t k, const ConfigOptions& options);
 
-// Derived orb limits per orb set, radians (DeriveOrbLimits): the largest orb over aspects
-// 1..7 (0 when all are 0) and the smallest non-zero one (20.0 when all are 0).
-extern double dblMaxOrb[intNumOrbSets];
-extern double dblMinOrb[intNumOrbSets];
-// True when dblMaxOrb[0] equals dblMinOrb[0]: every non-zero orb of set 0 is the same.
-extern bool blnOrbsEqual;
-
-// Start-up: derives the orb limits from the orb table and fills the names in the current
-// language.
-void InitialiseCatalogue();
-
 // Fills strBodyName, strBodyAbbr, udtSign, udtAspect and strPatternName in the current
 // language (Language::intLanguage: 1 German, any other value English).
 void BuildCatalogueNames();
-
-// Recomputes dblMaxOrb, dblMinOrb and blnOrbsEqual from the orb table dblOrb.
-void DeriveOrbLimits();
 
 // Returns glyphText with every glyph letter of the astrological font replaced by its
 // Unicode astrological symbol in UTF-8 ("s" -> ☉, "x" -> ♈, "L" -> ♁); any other

@@ -4,7 +4,6 @@
 #include "astro/Positions.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 
 namespace ZDR {
@@ -47,27 +46,31 @@ int16_t ChartBSet(int16_t mode) {
 }
 
 // Longitudes and retrograde flags of bodies 1..numBodies at jd into chart column chart.
-void FillChart(int16_t numBodies, double jd, int chart) {
+void FillChart(ChartPositions& positions, int16_t numBodies, double jd, int chart,
+               bool blnSidereal) {
     for (int16_t b = 1; b <= numBodies; ++b) {
-        dblPos[b][chart] = BodyLongitude(b, jd);
-        blnRetro[b][chart] = IsRetrograde(b, dblPos[b][chart], jd);
+        positions.dblPos[b][chart] = BodyLongitudeIn(b, jd, blnSidereal);
+        positions.blnRetro[b][chart] = IsRetrograde(b, positions.dblPos[b][chart], jd, blnSidereal);
     }
 }
 
 // Longitudes of chart-A bodies 1..numBodies half an hour after jd, or their longitudes at
 // jd when blnFixed (a natal chart, which does not move).
-void LaterPositions(int16_t numBodies, double jd, bool blnFixed, double later[intBodySlots]) {
+void LaterPositions(const ChartPositions& positions, int16_t numBodies, double jd, bool blnFixed,
+                    bool blnSidereal, double later[intBodySlots]) {
     for (int16_t b = 1; b <= numBodies; ++b)
-        later[b] = blnFixed ? dblPos[b][0] : BodyLongitude(b, jd + kHalfHour);
+        later[b] =
+            blnFixed ? positions.dblPos[b][0] : BodyLongitudeIn(b, jd + kHalfHour, blnSidereal);
 }
 
 // Counts the phase of an aspect k between longitudes p and q (later: half an hour on).
-void CountPhase(int16_t k, double p, double q, double pLater, double qLater) {
+void CountPhase(ComputeResult& result, int16_t k, double p, double q, double pLater,
+                double qLater) {
     const int16_t phase = AspectPhase(p, q, pLater, qLater);
     if (phase > 0)
-        ++intNumWaxingOfType[k];
+        ++result.intNumWaxingOfType[k];
     else if (phase < 0)
-        ++intNumWaningOfType[k];
+        ++result.intNumWaningOfType[k];
 }
 
 // Appends the movement mark of trend t (-1 closing, +1 widening) to a cell text.
@@ -79,25 +82,21 @@ void AppendMovementMark(std::string& text, int16_t t) {
 }
 
 // Zeroes the counts per aspect type, and the waxing and waning counts with them.
-void ZeroCounts() {
+void ZeroCounts(ComputeResult& result) {
     for (int k = 0; k < intAspectSlots; ++k) {
-        intNumAspectsOfType[k] = 0;
-        intNumWaxingOfType[k] = 0;
-        intNumWaningOfType[k] = 0;
+        result.intNumAspectsOfType[k] = 0;
+        result.intNumWaxingOfType[k] = 0;
+        result.intNumWaningOfType[k] = 0;
     }
-}
-
-// Bodies 1..intNumBodies that take part, held within the ten of the catalogue.
-int16_t BodiesTakingPart() {
-    return intNumBodies < 0
-               ? 0
-               : (intNumBodies > intCatalogueBodies ? intCatalogueBodies : intNumBodies);
 }
 
 // The single-chart table of chart A at jd: positions, retrograde list, aspects of the
 // pairs (p, q), p < q, and the zodiac cell.
-void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
+void FillSingleChart(bool blnRadians, const ChartOptions& options, double jd,
                      ComputeResult& result) {
+    const bool blnSidereal = options.udtConfig.blnSidereal;
+    const auto& dblPos = result.dblPos;
+    const auto& blnRetro = result.blnRetro;
     AspectTable& table = result.udtTable;
     LayOutSingleChartTable(table);
 
@@ -113,11 +112,11 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
         }
     }
 
-    ZeroCounts();
-    const int16_t numBodies = BodiesTakingPart();
+    ZeroCounts(result);
+    const int16_t numBodies = BodiesTakingPart(result);
     double later[intBodySlots] = {};
-    if (options.blnWaxingWaningAspects)
-        LaterPositions(numBodies, jd, false, later);
+    if (options.udtConfig.blnWaxingWaningAspects)
+        LaterPositions(result, numBodies, jd, false, blnSidereal, later);
     for (int16_t p = 1; p <= numBodies; ++p) {
         if (dblPos[p][0] < 0)
             continue;
@@ -127,31 +126,34 @@ void FillSingleChart(bool blnRadians, const ConfigOptions& options, double jd,
             int16_t direction = 0;
             const double s = Separation(dblPos[p][0], dblPos[q][0], direction);
             double d = 0.0;
-            const int16_t k = FirstAspect(s, 0, d);
+            const int16_t k = FirstAspect(s, 0, options, d);
             if (k == 0)
                 continue;
             TableCell& cell = table.udtCell[(p + 1) * table.intNumCols + (q - 1)];
             cell.strText = AspectCellText(k, d, blnRadians);
-            AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d));
+            AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d, blnSidereal));
             SetAspectEmphasis(cell, k, 0, d, options);
-            ++intNumAspectsOfType[k];
-            if (options.blnWaxingWaningAspects)
-                CountPhase(k, dblPos[p][0], dblPos[q][0], later[p], later[q]);
+            ++result.intNumAspectsOfType[k];
+            if (options.udtConfig.blnWaxingWaningAspects)
+                CountPhase(result, k, dblPos[p][0], dblPos[q][0], later[p], later[q]);
         }
     }
 
-    ShowZodiacCell(table);
+    ShowZodiacCell(table, blnSidereal);
 }
 
 // The two-chart table: positions of both charts, aspects of every chart-B body n with
 // every chart-A body m taking part, the diagonal included.
-void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
+void FillTwoChart(int16_t mode, bool blnRadians, const ChartOptions& options,
                   ComputeResult& result) {
+    const bool blnSidereal = options.udtConfig.blnSidereal;
+    const bool blnIncludeMoon = options.udtConfig.blnIncludeTransitingMoon;
+    const auto& dblPos = result.dblPos;
+    const auto& blnRetro = result.blnRetro;
     const bool blnSynastry = mode == intModeSynastry;
-    const bool blnMoonShown = blnSynastry || options.blnIncludeTransitingMoon;
+    const bool blnMoonShown = blnSynastry || blnIncludeMoon;
     AspectTable& table = result.udtTable;
-    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2,
-                        options.blnIncludeTransitingMoon);
+    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2, blnIncludeMoon, blnSidereal);
 
     const int16_t cols = table.intNumCols;
     for (int16_t b = 1; b <= intCatalogueBodies; ++b) {
@@ -162,12 +164,13 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
                         blnShown ? PositionCellText(dblPos[b][1], blnRetro[b][1], blnRadians) : "");
     }
 
-    ZeroCounts();
+    ZeroCounts(result);
     const int16_t s = OrbSetOfMode(mode);
-    const int16_t numBodies = BodiesTakingPart();
+    const int16_t numBodies = BodiesTakingPart(result);
+    const double dblWorldJD = result.dblChartAJD[0];
     double laterA[intBodySlots] = {};
-    if (options.blnWaxingWaningAspects)
-        LaterPositions(numBodies, dblChartAJD[0], blnSynastry, laterA);
+    if (options.udtConfig.blnWaxingWaningAspects)
+        LaterPositions(result, numBodies, dblWorldJD, blnSynastry, blnSidereal, laterA);
     for (int16_t n = 1; n <= intCatalogueBodies; ++n) {
         if (dblPos[n][1] < 0)
             continue;
@@ -177,38 +180,42 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ConfigOptions& options,
             int16_t direction = 0;
             const double sep = Separation(dblPos[n][1], dblPos[m][0], direction);
             double d = 0.0;
-            const int16_t k = FirstAspect(sep, s, d);
+            const int16_t k = FirstAspect(sep, s, options, d);
             if (k == 0)
                 continue;
             TableCell& cell = table.udtCell[(n + 1) * cols + (m + 1)];
             cell.strText = AspectCellText(k, d, blnRadians);
             if (!blnSynastry)
-                AppendMovementMark(cell.strText, TransitOrbTrend(dblPos[n][1], m, k, d));
+                AppendMovementMark(cell.strText,
+                                   TransitOrbTrend(dblPos[n][1], m, k, d, dblWorldJD, blnSidereal));
             SetAspectEmphasis(cell, k, s, d, options);
-            ++intNumAspectsOfType[k];
-            if (options.blnWaxingWaningAspects)
-                CountPhase(k, dblPos[n][1], dblPos[m][0], dblPos[n][1], laterA[m]);
+            ++result.intNumAspectsOfType[k];
+            if (options.udtConfig.blnWaxingWaningAspects)
+                CountPhase(result, k, dblPos[n][1], dblPos[m][0], dblPos[n][1], laterA[m]);
         }
     }
 }
 
-// The start of every computation: the number of chart-A bodies. False for a mode outside
-// 1..6.
-bool PrepareComputation(int16_t mode, const ConfigOptions& options) {
-    if (mode < intModeWorldTransits || mode > intModeSynastry)
-        return false;
-    intNumBodies = NumChartABodies(mode, options.blnIncludeTransitingMoon);
-    return true;
+// Whether mode is one of 1..6.
+bool IsMode(int16_t mode) {
+    return mode >= intModeWorldTransits && mode <= intModeSynastry;
 }
 
-// Positions and retrograde flags at the chart dates in dblChartAJD, then the table.
-void ComputeAtChartDates(int16_t mode, bool blnRadians, const ConfigOptions& options,
-                         ComputeResult& result) {
+// The whole computation at the chart dates jd (the sets the mode reads): the number of
+// chart-A bodies, positions and retrograde flags, then the table.
+void ComputeAtChartDates(int16_t mode, const double (&jd)[3], bool blnRadians,
+                         const ChartOptions& options, ComputeResult& result) {
+    const bool blnSidereal = options.udtConfig.blnSidereal;
+    for (int16_t set = 0; set < 3; ++set) {
+        if (ModeUsesDateSet(mode, set))
+            result.dblChartAJD[set] = jd[set];
+    }
+    result.intNumBodies = NumChartABodies(mode, options.udtConfig.blnIncludeTransitingMoon);
     if (IsTwoChartMode(mode)) {
-        FillChart(intCatalogueBodies, dblChartAJD[ChartASet(mode)], 0);
-        FillChart(intCatalogueBodies, dblChartAJD[ChartBSet(mode)], 1);
+        FillChart(result, intCatalogueBodies, jd[ChartASet(mode)], 0, blnSidereal);
+        FillChart(result, intCatalogueBodies, jd[ChartBSet(mode)], 1, blnSidereal);
     } else {
-        FillChart(BodiesTakingPart(), dblChartAJD[ChartASet(mode)], 0);
+        FillChart(result, BodiesTakingPart(result), jd[ChartASet(mode)], 0, blnSidereal);
     }
     ComputeFromPositions(mode, blnRadians, options, result);
 }
@@ -242,45 +249,43 @@ int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon) {
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet) {
     intFailedSet = -1;
     const int16_t mode = input.intModeCode;
-    if (!PrepareComputation(mode, input.udtOptions))
+    if (!IsMode(mode))
         return intComputeNoMode;
+    double jd[3] = {};
     for (int16_t set = 0; set < 3; ++set) {
         if (!ModeUsesDateSet(mode, set))
             continue;
-        dblChartAJD[set] =
-            DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
-        if (dblChartAJD[set] < 0) {
+        jd[set] = DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
+        input.dblChartAJD[set] = jd[set];
+        if (jd[set] < 0) {
             intFailedSet = set;
-            return static_cast<int16_t>(dblChartAJD[set]);
+            return static_cast<int16_t>(jd[set]);
         }
     }
-    ComputeAtChartDates(mode, input.blnRadians, input.udtOptions, result);
+    ComputeAtChartDates(mode, jd, input.blnRadians, input.udtOptions, result);
     return intComputeDone;
 }
 
 int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
-                    const ConfigOptions& options, ComputeResult& result) {
-    if (!PrepareComputation(intModeCode, options))
+                    const ChartOptions& options, ComputeResult& result) {
+    if (!IsMode(intModeCode))
         return intComputeNoMode;
-    for (int16_t set = 0; set < 3; ++set) {
-        if (ModeUsesDateSet(intModeCode, set))
-            dblChartAJD[set] = dblJD[set];
-    }
-    ComputeAtChartDates(intModeCode, blnRadians, options, result);
+    const double jd[3] = {dblJD[0], dblJD[1], dblJD[2]};
+    ComputeAtChartDates(intModeCode, jd, blnRadians, options, result);
     return intComputeDone;
 }
 
-void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOptions& options,
+void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ChartOptions& options,
                           ComputeResult& result) {
-    if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry)
+    if (!IsMode(intModeCode))
         return;
     if (IsTwoChartMode(intModeCode))
         FillTwoChart(intModeCode, blnRadians, options, result);
     else
-        FillSingleChart(blnRadians, options, dblChartAJD[ChartASet(intModeCode)], result);
+        FillSingleChart(blnRadians, options, result.dblChartAJD[ChartASet(intModeCode)], result);
     result.intModeCode = intModeCode;
-    for (int s = 0; s < 3; ++s)
-        result.dblChartAJD[s] = dblChartAJD[s];
+    for (int16_t& count : result.intNumPatternsOfType)
+        count = 0;
 }
 
 int16_t GetTotalNumAspects(const AspectTable& table) {

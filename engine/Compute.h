@@ -1,15 +1,16 @@
 #pragma once
 // The compute driver: turns the inputs of the main window (the mode, up to three date
 // sets, the options) into the result of a computation: positions, retrograde flags, the
-// aspect table with its aspects, the counts per aspect type and the retrograde list.
-// Every computation overwrites the engine tables (EngineTables.h) and the result whole.
+// aspect table with its aspects, the counts per aspect type and the retrograde list. A
+// computation reads its input and options and writes its result, nothing else: two may
+// run side by side.
 
 #include <cstdint>
 #include <string>
 
 #include "astro/DateInput.h"
 #include "engine/AspectTable.h"
-#include "engine/ConfigOptions.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -27,27 +28,39 @@ constexpr int16_t intComputeNoMode = -5;  // mode code outside 1..6: nothing was
 
 // What a computation reads: the mode, the three date sets (0 world date, 1st and 2nd
 // birthdate; read like the window's controls and updated the same way), the display of
-// angles, the options in force (config/OptionsInForce.h: UseSettings has built the orb
-// table dblOrb from them) and the timezone entry that an empty timezone box takes.
+// angles, the options in force (config/OptionsInForce.h ChartOptionsInForce) and the
+// timezone entry that an empty timezone box takes. Compute writes back the JD (UT) of each
+// date set it converted, or the date code -1..-4 of the one it could not convert.
 struct ComputeInput {
     int16_t intModeCode = intModeWorldTransits;
     DatePr2::DateSetInput udtDateSet[3];
     bool blnRadians = false;
-    ConfigOptions udtOptions;
+    ChartOptions udtOptions;
     int16_t intDefaultTimezoneIndex = 0;
+    double dblChartAJD[3] = {};
 };
 
-// What a computation leaves besides the engine tables: the table, the retrograde bodies
-// of a single-chart computation in degrees (count, and their abbreviations each followed
-// by a blank), the mode code of the last finished computation and the JDs (UT) it was
-// computed at (dblChartAJD as it finished; a later computation stopped by an invalid date
-// leaves them, and the table, as they were).
-struct ComputeResult {
+// The chart: what one computation computes. Its positions (ChartPositions: longitudes and
+// retrograde flags of each side, the chart-A bodies taking part), the table with its
+// aspect cells, the counts, the retrograde bodies of a single-chart computation in degrees
+// (count, and their abbreviations each followed by a blank), the mode code and the JDs (UT)
+// it was computed at. A computation stopped by an invalid date leaves it as it was.
+struct ComputeResult : ChartPositions {
     AspectTable udtTable;
     int16_t intNumRetro = 0;
     std::string strRetroList;
     int16_t intModeCode = 0;
+    // Julian Day (UT) of the world date (0), the 1st birthdate (1) and the 2nd birthdate
+    // (2); a set the mode does not read keeps the value of an earlier computation.
     double dblChartAJD[3] = {};
+    // Number of aspects of each type 1..7; with waxing and waning on, how many of them are
+    // waxing and how many waning. Row 0 unused.
+    int16_t intNumAspectsOfType[intAspectSlots] = {};
+    int16_t intNumWaxingOfType[intAspectSlots] = {};
+    int16_t intNumWaningOfType[intAspectSlots] = {};
+    // Number of patterns found per pattern index 0..13 (13 midpoints), stored by the report
+    // (engine/Report.h BuildSingleChartReport); 0 until then.
+    int16_t intNumPatternsOfType[intCataloguePatterns] = {};
 };
 
 // Returns whether mode 1..6 compares two charts (personal transits, synastry).
@@ -64,29 +77,27 @@ bool IsPersonalTransitMode(int16_t intModeCode);
 // set 2: 3, 5, 6).
 bool ModeUsesDateSet(int16_t intModeCode, int16_t intSet);
 
-// Returns the number of chart-A bodies that take part in mode 1..6: 9 in personal
-// transits without the transiting Moon, otherwise 10.
+// Returns the number of chart-A bodies that take part in mode 1..6: all but the Moon in
+// personal transits without the transiting Moon, otherwise all.
 int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon);
 
-// Runs one computation with the options of input: sets intNumBodies, converts
-// the date sets of the mode in the order world date, 1st, 2nd birthdate into dblChartAJD,
-// then fills dblPos, blnRetro and the result. Returns intComputeDone; the date code -1..-4
-// of the first invalid set, whose index 0..2 goes into intFailedSet and whose code stays in
-// dblChartAJD, everything else of the result unchanged; or intComputeNoMode.
+// Runs one computation with the options of input: converts the date sets of the mode in the
+// order world date, 1st, 2nd birthdate into JDs, then fills the whole result. Returns
+// intComputeDone; the date code -1..-4 of the first invalid set, whose index 0..2 goes
+// into intFailedSet, the result unchanged; or intComputeNoMode.
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet);
 
 // Runs one computation at given Julian Days (UT) instead of date sets: dblJD[set] for each
-// set 0..2 that the mode reads goes into dblChartAJD, then as Compute with the options in
-// force given. Returns
+// set 0..2 that the mode reads, then as Compute with the options given. Returns
 // intComputeDone, or intComputeNoMode with nothing computed.
 int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
-                    const ConfigOptions& options, ComputeResult& result);
+                    const ChartOptions& options, ComputeResult& result);
 
 // The part of a computation after the positions: lays out the table of the mode, fills the
-// position cells from dblPos and blnRetro, finds the aspects with the orbs in dblOrb (the
-// movement marks at dblChartAJD), counts them per type (and waxing and waning when the
+// position cells from result's positions, finds the aspects with the orbs of options (the
+// movement marks at result's JDs), counts them per type (and waxing and waning when the
 // options say so), shows the zodiac cell and records the mode. Mode 1..6.
-void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ConfigOptions& options,
+void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ChartOptions& options,
                           ComputeResult& result);
 
 // Returns the number of aspect abbreviations found in the texts of the table's cells

@@ -52,7 +52,7 @@ CoreStartup StartCore(const std::string& dataFolder) {
     // One position from each ephemeris file: what is missing or damaged is known from the
     // start (orbitlib::EphemerisFiles), and the caller says it in its language.
     orbitlib::ProbeEphemerisFiles();
-    InitialiseCatalogue();
+    BuildCatalogueNames();
     std::string reason;
     if (!ReadPlutoData(kPlutoTableFile, reason)) {
         startup.intOutcome = intStartupNoPlutoTable;

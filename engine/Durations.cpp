@@ -14,7 +14,6 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "engine/Report.h"
 #include "text/Language.h"
@@ -183,14 +182,15 @@ std::string CellTitle(int16_t mode, int16_t first, int16_t second, int16_t k) {
 // phase cannot be told.
 std::string PhaseWord(const TimingContext& context, const AspectWalk& walk) {
     const double jd = context.dblChartAJD[0];
-    const double lon2 = BodyLongitude(walk.intP2, jd);
-    const double lon2Later = BodyLongitude(walk.intP2, jd + kHalfHour);
+    const bool sidereal = context.udtOptions.udtConfig.blnSidereal;
+    const double lon2 = BodyLongitudeIn(walk.intP2, jd, sidereal);
+    const double lon2Later = BodyLongitudeIn(walk.intP2, jd + kHalfHour, sidereal);
     double lon1, lon1Later;
     if (walk.blnNatalFixed) {
-        lon1 = lon1Later = BodyLongitude(walk.intP1, walk.dblNatalJD);
+        lon1 = lon1Later = BodyLongitudeIn(walk.intP1, walk.dblNatalJD, sidereal);
     } else {
-        lon1 = BodyLongitude(walk.intP1, jd);
-        lon1Later = BodyLongitude(walk.intP1, jd + kHalfHour);
+        lon1 = BodyLongitudeIn(walk.intP1, jd, sidereal);
+        lon1Later = BodyLongitudeIn(walk.intP1, jd + kHalfHour, sidereal);
     }
     const int16_t phase = AspectPhase(lon1, lon2, lon1Later, lon2Later);
     return phase > 0 ? "waxing " : phase < 0 ? "waning " : "";
@@ -198,8 +198,9 @@ std::string PhaseWord(const TimingContext& context, const AspectWalk& walk) {
 
 // The explanation of an aspect's beginning and end: with the orb of aspect k in the
 // walk's orb set, the dates or "an unknown date".
-std::string Explanation(const CellTiming& t, int16_t orbSet, const std::string& phase) {
-    const std::string orb = FormatDegMin(dblOrb[t.intAspect][orbSet], true);
+std::string Explanation(const CellTiming& t, int16_t orbSet, const ChartOptions& options,
+                        const std::string& phase) {
+    const std::string orb = FormatDegMin(options.dblOrb[t.intAspect][orbSet], true);
     if (IsGerman()) {
         const std::string unknown = Language::Text(167);
         std::string text = StrProc::ReplaceAll(Language::Text(158), "[8 degrees]", orb);
@@ -222,8 +223,9 @@ int KeyColumn(int16_t intSortIndex) {
 }
 
 TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3],
-                              int16_t intTimeZone) {
+                              int16_t intTimeZone, const ChartOptions& options) {
     TimingContext context;
+    context.udtOptions = options;
     context.intModeCode = intModeCode;
     for (int s = 0; s < 3; ++s)
         context.dblChartAJD[s] = dblChartAJD[s];
@@ -380,7 +382,7 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
 
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
                                       const double (&dblPos)[intBodySlots][2]) {
-    WalkPositions positions(context.lngWorldDay, context.intTimeZone);
+    WalkPositions positions(context.lngWorldDay, context.intTimeZone, context.udtOptions);
     return GetDurations(table, context, dblPos, positions);
 }
 
@@ -438,10 +440,10 @@ std::string DurationText(int32_t d) {
     return days.empty() ? years : years + ", " + days;
 }
 
-int MoonAspectHours(int16_t k, int16_t orbSet) {
+int MoonAspectHours(int16_t k, int16_t orbSet, const ChartOptions& options) {
     if (k < 1 || k > intCatalogueAspects || orbSet < 0 || orbSet >= intNumOrbSets)
         return 0;
-    return static_cast<int>(std::lround(4.0 * dblOrb[k][orbSet] / dblTurn * 360.0));
+    return static_cast<int>(std::lround(4.0 * options.dblOrb[k][orbSet] / dblTurn * 360.0));
 }
 
 std::string FormatDurationLine(const DurationListView& view, const AspectRecordFields& f) {
@@ -459,7 +461,8 @@ std::string FormatDurationLine(const DurationListView& view, const AspectRecordF
     }
     const bool byDay = view.intSortIndex == intSortBeginning || view.intSortIndex == intSortEnd;
     if (f.intTiming == RecordTiming::Moon && view.blnShowDuration && !byDay) {
-        const std::string hours = std::to_string(MoonAspectHours(f.intAspect, personal ? 1 : 0));
+        const std::string hours =
+            std::to_string(MoonAspectHours(f.intAspect, personal ? 1 : 0, view.udtOptions));
         return line + " " + StrProc::ReplaceAll(Language::Text(53), "12", hours);
     }
     if (!view.blnShowDuration || f.intTiming != RecordTiming::Days)
@@ -491,7 +494,7 @@ std::string DurationListText(const std::vector<std::string>& records,
 }
 
 std::string ChartDescription(const std::vector<std::string>& records, int16_t intModeCode,
-                             const double (&dblPos)[intBodySlots][2], double dblMidpointOrb,
+                             const ChartPositions& chart, const ChartOptions& options,
                              const DurationColumns& widths) {
     const bool synastry = intModeCode == intModeSynastry;
     std::vector<AspectRecordFields> fields;
@@ -503,11 +506,10 @@ std::string ChartDescription(const std::vector<std::string>& records, int16_t in
     const int n = static_cast<int>(fields.size());
 
     // The heading: "There are twenty aspects in this natal chart."
-    std::string chart = Language::Text(synastry ? 14 : 77);
+    std::string kind = Language::Text(synastry ? 14 : 77);
     if (synastry && !IsGerman())
-        chart = StrProc::LowerCase(chart);
-    std::string text =
-        StrProc::ReplaceAll(Language::Text(n == 1 ? 72 : 73), "[natal chart]", chart);
+        kind = StrProc::LowerCase(kind);
+    std::string text = StrProc::ReplaceAll(Language::Text(n == 1 ? 72 : 73), "[natal chart]", kind);
     if (n != 1)
         text = StrProc::ReplaceAll(text, "20", CountWords(n));
     if (synastry && IsGerman())
@@ -517,7 +519,7 @@ std::string ChartDescription(const std::vector<std::string>& records, int16_t in
     // One sentence per aspect, the closest first.
     const int padWidth = widths[6] + (synastry ? 6 : 0);
     for (int i = 0; i < n; ++i) {
-        const std::string sentence = AspectSentence(fields[i], intModeCode, dblPos);
+        const std::string sentence = AspectSentence(fields[i], intModeCode, chart.dblPos);
         const std::string deviation = FormatDegMin(fields[i].dblDeviation);
         const bool exact = deviation == FormatDegMin(0.0);
         if (i == 0) {
@@ -538,7 +540,7 @@ std::string ChartDescription(const std::vector<std::string>& records, int16_t in
     if (synastry)
         return text;
     int16_t listed = 0;
-    for (const PatternGroup& group : FindAllPatterns(true, dblMidpointOrb))
+    for (const PatternGroup& group : FindAllPatterns(chart, options, true))
         AppendPatternSection(text, group.strText, group.intCount, group.intPattern, listed);
     if (listed == 0)
         text += std::string(kCrLf) + "There are no aspect patterns." + kCrLf;
@@ -583,8 +585,9 @@ std::string DurationsCaption(int16_t intModeCode) {
     }
 }
 
-std::string DurationsTitle(int16_t intModeCode, const std::string (&strDateText)[3]) {
-    const std::string zodiac = ", " + ZodiacWord();
+std::string DurationsTitle(int16_t intModeCode, const std::string (&strDateText)[3],
+                           bool blnSidereal) {
+    const std::string zodiac = ", " + ZodiacWord(blnSidereal);
     switch (intModeCode) {
         case intModeWorldTransits:
             return Language::Text(160) + " " + Language::Text(178) + " " + strDateText[0] + zodiac;
@@ -616,7 +619,7 @@ bool TimingOfCell(const AspectTable& table, int16_t intIndex, const TimingContex
                       timing.intSecond) ||
         timing.intSecond == bodyMoon)
         return false;
-    WalkPositions positions(context.lngWorldDay, context.intTimeZone);
+    WalkPositions positions(context.lngWorldDay, context.intTimeZone, context.udtOptions);
     const AspectWalk walk =
         WalkOfAspect(context, timing.intFirst, timing.intSecond, timing.intAspect);
     timing.dblBegin = BeginningOfAspect(walk, positions);
@@ -645,8 +648,9 @@ CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
     e.strTitle = CellTitle(mode, t.intFirst, t.intSecond, t.intAspect);
     if (t.intSecond == bodyMoon) {
         e.intOutcome = CellClick::MoonAspect;
-        e.strMessage = StrProc::ReplaceAll(Language::Text(157), "12",
-                                           std::to_string(MoonAspectHours(t.intAspect, orbSet)));
+        e.strMessage = StrProc::ReplaceAll(
+            Language::Text(157), "12",
+            std::to_string(MoonAspectHours(t.intAspect, orbSet, context.udtOptions)));
         return e;
     }
     TimingOfCell(table, intIndex, context, t);
@@ -654,7 +658,7 @@ CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,
     const std::string phase =
         options.blnWaxingWaningAspects && !IsGerman() ? PhaseWord(context, walk) : "";
     e.intOutcome = CellClick::Timed;
-    e.strMessage = Explanation(t, orbSet, phase);
+    e.strMessage = Explanation(t, orbSet, context.udtOptions, phase);
     e.strQuestion = e.strMessage + "\n\n" + Language::Text(162) + " " +
                     Language::Text(IsPersonalTransitMode(mode) ? 161 : 160) +
                     (IsGerman() ? " sehen" : "") + "?";

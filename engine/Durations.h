@@ -21,7 +21,7 @@
 #include "astro/CatalogueCounts.h"
 #include "engine/AspectTable.h"
 #include "engine/AspectTiming.h"
-#include "engine/ConfigOptions.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -38,19 +38,21 @@ constexpr int16_t intSortDuration = 6;
 // 26, 34; 9 (the deviation) for another index.
 int KeyColumn(int16_t intSortIndex);
 
-// What the timing of the last computation rests on: its mode, the JDs of its dates and the
-// world date's local day and timezone.
+// What the timing of the last computation rests on: its mode, the JDs of its dates, the
+// world date's local day and timezone, and its options (orbs and zodiac).
 struct TimingContext {
     int16_t intModeCode = 0;
+    ChartOptions udtOptions;
     double dblChartAJD[3] = {};  // JD (UT) of the world date, 1st and 2nd birthdate
     int32_t lngWorldDay = 0;     // JDN of the world date's local civil date
     int16_t intTimeZone = 0;     // world timezone, minutes east of Greenwich
 };
 
 // Returns the context of a computation of mode 1..6 at the JDs (UT) dblChartAJD, the world
-// date's local day taken in a zone intTimeZone minutes east of Greenwich.
+// date's local day taken in a zone intTimeZone minutes east of Greenwich, with the options
+// it was computed with.
 TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3],
-                              int16_t intTimeZone);
+                              int16_t intTimeZone, const ChartOptions& options);
 
 // Returns the first aspect 1..7 whose three-letter abbreviation occurs in a cell text;
 // 0 when none does.
@@ -112,8 +114,10 @@ void SortAspectRecords(std::vector<std::string>& records, int16_t intSortIndex);
 using DurationColumns = std::array<int16_t, 7>;
 DurationColumns DurationColumnWidths();
 
-// How the durations list is shown: the mode, "Show duration", the sort order, the widths.
+// How the durations list is shown: the mode, "Show duration", the sort order, the widths,
+// and the options of the computation (the orbs tell how long an aspect of the Moon lasts).
 struct DurationListView {
+    ChartOptions udtOptions;
     int16_t intModeCode = 0;
     bool blnShowDuration = true;
     int16_t intSortIndex = intSortDeviation;
@@ -125,8 +129,8 @@ struct DurationListView {
 std::string DurationText(int32_t d);
 
 // Returns the hours an aspect of the Moon lasts, about: four times the orb of aspect k in
-// orb set 0..2, in whole degrees.
-int MoonAspectHours(int16_t k, int16_t orbSet);
+// orb set 0..2 of options, in whole degrees.
+int MoonAspectHours(int16_t k, int16_t orbSet, const ChartOptions& options);
 
 // Returns the line of one record in the durations list: the bodies and the aspect with its
 // deviation, then, with "Show duration", the beginning, the end and the duration (or, for
@@ -139,10 +143,10 @@ std::string DurationListText(const std::vector<std::string>& records, const Dura
 
 // Returns the description of a natal chart or a synastry (mode 2, 3 or 6) from records
 // sorted by deviation: a heading, every aspect as a sentence with the bodies' places in the
-// zodiac (dblPos as in GetDurations), the count by kind and, except in synastry, the aspect
-// patterns of chart A (midpoints within dblMidpointOrb radians).
+// zodiac (the positions of chart), the count by kind and, except in synastry, the aspect
+// patterns of chart A with options.
 std::string ChartDescription(const std::vector<std::string>& records, int16_t intModeCode,
-                             const double (&dblPos)[intBodySlots][2], double dblMidpointOrb,
+                             const ChartPositions& chart, const ChartOptions& options,
                              const DurationColumns& widths);
 
 // Appends to text the section of n patterns of pattern index p (0..13) whose lines are
@@ -151,9 +155,11 @@ void AppendPatternSection(std::string& text, const std::string& strLines, int16_
                           int16_t& intNumPatternsListed);
 
 // The caption of the durations window for mode 1..6, and the title line above its text;
-// strDateText holds the dates of the world date, the 1st and the 2nd birthdate as text.
+// strDateText holds the dates of the world date, the 1st and the 2nd birthdate as text; the
+// title names the zodiac, sidereal when blnSidereal is set.
 std::string DurationsCaption(int16_t intModeCode);
-std::string DurationsTitle(int16_t intModeCode, const std::string (&strDateText)[3]);
+std::string DurationsTitle(int16_t intModeCode, const std::string (&strDateText)[3],
+                           bool blnSidereal);
 
 // The timing of one aspect cell: its bodies, aspect and the days of its beginning and end
 // (local day numbers, -1 not found). The transit graphic draws from it.
@@ -187,7 +193,8 @@ struct CellExplanation {
     std::string strQuestion;  // the explanation and the question whether to see all durations
 };
 
-// Explains a double-click on cell intIndex with the options in force: an aspect whose
+// Explains a double-click on cell intIndex with the options in force (the orbs and zodiac
+// of the context's computation): an aspect whose
 // colour is 0 is hidden; with "waxing/waning aspects" the English explanation says whether
 // the aspect waxes or wanes at the world date.
 CellExplanation ExplainCell(const AspectTable& table, int16_t intIndex,

@@ -5,7 +5,6 @@
 #include "astro/CatalogueCounts.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 
 namespace ZDR {
 
@@ -23,7 +22,8 @@ bool IsAtMidpoint(double p, double q, double r, double dblOrb) {
 }
 
 // Whether bodies a, b, c (1..10) all have positions, three different longitudes.
-bool HavePositions(int16_t a, int16_t b, int16_t c) {
+bool HavePositions(const ChartPositions& chart, int16_t a, int16_t b, int16_t c) {
+    const auto& dblPos = chart.dblPos;
     for (const int16_t body : {a, b, c}) {
         if (body < bodySun || body > intCatalogueBodies || dblPos[body][0] < 0)
             return false;
@@ -37,9 +37,10 @@ bool HavePositions(int16_t a, int16_t b, int16_t c) {
 // Returns the first of the bodies a, b, c (1..10, tested in that order) that stands at the
 // midpoint of the other two; 0 when none does, when a body has no position, when two
 // longitudes are equal, or for an index outside 1..10.
-int16_t MidpointBody(int16_t a, int16_t b, int16_t c, double dblOrb) {
-    if (!HavePositions(a, b, c))
+int16_t MidpointBody(const ChartPositions& chart, int16_t a, int16_t b, int16_t c, double dblOrb) {
+    if (!HavePositions(chart, a, b, c))
         return 0;
+    const auto& dblPos = chart.dblPos;
     const double pa = dblPos[a][0];
     const double pb = dblPos[b][0];
     const double pc = dblPos[c][0];
@@ -57,7 +58,10 @@ int16_t MidpointBody(int16_t a, int16_t b, int16_t c, double dblOrb) {
 // MidpointBody is asked about them, m the one at the midpoint. Pairs in conjunction take
 // no part, nor does a third body conjunct either of them.
 template <typename Found>
-void ForEachMidpointConfiguration(double dblOrb, Found found) {
+void ForEachMidpointConfiguration(const ChartPositions& chart, const ChartOptions& options,
+                                  Found found) {
+    const auto& dblPos = chart.dblPos;
+    const double dblOrb = options.dblMidpointOrb;
     // Which of the Sun to Pluto are conjunct within orb set 0, each pair tested once.
     constexpr int16_t n = intLastPlanet;
     constexpr int16_t slots = n + 1;
@@ -65,7 +69,8 @@ void ForEachMidpointConfiguration(double dblOrb, Found found) {
     for (int16_t i = 1; i < n; ++i) {
         for (int16_t j = i + 1; j <= n; ++j) {
             double deviation;
-            blnConjunct[i][j] = blnConjunct[j][i] = IsAspect(i, j, aspectConjunction, deviation);
+            blnConjunct[i][j] = blnConjunct[j][i] =
+                IsAspect(chart, options, i, j, aspectConjunction, deviation);
         }
     }
     // Whether body p stands at the midpoint of q and r, each asked once: a set of three is
@@ -92,7 +97,7 @@ void ForEachMidpointConfiguration(double dblOrb, Found found) {
                 const int16_t low = std::min(x, i);
                 const int16_t high = std::max(x, j);
                 const int16_t middle = static_cast<int16_t>(i + j + x - low - high);
-                if (blnListed[low][middle][high] || !HavePositions(i, x, j))
+                if (blnListed[low][middle][high] || !HavePositions(chart, i, x, j))
                     continue;
                 // The first of i, x, j at the midpoint of the other two, as MidpointBody.
                 const int16_t m = atMidpoint(i, x, j)   ? i
@@ -121,26 +126,29 @@ std::string TripleText(int16_t a, int16_t b, int16_t c, int16_t m, bool blnFullN
 
 }  // namespace
 
-std::string MidpointTriple(int16_t a, int16_t b, int16_t c, bool blnFullNames, double dblOrb) {
-    const int16_t m = MidpointBody(a, b, c, dblOrb);
+std::string MidpointTriple(const ChartPositions& chart, int16_t a, int16_t b, int16_t c,
+                           bool blnFullNames, double dblOrb) {
+    const int16_t m = MidpointBody(chart, a, b, c, dblOrb);
     return m == 0 ? "" : TripleText(a, b, c, m, blnFullNames);
 }
 
-std::string CheckForMidpoint(bool blnNatalReport, double dblOrb, int16_t& intNum) {
+std::string CheckForMidpoint(const ChartPositions& chart, const ChartOptions& options,
+                             bool blnNatalReport, int16_t& intNum) {
     intNum = 0;
     std::string text;
-    ForEachMidpointConfiguration(dblOrb, [&](int16_t a, int16_t b, int16_t c, int16_t m) {
+    ForEachMidpointConfiguration(chart, options, [&](int16_t a, int16_t b, int16_t c, int16_t m) {
         ++intNum;
         const std::string s = TripleText(a, b, c, m, blnNatalReport);
-        text += blnNatalReport ? s : strPatternName[13] + ": " + s;
+        text += blnNatalReport ? s : strPatternName[patternMidpoint] + ": " + s;
         text += kCrLf;
     });
     return text;
 }
 
-int16_t CountMidpoints(double dblOrb) {
+int16_t CountMidpoints(const ChartPositions& chart, const ChartOptions& options) {
     int16_t intNum = 0;
-    ForEachMidpointConfiguration(dblOrb, [&](int16_t, int16_t, int16_t, int16_t) { ++intNum; });
+    ForEachMidpointConfiguration(chart, options,
+                                 [&](int16_t, int16_t, int16_t, int16_t) { ++intNum; });
     return intNum;
 }
 

@@ -6,15 +6,11 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 
 namespace ZDR {
-
-int16_t intNumWaxingOfType[intAspectSlots] = {};
-int16_t intNumWaningOfType[intAspectSlots] = {};
 
 namespace {
 
@@ -46,11 +42,11 @@ std::string SignBlank(int n) {
 
 // A count and name for each aspect type found ("3 squares"), each followed by separator;
 // total gets the number of aspects.
-std::string AspectCounts(const char* separator, int& total) {
+std::string AspectCounts(const ComputeResult& chart, const char* separator, int& total) {
     std::string text;
     total = 0;
     for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
-        const int n = intNumAspectsOfType[k];
+        const int n = chart.intNumAspectsOfType[k];
         if (n <= 0)
             continue;
         text += std::to_string(n) + " " + CountedAspectName(k, n) + separator;
@@ -65,12 +61,12 @@ std::string TotalText(int total) {
 }
 
 // The waxing, waning and other counts of a total of at least two aspects.
-std::string WaxingWaningBlock(int total) {
+std::string WaxingWaningBlock(const ComputeResult& chart, int total) {
     int waxing = 0;
     int waning = 0;
     for (int k = 1; k <= intCatalogueAspects; ++k) {
-        waxing += intNumWaxingOfType[k];
-        waning += intNumWaningOfType[k];
+        waxing += chart.intNumWaxingOfType[k];
+        waning += chart.intNumWaningOfType[k];
     }
     const bool german = IsGerman();
     std::string text = kCrLf;
@@ -115,7 +111,7 @@ int16_t AspectPhase(double lonP, double lonQ, double lonPLater, double lonQLater
     return lead < dblPi ? 1 : -1;
 }
 
-std::string SetModeTitle(int16_t intMode, bool blnChartShown) {
+std::string SetModeTitle(int16_t intMode, bool blnChartShown, const ChartOptions& options) {
     int n = 0;
     switch (intMode) {
         case intModeWorldTransits:
@@ -142,46 +138,48 @@ std::string SetModeTitle(int16_t intMode, bool blnChartShown) {
     std::string caption = Language::Text(n);
     if (n == 26)
         caption = StrProc::ReplaceAll(caption, IsGerman() ? " Grad" : " degrees", "°");
-    return AddOrbToTitle(caption, IsTwoChartMode(intMode), true, intMode);
+    return AddOrbToTitle(caption, IsTwoChartMode(intMode), true, intMode, options);
 }
 
 std::string AddOrbToTitle(const std::string& strTitle, bool blnPersonal, bool blnAddPeriod,
-                          int16_t intMode) {
+                          int16_t intMode, const ChartOptions& options) {
     const int set = !blnPersonal ? 0 : (intMode == intModeSynastry ? 2 : 1);
-    const std::string maxOrb = FormatDegMin(dblMaxOrb[set], true);
+    const std::string maxOrb = FormatDegMin(options.dblMaxOrb[set], true);
     // All non-zero orbs of the personal and synastry sets are those of set 0 scaled by one
     // factor, so set 0 tells whether they are equal.
-    if (blnOrbsEqual) {
+    if (options.blnOrbsEqual) {
         std::string text = strTitle + "  " + Language::Text(33) + " " + maxOrb;
         if (blnAddPeriod)
             text += ".";
         return text;
     }
-    return strTitle + "  " + Language::Text(34) + ": " + FormatDegMin(dblMinOrb[set], true) + " " +
-           Language::Text(35) + " " + maxOrb;
+    return strTitle + "  " + Language::Text(34) + ": " +
+           FormatDegMin(options.dblMinOrb[set], true) + " " + Language::Text(35) + " " + maxOrb;
 }
 
-std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
-                                   const std::string& strRetroList, bool blnRadiansDisplay) {
+std::string BuildSingleChartReport(ComputeResult& chart, const ChartOptions& options,
+                                   bool blnRadiansDisplay) {
     int total = 0;
-    std::string text = AspectCounts(kCrLf, total);
+    std::string text = AspectCounts(chart, kCrLf, total);
     if (total == 0)
         text += Language::Text(126) + kCrLf;
     if (total >= 2) {
-        if (blnWaxingWaning)
-            text += WaxingWaningBlock(total);
+        if (options.udtConfig.blnWaxingWaningAspects)
+            text += WaxingWaningBlock(chart, total);
         text += kCrLf + TotalText(total) + kCrLf;
     }
     text += kCrLf;
-    text += PatternSection(dblMidpointOrb);
-    if (intNumRetro > 0 && !blnRadiansDisplay)
-        text += std::to_string(intNumRetro) + " " + Language::Text(389) + ": " + strRetroList;
+    text += PatternSection(chart, options, chart.intNumPatternsOfType);
+    if (chart.intNumRetro > 0 && !blnRadiansDisplay)
+        text += std::to_string(chart.intNumRetro) + " " + Language::Text(389) + ": " +
+                chart.strRetroList;
     return text;
 }
 
-std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGraphicShown) {
+std::string BuildTwoChartReport(const ComputeResult& chart, int16_t intMode, bool blnChartShown,
+                                bool blnGraphicShown) {
     int total = 0;
-    std::string text = AspectCounts(", ", total);
+    std::string text = AspectCounts(chart, ", ", total);
     if (total == 0)
         return Language::Text(126);
     while (!text.empty() && (text.back() == ',' || text.back() == ' '))
@@ -192,6 +190,13 @@ std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGra
             text += "  Double-click on an aspect for the transit graphic.";
     }
     return text;
+}
+
+std::string ComputationReport(ComputeResult& chart, const ChartOptions& options,
+                              bool blnRadiansDisplay, bool blnChartShown, bool blnGraphicShown) {
+    if (IsTwoChartMode(chart.intModeCode))
+        return BuildTwoChartReport(chart, chart.intModeCode, blnChartShown, blnGraphicShown);
+    return BuildSingleChartReport(chart, options, blnRadiansDisplay);
 }
 
 std::string NoAspectReportMessage(int16_t intMode) {

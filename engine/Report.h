@@ -8,14 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "astro/CatalogueCounts.h"
+#include "engine/Compute.h"
 
 namespace ZDR {
-
-// Number of waxing (resp. waning) aspects of each type 1..7 found by the last computation;
-// counted in the pair loop, row 0 unused.
-extern int16_t intNumWaxingOfType[intAspectSlots];
-extern int16_t intNumWaningOfType[intAspectSlots];
 
 // Returns +1 when the aspect of the bodies at longitudes lonP and lonQ is waxing, -1 when
 // it is waning, 0 when that cannot be told; lonPLater and lonQLater are the longitudes half
@@ -28,26 +23,36 @@ int16_t AspectPhase(double lonP, double lonQ, double lonPLater, double lonQLater
 std::string CountedAspectName(int16_t k, int n);
 
 // Returns the caption of the title label for mode code 1..6, with the orbs in use; the
-// chart captions when blnChartShown (the chart wheel is on display). "" for another code.
-std::string SetModeTitle(int16_t intMode, bool blnChartShown);
+// chart captions when blnChartShown (the chart wheel is on display); the orbs of options.
+// "" for another code.
+std::string SetModeTitle(int16_t intMode, bool blnChartShown, const ChartOptions& options);
 
 // Returns strTitle with the orbs appended: one orb ("  Orb 8°", "." when blnAddPeriod) when
 // all non-zero orbs are equal, else the range from the smallest to the largest. The orbs are
-// set 0, or with blnPersonal those of mode code intMode (6 synastry, otherwise personal).
+// set 0 of options, or with blnPersonal those of mode code intMode (6 synastry, otherwise
+// personal).
 std::string AddOrbToTitle(const std::string& strTitle, bool blnPersonal, bool blnAddPeriod,
-                          int16_t intMode);
+                          int16_t intMode, const ChartOptions& options);
 
-// Returns the report of a single-chart mode from intNumAspectsOfType: the count lines, the
-// waxing and waning counts when blnWaxingWaning, the total, the pattern section (finders
-// and midpoints within dblMidpointOrb radians; stores intNumPatternsOfType) and the
-// intNumRetro bodies of strRetroList. No retrograde line in radians display.
-std::string BuildSingleChartReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
-                                   const std::string& strRetroList, bool blnRadiansDisplay);
+// Returns the report of the single-chart computation chart from its counts: the count
+// lines, the waxing and waning counts when options say so, the total, the pattern section
+// (finders and midpoints within the midpoint orb of options; stores the chart's
+// intNumPatternsOfType) and its retrograde bodies. No retrograde line in radians display.
+std::string BuildSingleChartReport(ComputeResult& chart, const ChartOptions& options,
+                                   bool blnRadiansDisplay);
 
-// Returns the report of a two-chart mode (code 4..6) from intNumAspectsOfType, on one line:
-// the counts, the total and, when neither the chart wheel nor the transit graphic is on
-// display and the mode is not synastry, the double-click hint.
-std::string BuildTwoChartReport(int16_t intMode, bool blnChartShown, bool blnGraphicShown);
+// Returns the report of a two-chart computation chart of mode code 4..6 from its counts, on
+// one line: the counts, the total and, when neither the chart wheel nor the transit
+// graphic is on display and the mode is not synastry, the double-click hint.
+std::string BuildTwoChartReport(const ComputeResult& chart, int16_t intMode, bool blnChartShown,
+                                bool blnGraphicShown);
+
+// Returns the report shown beside the table of the computation chart: that of a two-chart
+// mode (BuildTwoChartReport) or of a single-chart mode (BuildSingleChartReport, which
+// stores the chart's pattern counts), with options, angles in radians when
+// blnRadiansDisplay, and the chart wheel or transit graphic on display as the flags say.
+std::string ComputationReport(ComputeResult& chart, const ChartOptions& options,
+                              bool blnRadiansDisplay, bool blnChartShown, bool blnGraphicShown);
 
 // Returns the text of the Report button's message when no cell holds an aspect: program
 // text #382 in the personal-transit modes (codes 4, 5), #383 in the others.

@@ -4,7 +4,6 @@
 #include "astro/Positions.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "engine/Report.h"
 #include "text/Language.h"
@@ -59,12 +58,17 @@ std::string PatternFoundTitle() {
     return Language::Text(122);
 }
 
-void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]) {
-    intNumBodies = NumChartABodies(intModeWorldTransits, true);
-    dblChartAJD[0] = jd;
-    for (int16_t b = 1; b <= intNumBodies; ++b)
-        dblPos[b][0] = BodyLongitude(b, jd);
-    CountAllPatterns(dblMidpointOrb, intCount);
+bool PatternCountsAt(double jd, const ChartOptions& options,
+                     int16_t (&intCount)[intCataloguePatterns]) {
+    ChartPositions chart;
+    chart.intNumBodies = NumChartABodies(intModeWorldTransits, true);
+    bool blnAll = true;
+    for (int16_t b = 1; b <= chart.intNumBodies; ++b) {
+        chart.dblPos[b][0] = BodyLongitudeIn(b, jd, options.udtConfig.blnSidereal);
+        blnAll = blnAll && !PositionFailed(chart.dblPos[b][0]);
+    }
+    CountAllPatterns(chart, options, intCount);
+    return blnAll;
 }
 
 }  // namespace ZDR

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "astro/CatalogueCounts.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -34,10 +35,12 @@ std::string PatternFoundMessage(const RunUntilSettings& settings, int16_t intFou
 // Returns the title of the message: program text #122.
 std::string PatternFoundTitle();
 
-// Works out the pattern counts of World transits at jd (UT) as a full computation leaves
-// them in intNumPatternsOfType after a step: the positions of the ten bodies into
-// dblChartAJD[0] and dblPos, then the count of every pattern index 0..13 into intCount, with
-// the orbs in dblOrb and the midpoint orb dblMidpointOrb (radians). No table, no text.
-void PatternCountsAt(double jd, double dblMidpointOrb, int16_t (&intCount)[intCataloguePatterns]);
+// Works out the pattern counts of World transits at jd (UT) as a full computation and its
+// report leave them in intNumPatternsOfType after a step: the positions of the ten bodies,
+// then the count of every pattern index 0..13 into intCount, with the orbs, midpoint orb
+// and zodiac of options. No table, no text. Returns false when the ephemeris failed to give
+// a body's position (one outside the covered range is no failure).
+bool PatternCountsAt(double jd, const ChartOptions& options,
+                     int16_t (&intCount)[intCataloguePatterns]);
 
 }  // namespace ZDR

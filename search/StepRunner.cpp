@@ -9,7 +9,6 @@
 #include "astro/DatePr2.h"
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "search/RunTexts.h"
 #include "search/Stepping.h"
 #include "search/frmRun.h"
@@ -75,8 +74,6 @@ bool StepRunner::StepPass(bool blnBack, bool blnRunPass) {
         return false;
     }
     m_link.SetWorldDate(world);
-    for (int16_t& count : ZDR::intNumPatternsOfType)
-        count = 0;
     if (!m_link.Compute()) {
         m_link.SetWorldDate(previous);
         EndRun();
@@ -152,7 +149,7 @@ bool StepRunner::ShowRunDialog() {
 // The stop test after a step's computation: a find ends the run with its message.
 void StepRunner::StopTest() {
     int16_t found = 0;
-    if (!ZDR::PatternFound(m_udtRunUntil, ZDR::intNumPatternsOfType, found))
+    if (!ZDR::PatternFound(m_udtRunUntil, m_link.LastComputation().intNumPatternsOfType, found))
         return;
     support::ShowMessage(m_link.frmMainWindow,
                          support::Q(ZDR::PatternFoundMessage(m_udtRunUntil, found)),
@@ -219,8 +216,8 @@ void StepRunner::LockWindowForRun(bool blnEnabled) {
 }
 
 void StepRunner::RefreshStepControls(bool blnChartShown, bool blnGraphicShown) {
-    EnableStepControls(ZDR::StepControlsUsable(m_link.WorldDate(), m_link.ComputedModeCode(),
-                                               blnRunning, blnGraphicShown));
+    EnableStepControls(ZDR::StepControlsUsable(
+        m_link.WorldDate(), m_link.LastComputation().intModeCode, blnRunning, blnGraphicShown));
     m_link.cmdRun->setVisible(ZDR::RunButtonShown(
         blnChartShown, blnGraphicShown, !m_link.cmdToggleGraphic->isHidden(), StepIndex(),
         ZDR::OptionsInForce().blnIncludeTransitingMoon, m_link.SelectedModeCode()));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "astro/DateInput.h"
+#include "engine/Compute.h"
 #include "search/RunUntil.h"
 
 class QComboBox;
@@ -36,9 +37,10 @@ struct StepRunnerLink {
     std::function<bool()> Compute;
     // Shows the input error of the world date for a date code -1..-4.
     std::function<void(double)> ShowWorldDateError;
-    // The mode code 1..6 of the selected mode button, and of the last computation.
+    // The mode code 1..6 of the selected mode button, and the last computation (its mode
+    // code, and the pattern counts its report stored).
     std::function<int16_t()> SelectedModeCode;
-    std::function<int16_t()> ComputedModeCode;
+    std::function<const ZDR::ComputeResult&()> LastComputation;
 };
 
 class StepRunner : public QObject {

@@ -96,7 +96,8 @@ std::string PngPathWithExtension(const std::string& path) {
 
 ExportCanvasInput ExportCanvasOf(int16_t intModeCode,
                                  const std::array<DatePr2::DateSetInput, 3>& sets,
-                                 const ConfigOptions& options, const std::string& version) {
+                                 const ChartOptions& chartOptions, const std::string& version) {
+    const ConfigOptions& options = chartOptions.udtConfig;
     ExportCanvasInput input;
     input.intModeCode = intModeCode;
     input.intLanguage = Language::intLanguage;
@@ -113,7 +114,7 @@ ExportCanvasInput ExportCanvasOf(int16_t intModeCode,
     }
     input.blnSidereal = options.blnSidereal;
     input.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
-    input.strTitleWithOrb = SetModeTitle(intModeCode, true);
+    input.strTitleWithOrb = SetModeTitle(intModeCode, true, chartOptions);
     input.strVersion = version;
     return input;
 }

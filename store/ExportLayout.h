@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "astro/DateInput.h"
-#include "engine/ConfigOptions.h"
+#include "engine/Chart.h"
 
 namespace ZDR {
 
@@ -55,7 +55,7 @@ struct ExportCanvasInput {
 // inner-planet option of options, the title with the orb, the current language and version.
 ExportCanvasInput ExportCanvasOf(int16_t intModeCode,
                                  const std::array<DatePr2::DateSetInput, 3>& sets,
-                                 const ConfigOptions& options, const std::string& version);
+                                 const ChartOptions& options, const std::string& version);
 
 // One text on the export canvas: its top-left corner in pixels and its colour value.
 struct CanvasText {

@@ -1,6 +1,7 @@
 #pragma once
 // Set-up shared by the tests of the engine and of its callers: the data files of the build
-// folder, clearing the orbs, and the engine tables kept and given back around a test.
+// folder, the chart and options that tests put together by hand and pass to the engine,
+// clearing the orbs, and all of it kept and given back around a test.
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,10 @@
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
+#include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
+#include "engine/Compute.h"
 #include "engine/CoreStartup.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 
 // Returns an angle in degrees as radians.
@@ -61,31 +63,31 @@ inline ::testing::AssertionResult LoadTestPlutoTable() {
     return LoadTestDataFiles();
 }
 
-// Sets every orb of every set to 0 and derives the orb limits again: no aspect is found.
+// The chart and the options the tests build by hand and hand to the engine.
+inline ZDR::ComputeResult udtTestChart;
+inline ZDR::ChartOptions udtTestOptions;
+
+// Sets every orb of every set of the test options to 0 and derives the orb limits again: no
+// aspect is found.
 inline void ClearOrbs() {
-    for (auto& row : ZDR::dblOrb) {
+    for (auto& row : udtTestOptions.dblOrb) {
         for (double& o : row)
             o = 0.0;
     }
-    ZDR::DeriveOrbLimits();
+    ZDR::DeriveOrbLimits(udtTestOptions);
 }
 
-// Keeps the orbs, the positions, the pattern counts, the number of bodies and the language
-// while it lives, and gives them back, with the catalogue names in that language, at its end.
+// Keeps the test chart, the test options and the language while it lives, and gives them
+// back, with the catalogue names in that language, at its end.
 class SavedEngineTables {
   public:
-    SavedEngineTables() {
-        std::memcpy(dblSavedOrb, ZDR::dblOrb, sizeof ZDR::dblOrb);
-        std::memcpy(dblSavedPos, ZDR::dblPos, sizeof ZDR::dblPos);
-        std::memcpy(intSavedPatterns, ZDR::intNumPatternsOfType, sizeof ZDR::intNumPatternsOfType);
-        intSavedBodies = ZDR::intNumBodies;
-        intSavedLanguage = Language::intLanguage;
-    }
+    SavedEngineTables()
+        : udtSavedChart(udtTestChart),
+          udtSavedOptions(udtTestOptions),
+          intSavedLanguage(Language::intLanguage) {}
     ~SavedEngineTables() {
-        std::memcpy(ZDR::dblOrb, dblSavedOrb, sizeof ZDR::dblOrb);
-        std::memcpy(ZDR::dblPos, dblSavedPos, sizeof ZDR::dblPos);
-        std::memcpy(ZDR::intNumPatternsOfType, intSavedPatterns, sizeof ZDR::intNumPatternsOfType);
-        ZDR::intNumBodies = intSavedBodies;
+        udtTestChart = udtSavedChart;
+        udtTestOptions = udtSavedOptions;
         Language::intLanguage = intSavedLanguage;
         ZDR::BuildCatalogueNames();
     }
@@ -93,10 +95,8 @@ class SavedEngineTables {
     SavedEngineTables& operator=(const SavedEngineTables&) = delete;
 
   private:
-    double dblSavedOrb[8][3];
-    double dblSavedPos[11][2];
-    int16_t intSavedPatterns[14];
-    int16_t intSavedBodies;
+    ZDR::ComputeResult udtSavedChart;
+    ZDR::ChartOptions udtSavedOptions;
     int16_t intSavedLanguage;
 };
 
@@ -107,15 +107,50 @@ class ConstructedChartTest : public ::testing::Test {
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();
-        for (auto& pos : ZDR::dblPos)
+        for (auto& pos : udtTestChart.dblPos)
             pos[0] = -99;
     }
     // Puts bodies of chart A at longitudes in degrees.
     static void Place(std::initializer_list<std::pair<int, double>> bodies) {
         for (const auto& [body, degrees] : bodies)
-            ZDR::dblPos[body][0] = Rad(degrees);
+            udtTestChart.dblPos[body][0] = Rad(degrees);
     }
 
   private:
     SavedEngineTables udtSavedTables;
 };
+
+// The options a computation in a test is given: the test orbs and zodiac with the other
+// values of config.
+inline ZDR::ChartOptions TestOptions(const ZDR::ConfigOptions& config) {
+    ZDR::ChartOptions options = udtTestOptions;
+    options.udtConfig = config;
+    options.udtConfig.blnSidereal = udtTestOptions.udtConfig.blnSidereal;
+    return options;
+}
+
+// The zodiac of the test options.
+inline bool TestSidereal() {
+    return udtTestOptions.udtConfig.blnSidereal;
+}
+
+// Puts config in force (ZDR::UseSettings) and takes its orbs as the test orbs.
+inline void UseTestSettings(const ZDR::ConfigOptions& config) {
+    ZDR::UseSettings(config);
+    udtTestOptions = ZDR::ChartOptionsInForce();
+}
+
+// The test options with the midpoint orb dblMidpointOrb (radians).
+inline ZDR::ChartOptions MidpointOptions(double dblMidpointOrb) {
+    ZDR::ChartOptions options = udtTestOptions;
+    options.dblMidpointOrb = dblMidpointOrb;
+    return options;
+}
+
+// The test orbs with every value of config, its zodiac too: the options a picture or an
+// export is given.
+inline ZDR::ChartOptions OrbsWith(const ZDR::ConfigOptions& config) {
+    ZDR::ChartOptions options = udtTestOptions;
+    options.udtConfig = config;
+    return options;
+}

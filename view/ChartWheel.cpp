@@ -5,7 +5,6 @@
 
 #include "astro/CatalogueCounts.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
 
 namespace view {
@@ -257,17 +256,18 @@ class WheelPainter {
 }  // namespace
 
 ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
-                                   const ZDR::ConfigOptions& options) {
+                                   const ZDR::ChartOptions& chartOptions) {
+    const ZDR::ConfigOptions& options = chartOptions.udtConfig;
     ChartWheelInput input;
     input.udtTable = &result.udtTable;
     input.blnTwoChart = ZDR::IsTwoChartMode(result.intModeCode);
     for (int b = 0; b < ZDR::intBodySlots; ++b) {
         for (int s = 0; s < 2; ++s) {
-            input.dblPos[b][s] = input.blnTwoChart || s == 0 ? ZDR::dblPos[b][s] : -1;
-            input.blnRetro[b][s] = ZDR::blnRetro[b][s];
+            input.dblPos[b][s] = input.blnTwoChart || s == 0 ? result.dblPos[b][s] : -1;
+            input.blnRetro[b][s] = result.blnRetro[b][s];
         }
     }
-    input.intNumBodies = ZDR::intNumBodies;
+    input.intNumBodies = result.intNumBodies;
     for (int16_t k = 0; k < ZDR::intAspectSlots; ++k)
         input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;

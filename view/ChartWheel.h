@@ -43,12 +43,12 @@ struct ChartWheelPicture {
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
-// table, the engine's positions, retrograde flags and number of bodies, and the legends in
+// table, its positions, retrograde flags and number of bodies, and the legends in
 // the current language; the colours the aspects are shown in (ZDR::AspectColorShown), the
 // inner-planet display and the transiting Moon from options, the options the computation
 // was given.
 ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
-                                   const ZDR::ConfigOptions& options);
+                                   const ZDR::ChartOptions& options);
 
 // Draws the wheel of input.
 ChartWheelPicture DrawChartWheel(const ChartWheelInput& input);

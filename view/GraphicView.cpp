@@ -34,7 +34,7 @@ GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* par
 }
 
 void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
-                                         const ZDR::ConfigOptions& options) {
+                                         const ZDR::ChartOptions& options) {
     setToolTip(QString());
     QCoreApplication::processEvents();
     ReleaseWindow();
@@ -44,13 +44,13 @@ void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
         ShowWheel(result, options);
 }
 
-bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options) {
+bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOptions& options) {
     if (TransitGraphicShown())
         ReleaseWindow();
     // A right-click names the aspects by their own colours, which "Use color" leaves as
     // they are.
     for (int k = 0; k < ZDR::intAspectSlots; ++k)
-        m_dblAspectColor[k] = options.dblAspectColor[k];
+        m_dblAspectColor[k] = options.udtConfig.dblAspectColor[k];
     const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
     m_udtLegends = input.udtLegends;
     m_blnTwoChart = input.blnTwoChart;

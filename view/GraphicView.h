@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "astro/CatalogueCounts.h"
+#include "engine/Chart.h"
 #include "engine/Compute.h"
-#include "engine/ConfigOptions.h"
 #include "view/TransitGraphic.h"
 #include "view/WheelGeometry.h"
 
@@ -40,15 +40,14 @@ class GraphicView : public QWidget {
     // configuration dialog it hid shown again); with a graphic on display the
     // table comes back, otherwise the wheel of result, drawn with options, takes the
     // table's place. Sets the toggle's caption and the tool-tip of "Save as ...".
-    void cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
-                                const ZDR::ConfigOptions& options);
+    void cmdToggleGraphic_Click(const ZDR::ComputeResult& result, const ZDR::ChartOptions& options);
 
     // Draws the wheel of result with options, the options the computation was given, in
     // place of the table (one ring in the single-chart modes, two in the others); in place of
     // a transit graphic, the window gets its controls back. Returns
     // false when a glyph found no room: the wheel then shows as far as it was drawn, and the
     // warning has been shown.
-    bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options);
+    bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOptions& options);
 
     // Draws the transit graphic of input in place of the table and locks the window around
     // it: every control disabled but the toggle, Quit and "Save as ...", which is captioned

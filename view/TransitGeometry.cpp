@@ -7,7 +7,6 @@
 #include "astro/Turn.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 

@@ -8,7 +8,6 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "support/PictureSupport.h"
 
 namespace view {
@@ -55,7 +54,8 @@ void PlotCurve(QPainter& painter, const ZDR::TransitCurve& curve, double orb, in
 
 TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intModeCode,
                                    const double (&dblChartAJD)[3], int worldZone, int natalZone,
-                                   const ZDR::ConfigOptions& options) {
+                                   const ZDR::ChartOptions& chartOptions) {
+    const ZDR::ConfigOptions& options = chartOptions.udtConfig;
     TransitGraphicInput input;
     input.intNatalBody = timing.intFirst;
     input.intTransitBody = timing.intSecond;
@@ -70,7 +70,7 @@ TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intMod
     const int16_t k = timing.intAspect >= 1 && timing.intAspect <= ZDR::intCatalogueAspects
                           ? timing.intAspect
                           : 0;
-    input.dblOrb = ZDR::dblOrb[k][1];
+    input.dblOrb = chartOptions.dblOrb[k][1];
     input.dblCurveColor = ZDR::AspectColorShown(k, options);
     input.blnSidereal = options.blnSidereal;
     return input;

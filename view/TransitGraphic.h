@@ -39,11 +39,11 @@ struct TransitGraphicInput {
 // Returns the input of the graphic of a personal transit of mode 4 or 5 computed at the
 // JDs (UT) dblChartAJD: the bodies, aspect and days of timing, the world date's timezone
 // worldZone and the natal date's natalZone (minutes east of Greenwich); the orb of its
-// aspect in personal transits (the orb table dblOrb), the curve's colour (the aspect's, or
-// the neutral one when "Use color" is unticked) and the zodiac from options.
+// aspect in personal transits, the curve's colour (the aspect's, or the neutral one when
+// "Use color" is unticked) and the zodiac from options.
 TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intModeCode,
                                    const double (&dblChartAJD)[3], int worldZone, int natalZone,
-                                   const ZDR::ConfigOptions& options);
+                                   const ZDR::ChartOptions& options);
 
 // The drawn graphic: the picture (10950 x 6600 twips in pixels of the pixel size), the
 // scale the right-click reads, and the current date row (0..28).

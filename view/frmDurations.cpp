@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
@@ -107,11 +106,13 @@ void frmDurations::Report(const DurationsRequest& request) {
     m_udtRequest = request;
     const int16_t mode = request.udtContext.intModeCode;
     setWindowTitle(Q(ZDR::DurationsCaption(mode)));
-    lblTitle->setText(Q(ZDR::DurationsTitle(mode, request.strDateText)));
+    lblTitle->setText(Q(ZDR::DurationsTitle(mode, request.strDateText,
+                                            request.udtContext.udtOptions.udtConfig.blnSidereal)));
     PlaceBesideMainWindow();
     txbOutput->clear();
-    strAspectRecord = request.pudtTable
-                          ? ZDR::GetDurations(*request.pudtTable, request.udtContext, ZDR::dblPos)
+    strAspectRecord = request.pudtChart
+                          ? ZDR::GetDurations(request.pudtChart->udtTable, request.udtContext,
+                                              request.pudtChart->dblPos)
                           : std::vector<std::string>();
     FormActivate();
     show();
@@ -183,7 +184,7 @@ void frmDurations::FillSortList() {
     cboSortBy->setCurrentIndex(0);
     blnSuppressSortEvent = false;
     const bool several =
-        m_udtRequest.pudtTable && ZDR::GetTotalNumAspects(*m_udtRequest.pudtTable) > 1;
+        m_udtRequest.pudtChart && ZDR::GetTotalNumAspects(m_udtRequest.pudtChart->udtTable) > 1;
     cboSortBy->setVisible(several);
     lblSortBy->setVisible(several);
 }
@@ -202,6 +203,7 @@ void frmDurations::cboSortBy_Click(int index) {
 
 void frmDurations::ShowDurationList() {
     ZDR::DurationListView view;
+    view.udtOptions = m_udtRequest.udtContext.udtOptions;
     view.intModeCode = m_udtRequest.udtContext.intModeCode;
     view.blnShowDuration = chkShowDuration->isChecked();
     view.intSortIndex = static_cast<int16_t>(std::max(0, cboSortBy->currentIndex()));
@@ -211,8 +213,10 @@ void frmDurations::ShowDurationList() {
 }
 
 void frmDurations::ShowChartDescription() {
-    m_strText = ZDR::ChartDescription(strAspectRecord, m_udtRequest.udtContext.intModeCode,
-                                      ZDR::dblPos, m_udtRequest.dblMidpointOrb, intColumnWidth);
+    static const ZDR::ComputeResult udtNoChart;
+    const ZDR::ComputeResult& chart = m_udtRequest.pudtChart ? *m_udtRequest.pudtChart : udtNoChart;
+    m_strText = ZDR::ChartDescription(strAspectRecord, m_udtRequest.udtContext.intModeCode, chart,
+                                      m_udtRequest.udtContext.udtOptions, intColumnWidth);
     txbOutput->setPlainText(Shown(m_strText));
 }
 

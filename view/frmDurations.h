@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/AspectTable.h"
+#include "engine/Compute.h"
 #include "engine/Durations.h"
 
 class QCheckBox;
@@ -19,11 +20,10 @@ class QPushButton;
 
 // What the durations window reports on: the last computation and the main window's dates.
 struct DurationsRequest {
-    const ZDR::AspectTable* pudtTable = nullptr;  // the table of the last computation
-    ZDR::TimingContext udtContext;                // its mode, dates and world timezone
-    std::string strDateText[3];                   // the three date sets in words
-    double dblMidpointOrb = 0;                    // radians
-    int intTableTop = 0;                          // twips, the table's top in the main window
+    const ZDR::ComputeResult* pudtChart = nullptr;  // the last computation
+    ZDR::TimingContext udtContext;                  // its mode, dates, world timezone and options
+    std::string strDateText[3];                     // the three date sets in words
+    int intTableTop = 0;                            // twips, the table's top in the main window
 };
 
 class frmDurations : public QDialog {
@@ -31,7 +31,7 @@ class frmDurations : public QDialog {
   public:
     explicit frmDurations(QWidget* mainWindow);
 
-    // Builds the records of the request's table (the longitudes of the engine tables) and
+    // Builds the records of the request's chart (its table and longitudes) and
     // shows the window beside the main window, not modal: the sortable list in the transit
     // modes, the chart's description otherwise.
     void Report(const DurationsRequest& request);

@@ -33,7 +33,6 @@
 #include "config/SettingsStore.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
@@ -69,7 +68,6 @@ class MainWindowTest : public ::testing::Test {
             return answer;
         });
         Language::intLanguage = Language::intEnglish;
-        ZDR::blnSidereal = false;
     }
     void TearDown() override {
         window.reset();
@@ -268,8 +266,8 @@ TEST_F(MainWindowTest, ADamagedEphemerisFileIsNamedOnceAtStartUp) {
         EXPECT_TRUE(messages[0].strText.startsWith(QString::fromUtf8(row.text)))
             << messages[0].strText.toStdString();
         // The present moment has no positions but Pluto's.
-        EXPECT_TRUE(ZDR::PositionFailed(ZDR::dblPos[1][0]));
-        EXPECT_GE(ZDR::dblPos[9][0], 0);
+        EXPECT_TRUE(ZDR::PositionFailed(w.udtResult.dblPos[1][0]));
+        EXPECT_GE(w.udtResult.dblPos[9][0], 0);
         EXPECT_TRUE(w.blnStartupCompleted);
     }
 }
@@ -292,7 +290,7 @@ TEST_F(MainWindowTest, ACancelledChangeAppliesNothing) {
     w.cmdCompute_Click();
     EXPECT_EQ(w.lblTitle->text(), title);
     EXPECT_EQ(w.udtResult.udtTable.udtCell[10 * 10].strText, zodiac.strText);
-    EXPECT_FALSE(ZDR::blnSidereal);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnSidereal);
     dialog.ShowBesideMainWindow();
     EXPECT_EQ(dialog.cboOrb[1]->currentIndex(), 9);
     EXPECT_TRUE(dialog.optWesternAstrology->isChecked());
@@ -307,13 +305,13 @@ TEST_F(MainWindowTest, ACancelledChangeAppliesNothing) {
     w.cboMonthCE[1]->setCurrentIndex(5);
     w.cboDayCE[1]->setCurrentIndex(17);
     w.cmdCompute_Click();
-    EXPECT_EQ(ZDR::intNumBodies, 10);
+    EXPECT_EQ(w.udtResult.intNumBodies, 10);
     dialog.chkIncludeTransitingMoon->setChecked(false);
     w.cmdCompute_Click();
-    EXPECT_EQ(ZDR::intNumBodies, 10) << "not yet in force";
+    EXPECT_EQ(w.udtResult.intNumBodies, 10) << "not yet in force";
     w.RefreshControls();  // Timer1
     w.cmdCompute_Click();
-    EXPECT_EQ(ZDR::intNumBodies, 9);
+    EXPECT_EQ(w.udtResult.intNumBodies, 9);
 }
 
 TEST_F(MainWindowTest, AnInvalidDateGivesOneMessageAndTheModeReturns) {
@@ -375,7 +373,7 @@ TEST_F(MainWindowTest, EnterInAYearBoxComputesOnlyWhenTheModeUsesItsDate) {
     EXPECT_FALSE(w.cmdToggleGraphic->isHidden());
     emit w.txbYearCE[2]->editingFinished();  // leaving the box later marks it stale
     EXPECT_TRUE(w.cmdToggleGraphic->isHidden());
-    EXPECT_GT(ZDR::dblChartAJD[2], 2446000);
+    EXPECT_GT(w.udtResult.dblChartAJD[2], 2446000);
 }
 
 TEST_F(MainWindowTest, GermanAndBackLeavesEveryCaptionAsItWas) {
@@ -839,7 +837,8 @@ TEST_F(MainWindowTest, TheToggleSwitchesBetweenTableAndWheel) {
     EXPECT_EQ(w.cmdSaveAs->toolTip(), QString::fromStdString(Language::Text(388)));
     EXPECT_FALSE(w.cmdLoadState->isVisible());
     EXPECT_EQ(w.lblClickonAspect->text(), "Tropical zodiac");
-    EXPECT_EQ(w.lblTitle->text().toStdString(), ZDR::SetModeTitle(ZDR::intModeWorldTransits, true));
+    EXPECT_EQ(w.lblTitle->text().toStdString(),
+              ZDR::SetModeTitle(ZDR::intModeWorldTransits, true, ZDR::ChartOptionsInForce()));
     EXPECT_TRUE(w.cmdRun->isVisible());  // a run can go with the wheel shown
     EXPECT_EQ(w.cmdRun->text(), "Run");
 
@@ -914,7 +913,7 @@ view::TransitGraphicInput NeptuneSextileSun() {
     input.dblNatalJD = 2440724;
     input.dblWorldJD = 2460380.4;
     input.dblWorldDay = 2460380.9;
-    input.dblOrb = ZDR::dblOrb[5][1];
+    input.dblOrb = ZDR::ChartOptionsInForce().dblOrb[5][1];
     input.dblCurveColor = ZDR::RGB(0, 255, 255);
     return input;
 }

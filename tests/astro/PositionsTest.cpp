@@ -56,12 +56,10 @@ class Positions : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(LoadTestPlutoTable());
         savedTable_ = ZDR::strPlutoLine;
-        ZDR::blnSidereal = false;
     }
     void TearDown() override {
         ZDR::strPlutoLine.swap(savedTable_);
         ZDR::strDataFolder = TestDataFolder();
-        ZDR::blnSidereal = false;
     }
     // A temporary folder of this test, ending in "/".
     std::string TempFolder() {
@@ -87,11 +85,10 @@ TEST_F(Positions, MoonAndPlutoRangeLimits) {
     EXPECT_LT(ZDR::PlutoLongitude(std::nan("")), 0);
     EXPECT_LT(ZDR::MoonLongitude(std::nan("")), 0);
     // The codes pass unchanged through the sidereal zodiac.
-    ZDR::blnSidereal = true;
-    EXPECT_EQ(ZDR::BodyLongitude(9, 2305447.4), -99);
-    EXPECT_EQ(ZDR::BodyLongitude(10, 2488069.5), -100);
-    EXPECT_EQ(ZDR::BodyLongitude(0, 2451545.0), -1);
-    EXPECT_EQ(ZDR::BodyLongitude(11, 2451545.0), -1);
+    EXPECT_EQ(ZDR::BodyLongitudeIn(9, 2305447.4, true), -99);
+    EXPECT_EQ(ZDR::BodyLongitudeIn(10, 2488069.5, true), -100);
+    EXPECT_EQ(ZDR::BodyLongitudeIn(0, 2451545.0, true), -1);
+    EXPECT_EQ(ZDR::BodyLongitudeIn(11, 2451545.0, true), -1);
 }
 
 TEST_F(Positions, PlutoInterpolatesThroughZeroAries) {
@@ -119,8 +116,8 @@ TEST_F(Positions, ShortOrDamagedTableIsNeverReadPastItsEnd) {
     EXPECT_EQ(ZDR::PlutoLongitude(2488069.0), -1);
     // Half an hour later Pluto has no position: no retrograde motion can be told.
     const double jd = kFirstMidnight + 0.99;
-    EXPECT_FALSE(ZDR::IsRetrograde(9, ZDR::PlutoLongitude(jd), jd));
-    EXPECT_TRUE(ZDR::IsRetrograde(9, ZDR::PlutoLongitude(jd - 0.1), jd - 0.1));
+    EXPECT_FALSE(ZDR::IsRetrograde(9, ZDR::PlutoLongitude(jd), jd, false));
+    EXPECT_TRUE(ZDR::IsRetrograde(9, ZDR::PlutoLongitude(jd - 0.1), jd - 0.1, false));
     ZDR::strPlutoLine = {"", "!!!", "abcd"};
     EXPECT_EQ(ZDR::PlutoTableEntry(0), -1);
     EXPECT_EQ(ZDR::PlutoTableEntry(1), -1);
@@ -133,12 +130,10 @@ TEST_F(Positions, SiderealZodiacSubtractsTheAyanamsaOfTheYear) {
     const double jd2000 = 2451700.5;  // 2000-06-04
     const double jd1900 = 2415200.5;  // 1900-05-29
     for (int16_t body = 1; body <= 10; ++body) {
-        ZDR::blnSidereal = false;
         const double t2000 = ZDR::BodyLongitude(body, jd2000);
         const double t1900 = ZDR::BodyLongitude(body, jd1900);
-        ZDR::blnSidereal = true;
-        const double s2000 = ZDR::BodyLongitude(body, jd2000);
-        const double s1900 = ZDR::BodyLongitude(body, jd1900);
+        const double s2000 = ZDR::BodyLongitudeIn(body, jd2000, true);
+        const double s1900 = ZDR::BodyLongitudeIn(body, jd1900, true);
         EXPECT_NEAR(AngleDiff(t2000, s2000), 0.416314, 1e-12) << body;
         EXPECT_NEAR(AngleDiff(t1900, s1900), 0.391934, 1e-12) << body;
         EXPECT_GE(s2000, 0);
@@ -149,27 +144,27 @@ TEST_F(Positions, SiderealZodiacSubtractsTheAyanamsaOfTheYear) {
 TEST_F(Positions, RetrogradeMotion) {
     // The Sun and the Moon are never retrograde, whatever the longitude passed.
     for (double jd = 2451545.0; jd < 2451910.0; jd += 0.37) {
-        EXPECT_FALSE(ZDR::IsRetrograde(1, ZDR::BodyLongitude(1, jd), jd));
-        EXPECT_FALSE(ZDR::IsRetrograde(10, ZDR::BodyLongitude(10, jd) + 0.01, jd));
+        EXPECT_FALSE(ZDR::IsRetrograde(1, ZDR::BodyLongitude(1, jd), jd, false));
+        EXPECT_FALSE(ZDR::IsRetrograde(10, ZDR::BodyLongitude(10, jd) + 0.01, jd, false));
     }
     // Mercury stood retrograde from 17 February to 10 March 2020.
     const double mar1 = 2458909.5;
     const double apr1 = 2458940.5;
-    EXPECT_TRUE(ZDR::IsRetrograde(2, ZDR::BodyLongitude(2, mar1), mar1));
-    EXPECT_FALSE(ZDR::IsRetrograde(2, ZDR::BodyLongitude(2, apr1), apr1));
-    EXPECT_FALSE(ZDR::IsRetrograde(2, -99, mar1));
+    EXPECT_TRUE(ZDR::IsRetrograde(2, ZDR::BodyLongitude(2, mar1), mar1, false));
+    EXPECT_FALSE(ZDR::IsRetrograde(2, ZDR::BodyLongitude(2, apr1), apr1, false));
+    EXPECT_FALSE(ZDR::IsRetrograde(2, -99, mar1, false));
     // Pluto held at 0°3' (0.00087 rad) and at 358°5' (6.2497 rad): the shorter way round
     // from the longitude half an hour earlier decides, also across 0° Aries.
     ZDR::strPlutoLine = {Entry(0, 0, 3), Entry(1, 0, 3), Entry(2, 0, 3)};
-    EXPECT_TRUE(ZDR::IsRetrograde(9, 0.0009, kFirstMidnight));
-    EXPECT_FALSE(ZDR::IsRetrograde(9, 0.0008, kFirstMidnight));
-    EXPECT_FALSE(ZDR::IsRetrograde(9, 6.25, kFirstMidnight));  // on across 0°
+    EXPECT_TRUE(ZDR::IsRetrograde(9, 0.0009, kFirstMidnight, false));
+    EXPECT_FALSE(ZDR::IsRetrograde(9, 0.0008, kFirstMidnight, false));
+    EXPECT_FALSE(ZDR::IsRetrograde(9, 6.25, kFirstMidnight, false));  // on across 0°
     ZDR::strPlutoLine = {Entry(0, 358, 5), Entry(1, 358, 5), Entry(2, 358, 5)};
-    EXPECT_TRUE(ZDR::IsRetrograde(9, 0.05, kFirstMidnight));  // back across 0°
-    EXPECT_FALSE(ZDR::IsRetrograde(9, 6.20, kFirstMidnight));
-    EXPECT_TRUE(ZDR::IsRetrograde(9, 6.26, kFirstMidnight));
-    EXPECT_FALSE(ZDR::IsRetrograde(9, 3.2, kFirstMidnight));  // 3.05 rad ahead
-    EXPECT_TRUE(ZDR::IsRetrograde(9, 3.0, kFirstMidnight));   // 3.03 rad behind
+    EXPECT_TRUE(ZDR::IsRetrograde(9, 0.05, kFirstMidnight, false));  // back across 0°
+    EXPECT_FALSE(ZDR::IsRetrograde(9, 6.20, kFirstMidnight, false));
+    EXPECT_TRUE(ZDR::IsRetrograde(9, 6.26, kFirstMidnight, false));
+    EXPECT_FALSE(ZDR::IsRetrograde(9, 3.2, kFirstMidnight, false));  // 3.05 rad ahead
+    EXPECT_TRUE(ZDR::IsRetrograde(9, 3.0, kFirstMidnight, false));   // 3.03 rad behind
 }
 
 // Published positions, computed independently of this program's ephemeris (J. Meeus,

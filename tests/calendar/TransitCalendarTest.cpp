@@ -12,7 +12,6 @@
 #include "calendar/TransitCalendar.h"
 #include "config/Options.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -26,16 +25,16 @@ class TransitCalendarTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         options = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
-        ZDR::SetOrbs(options);
+        udtTestOptions = ZDR::MakeChartOptions(options);
     }
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     ZDR::CalendarRequest Request(bool personal, double natal, double from, double to) const {
-        return ZDR::CalendarRequestOf(personal, natal, from, to, 0, false, options);
+        return ZDR::CalendarRequestOf(personal, natal, from, to, 0, false, OrbsWith(options));
     }
     ZDR::ConfigOptions options;
 };
@@ -116,7 +115,7 @@ TEST_F(TransitCalendarTest, RetrogradeTriplePassOverNatalPlaces) {
         {"data start inside the passage", 100, -1.45, 1.45, -1.2, 1.5, 3, false, true},
         {"narrow swing", 40, -1.45, 1.45, -1.5, 1.5, 3, true, true},
     };
-    const double orb = ZDR::dblOrb[1][1];
+    const double orb = udtTestOptions.dblOrb[1][1];
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
         gW = c.w;

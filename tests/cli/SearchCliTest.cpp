@@ -12,7 +12,6 @@
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "tests/EngineTestSupport.h"
 #include "tests/cli/CliRunner.h"
@@ -44,13 +43,14 @@ std::string MomentText(double jd, int zoneMinutes) {
 int16_t ReportCount(double jd, int16_t p) {
     const ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
     const double dates[3] = {jd, 0, 0};
-    ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, dates, false, options, result);
-    for (int16_t& n : ZDR::intNumPatternsOfType)
+    ZDR::ComputeResult& result = udtTestChart;
+    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, dates, false, TestOptions(options), result);
+    for (int16_t& n : udtTestChart.intNumPatternsOfType)
         n = 0;
-    ZDR::BuildSingleChartReport(false, ZDR::MidpointOrb(options.intMidpointOrbIndex),
-                                result.intNumRetro, result.strRetroList, false);
-    return ZDR::intNumPatternsOfType[p];
+    ZDR::ChartOptions report = MidpointOptions(ZDR::MidpointOrb(options.intMidpointOrbIndex));
+    report.udtConfig.blnWaxingWaningAspects = false;
+    ZDR::BuildSingleChartReport(result, report, false);
+    return udtTestChart.intNumPatternsOfType[p];
 }
 
 // The moments after start (JD, UT), span days apart, up to last, at which the report
@@ -75,7 +75,7 @@ class SearchCli : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(LoadTestDataFiles());
-        ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, {}));
+        UseTestSettings(ZDR::DefaultOptions(Language::intEnglish, {}));
     }
     SavedEngineTables udtSaved;
 };

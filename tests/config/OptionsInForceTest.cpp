@@ -7,7 +7,6 @@
 #include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -59,36 +58,36 @@ void ExpectSame(const ZDR::ConfigOptions& a, const ZDR::ConfigOptions& b) {
 class OptionsInForceTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        ZDR::UseSettings(Defaults());
+        UseTestSettings(Defaults());
         ClearOrbs();
-        ZDR::blnSidereal = false;
+        udtTestOptions.udtConfig.blnSidereal = false;
     }
 };
 
 TEST_F(OptionsInForceTest, UseSettingsKeepsEveryOptionAndBuildsTheOrbTableAndZodiac) {
-    ZDR::UseSettings(Changed());
+    UseTestSettings(Changed());
     ExpectSame(ZDR::OptionsInForce(), Changed());
     // Opposition 2°, personal transits by 2, synastry by 5; the quincunx at 0° is off.
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[2][0], Rad(2));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[2][1], Rad(1));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[2][2], Rad(0.4));
-    EXPECT_EQ(ZDR::dblOrb[7][0], 0.0);
-    EXPECT_DOUBLE_EQ(ZDR::dblMinOrb[0], Rad(2));
-    EXPECT_DOUBLE_EQ(ZDR::dblMaxOrb[0], Rad(8));
-    EXPECT_TRUE(ZDR::blnSidereal);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[2][0], Rad(2));
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[2][1], Rad(1));
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[2][2], Rad(0.4));
+    EXPECT_EQ(ZDR::ChartOptionsInForce().dblOrb[7][0], 0.0);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblMinOrb[0], Rad(2));
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblMaxOrb[0], Rad(8));
+    EXPECT_TRUE(ZDR::ChartOptionsInForce().udtConfig.blnSidereal);
 
-    ZDR::UseSettings(Defaults());
+    UseTestSettings(Defaults());
     ExpectSame(ZDR::OptionsInForce(), Defaults());
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[2][0], Rad(9));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[2][1], Rad(3));
-    EXPECT_FALSE(ZDR::blnSidereal);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[2][0], Rad(9));
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[2][1], Rad(3));
+    EXPECT_FALSE(ZDR::ChartOptionsInForce().udtConfig.blnSidereal);
 }
 
 TEST_F(OptionsInForceTest, AStateFileKeepsTheTwoOptionsItDoesNotCarry) {
     ZDR::ConfigOptions before = Defaults();
     before.blnSuppressInnerPlanetAspects = true;
     before.blnDisplayNATZ = false;
-    ZDR::UseSettings(before);
+    UseTestSettings(before);
 
     ZDR::ConfigOptions file = Changed();
     file.blnSuppressInnerPlanetAspects = false;
@@ -99,8 +98,8 @@ TEST_F(OptionsInForceTest, AStateFileKeepsTheTwoOptionsItDoesNotCarry) {
     expected.blnSuppressInnerPlanetAspects = true;
     expected.blnDisplayNATZ = false;
     ExpectSame(ZDR::OptionsInForce(), expected);
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[1][0], Rad(8));
-    EXPECT_TRUE(ZDR::blnSidereal);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[1][0], Rad(8));
+    EXPECT_TRUE(ZDR::ChartOptionsInForce().udtConfig.blnSidereal);
 }
 
 // A computation reads the options it is given; the orbs come from the orb table that
@@ -113,8 +112,9 @@ TEST_F(OptionsInForceTest, AComputationReadsTheOptionsInForce) {
     const double jd[3] = {2459205.25, 0.0, 0.0};
     ZDR::ComputeResult result;
 
-    ZDR::UseSettings(Defaults());
-    ASSERT_EQ(ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, ZDR::OptionsInForce(), result),
+    UseTestSettings(Defaults());
+    ASSERT_EQ(ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false,
+                               TestOptions(ZDR::OptionsInForce()), result),
               ZDR::intComputeDone);
     const ZDR::TableCell& jupiterSaturn = result.udtTable.udtCell[6 * 10 + 5];
     ASSERT_EQ(jupiterSaturn.strText.rfind("Con\n0°", 0), 0u) << jupiterSaturn.strText;
@@ -123,16 +123,18 @@ TEST_F(OptionsInForceTest, AComputationReadsTheOptionsInForce) {
 
     ZDR::ConfigOptions changed = Defaults();
     changed.intOrbListIndex[0] = 0;  // conjunctions off
-    ZDR::UseSettings(changed);
-    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, ZDR::OptionsInForce(), result);
+    UseTestSettings(changed);
+    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, TestOptions(ZDR::OptionsInForce()),
+                     result);
     EXPECT_TRUE(result.udtTable.udtCell[6 * 10 + 5].strText.empty());
-    EXPECT_EQ(ZDR::intNumAspectsOfType[1], 0);
+    EXPECT_EQ(result.intNumAspectsOfType[1], 0);
 
     changed = Defaults();
     changed.blnUseBoldface = false;
     changed.dblAspectColor[1] = ZDR::RGB(0, 0, 255);
-    ZDR::UseSettings(changed);
-    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, ZDR::OptionsInForce(), result);
+    UseTestSettings(changed);
+    ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, TestOptions(ZDR::OptionsInForce()),
+                     result);
     EXPECT_EQ(jupiterSaturn.dblForeColor, ZDR::RGB(0, 0, 255));
     EXPECT_FALSE(jupiterSaturn.blnBold);
 }

@@ -2,7 +2,6 @@
 
 #include "config/Options.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -17,41 +16,41 @@ TEST_F(OptionsTest, SetOrbsDividesByBothProportionsAndDerivesTheLimits) {
     ZDR::ConfigOptions options;
     options.intOrbListIndex = {10, 9, 6, 7, 5, 4, 0, 1};
     options.intProportionIndex = {0, 4};  // "1" and "1/5"
-    ZDR::SetOrbs(options);
+    udtTestOptions = ZDR::MakeChartOptions(options);
 
     const double expected[8] = {0, 10, 9, 6, 7, 5, 4, 0};
     for (int k = 1; k < 8; ++k) {
-        EXPECT_DOUBLE_EQ(ZDR::dblOrb[k][0], Rad(expected[k])) << k;
-        EXPECT_DOUBLE_EQ(ZDR::dblOrb[k][1], Rad(expected[k])) << k;
-        EXPECT_DOUBLE_EQ(ZDR::dblOrb[k][2], Rad(expected[k]) / 5) << k;
+        EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[k][0], Rad(expected[k])) << k;
+        EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[k][1], Rad(expected[k])) << k;
+        EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[k][2], Rad(expected[k]) / 5) << k;
     }
-    EXPECT_EQ(ZDR::dblOrb[0][0], 0.0);
+    EXPECT_EQ(udtTestOptions.dblOrb[0][0], 0.0);
     // The quincunx at 0° is off and takes no part in the smallest orb.
-    EXPECT_DOUBLE_EQ(ZDR::dblMaxOrb[0], Rad(10));
-    EXPECT_DOUBLE_EQ(ZDR::dblMinOrb[0], Rad(4));
-    EXPECT_DOUBLE_EQ(ZDR::dblMaxOrb[2], Rad(2));
-    EXPECT_DOUBLE_EQ(ZDR::dblMinOrb[2], Rad(0.8));
-    EXPECT_FALSE(ZDR::blnOrbsEqual);
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblMaxOrb[0], Rad(10));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblMinOrb[0], Rad(4));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblMaxOrb[2], Rad(2));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblMinOrb[2], Rad(0.8));
+    EXPECT_FALSE(udtTestOptions.blnOrbsEqual);
 
     // Equal orbs, with the default third for both proportions.
     options.intOrbListIndex = {6, 6, 0, 6, 6, 6, 6, 1};
     options.intProportionIndex = {2, 2};
-    ZDR::SetOrbs(options);
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[1][1], Rad(2));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[7][2], Rad(2));
-    EXPECT_TRUE(ZDR::blnOrbsEqual);
+    udtTestOptions = ZDR::MakeChartOptions(options);
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[1][1], Rad(2));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[7][2], Rad(2));
+    EXPECT_TRUE(udtTestOptions.blnOrbsEqual);
 }
 
 TEST_F(OptionsTest, SetOrbsTakesAnIndexOutsideTheListsSafely) {
     ZDR::ConfigOptions options;
     options.intOrbListIndex = {-1, 16, 15, 1, 1, 1, 1, 1};
     options.intProportionIndex = {-1, 5};  // no selection: the default third
-    ZDR::SetOrbs(options);
-    EXPECT_EQ(ZDR::dblOrb[1][0], 0.0);
-    EXPECT_EQ(ZDR::dblOrb[2][0], 0.0);
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][0], Rad(15));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][1], Rad(5));
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][2], Rad(5));
+    udtTestOptions = ZDR::MakeChartOptions(options);
+    EXPECT_EQ(udtTestOptions.dblOrb[1][0], 0.0);
+    EXPECT_EQ(udtTestOptions.dblOrb[2][0], 0.0);
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[3][0], Rad(15));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[3][1], Rad(5));
+    EXPECT_DOUBLE_EQ(udtTestOptions.dblOrb[3][2], Rad(5));
     EXPECT_EQ(ZDR::OrbArcminutes(15), 900);
     EXPECT_EQ(ZDR::OrbArcminutes(16), 0);
 }

@@ -20,7 +20,6 @@
 #include "config/RegistryOptions.h"
 #include "config/frmConfigure.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "support/MessageBox.h"
 #include "tests/EngineTestSupport.h"
 #include "tests/MemoryStore.h"
@@ -33,8 +32,8 @@ class frmConfigureTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+        ZDR::BuildCatalogueNames();
+        UseTestSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
         support::SetMessageHook([this](const support::MessageRequest& request) {
             requests.push_back(request);
             return answer;
@@ -47,9 +46,8 @@ class frmConfigureTest : public ::testing::Test {
         dialog.reset();
         support::SetMessageHook({});
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         ClearOrbs();
-        ZDR::blnSidereal = false;
     }
     // Every caption the dialog shows, its title first.
     std::vector<QString> Captions() const {
@@ -148,9 +146,10 @@ TEST_F(frmConfigureTest, UseSettingsAppliesAndTellsTheMainWindow) {
     EXPECT_TRUE(dialog->blnAccept);
     EXPECT_TRUE(dialog->isVisible());  // the dialog stays
     EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[2], 12);
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][0], 12.0 / 360.0 * 6.28318530717959);
-    EXPECT_DOUBLE_EQ(ZDR::dblOrb[3][1], ZDR::dblOrb[3][0] / 2);
-    EXPECT_TRUE(ZDR::blnSidereal);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[3][0], 12.0 / 360.0 * 6.28318530717959);
+    EXPECT_DOUBLE_EQ(ZDR::ChartOptionsInForce().dblOrb[3][1],
+                     ZDR::ChartOptionsInForce().dblOrb[3][0] / 2);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnSidereal);
     EXPECT_TRUE(ZDR::OptionsInForce().blnWaxingWaningAspects);
     EXPECT_TRUE(ZDR::OptionsInForce().blnSuppressInnerPlanetAspects);
     EXPECT_FALSE(ZDR::OptionsInForce().blnIncludeTransitingMoon);
@@ -188,13 +187,13 @@ TEST_F(frmConfigureTest, ResetAsksAndKeepsTheZodiacWhenTold) {
     EXPECT_TRUE(dialog->opt1DegOfOrb->isEnabled());
     EXPECT_TRUE(dialog->optVedicAstrology->isChecked());  // "Keep selected zodiac"
     EXPECT_EQ(applied.count(), 1);
-    EXPECT_TRUE(ZDR::blnSidereal);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnSidereal);
     EXPECT_EQ(ZDR::OptionsInForce().intOrbListIndex[0], 10);
 
     dialog->chkKeepZodiac->click();
     dialog->cmdReset->click();
     EXPECT_TRUE(dialog->optWesternAstrology->isChecked());
-    EXPECT_FALSE(ZDR::blnSidereal);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnSidereal);
 
     // Hidden, it neither asks nor waits for an answer.
     dialog->cmdHide->click();

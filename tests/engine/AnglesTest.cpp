@@ -6,7 +6,6 @@
 #include "astro/Positions.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -27,15 +26,15 @@ class AnglesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         for (int k = 1; k <= 7; ++k)
-            ZDR::dblOrb[k][0] = Rad(kDefaultOrbs[k]);
+            udtTestOptions.dblOrb[k][0] = Rad(kDefaultOrbs[k]);
     }
     void TearDown() override {
         ClearOrbs();
-        for (auto& row : ZDR::dblPos)
+        for (auto& row : udtTestChart.dblPos)
             row[0] = row[1] = 0.0;
-        ZDR::dblChartAJD[0] = 0.0;
+        udtTestChart.dblChartAJD[0] = 0.0;
         Language::intLanguage = Language::intEnglish;
         ZDR::BuildCatalogueNames();
     }
@@ -103,65 +102,68 @@ TEST_F(AnglesTest, DirectionComparesToSixPlaces) {
 
 TEST_F(AnglesTest, FirstAspectInCatalogueOrder) {
     double d = -1.0;
-    EXPECT_EQ(ZDR::FirstAspect(Rad(9), 0, d), 1);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(9), 0, udtTestOptions, d), 1);
     EXPECT_NEAR(d, Rad(9), kTiny);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(27), 0, d), 6);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(27), 0, udtTestOptions, d), 6);
     EXPECT_NEAR(d, Rad(3), kTiny);
     d = -1.0;
-    EXPECT_EQ(ZDR::FirstAspect(Rad(12), 0, d), 0);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(12), 0, udtTestOptions, d), 0);
     EXPECT_EQ(d, -1.0);
 
-    EXPECT_EQ(ZDR::FirstAspect(Rad(64), 0, d), 5);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(64), 0, udtTestOptions, d), 5);
     EXPECT_NEAR(d, Rad(4), kTiny);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(85), 0, d), 3);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(85), 0, udtTestOptions, d), 3);
     EXPECT_NEAR(d, Rad(5), kTiny);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(70), 0, d), 0);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(175), 0, d), 2);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(146), 0, d), 7);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(70), 0, udtTestOptions, d), 0);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(175), 0, udtTestOptions, d), 2);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(146), 0, udtTestOptions, d), 7);
 
     // Overlapping orbs: the earlier aspect of the catalogue wins.
-    ZDR::dblOrb[6][0] = Rad(25);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(8), 0, d), 1);
+    udtTestOptions.dblOrb[6][0] = Rad(25);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(8), 0, udtTestOptions, d), 1);
 }
 
 TEST_F(AnglesTest, OrbsAreStrictAndZeroSwitchesOff) {
     double d = -1.0;
     // A deviation equal to the orb is not an aspect.
-    EXPECT_EQ(ZDR::FirstAspect(ZDR::dblOrb[1][0], 0, d), 0);
-    EXPECT_EQ(ZDR::FirstAspect(std::nextafter(ZDR::dblOrb[1][0], 0.0), 0, d), 1);
+    EXPECT_EQ(ZDR::FirstAspect(udtTestOptions.dblOrb[1][0], 0, udtTestOptions, d), 0);
+    EXPECT_EQ(
+        ZDR::FirstAspect(std::nextafter(udtTestOptions.dblOrb[1][0], 0.0), 0, udtTestOptions, d),
+        1);
 
     // An exact conjunction with its orb at 0 is not found.
-    ZDR::dblOrb[1][0] = 0.0;
-    EXPECT_EQ(ZDR::FirstAspect(0.0, 0, d), 0);
-    EXPECT_EQ(ZDR::FirstAspect(ZDR::dblAspectAngle[4], 1, d), 0);  // set 1 all off
+    udtTestOptions.dblOrb[1][0] = 0.0;
+    EXPECT_EQ(ZDR::FirstAspect(0.0, 0, udtTestOptions, d), 0);
+    EXPECT_EQ(ZDR::FirstAspect(ZDR::dblAspectAngle[4], 1, udtTestOptions, d), 0);  // set 1 all off
 
     // Each orb set reads its own column.
-    ZDR::dblOrb[4][2] = Rad(1);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(120.5), 2, d), 4);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(121.5), 2, d), 0);
-    EXPECT_EQ(ZDR::FirstAspect(Rad(121.5), 3, d), 0);  // no such set
+    udtTestOptions.dblOrb[4][2] = Rad(1);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(120.5), 2, udtTestOptions, d), 4);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(121.5), 2, udtTestOptions, d), 0);
+    EXPECT_EQ(ZDR::FirstAspect(Rad(121.5), 3, udtTestOptions, d), 0);  // no such set
 }
 
 TEST_F(AnglesTest, IsAspectOnChartA) {
-    ZDR::dblPos[1][0] = Rad(10);
-    ZDR::dblPos[2][0] = Rad(100);
-    ZDR::dblPos[3][0] = Rad(106.5);
-    ZDR::dblPos[3][1] = Rad(10);  // chart B is not looked at
+    udtTestChart.dblPos[1][0] = Rad(10);
+    udtTestChart.dblPos[2][0] = Rad(100);
+    udtTestChart.dblPos[3][0] = Rad(106.5);
+    udtTestChart.dblPos[3][1] = Rad(10);  // chart B is not looked at
     double d = -1.0;
-    EXPECT_TRUE(ZDR::IsAspect(1, 2, 3, d));
+    EXPECT_TRUE(ZDR::IsAspect(udtTestChart, udtTestOptions, 1, 2, 3, d));
     EXPECT_NEAR(d, 0.0, kTiny);
-    EXPECT_FALSE(ZDR::IsAspect(1, 3, 3, d));  // 6.5 degrees off, orb 6
+    EXPECT_FALSE(
+        ZDR::IsAspect(udtTestChart, udtTestOptions, 1, 3, 3, d));  // 6.5 degrees off, orb 6
     EXPECT_NEAR(d, Rad(6.5), kTiny);          // the deviation is still stored
-    EXPECT_FALSE(ZDR::IsAspect(1, 3, 1, d));
+    EXPECT_FALSE(ZDR::IsAspect(udtTestChart, udtTestOptions, 1, 3, 1, d));
     EXPECT_NEAR(d, Rad(96.5), kTiny);
 
-    ZDR::dblOrb[3][0] = 0.0;
-    EXPECT_FALSE(ZDR::IsAspect(1, 2, 3, d));
+    udtTestOptions.dblOrb[3][0] = 0.0;
+    EXPECT_FALSE(ZDR::IsAspect(udtTestChart, udtTestOptions, 1, 2, 3, d));
 
-    ZDR::dblPos[9][0] = -99.0;  // no position
+    udtTestChart.dblPos[9][0] = -99.0;  // no position
     d = -1.0;
-    EXPECT_FALSE(ZDR::IsAspect(1, 9, 1, d));
-    EXPECT_FALSE(ZDR::IsAspect(9, 1, 1, d));
+    EXPECT_FALSE(ZDR::IsAspect(udtTestChart, udtTestOptions, 1, 9, 1, d));
+    EXPECT_FALSE(ZDR::IsAspect(udtTestChart, udtTestOptions, 9, 1, 1, d));
     EXPECT_EQ(d, -1.0);
 }
 
@@ -176,24 +178,31 @@ TEST_F(AnglesTest, OrbTrendOfBothMovingBodies) {
         const double d = ZDR::AspectDeviation(
             ZDR::Separation(ZDR::BodyLongitude(1, jd), ZDR::BodyLongitude(10, jd), direction), 1);
         ASSERT_LT(d, Rad(30));
-        EXPECT_EQ(ZDR::OrbTrend(jd, 1, 10, 1, d), jd == kBeforeNewMoon ? -1 : 1);
-        EXPECT_EQ(ZDR::OrbTrend(jd, 10, 1, 1, d), jd == kBeforeNewMoon ? -1 : 1);
+        EXPECT_EQ(ZDR::OrbTrend(jd, 1, 10, 1, d, false), jd == kBeforeNewMoon ? -1 : 1);
+        EXPECT_EQ(ZDR::OrbTrend(jd, 10, 1, 1, d, false), jd == kBeforeNewMoon ? -1 : 1);
     }
 }
 
 TEST_F(AnglesTest, TransitOrbTrendMovesOnlyTheTransitingBody) {
-    ZDR::dblChartAJD[0] = kBeforeNewMoon;
+    udtTestChart.dblChartAJD[0] = kBeforeNewMoon;
     const double moon = ZDR::BodyLongitude(10, kBeforeNewMoon);
     ASSERT_GE(moon, 0.0);
     // The Moon moves towards a natal point 3 degrees ahead and away from one behind.
     const double ahead = ZDR::NormalizeAngle(moon + Rad(3));
     const double behind = ZDR::NormalizeAngle(moon - Rad(3));
-    EXPECT_EQ(ZDR::TransitOrbTrend(ahead, 10, 1, Rad(3)), -1);
-    EXPECT_EQ(ZDR::TransitOrbTrend(behind, 10, 1, Rad(3)), 1);
+    EXPECT_EQ(
+        ZDR::TransitOrbTrend(ahead, 10, 1, Rad(3), udtTestChart.dblChartAJD[0], TestSidereal()),
+        -1);
+    EXPECT_EQ(
+        ZDR::TransitOrbTrend(behind, 10, 1, Rad(3), udtTestChart.dblChartAJD[0], TestSidereal()),
+        1);
     // A natal point opposite: deviation from the opposition also closes.
     const double opposite = ZDR::NormalizeAngle(moon + Rad(183));
-    EXPECT_EQ(ZDR::TransitOrbTrend(opposite, 10, 2, Rad(3)), -1);
-    EXPECT_EQ(ZDR::TransitOrbTrend(-99.0, 10, 1, Rad(3)), 0);
+    EXPECT_EQ(
+        ZDR::TransitOrbTrend(opposite, 10, 2, Rad(3), udtTestChart.dblChartAJD[0], TestSidereal()),
+        -1);
+    EXPECT_EQ(
+        ZDR::TransitOrbTrend(-99.0, 10, 1, Rad(3), udtTestChart.dblChartAJD[0], TestSidereal()), 0);
 }
 
 TEST_F(AnglesTest, FormatDegMinRounding) {
@@ -270,14 +279,14 @@ TEST_F(AnglesTest, FormatSignPositionWithoutPosition) {
 TEST_F(AnglesTest, ZodiacLabelFollowsTheZodiacAndLanguage) {
     ASSERT_TRUE(LoadTestProgramText());
 
-    const bool sidereal = ZDR::blnSidereal;
-    ZDR::blnSidereal = false;
-    EXPECT_EQ(ZDR::ZodiacLabel(false), Language::Text(47));
-    EXPECT_EQ(ZDR::ZodiacLabel(true), Language::Text(47) + ".");
-    ZDR::blnSidereal = true;
-    EXPECT_EQ(ZDR::ZodiacLabel(true), Language::Text(46) + ".");
+    const bool sidereal = udtTestOptions.udtConfig.blnSidereal;
+    udtTestOptions.udtConfig.blnSidereal = false;
+    EXPECT_EQ(ZDR::ZodiacLabel(false, TestSidereal()), Language::Text(47));
+    EXPECT_EQ(ZDR::ZodiacLabel(true, TestSidereal()), Language::Text(47) + ".");
+    udtTestOptions.udtConfig.blnSidereal = true;
+    EXPECT_EQ(ZDR::ZodiacLabel(true, TestSidereal()), Language::Text(46) + ".");
     EXPECT_NE(Language::Text(46), Language::Text(47));
     Language::intLanguage = Language::intGerman;
-    EXPECT_EQ(ZDR::ZodiacLabel(false), Language::TextIn(46, Language::intGerman));
-    ZDR::blnSidereal = sidereal;
+    EXPECT_EQ(ZDR::ZodiacLabel(false, TestSidereal()), Language::TextIn(46, Language::intGerman));
+    udtTestOptions.udtConfig.blnSidereal = sidereal;
 }

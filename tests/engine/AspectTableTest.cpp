@@ -5,7 +5,6 @@
 #include "config/Options.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -33,7 +32,7 @@ class AspectTableTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     void TearDown() override { ClearOrbs(); }
     AspectTable table;
@@ -106,7 +105,7 @@ TEST_F(AspectTableTest, SingleChartLayoutHasTheTriangleAboveTheDiagonal) {
     EXPECT_EQ(aspectPlaces, 45);
     EXPECT_FALSE(table.udtCell[100].blnVisible);
 
-    ZDR::ShowZodiacCell(table);
+    ZDR::ShowZodiacCell(table, TestSidereal());
     const TableCell& zodiac = table.udtCell[100];
     EXPECT_TRUE(zodiac.blnVisible);
     EXPECT_EQ(zodiac.strText, Language::Text(47));
@@ -115,7 +114,7 @@ TEST_F(AspectTableTest, SingleChartLayoutHasTheTriangleAboveTheDiagonal) {
 }
 
 TEST_F(AspectTableTest, TwoChartLayoutCornersGlyphsAndDarkDiagonal) {
-    ZDR::LayOutTwoChartTable(table, false, true, true);
+    ZDR::LayOutTwoChartTable(table, false, true, true, TestSidereal());
     EXPECT_EQ(table.intNumCells, 144);
     for (int i = 0; i < 144; ++i)
         EXPECT_TRUE(table.udtCell[i].blnVisible) << i;
@@ -135,10 +134,10 @@ TEST_F(AspectTableTest, TwoChartLayoutCornersGlyphsAndDarkDiagonal) {
     }
     EXPECT_EQ(table.udtCell[2 * 12 + 3].dblBackColor, 0.0);  // an aspect place off the diagonal
 
-    ZDR::LayOutTwoChartTable(table, false, false, true);
+    ZDR::LayOutTwoChartTable(table, false, false, true, TestSidereal());
     EXPECT_EQ(table.udtCell[13].strText, Language::Text(69));
 
-    ZDR::LayOutTwoChartTable(table, true, false, false);
+    ZDR::LayOutTwoChartTable(table, true, false, false, TestSidereal());
     EXPECT_EQ(table.udtCell[1].strText, Language::Text(75));
     EXPECT_EQ(table.udtCell[12].strText, Language::Text(76));
     EXPECT_EQ(table.udtCell[13].strText, Language::Text(14));
@@ -146,7 +145,7 @@ TEST_F(AspectTableTest, TwoChartLayoutCornersGlyphsAndDarkDiagonal) {
 }
 
 TEST_F(AspectTableTest, WithoutTheTransitingMoonItsColumnHasNoGlyph) {
-    ZDR::LayOutTwoChartTable(table, false, false, false);
+    ZDR::LayOutTwoChartTable(table, false, false, false, TestSidereal());
     const TableCell& moonHeader = table.udtCell[12 + 11];
     EXPECT_TRUE(moonHeader.strText.empty());
     EXPECT_EQ(moonHeader.dblBackColor, ZDR::RGB(200, 200, 220));
@@ -155,7 +154,7 @@ TEST_F(AspectTableTest, WithoutTheTransitingMoonItsColumnHasNoGlyph) {
 }
 
 TEST_F(AspectTableTest, SwitchingToOneChartLeavesNoStrayCell) {
-    ZDR::LayOutTwoChartTable(table, true, false, true);
+    ZDR::LayOutTwoChartTable(table, true, false, true, TestSidereal());
     for (TableCell& cell : table.udtCell)
         cell.strText = "Tri\n1°0'", cell.blnBold = true;
     ZDR::LayOutSingleChartTable(table);
@@ -200,31 +199,31 @@ TEST_F(AspectTableTest, BoldfaceByOneDegreeOrByAFractionOfTheOrb) {
     options.bln1DegOfOrb = true;
     TableCell cell;
     const double oneDegree = ZDR::dblPi / 180.0;
-    ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree * 0.999, options);
+    ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree * 0.999, TestOptions(options));
     EXPECT_TRUE(cell.blnBold);
     EXPECT_EQ(cell.dblForeColor, ZDR::RGB(255, 0, 0));
-    ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree, options);
+    ZDR::SetAspectEmphasis(cell, 3, 0, oneDegree, TestOptions(options));
     EXPECT_FALSE(cell.blnBold);
 
     // A fraction of the orb of the set in use: 8 degrees / 4 = 2 degrees in set 2.
     options.bln1DegOfOrb = false;
     options.intBoldfaceFactorIndex = 2;  // 1/4
-    ZDR::dblOrb[4][0] = Rad(7);
-    ZDR::dblOrb[4][2] = Rad(8);
-    const double quarter = ZDR::dblOrb[4][2] / 4;
-    ZDR::SetAspectEmphasis(cell, 4, 2, quarter, options);
+    udtTestOptions.dblOrb[4][0] = Rad(7);
+    udtTestOptions.dblOrb[4][2] = Rad(8);
+    const double quarter = udtTestOptions.dblOrb[4][2] / 4;
+    ZDR::SetAspectEmphasis(cell, 4, 2, quarter, TestOptions(options));
     EXPECT_FALSE(cell.blnBold) << "deviation equal to orb / f";
-    ZDR::SetAspectEmphasis(cell, 4, 2, quarter * 0.999, options);
+    ZDR::SetAspectEmphasis(cell, 4, 2, quarter * 0.999, TestOptions(options));
     EXPECT_TRUE(cell.blnBold);
-    ZDR::SetAspectEmphasis(cell, 4, 0, quarter * 0.999, options);
+    ZDR::SetAspectEmphasis(cell, 4, 0, quarter * 0.999, TestOptions(options));
     EXPECT_FALSE(cell.blnBold) << "set 0 has the smaller orb";
 
     options.blnUseBoldface = false;
-    ZDR::SetAspectEmphasis(cell, 4, 2, 0.0, options);
+    ZDR::SetAspectEmphasis(cell, 4, 2, 0.0, TestOptions(options));
     EXPECT_FALSE(cell.blnBold);
 
     options.dblAspectColor[5] = 0.0;  // colour switched off: black text
-    ZDR::SetAspectEmphasis(cell, 5, 0, 0.0, options);
+    ZDR::SetAspectEmphasis(cell, 5, 0, 0.0, TestOptions(options));
     EXPECT_EQ(cell.dblForeColor, 0.0);
 }
 
@@ -253,7 +252,7 @@ TEST_F(AspectTableTest, WithoutUseColorEveryShownAspectIsGrey) {
         if (c.k < 1 || c.k > 7)
             continue;
         TableCell cell;
-        ZDR::SetAspectEmphasis(cell, c.k, 0, 0.0, options);
+        ZDR::SetAspectEmphasis(cell, c.k, 0, 0.0, TestOptions(options));
         EXPECT_EQ(cell.dblForeColor, c.dblShown) << c.k << c.blnUseColor;
     }
 }

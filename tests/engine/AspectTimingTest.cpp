@@ -7,7 +7,6 @@
 
 #include "astro/DatePr2.h"
 #include "engine/AspectTiming.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 
 namespace {
@@ -42,8 +41,8 @@ class AspectTimingTest : public ::testing::Test {
         dblFirstJD = 0;
         dblLastJD = 1e9;
         for (int k = 1; k <= 7; ++k) {
-            ZDR::dblOrb[k][0] = Rad(10);
-            ZDR::dblOrb[k][1] = Rad(2);
+            udtTestOptions.dblOrb[k][0] = Rad(10);
+            udtTestOptions.dblOrb[k][1] = Rad(2);
         }
     }
     // A walk of aspect k of bodies p1 and p2 in World transits (orb 10 degrees).
@@ -70,9 +69,9 @@ std::vector<long> DaysAsked(const std::vector<ZDR::WalkCall>& log, int16_t body,
 
 TEST(InOrbStrength, DeviationAgainstTheOrb) {
     SavedEngineTables saved;
-    ZDR::dblOrb[1][0] = Rad(8);
-    ZDR::dblOrb[3][0] = Rad(8);
-    ZDR::dblOrb[3][1] = Rad(2);
+    udtTestOptions.dblOrb[1][0] = Rad(8);
+    udtTestOptions.dblOrb[3][0] = Rad(8);
+    udtTestOptions.dblOrb[3][1] = Rad(2);
     struct Row {
         double lon1, lon2;  // degrees; negative: no position
         int16_t aspect, set;
@@ -94,10 +93,11 @@ TEST(InOrbStrength, DeviationAgainstTheOrb) {
     };
     for (const Row& r : rows) {
         double strength = 99.0;
-        ZDR::dblOrb[2][0] = 0.0;
+        udtTestOptions.dblOrb[2][0] = 0.0;
         const double lon1 = r.lon1 < 0 ? r.lon1 : Rad(r.lon1);
         const double lon2 = r.lon2 < 0 ? r.lon2 : Rad(r.lon2);
-        EXPECT_EQ(ZDR::InOrbStrength(lon1, lon2, r.aspect, r.set, strength), r.blnInOrb)
+        EXPECT_EQ(ZDR::InOrbStrength(lon1, lon2, r.aspect, r.set, udtTestOptions, strength),
+                  r.blnInOrb)
             << r.lon1 << " " << r.lon2;
         EXPECT_NEAR(strength, r.dblStrength, 1e-9) << r.lon1 << " " << r.lon2;
     }
@@ -142,7 +142,8 @@ TEST_F(AspectTimingTest, EdgesOfTheWalkInEveryTimezone) {
     for (int zone = -690; zone <= 690; zone += 30) {
         for (const EdgeCase& c : cases) {
             // The same sky relative to the zone's local midnights.
-            ZDR::WalkPositions positions(kWorldDay, static_cast<int16_t>(zone), MadeUpLongitude);
+            ZDR::WalkPositions positions(kWorldDay, static_cast<int16_t>(zone), udtTestOptions,
+                                         MadeUpLongitude);
             const double shift = -zone / 1440.0;
             dblStart[4] = 100.0;
             dblStart[1] = 100.0 + c.dblStart - c.dblSpeed * shift;
@@ -163,7 +164,7 @@ TEST_F(AspectTimingTest, StepsOfOneDayForAFastBody) {
     dblStart[4] = 100.0;
     dblSpeed[1] = 1.0;
     std::vector<ZDR::WalkCall> log;
-    ZDR::WalkPositions positions(kWorldDay, 0, MadeUpLongitude);
+    ZDR::WalkPositions positions(kWorldDay, 0, udtTestOptions, MadeUpLongitude);
     positions.pudtCallLog = &log;
     const ZDR::AspectWalk walk = World(1, 4, 3);
     EXPECT_EQ(ZDR::BeginningOfAspect(walk, positions), kWorldDay - 11);
@@ -186,7 +187,7 @@ TEST_F(AspectTimingTest, StepsBySlowStrengthForTwoSlowBodies) {
     dblStart[9] = 100.0;
     dblSpeed[7] = 0.41;
     std::vector<ZDR::WalkCall> log;
-    ZDR::WalkPositions positions(kWorldDay, 0, MadeUpLongitude);
+    ZDR::WalkPositions positions(kWorldDay, 0, udtTestOptions, MadeUpLongitude);
     positions.pudtCallLog = &log;
     EXPECT_EQ(ZDR::BeginningOfAspect(World(7, 9, 4), positions), kWorldDay - 25);
     EXPECT_EQ(DaysAsked(log, 7, positions), (std::vector<long>{0, -11, -17, -21, -23, -24, -25}));
@@ -198,7 +199,7 @@ TEST_F(AspectTimingTest, OutsideThePositionDataGivesMinusOne) {
     dblStart[4] = 100.0;
     dblFirstJD = kWorldDay - 30.0;
     dblLastJD = kWorldDay + 30.0;
-    ZDR::WalkPositions positions(kWorldDay, 60, MadeUpLongitude);
+    ZDR::WalkPositions positions(kWorldDay, 60, udtTestOptions, MadeUpLongitude);
     EXPECT_EQ(ZDR::BeginningOfAspect(World(1, 4, 1), positions), -1);
     EXPECT_EQ(ZDR::EndOfAspect(World(1, 4, 1), positions), -1);
     EXPECT_TRUE(ZDR::ExactMoments(World(1, 4, 1), positions, -1, kWorldDay).empty());
@@ -217,7 +218,7 @@ TEST_F(AspectTimingTest, TheNatalBodyStaysFixed) {
     walk.blnNatalFixed = true;
     walk.dblNatalJD = natalJD;
     std::vector<ZDR::WalkCall> log;
-    ZDR::WalkPositions positions(kWorldDay, 0, MadeUpLongitude);
+    ZDR::WalkPositions positions(kWorldDay, 0, udtTestOptions, MadeUpLongitude);
     positions.pudtCallLog = &log;
     // -0.9 degrees at the first midnight: in orb from day -5 (-1.9) to day 14 (+1.9).
     EXPECT_EQ(ZDR::BeginningOfAspect(walk, positions), kWorldDay - 6);
@@ -243,7 +244,7 @@ TEST_F(AspectTimingTest, ExactMomentsOfARetrogradeLoop) {
             return Rad(100.0 + 0.5 + 3.0 * std::sin(2 * 3.14159265358979 * (t - 0.5) / 40.0));
         }
     };
-    ZDR::WalkPositions positions(kWorldDay, 0, Loop::Longitude);
+    ZDR::WalkPositions positions(kWorldDay, 0, udtTestOptions, Loop::Longitude);
     const std::vector<double> moments =
         ZDR::ExactMoments(World(7, 9, 1), positions, kWorldDay - 10, kWorldDay + 50);
     ASSERT_EQ(moments.size(), 3u);
@@ -265,7 +266,7 @@ TEST(LocalDayNumber, EveryZoneAndHalfHourGivesTheEnteredDate) {
             const double jd = DatePr2::DateSetToJD("2000", 1, 1, h, zone);
             EXPECT_EQ(ZDR::LocalDayNumber(jd, zone), jdn) << "zone " << zone << " half hour " << h;
         }
-        ZDR::WalkPositions positions(jdn, static_cast<int16_t>(zone));
+        ZDR::WalkPositions positions(jdn, static_cast<int16_t>(zone), udtTestOptions);
         for (int32_t n = -400; n <= 400; n += 7)
             EXPECT_EQ(ZDR::LocalDayNumber(positions.MidnightJD(n), zone), jdn + n) << zone;
     }

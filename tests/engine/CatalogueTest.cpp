@@ -3,7 +3,6 @@
 #include <set>
 
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -13,12 +12,12 @@ class CatalogueTest : public ::testing::Test {
   protected:
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     void TearDown() override {
         ClearOrbs();
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
 };
 
@@ -86,41 +85,41 @@ TEST_F(CatalogueTest, StartUpResetsColoursAndTheMoon) {
 }
 
 TEST_F(CatalogueTest, OrbLimitsWithAllOrbsOff) {
-    ZDR::DeriveOrbLimits();
+    ZDR::DeriveOrbLimits(udtTestOptions);
     for (int s = 0; s < 3; ++s) {
-        EXPECT_EQ(ZDR::dblMaxOrb[s], 0.0);
-        EXPECT_EQ(ZDR::dblMinOrb[s], 20.0);
+        EXPECT_EQ(udtTestOptions.dblMaxOrb[s], 0.0);
+        EXPECT_EQ(udtTestOptions.dblMinOrb[s], 20.0);
     }
-    EXPECT_FALSE(ZDR::blnOrbsEqual);
+    EXPECT_FALSE(udtTestOptions.blnOrbsEqual);
 }
 
 TEST_F(CatalogueTest, OrbLimitsWithDefaultOrbs) {
     const double defaults[8] = {0, 10, 9, 6, 7, 5, 4, 5};
     for (int k = 1; k <= 7; ++k) {
-        ZDR::dblOrb[k][0] = Rad(defaults[k]);
-        ZDR::dblOrb[k][1] = Rad(defaults[k]) / 3.0;
+        udtTestOptions.dblOrb[k][0] = Rad(defaults[k]);
+        udtTestOptions.dblOrb[k][1] = Rad(defaults[k]) / 3.0;
     }
-    ZDR::dblOrb[6][2] = Rad(2);  // synastry: one aspect only
-    ZDR::DeriveOrbLimits();
-    EXPECT_EQ(ZDR::dblMaxOrb[0], Rad(10));
-    EXPECT_EQ(ZDR::dblMinOrb[0], Rad(4));
-    EXPECT_EQ(ZDR::dblMaxOrb[1], Rad(10) / 3.0);
-    EXPECT_EQ(ZDR::dblMinOrb[1], Rad(4) / 3.0);
-    EXPECT_EQ(ZDR::dblMaxOrb[2], Rad(2));
-    EXPECT_EQ(ZDR::dblMinOrb[2], Rad(2));
-    EXPECT_FALSE(ZDR::blnOrbsEqual);
+    udtTestOptions.dblOrb[6][2] = Rad(2);  // synastry: one aspect only
+    ZDR::DeriveOrbLimits(udtTestOptions);
+    EXPECT_EQ(udtTestOptions.dblMaxOrb[0], Rad(10));
+    EXPECT_EQ(udtTestOptions.dblMinOrb[0], Rad(4));
+    EXPECT_EQ(udtTestOptions.dblMaxOrb[1], Rad(10) / 3.0);
+    EXPECT_EQ(udtTestOptions.dblMinOrb[1], Rad(4) / 3.0);
+    EXPECT_EQ(udtTestOptions.dblMaxOrb[2], Rad(2));
+    EXPECT_EQ(udtTestOptions.dblMinOrb[2], Rad(2));
+    EXPECT_FALSE(udtTestOptions.blnOrbsEqual);
 }
 
 TEST_F(CatalogueTest, OrbsEqualIgnoresSwitchedOffAspects) {
     for (int k = 1; k <= 5; ++k)
-        ZDR::dblOrb[k][0] = Rad(8);
-    ZDR::DeriveOrbLimits();
-    EXPECT_EQ(ZDR::dblMinOrb[0], Rad(8));
-    EXPECT_TRUE(ZDR::blnOrbsEqual);
+        udtTestOptions.dblOrb[k][0] = Rad(8);
+    ZDR::DeriveOrbLimits(udtTestOptions);
+    EXPECT_EQ(udtTestOptions.dblMinOrb[0], Rad(8));
+    EXPECT_TRUE(udtTestOptions.blnOrbsEqual);
 
-    ZDR::dblOrb[3][0] = Rad(7);
-    ZDR::DeriveOrbLimits();
-    EXPECT_FALSE(ZDR::blnOrbsEqual);
+    udtTestOptions.dblOrb[3][0] = Rad(7);
+    ZDR::DeriveOrbLimits(udtTestOptions);
+    EXPECT_FALSE(udtTestOptions.blnOrbsEqual);
 }
 
 TEST_F(CatalogueTest, GlyphSymbols) {

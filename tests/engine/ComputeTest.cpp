@@ -10,7 +10,6 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -42,18 +41,19 @@ class ComputeTest : public ::testing::Test {
 
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::blnSidereal = false;
-        input.udtOptions = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
+        ZDR::BuildCatalogueNames();
+        udtTestOptions.udtConfig.blnSidereal = false;
+        udtTestChart = ComputeResult();
+        config = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
         input.intDefaultTimezoneIndex = 24;  // GMT
     }
 
     void TearDown() override {
         ClearOrbs();
-        ZDR::intNumBodies = 10;
-        for (double& jd : ZDR::dblChartAJD)
+        udtTestChart.intNumBodies = 10;
+        for (double& jd : udtTestChart.dblChartAJD)
             jd = 0.0;
-        for (auto& pos : ZDR::dblPos)
+        for (auto& pos : udtTestChart.dblPos)
             pos[0] = pos[1] = 0.0;
     }
 
@@ -66,9 +66,10 @@ class ComputeTest : public ::testing::Test {
         input.udtDateSet[s].intTimezoneIndex = 24;
     }
 
-    // Puts input's options in force and computes mode.
+    // Puts config in force and computes mode with it.
     int16_t Run(int16_t mode) {
-        ZDR::UseSettings(input.udtOptions);
+        UseTestSettings(config);
+        input.udtOptions = TestOptions(config);
         input.intModeCode = mode;
         int16_t failed = -2;
         const int16_t code = ZDR::Compute(input, result, failed);
@@ -78,7 +79,7 @@ class ComputeTest : public ::testing::Test {
 
     // Every position of chart column chart set to "no position" (-1).
     static void NoPositions() {
-        for (auto& pos : ZDR::dblPos)
+        for (auto& pos : udtTestChart.dblPos)
             pos[0] = pos[1] = -1.0;
     }
 
@@ -99,16 +100,17 @@ class ComputeTest : public ::testing::Test {
             ++perType[k];
             ++cells;
             EXPECT_TRUE(cell.blnVisible) << i;
-            EXPECT_EQ(cell.dblForeColor, input.udtOptions.dblAspectColor[k]) << i;
+            EXPECT_EQ(cell.dblForeColor, config.dblAspectColor[k]) << i;
         }
         for (int k = 1; k <= 7; ++k)
-            EXPECT_EQ(perType[k], ZDR::intNumAspectsOfType[k]) << "aspect " << k;
+            EXPECT_EQ(perType[k], result.intNumAspectsOfType[k]) << "aspect " << k;
         EXPECT_EQ(ZDR::GetTotalNumAspects(result.udtTable), cells);
         return cells;
     }
 
     ComputeInput input;
-    ComputeResult result;
+    ZDR::ConfigOptions config;  // the options of the computation
+    ComputeResult& result = udtTestChart;
     int16_t lastFailedSet = -2;
 };
 
@@ -141,8 +143,8 @@ TEST_F(ComputeTest, WorldTransitsOfTheGreatConjunction) {
     SetDate(0, "2020", 12, 21, 37);
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
     EXPECT_EQ(result.intModeCode, 1);
-    EXPECT_DOUBLE_EQ(ZDR::dblChartAJD[0], 2459205.25);
-    EXPECT_EQ(ZDR::intNumBodies, 10);
+    EXPECT_DOUBLE_EQ(udtTestChart.dblChartAJD[0], 2459205.25);
+    EXPECT_EQ(udtTestChart.intNumBodies, 10);
 
     const std::regex position("\\d+°\\d+'( r)?\n\\d+[A-Z][a-z]{2}\\d+");
     for (int c = 0; c < 10; ++c) {
@@ -162,7 +164,7 @@ TEST_F(ComputeTest, WorldTransitsOfTheGreatConjunction) {
     const TableCell& js = Cell(6, 5);
     EXPECT_EQ(js.strText.rfind("Con\n0°", 0), 0u) << js.strText;
     EXPECT_TRUE(js.blnBold);
-    EXPECT_EQ(js.dblForeColor, input.udtOptions.dblAspectColor[1]);
+    EXPECT_EQ(js.dblForeColor, config.dblAspectColor[1]);
     EXPECT_EQ(js.dblBackColor, 0.0);
 
     const int cells = CheckAspectCellsAgainstCounts();
@@ -178,7 +180,7 @@ TEST_F(ComputeTest, WorldTransitsOfTheGreatConjunction) {
         EXPECT_TRUE(EndsWith(cell.strText, " +") || EndsWith(cell.strText, " -")) << cell.strText;
     }
     EXPECT_TRUE(Cell(10, 0).blnVisible);
-    EXPECT_EQ(Cell(10, 0).strText, ZDR::ZodiacLabel(false));
+    EXPECT_EQ(Cell(10, 0).strText, ZDR::ZodiacLabel(false, TestSidereal()));
 }
 
 TEST_F(ComputeTest, RadiansShowFourDecimalsAndNoRetrogradeList) {
@@ -199,12 +201,12 @@ TEST_F(ComputeTest, RadiansShowFourDecimalsAndNoRetrogradeList) {
 }
 
 TEST_F(ComputeTest, AllOrbsZeroGiveNoAspectButPositions) {
-    input.udtOptions.intOrbListIndex.fill(0);
+    config.intOrbListIndex.fill(0);
     SetDate(0, "2020", 12, 21, 37);
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
     EXPECT_EQ(ZDR::GetTotalNumAspects(result.udtTable), 0);
     for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(ZDR::intNumAspectsOfType[k], 0);
+        EXPECT_EQ(result.intNumAspectsOfType[k], 0);
     for (int c = 0; c < 10; ++c)
         EXPECT_FALSE(Cell(0, c).strText.empty());
     for (int i = 20; i < 110; ++i) {
@@ -238,12 +240,12 @@ TEST_F(ComputeTest, BodiesOutsideTheirTablesShowTheErrorCharacterAndTakeNoPart) 
 
 TEST_F(ComputeTest, LibraryFailureShowsAQuestionMark) {
     NoPositions();
-    ZDR::dblPos[1][0] = 1.0;
-    ZDR::dblPos[2][0] = -99.0;
-    ZDR::dblPos[3][0] = -100.0;
-    ZDR::dblChartAJD[0] = 2459205.25;
-    ZDR::SetOrbs(input.udtOptions);
-    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, input.udtOptions, result);
+    udtTestChart.dblPos[1][0] = 1.0;
+    udtTestChart.dblPos[2][0] = -99.0;
+    udtTestChart.dblPos[3][0] = -100.0;
+    udtTestChart.dblChartAJD[0] = 2459205.25;
+    udtTestOptions = ZDR::MakeChartOptions(config);
+    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, TestOptions(config), result);
     EXPECT_EQ(Cell(0, 1).strText, "<");
     EXPECT_EQ(Cell(0, 2).strText, ">");
     for (int c = 3; c < 10; ++c)
@@ -252,70 +254,70 @@ TEST_F(ComputeTest, LibraryFailureShowsAQuestionMark) {
 }
 
 TEST_F(ComputeTest, DeviationEqualToTheOrbGivesNoCell) {
-    ZDR::SetOrbs(ZDR::ConfigOptions{});
-    ZDR::dblOrb[1][0] = 0.1;
+    udtTestOptions = ZDR::MakeChartOptions(ZDR::ConfigOptions{});
+    udtTestOptions.dblOrb[1][0] = 0.1;
     NoPositions();
-    ZDR::dblChartAJD[0] = 2459205.25;
-    ZDR::dblPos[2][0] = 0.0;  // Mercury
-    ZDR::dblPos[1][0] = 0.1;  // the Sun, exactly the orb away
-    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, input.udtOptions, result);
+    udtTestChart.dblChartAJD[0] = 2459205.25;
+    udtTestChart.dblPos[2][0] = 0.0;  // Mercury
+    udtTestChart.dblPos[1][0] = 0.1;  // the Sun, exactly the orb away
+    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, TestOptions(config), result);
     EXPECT_TRUE(Cell(2, 1).strText.empty());
-    EXPECT_EQ(ZDR::intNumAspectsOfType[1], 0);
+    EXPECT_EQ(result.intNumAspectsOfType[1], 0);
 
-    ZDR::dblPos[1][0] = std::nextafter(0.1, 0.0);
-    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, input.udtOptions, result);
+    udtTestChart.dblPos[1][0] = std::nextafter(0.1, 0.0);
+    ZDR::ComputeFromPositions(ZDR::intModeWorldTransits, false, TestOptions(config), result);
     EXPECT_EQ(Cell(2, 1).strText.rfind("Con\n5°44'", 0), 0u) << Cell(2, 1).strText;
-    EXPECT_EQ(ZDR::intNumAspectsOfType[1], 1);
+    EXPECT_EQ(result.intNumAspectsOfType[1], 1);
 }
 
 // Natal Sun at 0°, transiting Mars at 2.4° or 4°: within the full orb of 10° (synastry,
 // proportion 1) but the personal orb of 10° / 3 only at 2.4°.
 TEST_F(ComputeTest, EachTwoChartModeUsesItsOrbSetForAspectAndBoldface) {
-    input.udtOptions.intProportionIndex = {2, 0};  // personal 1/3, synastry 1
-    input.udtOptions.bln1DegOfOrb = false;
-    input.udtOptions.intBoldfaceFactorIndex = 2;  // orb / 4
-    ZDR::SetOrbs(input.udtOptions);
-    ZDR::dblChartAJD[0] = 2459205.25;
-    ZDR::intNumBodies = 10;
+    config.intProportionIndex = {2, 0};  // personal 1/3, synastry 1
+    config.bln1DegOfOrb = false;
+    config.intBoldfaceFactorIndex = 2;  // orb / 4
+    udtTestOptions = ZDR::MakeChartOptions(config);
+    udtTestChart.dblChartAJD[0] = 2459205.25;
+    udtTestChart.intNumBodies = 10;
 
     NoPositions();
-    ZDR::dblPos[1][1] = 0.0;
-    ZDR::dblPos[4][0] = Rad(4);
-    ZDR::ComputeFromPositions(ZDR::intModePersonal1, false, input.udtOptions, result);
+    udtTestChart.dblPos[1][1] = 0.0;
+    udtTestChart.dblPos[4][0] = Rad(4);
+    ZDR::ComputeFromPositions(ZDR::intModePersonal1, false, TestOptions(config), result);
     EXPECT_TRUE(Cell(2, 5).strText.empty());
-    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, input.udtOptions, result);
+    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, TestOptions(config), result);
     EXPECT_EQ(Cell(2, 5).strText, "Con\n4°0'");
     EXPECT_FALSE(Cell(2, 5).blnBold);
 
-    ZDR::dblPos[4][0] = Rad(2.4);
-    ZDR::ComputeFromPositions(ZDR::intModePersonal2, false, input.udtOptions, result);
+    udtTestChart.dblPos[4][0] = Rad(2.4);
+    ZDR::ComputeFromPositions(ZDR::intModePersonal2, false, TestOptions(config), result);
     EXPECT_EQ(Cell(2, 5).strText.rfind("Con\n2°24'", 0), 0u);
     EXPECT_FALSE(Cell(2, 5).blnBold) << "personal: bold below 10° / 3 / 4";
-    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, input.udtOptions, result);
+    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, TestOptions(config), result);
     EXPECT_EQ(Cell(2, 5).strText, "Con\n2°24'") << "no movement mark in synastry";
     EXPECT_TRUE(Cell(2, 5).blnBold) << "synastry: bold below 10° / 4";
     EXPECT_EQ(result.intModeCode, 6);
 }
 
 TEST_F(ComputeTest, WithoutTheTransitingMoonTheNatalMoonIsStillCompared) {
-    input.udtOptions.blnIncludeTransitingMoon = false;
-    ZDR::intNumBodies = ZDR::NumChartABodies(ZDR::intModePersonal1, false);
-    ZDR::SetOrbs(input.udtOptions);
-    ZDR::dblChartAJD[0] = 2459205.25;
+    config.blnIncludeTransitingMoon = false;
+    udtTestChart.intNumBodies = ZDR::NumChartABodies(ZDR::intModePersonal1, false);
+    udtTestOptions = ZDR::MakeChartOptions(config);
+    udtTestChart.dblChartAJD[0] = 2459205.25;
     NoPositions();
-    ZDR::dblPos[10][1] = 1.0;  // natal Moon
-    ZDR::dblPos[1][0] = 1.0;   // transiting Sun
-    ZDR::dblPos[10][0] = 1.0;  // transiting Moon
-    ZDR::ComputeFromPositions(ZDR::intModePersonal1, false, input.udtOptions, result);
+    udtTestChart.dblPos[10][1] = 1.0;  // natal Moon
+    udtTestChart.dblPos[1][0] = 1.0;   // transiting Sun
+    udtTestChart.dblPos[10][0] = 1.0;  // transiting Moon
+    ZDR::ComputeFromPositions(ZDR::intModePersonal1, false, TestOptions(config), result);
     EXPECT_EQ(Cell(11, 2).strText.rfind("Con\n0°0'", 0), 0u) << Cell(11, 2).strText;
     for (int row = 2; row < 12; ++row)
         EXPECT_TRUE(Cell(row, 11).strText.empty()) << row;
     EXPECT_TRUE(Cell(0, 11).strText.empty());
     EXPECT_TRUE(Cell(11, 0).strText.empty());
     EXPECT_TRUE(Cell(1, 11).strText.empty());
-    EXPECT_EQ(ZDR::intNumAspectsOfType[1], 1);
+    EXPECT_EQ(result.intNumAspectsOfType[1], 1);
 
-    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, input.udtOptions, result);
+    ZDR::ComputeFromPositions(ZDR::intModeSynastry, false, TestOptions(config), result);
     EXPECT_EQ(Cell(0, 11).strText, "57°18'\n27Tau18");
     EXPECT_EQ(Cell(11, 0).strText, "57°18'\n27Tau18");
 }
@@ -334,9 +336,9 @@ TEST_F(ComputeTest, PersonalTransitsOfTheSameMomentFillTheDiagonal) {
     EXPECT_EQ(Cell(11, 11).strText, "Con\n0°0' +") << "the Moon moves on";
     CheckAspectCellsAgainstCounts();
 
-    input.udtOptions.blnIncludeTransitingMoon = false;
+    config.blnIncludeTransitingMoon = false;
     ASSERT_EQ(Run(ZDR::intModePersonal2), ZDR::intComputeDone);
-    EXPECT_EQ(ZDR::intNumBodies, 9);
+    EXPECT_EQ(udtTestChart.intNumBodies, 9);
     for (int row = 2; row < 12; ++row)
         EXPECT_EQ(AspectOf(Cell(row, 11).strText), 0);
     CheckAspectCellsAgainstCounts();
@@ -361,14 +363,14 @@ TEST_F(ComputeTest, AnInvalidDateStopsAtTheFirstSetInOrder) {
 
     // Synastry reads the 1st, then the 2nd birthdate; the world date is not read.
     SetDate(0, "", 0, 0, 0);
-    ZDR::dblChartAJD[0] = 1234.5;
+    input.dblChartAJD[0] = 1234.5;
     SetDate(1, "19x80", 5, 1, 0);
     SetDate(2, "2020", 2, 30, 0);
     EXPECT_EQ(Run(ZDR::intModeSynastry), -2);
     EXPECT_EQ(lastFailedSet, 2);
-    EXPECT_EQ(ZDR::dblChartAJD[0], 1234.5);
-    EXPECT_EQ(ZDR::dblChartAJD[2], -2.0);
-    EXPECT_GT(ZDR::dblChartAJD[1], 2444000.0);
+    EXPECT_EQ(input.dblChartAJD[0], 1234.5);
+    EXPECT_EQ(input.dblChartAJD[2], -2.0);
+    EXPECT_GT(input.dblChartAJD[1], 2444000.0);
     EXPECT_EQ(input.udtDateSet[1].strYearText, "1980");
     EXPECT_EQ(input.udtDateSet[1].intHourIndex, 25);
     EXPECT_EQ(input.udtDateSet[2].intHourIndex, 0) << "no default for an invalid date";
@@ -396,26 +398,26 @@ TEST_F(ComputeTest, JulianDaysGiveTheTableOfTheirDateSets) {
     SetDate(2, "1985", 7, 15, 40);
     ASSERT_EQ(Run(ZDR::intModeSynastry), ZDR::intComputeDone);
     const ComputeResult byDates = result;
-    const double jd[3] = {-1.0, ZDR::dblChartAJD[1], ZDR::dblChartAJD[2]};
-    ZDR::dblChartAJD[0] = 99.0;
+    const double jd[3] = {-1.0, udtTestChart.dblChartAJD[1], udtTestChart.dblChartAJD[2]};
+    udtTestChart.dblChartAJD[0] = 99.0;
     ComputeResult byJD;
-    ASSERT_EQ(ZDR::ComputeAtJD(ZDR::intModeSynastry, jd, false, input.udtOptions, byJD),
+    ASSERT_EQ(ZDR::ComputeAtJD(ZDR::intModeSynastry, jd, false, TestOptions(config), byJD),
               ZDR::intComputeDone);
-    EXPECT_EQ(ZDR::dblChartAJD[0], 99.0) << "synastry takes no world date";
+    EXPECT_EQ(udtTestChart.dblChartAJD[0], 99.0) << "synastry takes no world date";
     EXPECT_EQ(byJD.intModeCode, ZDR::intModeSynastry);
     for (int i = 0; i < ZDR::intMaxNumCells; ++i) {
         EXPECT_EQ(byJD.udtTable.udtCell[i].strText, byDates.udtTable.udtCell[i].strText) << i;
         EXPECT_EQ(byJD.udtTable.udtCell[i].blnBold, byDates.udtTable.udtCell[i].blnBold) << i;
     }
-    EXPECT_EQ(ZDR::ComputeAtJD(0, jd, false, input.udtOptions, byJD), ZDR::intComputeNoMode);
+    EXPECT_EQ(ZDR::ComputeAtJD(0, jd, false, TestOptions(config), byJD), ZDR::intComputeNoMode);
 }
 
 TEST_F(ComputeTest, AModeOutsideTheSixComputesNothing) {
     SetDate(0, "2020", 12, 21, 37);
-    ZDR::dblChartAJD[0] = 7.0;
+    udtTestChart.dblChartAJD[0] = 7.0;
     EXPECT_EQ(Run(0), ZDR::intComputeNoMode);
     EXPECT_EQ(Run(7), ZDR::intComputeNoMode);
-    EXPECT_EQ(ZDR::dblChartAJD[0], 7.0);
+    EXPECT_EQ(udtTestChart.dblChartAJD[0], 7.0);
     EXPECT_EQ(result.intModeCode, 0);
     EXPECT_EQ(result.udtTable.intNumCells, 0);
 }
@@ -441,14 +443,14 @@ TEST_F(ComputeTest, WaxingAndWaningAreCountedWhenAsked) {
     SetDate(0, "2020", 12, 21, 37);
     SetDate(1, "1980", 5, 1, 15);
     SetDate(2, "1985", 7, 15, 40);
-    input.udtOptions.blnWaxingWaningAspects = true;
+    config.blnWaxingWaningAspects = true;
     for (int16_t mode : {ZDR::intModeWorldTransits, ZDR::intModePersonal1}) {
         ASSERT_EQ(Run(mode), ZDR::intComputeDone);
         int phased = 0;
         for (int k = 1; k <= 7; ++k) {
-            EXPECT_LE(ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k],
-                      ZDR::intNumAspectsOfType[k]);
-            phased += ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k];
+            EXPECT_LE(result.intNumWaxingOfType[k] + result.intNumWaningOfType[k],
+                      result.intNumAspectsOfType[k]);
+            phased += result.intNumWaxingOfType[k] + result.intNumWaningOfType[k];
         }
         EXPECT_GT(phased, 0) << "mode " << mode;
     }
@@ -456,12 +458,12 @@ TEST_F(ComputeTest, WaxingAndWaningAreCountedWhenAsked) {
     // Two natal charts do not move; and without the option nothing is counted.
     ASSERT_EQ(Run(ZDR::intModeSynastry), ZDR::intComputeDone);
     for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k], 0);
+        EXPECT_EQ(result.intNumWaxingOfType[k] + result.intNumWaningOfType[k], 0);
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
-    input.udtOptions.blnWaxingWaningAspects = false;
+    config.blnWaxingWaningAspects = false;
     ASSERT_EQ(Run(ZDR::intModeWorldTransits), ZDR::intComputeDone);
     for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(ZDR::intNumWaxingOfType[k] + ZDR::intNumWaningOfType[k], 0);
+        EXPECT_EQ(result.intNumWaxingOfType[k] + result.intNumWaningOfType[k], 0);
 }
 
 }  // namespace

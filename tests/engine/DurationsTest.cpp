@@ -9,7 +9,6 @@
 #include "config/Options.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -30,11 +29,12 @@ class DurationsTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::SetOrbs(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
-        for (auto& pos : ZDR::dblPos)
+        ZDR::BuildCatalogueNames();
+        udtTestOptions =
+            ZDR::MakeChartOptions(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+        for (auto& pos : udtTestChart.dblPos)
             pos[0] = pos[1] = -99;
-        ZDR::intNumBodies = 10;
+        udtTestChart.intNumBodies = 10;
     }
     static void German() {
         Language::intLanguage = Language::intGerman;
@@ -152,23 +152,24 @@ TEST_F(DurationsTest, EachRecordNamesTheBodiesOfItsCell) {
          RecordTiming::NotApplicable},
     };
     for (const ModeCase& c : cases) {
-        for (auto& pos : ZDR::dblPos)
+        for (auto& pos : udtTestChart.dblPos)
             pos[0] = pos[1] = -99;
         for (const auto& [body, degrees] : c.udtChartA)
-            ZDR::dblPos[body][0] = Rad(degrees);
+            udtTestChart.dblPos[body][0] = Rad(degrees);
         for (const auto& [body, degrees] : c.udtChartB)
-            ZDR::dblPos[body][1] = Rad(degrees);
-        ZDR::intNumBodies = 10;
-        ZDR::ComputeResult result;
-        ZDR::ComputeFromPositions(c.intMode, false,
-                                  ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}),
-                                  result);
+            udtTestChart.dblPos[body][1] = Rad(degrees);
+        udtTestChart.intNumBodies = 10;
+        ZDR::ComputeResult& result = udtTestChart;
+        ZDR::ComputeFromPositions(
+            c.intMode, false,
+            TestOptions(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{})), result);
         ZDR::TimingContext context;
+        context.udtOptions = udtTestOptions;
         context.intModeCode = c.intMode;
         context.lngWorldDay = 2458856;
-        ZDR::WalkPositions positions(context.lngWorldDay, 0, NoPosition);
+        ZDR::WalkPositions positions(context.lngWorldDay, 0, udtTestOptions, NoPosition);
         const std::vector<std::string> records =
-            ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions);
+            ZDR::GetDurations(result.udtTable, context, udtTestChart.dblPos, positions);
         ASSERT_EQ(records.size(), c.udtRecords.size()) << "mode " << c.intMode;
         for (std::size_t i = 0; i < records.size(); ++i) {
             AspectRecordFields f;
@@ -319,6 +320,7 @@ std::string Blanks(int n) {
 
 TEST_F(DurationsTest, LinesOfTheDurationsList) {
     ZDR::DurationListView world;
+    world.udtOptions = udtTestOptions;
     world.intModeCode = ZDR::intModeWorldTransits;
     world.intWidth = ZDR::DurationColumnWidths();
     EXPECT_EQ(world.intWidth, (ZDR::DurationColumns{0, 7, 21, 7, 19, 19, 29}));
@@ -365,6 +367,7 @@ TEST_F(DurationsTest, SortedByBeginningTheTransitingMoonIsLeftOut) {
                                               Untimed(2, 10, 1, 0.02, RecordTiming::Moon)};
     for (int16_t mode : {ZDR::intModeWorldTransits, ZDR::intModePersonal1}) {
         ZDR::DurationListView view;
+        view.udtOptions = udtTestOptions;
         view.intModeCode = mode;
         view.intWidth = ZDR::DurationColumnWidths();
         struct Row {
@@ -389,18 +392,20 @@ TEST_F(DurationsTest, SortedByBeginningTheTransitingMoonIsLeftOut) {
 TEST_F(DurationsTest, DescriptionOfOneTwoAndManyAspects) {
     const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
     // Sun 0°, Mars 90°, Neptune 125°: the Sun square Mars exactly, trine Neptune 5° wide.
-    ZDR::dblPos[1][0] = Rad(0);
-    ZDR::dblPos[4][0] = Rad(90);
-    ZDR::dblPos[8][0] = Rad(125);
+    udtTestChart.dblPos[1][0] = Rad(0);
+    udtTestChart.dblPos[4][0] = Rad(90);
+    udtTestChart.dblPos[8][0] = Rad(125);
     const std::string square = Untimed(1, 4, 3, 0.0, RecordTiming::NotApplicable);
     const std::string trine = Untimed(1, 8, 4, Rad(5), RecordTiming::NotApplicable);
     const std::string noPatterns = "\r\nThere are no aspect patterns.\r\n";
 
-    EXPECT_EQ(ZDR::ChartDescription({square}, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
+    EXPECT_EQ(ZDR::ChartDescription({square}, ZDR::intModeNatal1, udtTestChart, MidpointOptions(0),
+                                    widths),
               "There is one aspect in this natal chart.\r\n\r\n"
               "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n" +
                   noPatterns);
-    EXPECT_EQ(ZDR::ChartDescription({square, trine}, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
+    EXPECT_EQ(ZDR::ChartDescription({square, trine}, ZDR::intModeNatal1, udtTestChart,
+                                    MidpointOptions(0), widths),
               "There are two aspects in this natal chart.\r\n\r\n"
               "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
               "The next closest is Sun (0° in Aries) trine Neptune (5° in Leo), 5°0' from "
@@ -408,32 +413,34 @@ TEST_F(DurationsTest, DescriptionOfOneTwoAndManyAspects) {
                   noPatterns);
 
     // Neptune at 120°: three exact aspects, a count line.
-    ZDR::dblPos[8][0] = Rad(120);
+    udtTestChart.dblPos[8][0] = Rad(120);
     const std::vector<std::string> three = {square,
                                             Untimed(1, 8, 4, 0.0, RecordTiming::NotApplicable),
                                             Untimed(4, 8, 6, 0.0, RecordTiming::NotApplicable)};
-    EXPECT_EQ(ZDR::ChartDescription(three, ZDR::intModeNatal1, ZDR::dblPos, 0, widths),
-              "There are three aspects in this natal chart.\r\n\r\n"
-              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
-              "Also exact is Sun (0° in Aries) trine Neptune (0° in Leo).\r\n"
-              "\r\nThe other aspects, closest first:\r\n"
-              "Mars (0° in Cancer) semisextile Neptune (0° in Leo), 0°0' from exact.\r\n"
-              "\r\nThere are no conjunctions, no oppositions, one square, one trine, no sextiles, "
-              "one semisextile and no quincunxes.\r\n" +
-                  noPatterns);
+    EXPECT_EQ(
+        ZDR::ChartDescription(three, ZDR::intModeNatal1, udtTestChart, MidpointOptions(0), widths),
+        "There are three aspects in this natal chart.\r\n\r\n"
+        "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
+        "Also exact is Sun (0° in Aries) trine Neptune (0° in Leo).\r\n"
+        "\r\nThe other aspects, closest first:\r\n"
+        "Mars (0° in Cancer) semisextile Neptune (0° in Leo), 0°0' from exact.\r\n"
+        "\r\nThere are no conjunctions, no oppositions, one square, one trine, no sextiles, "
+        "one semisextile and no quincunxes.\r\n" +
+            noPatterns);
 }
 
 TEST_F(DurationsTest, SynastryDescriptionHasNoPatternSection) {
-    ZDR::dblPos[2][0] = Rad(0);
-    ZDR::dblPos[7][1] = Rad(180.5);
+    udtTestChart.dblPos[2][0] = Rad(0);
+    udtTestChart.dblPos[7][1] = Rad(180.5);
     const std::string opposition = Untimed(2, 7, 2, Rad(0.5), RecordTiming::NotApplicable);
     const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
-    EXPECT_EQ(ZDR::ChartDescription({opposition}, ZDR::intModeSynastry, ZDR::dblPos, 0, widths),
+    EXPECT_EQ(ZDR::ChartDescription({opposition}, ZDR::intModeSynastry, udtTestChart,
+                                    MidpointOptions(0), widths),
               "There is one aspect in this synastry.\r\n\r\n"
               "Mercury(1) (0° in Aries) opposite Uranus(2) (0° in Libra), 0°30' from exact.\r\n");
     German();
-    EXPECT_EQ(ZDR::ChartDescription({opposition, opposition}, ZDR::intModeSynastry, ZDR::dblPos, 0,
-                                    ZDR::DurationColumnWidths())
+    EXPECT_EQ(ZDR::ChartDescription({opposition, opposition}, ZDR::intModeSynastry, udtTestChart,
+                                    MidpointOptions(0), ZDR::DurationColumnWidths())
                   .rfind("In dieser Synastrie gibt es zwei Aspekte.\r\n\r\n", 0),
               0u);
 }
@@ -484,7 +491,7 @@ TEST_F(DurationsTest, CaptionsAndTitlesOfEachMode) {
     };
     for (const Row& r : rows) {
         EXPECT_EQ(ZDR::DurationsCaption(r.intMode), r.strCaption);
-        EXPECT_EQ(ZDR::DurationsTitle(r.intMode, dates), r.strTitle);
+        EXPECT_EQ(ZDR::DurationsTitle(r.intMode, dates, TestSidereal()), r.strTitle);
     }
 }
 

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "engine/Midpoints.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -20,13 +19,14 @@ class MidpointsTest : public ConstructedChartTest {
     void SetUp() override {
         ConstructedChartTest::SetUp();
         ClearOrbs();
-        dblOrb[1][0] = Rad(9);
+        udtTestOptions.dblOrb[1][0] = Rad(9);
     }
     // The report form of the check with a half-degree orb, and its count.
     static std::pair<std::string, int16_t> Check(bool blnNatalReport = false,
                                                  double dblOrb = Rad(0.5)) {
         int16_t count = -1;
-        std::string text = CheckForMidpoint(blnNatalReport, dblOrb, count);
+        std::string text =
+            CheckForMidpoint(udtTestChart, MidpointOptions(dblOrb), blnNatalReport, count);
         return {text, count};
     }
 };
@@ -37,7 +37,7 @@ TEST_F(MidpointsTest, BodyAtTheMidpointIsListedOnce) {
     EXPECT_EQ(Check(true).first, "Sun-Mars-Jupiter\r\n");
 
     // Mars conjunct both: the pairs with Mars are skipped and Mars is no third body.
-    dblOrb[1][0] = Rad(10.5);
+    udtTestOptions.dblOrb[1][0] = Rad(10.5);
     EXPECT_EQ(Check(), std::make_pair(std::string(), int16_t{0}));
 }
 
@@ -50,7 +50,7 @@ TEST_F(MidpointsTest, ThreeBodiesEachAtTheFarMidpointAreOneConfiguration) {
 TEST_F(MidpointsTest, EitherArcAndTheZeroPointCount) {
     // The mean of 350° and 10° is 180°; its opposite point is 0°.
     Place({{1, 350}, {5, 10}, {4, 0}});
-    dblOrb[1][0] = Rad(5);
+    udtTestOptions.dblOrb[1][0] = Rad(5);
     EXPECT_EQ(Check().first, "Midpoint: Su-Ma-Ju\r\n");
     // Mars at the midpoint of the long arc.
     Place({{4, 180}});
@@ -62,11 +62,11 @@ TEST_F(MidpointsTest, EitherArcAndTheZeroPointCount) {
 
 TEST_F(MidpointsTest, OrbIsStrict) {
     // Mars 0.25 rad from the mean of 1 and 2 rad; all three values exact in binary.
-    dblPos[1][0] = 1.0;
-    dblPos[5][0] = 2.0;
-    dblPos[4][0] = 1.75;
-    EXPECT_EQ(MidpointTriple(1, 4, 5, false, 0.25), "");
-    EXPECT_EQ(MidpointTriple(1, 4, 5, false, 0.2500001), "Su-Ma-Ju");
+    udtTestChart.dblPos[1][0] = 1.0;
+    udtTestChart.dblPos[5][0] = 2.0;
+    udtTestChart.dblPos[4][0] = 1.75;
+    EXPECT_EQ(MidpointTriple(udtTestChart, 1, 4, 5, false, 0.25), "");
+    EXPECT_EQ(MidpointTriple(udtTestChart, 1, 4, 5, false, 0.2500001), "Su-Ma-Ju");
     EXPECT_EQ(Check(false, 0.25).second, 0);
     EXPECT_EQ(Check(false, 0.2500001).second, 1);
     EXPECT_EQ(Check(false, 0).second, 0);
@@ -82,15 +82,15 @@ TEST_F(MidpointsTest, MoonNeverTakesPart) {
 TEST_F(MidpointsTest, EqualOrMissingLongitudesGiveNoLine) {
     // Jupiter opposite the common longitude of Sun and Mercury; no conjunction orb, so
     // only the equal longitudes keep the triple out.
-    dblOrb[1][0] = 0;
+    udtTestOptions.dblOrb[1][0] = 0;
     Place({{1, 100}, {2, 100}, {5, 280}});
-    EXPECT_EQ(MidpointTriple(1, 5, 2, false, Rad(3)), "");
+    EXPECT_EQ(MidpointTriple(udtTestChart, 1, 5, 2, false, Rad(3)), "");
     EXPECT_EQ(Check(false, Rad(3)).second, 0);
 
     Place({{1, 10}, {4, 20}, {5, 30}});
-    dblPos[5][0] = -100;
+    udtTestChart.dblPos[5][0] = -100;
     EXPECT_EQ(Check().second, 0);
-    EXPECT_EQ(MidpointTriple(0, 4, 11, false, Rad(3)), "");
+    EXPECT_EQ(MidpointTriple(udtTestChart, 0, 4, 11, false, Rad(3)), "");
 }
 
 TEST_F(MidpointsTest, GermanHeading) {

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -26,19 +25,21 @@ class PatternsTest : public ConstructedChartTest {
         ConstructedChartTest::SetUp();
         const double orbs[8] = {0, 10, 9, 6, 7, 5, 4, 5};
         for (int k = 0; k < 8; ++k) {
-            dblOrb[k][0] = Rad(orbs[k]);
-            dblOrb[k][1] = dblOrb[k][0] / 3;
-            dblOrb[k][2] = dblOrb[k][0] / 3;
+            udtTestOptions.dblOrb[k][0] = Rad(orbs[k]);
+            udtTestOptions.dblOrb[k][1] = udtTestOptions.dblOrb[k][0] / 3;
+            udtTestOptions.dblOrb[k][2] = udtTestOptions.dblOrb[k][0] / 3;
         }
-        intNumBodies = 10;
-        for (auto& count : intNumPatternsOfType)
+        udtTestChart.intNumBodies = 10;
+        for (auto& count : udtTestChart.intNumPatternsOfType)
             count = 0;
     }
     // Runs a finder with its count at 0.
-    static std::pair<std::string, int16_t> Run(std::string (*finder)(bool, int16_t&),
+    static std::pair<std::string, int16_t> Run(std::string (*finder)(const ChartPositions&,
+                                                                     const ChartOptions&, bool,
+                                                                     int16_t&),
                                                bool blnFullNames = false) {
         int16_t count = 0;
-        std::string text = finder(blnFullNames, count);
+        std::string text = finder(udtTestChart, udtTestOptions, blnFullNames, count);
         return {text, count};
     }
 };
@@ -119,20 +120,21 @@ TEST_F(PatternsTest, OnlyTheLargestStelliumIsReported) {
     EXPECT_EQ(Run(FindStellium3).second, 4);
     EXPECT_EQ(Run(FindStellium5).second, 0);
 
-    intNumPatternsOfType[8] = 5;
-    intNumPatternsOfType[11] = 7;
-    const std::string section = PatternSection(0);
+    udtTestChart.intNumPatternsOfType[8] = 5;
+    udtTestChart.intNumPatternsOfType[11] = 7;
+    const std::string section =
+        PatternSection(udtTestChart, MidpointOptions(0), udtTestChart.intNumPatternsOfType);
     EXPECT_EQ(section, "4-Stellium: Su-Me-Ve-Ma" + Mean("5°0'") + "\r\n\r\n");
-    EXPECT_EQ(intNumPatternsOfType[10], 1);
-    EXPECT_EQ(intNumPatternsOfType[11], 0);
-    EXPECT_EQ(intNumPatternsOfType[8], 5);  // not found: left alone
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[10], 1);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[11], 0);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[8], 5);  // not found: left alone
 
     // Six bodies within the orb: one 6-stellium, nothing smaller.
     Place({{5, 1}, {6, 2}});
-    PatternSection(0);
-    EXPECT_EQ(intNumPatternsOfType[8], 1);
+    PatternSection(udtTestChart, MidpointOptions(0), udtTestChart.intNumPatternsOfType);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[8], 1);
     for (int p = 9; p <= 11; ++p)
-        EXPECT_EQ(intNumPatternsOfType[p], 0) << p;
+        EXPECT_EQ(udtTestChart.intNumPatternsOfType[p], 0) << p;
 }
 
 TEST_F(PatternsTest, StelliumIsNoChain) {
@@ -156,7 +158,7 @@ TEST_F(PatternsTest, PatternsUseOrbSetZeroWhateverTheOtherSets) {
     // The hexagram holds grand trines, kites, rectangles, trapeziums and a grand sextile.
     Place({{1, 0}, {3, 60}, {4, 120}, {5, 180}, {6, 240}, {7, 300}});
     auto found = [](int16_t p) {
-        for (const PatternGroup& group : FindAllPatterns(false, 0)) {
+        for (const PatternGroup& group : FindAllPatterns(udtTestChart, MidpointOptions(0), false)) {
             if (group.intPattern == p)
                 return true;
         }
@@ -164,8 +166,8 @@ TEST_F(PatternsTest, PatternsUseOrbSetZeroWhateverTheOtherSets) {
     };
     for (const int16_t p : {0, 1, 2, 7, 12})
         EXPECT_TRUE(found(p)) << p;
-    dblOrb[4][0] = 0;
-    dblOrb[4][1] = dblOrb[4][2] = Rad(15);
+    udtTestOptions.dblOrb[4][0] = 0;
+    udtTestOptions.dblOrb[4][1] = udtTestOptions.dblOrb[4][2] = Rad(15);
     for (const int16_t p : {0, 1, 2, 7, 12})
         EXPECT_FALSE(found(p)) << p;
 }
@@ -173,25 +175,29 @@ TEST_F(PatternsTest, PatternsUseOrbSetZeroWhateverTheOtherSets) {
 TEST_F(PatternsTest, LeftOutMoonTakesNoPart) {
     Place({{1, 0}, {4, 120}, {10, 240}});
     EXPECT_EQ(Run(FindGrandTrine).first, "Grand trine: Su-Ma-Mo" + Mean("0°0'") + "\r\n");
-    intNumBodies = 9;
-    EXPECT_TRUE(FindAllPatterns(false, Rad(3)).empty());
-    EXPECT_EQ(PatternSection(Rad(3)), "");
+    udtTestChart.intNumBodies = 9;
+    EXPECT_TRUE(FindAllPatterns(udtTestChart, MidpointOptions(Rad(3)), false).empty());
+    EXPECT_EQ(
+        PatternSection(udtTestChart, MidpointOptions(Rad(3)), udtTestChart.intNumPatternsOfType),
+        "");
 }
 
 TEST_F(PatternsTest, SectionListsGroupsInReportOrderAndStoresCounts) {
     // A kite. Sun, Mars and Jupiter each stand opposite the midpoint of the other two: one
     // configuration, listed once; Saturn at the midpoint of Mars and Jupiter.
     Place({{1, 0}, {4, 120}, {5, 240}, {6, 180}});
-    intNumPatternsOfType[3] = 9;
-    EXPECT_EQ(PatternSection(Rad(0.5)),
-              "Grand trine: Su-Ma-Ju" + Mean("0°0'") + "\r\n\r\nKite: Su-Ma-Ju-Sa" + Mean("0°0'") +
-                  "\r\n\r\nMidpoint: Ma-Su-Ju\r\nMidpoint: Ma-Sa-Ju\r\n\r\n");
-    EXPECT_EQ(intNumPatternsOfType[0], 1);
-    EXPECT_EQ(intNumPatternsOfType[1], 1);
-    EXPECT_EQ(intNumPatternsOfType[3], 9);
-    EXPECT_EQ(intNumPatternsOfType[13], 2);
+    udtTestChart.intNumPatternsOfType[3] = 9;
+    EXPECT_EQ(
+        PatternSection(udtTestChart, MidpointOptions(Rad(0.5)), udtTestChart.intNumPatternsOfType),
+        "Grand trine: Su-Ma-Ju" + Mean("0°0'") + "\r\n\r\nKite: Su-Ma-Ju-Sa" + Mean("0°0'") +
+            "\r\n\r\nMidpoint: Ma-Su-Ju\r\nMidpoint: Ma-Sa-Ju\r\n\r\n");
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[0], 1);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[1], 1);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[3], 9);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[13], 2);
 
-    const std::vector<PatternGroup> groups = FindAllPatterns(true, Rad(0.5));
+    const std::vector<PatternGroup> groups =
+        FindAllPatterns(udtTestChart, MidpointOptions(Rad(0.5)), true);
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[1].intPattern, 1);
     EXPECT_EQ(groups[1].strText, "Sun-Mars-Jupiter-Saturn\r\n");

@@ -19,7 +19,6 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -200,7 +199,8 @@ const std::vector<Shape> kShapes = Shapes();
 
 // Distance (radians, 0..pi) of the longitudes of bodies a and b.
 double Distance(int a, int b) {
-    return std::fabs(std::remainder(ZDR::dblPos[a][0] - ZDR::dblPos[b][0], ZDR::dblTurn));
+    return std::fabs(
+        std::remainder(udtTestChart.dblPos[a][0] - udtTestChart.dblPos[b][0], ZDR::dblTurn));
 }
 
 double Deviation(int a, int b, int k) {
@@ -208,7 +208,7 @@ double Deviation(int a, int b, int k) {
 }
 
 bool Holds(int a, int b, int k) {
-    return Deviation(a, b, k) < ZDR::dblOrb[k][0];
+    return Deviation(a, b, k) < udtTestOptions.dblOrb[k][0];
 }
 
 // Whether the bodies, in line order, form the shape; mean gets the mean deviation.
@@ -284,9 +284,10 @@ std::map<int16_t, std::set<unsigned>> BruteForcePatterns() {
 
 // Whether body m stands within orb of either point halfway between bodies x and y.
 bool AtMidpoint(int m, int x, int y, double orb) {
-    const double half = std::remainder(ZDR::dblPos[y][0] - ZDR::dblPos[x][0], ZDR::dblTurn) / 2;
-    const double d =
-        std::fabs(std::remainder(ZDR::dblPos[m][0] - (ZDR::dblPos[x][0] + half), ZDR::dblTurn));
+    const double half =
+        std::remainder(udtTestChart.dblPos[y][0] - udtTestChart.dblPos[x][0], ZDR::dblTurn) / 2;
+    const double d = std::fabs(std::remainder(
+        udtTestChart.dblPos[m][0] - (udtTestChart.dblPos[x][0] + half), ZDR::dblTurn));
     return d < orb || ZDR::dblPi - d < orb;
 }
 
@@ -386,7 +387,7 @@ void ExpectPatternsHold(const std::string& section, double dblMidpointOrb) {
     EXPECT_EQ(listed, expected);
     for (int16_t p = 0; p <= kMidpoint; ++p) {
         const int count = p == kGrandSextile ? std::min(lines[p], 1) : lines[p];
-        EXPECT_EQ(ZDR::intNumPatternsOfType[p], count) << "pattern " << p;
+        EXPECT_EQ(udtTestChart.intNumPatternsOfType[p], count) << "pattern " << p;
     }
 }
 
@@ -396,8 +397,8 @@ class RealDatePatternsTest : public ::testing::Test {
 
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::UseSettings(options);
+        ZDR::BuildCatalogueNames();
+        UseTestSettings(options);
     }
 
     void TearDown() override {
@@ -412,11 +413,13 @@ class RealDatePatternsTest : public ::testing::Test {
         datekit::EuroDateRecord rec;
         std::sscanf(date, "%d-%d-%d", &rec.Year, &rec.Month, &rec.Day);
         const double jd[3] = {static_cast<double>(datekit::euro_date_to_jdn(&rec)), 0, 0};
-        EXPECT_EQ(ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, options, result),
+        EXPECT_EQ(ZDR::ComputeAtJD(ZDR::intModeWorldTransits, jd, false, TestOptions(options),
+                                   udtTestChart),
                   ZDR::intComputeDone);
-        for (int16_t& count : ZDR::intNumPatternsOfType)
+        for (int16_t& count : udtTestChart.intNumPatternsOfType)
             count = 0;
-        return ZDR::PatternSection(ZDR::MidpointOrb(options.intMidpointOrbIndex));
+        udtTestOptions.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+        return ZDR::PatternSection(udtTestChart, udtTestOptions, udtTestChart.intNumPatternsOfType);
     }
 
     const ZDR::ConfigOptions options =

@@ -15,7 +15,6 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -51,13 +50,13 @@ class RealDateTimingTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::blnSidereal = false;
+        ZDR::BuildCatalogueNames();
+        udtTestOptions.udtConfig.blnSidereal = false;
         options = ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{});
-        ZDR::SetOrbs(options);
+        udtTestOptions = ZDR::MakeChartOptions(options);
     }
     void TearDown() override {
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         ClearOrbs();
     }
     // Computes a chart and returns the context of its timing.
@@ -70,8 +69,9 @@ class RealDateTimingTest : public ::testing::Test {
             jd[birthSet] = DatePr2::DateSetToJD(c.strBirthYear, c.intBirthMonth, c.intBirthDay,
                                                 c.intBirthHalfHour, c.intBirthZone);
         }
-        ZDR::ComputeAtJD(c.intMode, jd, false, options, result);
+        ZDR::ComputeAtJD(c.intMode, jd, false, TestOptions(options), result);
         ZDR::TimingContext context;
+        context.udtOptions = udtTestOptions;
         context.intModeCode = c.intMode;
         for (int s = 0; s < 3; ++s)
             context.dblChartAJD[s] = jd[s];
@@ -112,7 +112,7 @@ bool InOrbAt(MidnightSky& sky, const ZDR::AspectRecordFields& f, double natal, i
     const double b = sky.At(f.intSecond, n);
     const double separation = std::fabs(std::remainder(a - b, kTwoPi));
     return std::fabs(separation - ZDR::dblAspectAngle[f.intAspect]) <
-           ZDR::dblOrb[f.intAspect][orbSet];
+           udtTestOptions.dblOrb[f.intAspect][orbSet];
 }
 
 // The distance from exactness with a sign that changes at each exact moment: the signed
@@ -129,9 +129,9 @@ double SignedDistance(double a, double b, int16_t k) {
 TEST_F(RealDateTimingTest, BeginningsAndEndsAgreeWithADailyScan) {
     for (const RealChart& c : kCharts) {
         const ZDR::TimingContext context = Compute(c);
-        ZDR::WalkPositions shared(context.lngWorldDay, context.intTimeZone);
+        ZDR::WalkPositions shared(context.lngWorldDay, context.intTimeZone, udtTestOptions);
         const std::vector<std::string> records =
-            ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, shared);
+            ZDR::GetDurations(result.udtTable, context, udtTestChart.dblPos, shared);
         ASSERT_GT(records.size(), 5u) << c.strWhat;
         MidnightSky sky(context.lngWorldDay, context.intTimeZone);
         int checked = 0;
@@ -143,7 +143,7 @@ TEST_F(RealDateTimingTest, BeginningsAndEndsAgreeWithADailyScan) {
             const ZDR::AspectWalk walk =
                 ZDR::WalkOfAspect(context, f.intFirst, f.intSecond, f.intAspect);
             // Every walk alone gives what the walks sharing their positions gave.
-            ZDR::WalkPositions own(context.lngWorldDay, context.intTimeZone);
+            ZDR::WalkPositions own(context.lngWorldDay, context.intTimeZone, udtTestOptions);
             EXPECT_EQ(ZDR::BeginningOfAspect(walk, own), f.dblBegin) << record;
             EXPECT_EQ(ZDR::EndOfAspect(walk, own), f.dblEnd) << record;
 
@@ -199,7 +199,7 @@ TEST_F(RealDateTimingTest, KnownTransitsOfMarch2024) {
     // Checked by the daily scan above: World transits of 10 March 2024, 22:00 GMT+1.
     const ZDR::TimingContext context = Compute(kCharts[0]);
     const std::vector<std::string> records =
-        ZDR::GetDurations(result.udtTable, context, ZDR::dblPos);
+        ZDR::GetDurations(result.udtTable, context, udtTestChart.dblPos);
     struct Known {
         int16_t intFirst, intSecond, intAspect;
         const char* strBegin;

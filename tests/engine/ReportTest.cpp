@@ -4,7 +4,6 @@
 #include <string>
 
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -28,12 +27,24 @@ std::string Total(int n) {
     return text;
 }
 
+// The single-chart report of the test chart with intNumRetro bodies of strRetroList
+// retrograde, waxing and waning counted when blnWaxingWaning, midpoints within
+// dblMidpointOrb (radians).
+std::string SingleReport(bool blnWaxingWaning, double dblMidpointOrb, int16_t intNumRetro,
+                         const std::string& strRetroList, bool blnRadiansDisplay) {
+    ZDR::ChartOptions options = MidpointOptions(dblMidpointOrb);
+    options.udtConfig.blnWaxingWaningAspects = blnWaxingWaning;
+    udtTestChart.intNumRetro = intNumRetro;
+    udtTestChart.strRetroList = strRetroList;
+    return ZDR::BuildSingleChartReport(udtTestChart, options, blnRadiansDisplay);
+}
+
 class ReportTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         Clear();
         SetOrbs({0, 10, 9, 6, 7, 5, 4, 5}, 3, 3);
     }
@@ -47,27 +58,27 @@ class ReportTest : public ::testing::Test {
     // No aspect, no position, so the pattern section stays empty.
     static void Clear() {
         for (int k = 0; k < 8; ++k) {
-            ZDR::intNumAspectsOfType[k] = 0;
-            ZDR::intNumWaxingOfType[k] = 0;
-            ZDR::intNumWaningOfType[k] = 0;
+            udtTestChart.intNumAspectsOfType[k] = 0;
+            udtTestChart.intNumWaxingOfType[k] = 0;
+            udtTestChart.intNumWaningOfType[k] = 0;
         }
-        for (auto& pos : ZDR::dblPos) {
+        for (auto& pos : udtTestChart.dblPos) {
             pos[0] = -1.0;
             pos[1] = -1.0;
         }
-        for (int16_t& n : ZDR::intNumPatternsOfType)
+        for (int16_t& n : udtTestChart.intNumPatternsOfType)
             n = 0;
-        ZDR::intNumBodies = 10;
+        udtTestChart.intNumBodies = 10;
     }
 
     // Orbs of aspects 1..7 in degrees for set 0; sets 1 and 2 divided by their divisors.
     static void SetOrbs(const std::array<double, 8>& degrees, double personal, double synastry) {
         for (int k = 1; k < 8; ++k) {
-            ZDR::dblOrb[k][0] = Rad(degrees[k]);
-            ZDR::dblOrb[k][1] = Rad(degrees[k]) / personal;
-            ZDR::dblOrb[k][2] = Rad(degrees[k]) / synastry;
+            udtTestOptions.dblOrb[k][0] = Rad(degrees[k]);
+            udtTestOptions.dblOrb[k][1] = Rad(degrees[k]) / personal;
+            udtTestOptions.dblOrb[k][2] = Rad(degrees[k]) / synastry;
         }
-        ZDR::DeriveOrbLimits();
+        ZDR::DeriveOrbLimits(udtTestOptions);
     }
 
     static void German() {
@@ -129,54 +140,54 @@ TEST_F(ReportTest, AspectPhaseCannotBeTold) {
 // ---------------------------------------------------------------- single chart
 
 TEST_F(ReportTest, SingleChartWithOneAspect) {
-    ZDR::intNumAspectsOfType[3] = 1;
-    ZDR::intNumWaxingOfType[3] = 1;
+    udtTestChart.intNumAspectsOfType[3] = 1;
+    udtTestChart.intNumWaxingOfType[3] = 1;
     // Neither the total nor the waxing and waning counts for a single aspect.
-    EXPECT_EQ(ZDR::BuildSingleChartReport(true, Rad(0.5), 0, "", false), "1 square\r\n\r\n");
-    EXPECT_EQ(ZDR::BuildSingleChartReport(false, Rad(0.5), 0, "", false), "1 square\r\n\r\n");
+    EXPECT_EQ(SingleReport(true, Rad(0.5), 0, "", false), "1 square\r\n\r\n");
+    EXPECT_EQ(SingleReport(false, Rad(0.5), 0, "", false), "1 square\r\n\r\n");
 }
 
 TEST_F(ReportTest, SingleChartPluralsAndTotal) {
     ASSERT_NE(Text(127).find('N'), std::string::npos);
-    ZDR::intNumAspectsOfType[2] = 2;
-    ZDR::intNumAspectsOfType[4] = 1;
-    ZDR::intNumAspectsOfType[7] = 2;
-    EXPECT_EQ(ZDR::BuildSingleChartReport(false, Rad(0.5), 0, "", false),
+    udtTestChart.intNumAspectsOfType[2] = 2;
+    udtTestChart.intNumAspectsOfType[4] = 1;
+    udtTestChart.intNumAspectsOfType[7] = 2;
+    EXPECT_EQ(SingleReport(false, Rad(0.5), 0, "", false),
               "2 oppositions\r\n1 trine\r\n2 quincunxes\r\n\r\n" + Total(5) + "\r\n\r\n");
 
     Clear();
-    ZDR::intNumAspectsOfType[1] = 3;
-    ZDR::intNumAspectsOfType[2] = 1;
-    ZDR::intNumAspectsOfType[7] = 1;
-    EXPECT_EQ(ZDR::BuildSingleChartReport(false, Rad(0.5), 0, "", false),
+    udtTestChart.intNumAspectsOfType[1] = 3;
+    udtTestChart.intNumAspectsOfType[2] = 1;
+    udtTestChart.intNumAspectsOfType[7] = 1;
+    EXPECT_EQ(SingleReport(false, Rad(0.5), 0, "", false),
               "3 conjunctions\r\n1 opposition\r\n1 quincunx\r\n\r\n" + Total(5) + "\r\n\r\n");
 }
 
 TEST_F(ReportTest, SingleChartWithoutAspects) {
     ASSERT_FALSE(Text(126).empty());
-    EXPECT_EQ(ZDR::BuildSingleChartReport(true, Rad(0.5), 0, "", false), Text(126) + "\r\n\r\n");
+    EXPECT_EQ(SingleReport(true, Rad(0.5), 0, "", false), Text(126) + "\r\n\r\n");
 }
 
 TEST_F(ReportTest, WaxingAndWaningCounts) {
-    ZDR::intNumAspectsOfType[3] = 2;
-    ZDR::intNumAspectsOfType[5] = 2;
-    ZDR::intNumWaxingOfType[3] = 1;
-    ZDR::intNumWaxingOfType[5] = 2;
-    ZDR::intNumWaningOfType[3] = 1;
-    EXPECT_EQ(ZDR::BuildSingleChartReport(true, Rad(0.5), 0, "", false),
+    udtTestChart.intNumAspectsOfType[3] = 2;
+    udtTestChart.intNumAspectsOfType[5] = 2;
+    udtTestChart.intNumWaxingOfType[3] = 1;
+    udtTestChart.intNumWaxingOfType[5] = 2;
+    udtTestChart.intNumWaningOfType[3] = 1;
+    EXPECT_EQ(SingleReport(true, Rad(0.5), 0, "", false),
               "2 squares\r\n2 sextiles\r\n\r\nWaxing aspects: 3\r\nWaning aspects: 1\r\n" +
                   Total(4) + "\r\n\r\n");
 
     // One aspect could not be told: it is counted as other.
-    ZDR::intNumWaxingOfType[5] = 1;
-    ZDR::intNumWaningOfType[3] = 0;
-    EXPECT_EQ(ZDR::BuildSingleChartReport(true, Rad(0.5), 0, "", false),
+    udtTestChart.intNumWaxingOfType[5] = 1;
+    udtTestChart.intNumWaningOfType[3] = 0;
+    EXPECT_EQ(SingleReport(true, Rad(0.5), 0, "", false),
               "2 squares\r\n2 sextiles\r\n\r\nWaxing aspects: 2\r\nWaning aspects: 0\r\n"
               "Other aspects: 2\r\n" +
                   Total(4) + "\r\n\r\n");
 
     German();
-    EXPECT_EQ(ZDR::BuildSingleChartReport(true, Rad(0.5), 0, "", false),
+    EXPECT_EQ(SingleReport(true, Rad(0.5), 0, "", false),
               "2 Quadrat\r\n2 Sextil\r\n\r\nWachsende Aspekte: 2\r\nAbnehmender Aspekte: 0\r\n"
               "Weitere Aspekte: 2\r\n" +
                   Total(4) + "\r\n\r\n");
@@ -184,53 +195,53 @@ TEST_F(ReportTest, WaxingAndWaningCounts) {
 
 TEST_F(ReportTest, RetrogradeLineOnlyInDegreesDisplay) {
     ASSERT_FALSE(Text(389).empty());
-    ZDR::intNumAspectsOfType[4] = 1;
-    EXPECT_EQ(ZDR::BuildSingleChartReport(false, Rad(0.5), 2, "Ma Ju ", false),
+    udtTestChart.intNumAspectsOfType[4] = 1;
+    EXPECT_EQ(SingleReport(false, Rad(0.5), 2, "Ma Ju ", false),
               "1 trine\r\n\r\n2 " + Text(389) + ": Ma Ju ");
-    EXPECT_EQ(ZDR::BuildSingleChartReport(false, Rad(0.5), 2, "Ma Ju ", true), "1 trine\r\n\r\n");
+    EXPECT_EQ(SingleReport(false, Rad(0.5), 2, "Ma Ju ", true), "1 trine\r\n\r\n");
 }
 
 TEST_F(ReportTest, PatternSectionBetweenCountsAndRetrogradeBodies) {
     // Sun, Mars and Jupiter in a grand trine; the counts are the compute driver's.
-    ZDR::dblPos[1][0] = Rad(10);
-    ZDR::dblPos[4][0] = Rad(132);
-    ZDR::dblPos[5][0] = Rad(250);
-    ZDR::intNumAspectsOfType[4] = 3;
-    const std::string report = ZDR::BuildSingleChartReport(false, Rad(0.5), 1, "Ju ", false);
+    udtTestChart.dblPos[1][0] = Rad(10);
+    udtTestChart.dblPos[4][0] = Rad(132);
+    udtTestChart.dblPos[5][0] = Rad(250);
+    udtTestChart.intNumAspectsOfType[4] = 3;
+    const std::string report = SingleReport(false, Rad(0.5), 1, "Ju ", false);
     const std::string head = "3 trines\r\n\r\n" + Total(3) + "\r\n\r\nGrand trine: Su-Ma-Ju (";
     EXPECT_EQ(report.substr(0, head.size()), head);
     const std::string tail = ")\r\n\r\n1 " + Text(389) + ": Ju ";
     ASSERT_GE(report.size(), tail.size());
     EXPECT_EQ(report.substr(report.size() - tail.size()), tail);
-    EXPECT_EQ(ZDR::intNumPatternsOfType[0], 1);
+    EXPECT_EQ(udtTestChart.intNumPatternsOfType[0], 1);
 }
 
 // ---------------------------------------------------------------- two charts
 
 TEST_F(ReportTest, TwoChartWithOneAspect) {
-    ZDR::intNumAspectsOfType[3] = 1;
-    EXPECT_EQ(ZDR::BuildTwoChartReport(4, false, false), "1 square");
+    udtTestChart.intNumAspectsOfType[3] = 1;
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 4, false, false), "1 square");
 }
 
 TEST_F(ReportTest, TwoChartTotalAndHint) {
-    ZDR::intNumAspectsOfType[2] = 2;
-    ZDR::intNumAspectsOfType[7] = 1;
+    udtTestChart.intNumAspectsOfType[2] = 2;
+    udtTestChart.intNumAspectsOfType[7] = 1;
     const std::string counts = "2 oppositions, 1 quincunx. " + Total(3);
     const std::string hint = "  Double-click on an aspect for the transit graphic.";
-    EXPECT_EQ(ZDR::BuildTwoChartReport(4, false, false), counts + hint);
-    EXPECT_EQ(ZDR::BuildTwoChartReport(5, false, false), counts + hint);
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 4, false, false), counts + hint);
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 5, false, false), counts + hint);
     // No hint in synastry, with the chart wheel or with the transit graphic on display.
-    EXPECT_EQ(ZDR::BuildTwoChartReport(6, false, false), counts);
-    EXPECT_EQ(ZDR::BuildTwoChartReport(4, true, false), counts);
-    EXPECT_EQ(ZDR::BuildTwoChartReport(4, false, true), counts);
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 6, false, false), counts);
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 4, true, false), counts);
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 4, false, true), counts);
 
     German();
-    EXPECT_EQ(ZDR::BuildTwoChartReport(4, false, false),
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 4, false, false),
               "2 Opposition, 1 Quinkunx. " + Total(3) + hint);
 }
 
 TEST_F(ReportTest, TwoChartWithoutAspects) {
-    EXPECT_EQ(ZDR::BuildTwoChartReport(6, false, false), Text(126));
+    EXPECT_EQ(ZDR::BuildTwoChartReport(udtTestChart, 6, false, false), Text(126));
 }
 
 // ---------------------------------------------------------------- title
@@ -238,46 +249,54 @@ TEST_F(ReportTest, TwoChartWithoutAspects) {
 TEST_F(ReportTest, TitleWithUniformOrbs) {
     ASSERT_FALSE(Text(33).empty());
     SetOrbs({0, 8, 8, 8, 8, 8, 8, 8}, 3, 2);
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1), "Chart  " + Text(33) + " 8°.");
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, false, 1), "Chart  " + Text(33) + " 8°");
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 4), "Chart  " + Text(33) + " 2°40'.");
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 6), "Chart  " + Text(33) + " 4°.");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1, udtTestOptions),
+              "Chart  " + Text(33) + " 8°.");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, false, 1, udtTestOptions),
+              "Chart  " + Text(33) + " 8°");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 4, udtTestOptions),
+              "Chart  " + Text(33) + " 2°40'.");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 6, udtTestOptions),
+              "Chart  " + Text(33) + " 4°.");
     // An orb switched off does not spoil the equality.
     SetOrbs({0, 8, 8, 8, 8, 8, 0, 0}, 3, 2);
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 5), "Chart  " + Text(33) + " 2°40'.");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 5, udtTestOptions),
+              "Chart  " + Text(33) + " 2°40'.");
 }
 
 TEST_F(ReportTest, TitleWithARangeOfOrbs) {
     ASSERT_FALSE(Text(34).empty());
     const std::string from = "Chart  " + Text(34) + ": ";
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1), from + "4° " + Text(35) + " 10°");
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 4), from + "1°20' " + Text(35) + " 3°20'");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1, udtTestOptions),
+              from + "4° " + Text(35) + " 10°");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", true, true, 4, udtTestOptions),
+              from + "1°20' " + Text(35) + " 3°20'");
     // Every orb 0: the smallest orb is written as nothing.
     SetOrbs({0, 0, 0, 0, 0, 0, 0, 0}, 3, 3);
-    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1), from + " " + Text(35) + " 0°");
+    EXPECT_EQ(ZDR::AddOrbToTitle("Chart", false, true, 1, udtTestOptions),
+              from + " " + Text(35) + " 0°");
 }
 
 TEST_F(ReportTest, ModeTitles) {
     SetOrbs({0, 8, 8, 8, 8, 8, 8, 8}, 3, 2);
     const std::string orb = "  " + Text(33) + " ";
-    EXPECT_EQ(ZDR::SetModeTitle(1, false), Text(23) + orb + "8°.");
-    EXPECT_EQ(ZDR::SetModeTitle(2, false), Text(24) + orb + "8°.");
-    EXPECT_EQ(ZDR::SetModeTitle(3, true), Text(28) + orb + "8°.");
-    EXPECT_EQ(ZDR::SetModeTitle(4, true), Text(29) + orb + "2°40'.");
-    EXPECT_EQ(ZDR::SetModeTitle(5, false), Text(30) + orb + "2°40'.");
-    EXPECT_EQ(ZDR::SetModeTitle(6, false), Text(31) + orb + "4°.");
-    EXPECT_EQ(ZDR::SetModeTitle(0, false), "");
-    EXPECT_EQ(ZDR::SetModeTitle(7, true), "");
+    EXPECT_EQ(ZDR::SetModeTitle(1, false, udtTestOptions), Text(23) + orb + "8°.");
+    EXPECT_EQ(ZDR::SetModeTitle(2, false, udtTestOptions), Text(24) + orb + "8°.");
+    EXPECT_EQ(ZDR::SetModeTitle(3, true, udtTestOptions), Text(28) + orb + "8°.");
+    EXPECT_EQ(ZDR::SetModeTitle(4, true, udtTestOptions), Text(29) + orb + "2°40'.");
+    EXPECT_EQ(ZDR::SetModeTitle(5, false, udtTestOptions), Text(30) + orb + "2°40'.");
+    EXPECT_EQ(ZDR::SetModeTitle(6, false, udtTestOptions), Text(31) + orb + "4°.");
+    EXPECT_EQ(ZDR::SetModeTitle(0, false, udtTestOptions), "");
+    EXPECT_EQ(ZDR::SetModeTitle(7, true, udtTestOptions), "");
 
     // World transits beside the chart: " degrees" or " Grad" becomes "°".
-    const std::string world = ZDR::SetModeTitle(1, true);
+    const std::string world = ZDR::SetModeTitle(1, true, udtTestOptions);
     EXPECT_EQ(world.find(" degrees"), std::string::npos);
     const std::string tail = orb + "8°.";
     ASSERT_GT(world.size(), tail.size());
     EXPECT_EQ(world.substr(world.size() - tail.size()), tail);
     EXPECT_NE(world.substr(0, world.size() - tail.size()).find("°"), std::string::npos);
     German();
-    EXPECT_EQ(ZDR::SetModeTitle(1, true).find(" Grad"), std::string::npos);
+    EXPECT_EQ(ZDR::SetModeTitle(1, true, udtTestOptions).find(" Grad"), std::string::npos);
 }
 
 // ---------------------------------------------------------------- small texts

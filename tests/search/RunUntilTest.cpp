@@ -7,7 +7,6 @@
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
-#include "engine/EngineTables.h"
 #include "engine/Patterns.h"
 #include "engine/Report.h"
 #include "search/RunUntil.h"
@@ -109,8 +108,8 @@ class PatternCountsTest : public ConstructedChartTest {};
 
 TEST_F(PatternCountsTest, ConstructedChartsCountAsTheReportDoes) {
     ASSERT_TRUE(LoadTestProgramText());
-    ZDR::SetOrbs(ZDR::DefaultOptions(Language::intEnglish, {}));
-    ZDR::intNumBodies = 10;
+    udtTestOptions = ZDR::MakeChartOptions(ZDR::DefaultOptions(Language::intEnglish, {}));
+    udtTestChart.intNumBodies = 10;
     const double midpointOrb = Rad(0.5);
     // A hexagram with a stellium of five around its first corner; a grand cross with a
     // 4-stellium; a kite, yod-kite and midpoints; bodies without positions.
@@ -121,14 +120,15 @@ TEST_F(PatternCountsTest, ConstructedChartsCountAsTheReportDoes) {
     int total = 0;
     for (const auto& chart : charts) {
         for (int b = 1; b <= 10; ++b)
-            ZDR::dblPos[b][0] = chart[b] < 0 ? chart[b] : Rad(chart[b]);
-        for (int16_t& n : ZDR::intNumPatternsOfType)
+            udtTestChart.dblPos[b][0] = chart[b] < 0 ? chart[b] : Rad(chart[b]);
+        for (int16_t& n : udtTestChart.intNumPatternsOfType)
             n = 0;
-        ZDR::PatternSection(midpointOrb);
+        ZDR::PatternSection(udtTestChart, MidpointOptions(midpointOrb),
+                            udtTestChart.intNumPatternsOfType);
         int16_t counts[14];
-        ZDR::CountAllPatterns(midpointOrb, counts);
+        ZDR::CountAllPatterns(udtTestChart, MidpointOptions(midpointOrb), counts);
         for (int p = 0; p < 14; ++p) {
-            EXPECT_EQ(counts[p], ZDR::intNumPatternsOfType[p])
+            EXPECT_EQ(counts[p], udtTestChart.intNumPatternsOfType[p])
                 << "pattern " << p << " chart " << chart[1] << "," << chart[2];
             total += counts[p];
         }
@@ -137,8 +137,8 @@ TEST_F(PatternCountsTest, ConstructedChartsCountAsTheReportDoes) {
 }
 
 TEST_F(PatternCountsTest, AFourStelliumIsNoThreeStellium) {
-    ZDR::SetOrbs(ZDR::DefaultOptions(Language::intEnglish, {}));
-    ZDR::intNumBodies = 10;
+    udtTestOptions = ZDR::MakeChartOptions(ZDR::DefaultOptions(Language::intEnglish, {}));
+    udtTestChart.intNumBodies = 10;
     Place({{1, 10},
            {2, 12},
            {3, 14},
@@ -150,7 +150,7 @@ TEST_F(PatternCountsTest, AFourStelliumIsNoThreeStellium) {
            {9, 330},
            {10, 140}});
     int16_t counts[14];
-    ZDR::CountAllPatterns(Rad(0.5), counts);
+    ZDR::CountAllPatterns(udtTestChart, MidpointOptions(Rad(0.5)), counts);
     EXPECT_EQ(counts[kStellium4], 1);
     EXPECT_EQ(counts[kStellium3], 0);
     int16_t found = 0;
@@ -168,20 +168,21 @@ TEST_F(PatternCountsTest, RealDatesCountAsAFullComputation) {
     int compared = 0;
     for (const ZDR::ConfigOptions& options :
          {ZDR::DefaultOptions(Language::intEnglish, {}), wide}) {
-        ZDR::UseSettings(options);
+        UseTestSettings(options);
         const double midpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
         for (double jd = 2287184.5; jd < 2506332.5; jd += 37.29) {
             const double dates[3] = {jd, 0, 0};
-            ZDR::ComputeResult result;
-            ZDR::ComputeAtJD(ZDR::intModeWorldTransits, dates, false, options, result);
-            for (int16_t& n : ZDR::intNumPatternsOfType)
+            ZDR::ComputeResult& result = udtTestChart;
+            ZDR::ComputeAtJD(ZDR::intModeWorldTransits, dates, false, TestOptions(options), result);
+            for (int16_t& n : udtTestChart.intNumPatternsOfType)
                 n = 0;
-            ZDR::BuildSingleChartReport(false, midpointOrb, result.intNumRetro, result.strRetroList,
-                                        false);
+            ZDR::ChartOptions report = MidpointOptions(midpointOrb);
+            report.udtConfig.blnWaxingWaningAspects = false;
+            ZDR::BuildSingleChartReport(result, report, false);
             int16_t counts[14];
-            ZDR::PatternCountsAt(jd, midpointOrb, counts);
+            ZDR::PatternCountsAt(jd, MidpointOptions(midpointOrb), counts);
             for (int p = 0; p < 14; ++p)
-                ASSERT_EQ(counts[p], ZDR::intNumPatternsOfType[p])
+                ASSERT_EQ(counts[p], udtTestChart.intNumPatternsOfType[p])
                     << "JD " << jd << " pattern " << p;
             ++compared;
         }

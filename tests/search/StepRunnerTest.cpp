@@ -19,7 +19,6 @@
 #include "app/frmMain.h"
 #include "astro/DatePr2.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "search/StepRunner.h"
 #include "search/frmRun.h"
 #include "support/MessageBox.h"
@@ -125,7 +124,7 @@ TEST_F(StepRunnerTest, BackAndForwardStepByTheChosenSize) {
         window->cboForwardBack->setCurrentIndex(c.intStep);
         window->cmdForwardBack[c.intButton]->click();
         EXPECT_EQ(World(), c.strWorld);
-        EXPECT_EQ(ZDR::dblChartAJD[0], WorldJD(*window)) << c.strWorld;
+        EXPECT_EQ(window->udtResult.dblChartAJD[0], WorldJD(*window)) << c.strWorld;
         EXPECT_FALSE(runner->blnStepInProgress);
     }
     EXPECT_EQ(window->cboDayCE[0]->toolTip(), "Wednesday");
@@ -135,10 +134,10 @@ TEST_F(StepRunnerTest, BackAndForwardStepByTheChosenSize) {
 TEST_F(StepRunnerTest, AStepBeyondTheRangeKeepsTheDateAndSaysSoOnce) {
     SetWorld("2799", 12, 31, 48);
     window->cboForwardBack->setCurrentIndex(0);
-    const double before = ZDR::dblChartAJD[0];
+    const double before = window->udtResult.dblChartAJD[0];
     window->cmdForwardBack[0]->click();
     EXPECT_EQ(World(), "2799-12-31 23:30");
-    EXPECT_EQ(ZDR::dblChartAJD[0], before);
+    EXPECT_EQ(window->udtResult.dblChartAJD[0], before);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strText.toStdString(), Language::Text(4) + " " + Language::Text(148));
 }
@@ -350,7 +349,7 @@ TEST_F(StepRunnerTest, ClosingTheWindowDuringARunEndsIt) {
     runner->cmdRun_Click();
     EXPECT_EQ(closedAt, "2024-1-2 12:00");
     EXPECT_EQ(World(), closedAt);
-    EXPECT_EQ(ZDR::dblChartAJD[0], WorldJD(*window));
+    EXPECT_EQ(window->udtResult.dblChartAJD[0], WorldJD(*window));
     EXPECT_FALSE(runner->blnRunning);
 }
 

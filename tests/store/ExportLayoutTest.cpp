@@ -190,7 +190,7 @@ TEST_F(ExportTextsTest, TheCanvasInputTakesTheControlsAsTheyRead) {
     options.blnDisplayNATZ = false;
     Language::intLanguage = Language::intGerman;
     const ZDR::ExportCanvasInput in =
-        ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, options, "26.1");
+        ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, OrbsWith(options), "26.1");
     Language::intLanguage = Language::intEnglish;
     EXPECT_EQ(in.intModeCode, ZDR::intModePersonal1);
     EXPECT_EQ(in.intLanguage, Language::intGerman);
@@ -204,9 +204,10 @@ TEST_F(ExportTextsTest, TheCanvasInputTakesTheControlsAsTheyRead) {
     EXPECT_EQ(in.udtDateSet[2].strHour, "08:30");
     EXPECT_EQ(in.udtDateSet[2].strTimezone, "GMT-5:00");
     options.blnDisplayNATZ = true;
-    EXPECT_EQ(
-        ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, options, "26.1").udtDateSet[2].strTimezone,
-        "EST/CDT");
+    EXPECT_EQ(ZDR::ExportCanvasOf(ZDR::intModePersonal1, sets, OrbsWith(options), "26.1")
+                  .udtDateSet[2]
+                  .strTimezone,
+              "EST/CDT");
     EXPECT_TRUE(in.blnSidereal);
     EXPECT_FALSE(in.blnShowInnerPlanetAspects);
     EXPECT_EQ(in.strVersion, "26.1");

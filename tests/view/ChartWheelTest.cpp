@@ -30,8 +30,8 @@ class ChartWheelTest : public PictureTest {
     }
     void UseTwoCharts() {
         input.blnTwoChart = true;
-        ZDR::LayOutTwoChartTable(table, false, false,
-                                 input.udtLineOptions.blnIncludeTransitingMoon);
+        ZDR::LayOutTwoChartTable(table, false, false, input.udtLineOptions.blnIncludeTransitingMoon,
+                                 TestSidereal());
     }
     // Writes aspect k into the cell at row, column.
     void PutAspect(int row, int col, int16_t k) {

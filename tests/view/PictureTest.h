@@ -16,11 +16,11 @@ class PictureTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
 
     // Returns the colour of pixel x, y as red + 256 green + 65536 blue.

@@ -10,7 +10,6 @@
 #include "astro/Positions.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 #include "view/TransitGeometry.h"
@@ -22,11 +21,11 @@ class TransitGeometryTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     SavedEngineTables udtSaved;
 };
@@ -223,7 +222,7 @@ TEST_F(TransitGeometryTest, ARetrogradeTransitCrossesTheAxisThreeTimes) {
     EXPECT_NEAR(sidereal.dblDistance[0] - curve.dblDistance[0], -(2023 - 1970) * growth, 1e-9);
     EXPECT_NEAR(sidereal.dblDistance[392] - curve.dblDistance[392], -(2024 - 1970) * growth, 1e-9);
     // Neither curve moved the zodiac in force.
-    EXPECT_FALSE(ZDR::blnSidereal);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnSidereal);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ TEST_F(TransitGraphicTest, TwelveTwipsAPixel) {
 
 TEST_F(TransitGraphicTest, TheInputOfACellsTimingWithTheOptionsInForce) {
     ZDR::ConfigOptions options = ZDR::DefaultOptions(Language::intEnglish, {});
-    ZDR::SetOrbs(options);
+    udtTestOptions = ZDR::MakeChartOptions(options);
     options.blnSidereal = true;
     ZDR::CellTiming timing;
     timing.intFirst = 1;
@@ -157,17 +157,17 @@ TEST_F(TransitGraphicTest, TheInputOfACellsTimingWithTheOptionsInForce) {
     timing.dblEnd = input.dblEndDay;
     const double jd[3] = {input.dblWorldJD, 2400000, input.dblNatalJD};
     view::TransitGraphicInput second =
-        view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+        view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, OrbsWith(options));
     EXPECT_EQ(second.dblNatalJD, input.dblNatalJD);  // the 2nd birthdate's
     EXPECT_NEAR(second.dblNatalDay, input.dblNatalDay, 1e-6);
     EXPECT_NEAR(second.dblWorldDay, input.dblWorldDay, 1e-6);
-    EXPECT_DOUBLE_EQ(second.dblOrb, ZDR::dblOrb[5][1]);
+    EXPECT_DOUBLE_EQ(second.dblOrb, udtTestOptions.dblOrb[5][1]);
     EXPECT_NEAR(second.dblOrb, Rad(5.0) / 3, 1e-12);  // sextile 5°, a third for transits
     EXPECT_EQ(second.dblCurveColor, options.dblAspectColor[5]);
     EXPECT_TRUE(second.blnSidereal);
     options.blnUseColor = false;
     options.blnSidereal = false;
-    second = view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, options);
+    second = view::TransitInputOf(timing, ZDR::intModePersonal2, jd, 60, 60, OrbsWith(options));
     EXPECT_EQ(second.dblCurveColor, ZDR::dblNeutralAspectColor);
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(second);
     EXPECT_EQ(Runs(graphic.imgPicture, ZDR::intTransitAxis, ZDR::dblNeutralAspectColor).size(), 3u);

@@ -23,13 +23,13 @@ class WheelGeometryTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestProgramText()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         for (int k = 0; k < 8; ++k)
             options.dblAspectColor[k] = ZDR::dblInitialAspectColor[k];
     }
     void TearDown() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
     }
     // Writes aspect k into the cell at row, column of the table.
     void PutAspect(int row, int col, int16_t k, bool bold = false) {
@@ -152,7 +152,7 @@ TEST_F(WheelGeometryTest, LinesComeFromTheCellsShownInColour) {
 }
 
 TEST_F(WheelGeometryTest, TwoChartLinesLeaveOutTheTransitingMoon) {
-    ZDR::LayOutTwoChartTable(table, false, false, false);
+    ZDR::LayOutTwoChartTable(table, false, false, false, TestSidereal());
     PutAspect(2, 11, 1);  // natal Sun conjunct transiting Moon
     PutAspect(11, 2, 2);  // natal Moon opposite transiting Sun
     PutAspect(4, 6, 5);   // natal Venus sextile transiting Jupiter

@@ -17,7 +17,6 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 #include "view/frmDurations.h"
@@ -33,8 +32,7 @@ class DurationsWindowTest : public ::testing::Test {
     static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
     void SetUp() override {
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
-        ZDR::blnSidereal = false;
+        ZDR::BuildCatalogueNames();
         main = std::make_unique<QWidget>();
         main->setGeometry(20, 20, 1400, 700);
         window = new frmDurations(main.get());
@@ -42,17 +40,17 @@ class DurationsWindowTest : public ::testing::Test {
     void TearDown() override {
         main.reset();
         Language::intLanguage = Language::intEnglish;
-        ZDR::InitialiseCatalogue();
+        ZDR::BuildCatalogueNames();
         ClearOrbs();
     }
     // Computes mode at the test's dates with options and reports on it.
     void Report(int16_t mode, const ZDR::ConfigOptions& options) {
         const double jd[3] = {kWorldJD, kBirthJD, kBirthJD + 365};
-        ZDR::SetOrbs(options);
-        ZDR::ComputeAtJD(mode, jd, false, options, result);
+        udtTestOptions = ZDR::MakeChartOptions(options);
+        ZDR::ComputeAtJD(mode, jd, false, TestOptions(options), result);
         DurationsRequest request;
-        request.pudtTable = &result.udtTable;
-        request.udtContext = ZDR::TimingContextOf(mode, jd, 60);
+        request.pudtChart = &result;
+        request.udtContext = ZDR::TimingContextOf(mode, jd, 60, udtTestOptions);
         request.strDateText[0] = "March 10, 2024, 22:00 (GMT+1:00)";
         request.strDateText[1] = "May 17, 1970, 14:00 (GMT)";
         request.strDateText[2] = "May 17, 1971, 14:00 (GMT)";
