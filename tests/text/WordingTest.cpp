@@ -29,7 +29,9 @@ const std::vector<int> kUsedNumbers = {
     // the transit calendar
     1300, 1301, 1302, 1303, 1304, 1305, 1306, 1307, 1308,
     // the main window's wheel legend without colour
-    1000};
+    1000,
+    // files that cannot be written
+    1200};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
