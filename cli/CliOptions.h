@@ -50,6 +50,7 @@ struct CommandOptions {
     int16_t intTransitBody = 0;
     int16_t intTransitAspect = 0;
     int16_t intNatalBody = 0;
+    int16_t intHouseSystem = 0;  // --house-system: Places::intPlacidus ..
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -58,6 +59,7 @@ constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates
                                               // --no-transiting-moon, --radians
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 constexpr unsigned intTakesPicture = 4;       // --png, --transit
+constexpr unsigned intTakesHouses = 8;        // --house-system
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the
