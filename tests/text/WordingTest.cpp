@@ -31,7 +31,9 @@ const std::vector<int> kUsedNumbers = {
     // the main window's wheel legend without colour
     1000,
     // files that cannot be written
-    1200};
+    1200,
+    // houses and angles
+    1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
