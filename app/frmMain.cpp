@@ -46,6 +46,7 @@
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
+#include "calendar/frmCalendar.h"
 
 namespace {
 
@@ -257,6 +258,7 @@ void frmMain::CreateControls() {
     cmdRun = new QPushButton(central);
     cmdToggleGraphic = new QPushButton(central);
     cmdReport = new QPushButton(central);
+    cmdCalendar = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
@@ -275,6 +277,7 @@ void frmMain::CreateControls() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, &frmMain::cmdCalendar_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
@@ -390,6 +393,7 @@ bool frmMain::Startup() {
     cmdNow_Click();
     cmdQuit->show();
     cmdReport->show();
+    cmdCalendar->show();
     cmdToggleGraphic->show();
     cmdHelp->show();
     lblUserManual->show();
@@ -528,6 +532,7 @@ void frmMain::ArrangeCommandRow() {
     Place(cmdReport, kSideLeft + 1120 + 1750 + 2 * kGap, kFootTop, 1120, kButtonHeight);
     Place(cmdSaveAs, kSideLeft, second, 1950, kButtonHeight);
     Place(cmdLoadState, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);
+    Place(cmdCalendar, kSideLeft + 1950 + 1750 + 2 * kGap, second, 1120, kButtonHeight);
     // The notice line lies below the table, the user manual's link below the column beside it.
     Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, 300);
     Place(lblUserManual, kSideLeft, kNoticeTop, 1950, 300);
@@ -611,6 +616,7 @@ void frmMain::SetLanguageDependentText() {
     cmdQuit->setText(T(MainText::Quit));
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     cmdReport->setText(T(MainText::Report));
+    cmdCalendar->setText(support::Text(1309));
     cmdSaveAs->setText(T(MainText::SaveAs));
     cmdLoadState->setText(T(MainText::LoadFrom));
     fraLanguage->setTitle(T(MainText::LanguageFrame));
@@ -929,6 +935,32 @@ void frmMain::ShowDurations() {
     Timer1->stop();
     m_frmDurations->Report(request);
     Timer1->start();
+}
+
+// Opens the transit calendar for the mode and dates on display; a double-click in it sets
+// the world date to a moment and computes.
+void frmMain::cmdCalendar_Click() {
+    const int16_t mode = udtResult.intModeCode;
+    if (!ZDR::IsTransitMode(mode)) {
+        support::ShowMessage(this, support::Text(1333), cmdCalendar->text(),
+                             support::MsgIcon::Information);
+        return;
+    }
+    if (!m_frmCalendar)
+        m_frmCalendar = new frmCalendar(this);
+    CalendarWindowRequest request;
+    request.intModeCode = mode;
+    request.dblNatalJD = udtResult.dblChartAJD[mode == ZDR::intModePersonal2 ? 2 : 1];
+    request.intTimeZone = WorldTimezoneMinutes();
+    request.lngWorldDay =
+        ZDR::TimingContextOf(mode, udtResult.dblChartAJD, request.intTimeZone).lngWorldDay;
+    request.ShowMoment = [this](double jd) {
+        DateSetToControls(0, DatePr2::DateSetOfMoment(jd, WorldTimezoneMinutes(),
+                                                      cboTimezone[0]->currentIndex()));
+        RefreshWeekdayToolTip(0);
+        cmdCompute_Click();
+    };
+    m_frmCalendar->ShowFor(request);
 }
 
 void frmMain::cmdConfigure_Click() {

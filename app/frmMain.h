@@ -28,6 +28,7 @@ class StepRunner;
 class TableGrid;
 class frmConfigure;
 class frmDurations;
+class frmCalendar;
 namespace ZDR {
 struct CellExplanation;
 }
@@ -97,6 +98,7 @@ class frmMain : public QMainWindow {
     frmConfigure* Configuration() const { return m_frmConfigure; }
     StepRunner& Runner() const { return *m_stepRunner; }
     frmDurations* Durations() const { return m_frmDurations; }
+    frmCalendar* Calendar() const { return m_frmCalendar; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -124,6 +126,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdCalendar = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
     QLabel* lblTitle = nullptr;
@@ -182,6 +185,7 @@ class frmMain : public QMainWindow {
     QString AskStateFileName(support::FileDialogRequest& request);
     void cmdReport_Click();
     void ShowDurations();
+    void cmdCalendar_Click();
     int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
@@ -201,6 +205,7 @@ class frmMain : public QMainWindow {
     frmConfigure* m_frmConfigure = nullptr;
     StepRunner* m_stepRunner = nullptr;
     frmDurations* m_frmDurations = nullptr;
+    frmCalendar* m_frmCalendar = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;
