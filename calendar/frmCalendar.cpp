@@ -163,7 +163,12 @@ class CalendarTimeline : public QWidget {
             const double f = (std::clamp(jd, m_dblFrom, m_dblTo) - m_dblFrom) / (m_dblTo - m_dblFrom);
             return 1 + f * width;
         };
-        DrawAxis(painter, x);
+        // Where the word for now stands on the axis; no month's name is written over it.
+        QRectF today;
+        if (m_dblNow >= m_dblFrom && m_dblNow <= m_dblTo)
+            today = QRectF(x(m_dblNow) + 2, 0,
+                           QFontMetrics(font()).horizontalAdvance(Text(kToday)) + 4, kAxisHeight - 2);
+        DrawAxis(painter, x, today);
         const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
         for (std::size_t r = 0; r < m_udtPassages.size(); ++r) {
             const ZDR::Passage& p = m_udtPassages[r];
@@ -181,22 +186,17 @@ class CalendarTimeline : public QWidget {
                 painter.drawLine(QPointF(x(e), top), QPointF(x(e), top + kRowHeight - 1));
             }
         }
-        if (m_dblNow >= m_dblFrom && m_dblNow <= m_dblTo) {
+        if (!today.isNull()) {
             painter.setPen(QPen(Qt::red, 1.5));
             painter.drawLine(QPointF(x(m_dblNow), kAxisHeight - 4), QPointF(x(m_dblNow), height()));
-            // The word on a ground of its own, over a month's name it may meet.
-            const QString today = Text(kToday);
-            const QRectF box(x(m_dblNow) + 2, 0, QFontMetrics(font()).horizontalAdvance(today) + 4,
-                             kAxisHeight - 2);
-            painter.fillRect(box, palette().base());
-            painter.drawText(box, Qt::AlignCenter, today);
+            painter.drawText(today, Qt::AlignCenter, Text(kToday));
         }
     }
 
   private:
     // Month marks (years for a period of more than three years) along the top.
     template <typename X>
-    void DrawAxis(QPainter& painter, X x) {
+    void DrawAxis(QPainter& painter, X x, const QRectF& today) {
         painter.setPen(palette().mid().color());
         painter.drawLine(QPointF(0, kAxisHeight - 1), QPointF(width(), kAxisHeight - 1));
         const QDate first = DateOfDay(ZDR::CalendarLocalDay(m_dblFrom, m_intZone));
@@ -212,7 +212,8 @@ class CalendarTimeline : public QWidget {
             const QString label = mark.toString(blnYears ? QStringLiteral("yyyy")
                                                          : QStringLiteral("yyyy-MM"));
             const double start = std::max(at, 0.0) + 2;
-            if (start > lastLabelEnd && start + metrics.horizontalAdvance(label) < width()) {
+            const QRectF box(start, 0, metrics.horizontalAdvance(label), kAxisHeight - 2);
+            if (start > lastLabelEnd && box.right() < width() && !box.intersects(today)) {
                 painter.drawText(QPointF(start, kAxisHeight - 5), label);
                 lastLabelEnd = start + metrics.horizontalAdvance(label) + 6;
             }
@@ -250,6 +251,9 @@ void frmCalendar::CreateControls() {
     cmdCompute = new QPushButton(this);
     cboBody = new QComboBox(this);
     cboAspect = new QComboBox(this);
+    // The lists are filled again in the other language.
+    for (QComboBox* box : {cboQuick, cboBody, cboAspect})
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lstPassages = new QTreeWidget(this);
     lstPassages->setRootIsDecorated(false);
     lstPassages->setColumnCount(4);
@@ -375,6 +379,7 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
     show();
     raise();
     activateWindow();
+    lstPassages->setFocus();
     cmdCompute_Click();
 }
 
@@ -465,6 +470,7 @@ void frmCalendar::AddPassages(std::size_t first) {
         for (double e : p.dblExact)
             exact << moment(e);
         item->setText(kColExact, exact.isEmpty() ? Text(1305) : exact.join(QStringLiteral(", ")));
+        item->setToolTip(kColExact, item->text(kColExact));
         item->setText(kColEnd, moment(p.dblEnd));
         items << item;
     }
