@@ -23,12 +23,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class DateRow;
 class GraphicView;
 class StepRunner;
 class TableGrid;
 class frmConfigure;
 class frmDurations;
-class frmCalendar;
 namespace ZDR {
 struct CellExplanation;
 }
@@ -98,7 +98,6 @@ class frmMain : public QMainWindow {
     frmConfigure* Configuration() const { return m_frmConfigure; }
     StepRunner& Runner() const { return *m_stepRunner; }
     frmDurations* Durations() const { return m_frmDurations; }
-    frmCalendar* Calendar() const { return m_frmCalendar; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -146,8 +145,6 @@ class frmMain : public QMainWindow {
   private:
     void CreateControls();
     void SetLanguageDependentText();
-    void FillDateBoxes();
-    void FillMonthBoxes();
     void SetUpTimezoneComboBoxes(bool blnPreserveIndices);
     void ArrangeControls();
     void ArrangeCommandRow();
@@ -158,9 +155,6 @@ class frmMain : public QMainWindow {
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();
-    // Refreshes the weekday tool-tip of date set i; with blnFillIn the set's controls also
-    // take the cleaned year and the hour default, as reading the set gives them.
-    void RefreshWeekdayToolTip(int i, bool blnFillIn = true);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
@@ -169,7 +163,6 @@ class frmMain : public QMainWindow {
     void DateChoiceMade(int i);
     void MarkStale(int i);
     void YearEnterPressed(int i);
-    void ClearDateSet(int i);
     void cmdNow_Click();
     void cmdQuit_Click();
     void cmdSave_Click();
@@ -181,11 +174,11 @@ class frmMain : public QMainWindow {
     void ShowRestoredState();
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
-    // Asks for a state file with request, in the folder last used; remembers its folder.
-    QString AskStateFileName(support::FileDialogRequest& request);
+    // Asks for a state file to save (blnSave) or open, the dialog titled by program text
+    // intTitleText, in the folder last used; remembers its folder. "" when none is chosen.
+    QString AskStateFileName(bool blnSave, int intTitleText);
     void cmdReport_Click();
     void ShowDurations();
-    void cmdCalendar_Click();
     int16_t WorldTimezoneMinutes() const;
     void cmdConfigure_Click();
     void ToggleDegreesRadians();
@@ -199,17 +192,17 @@ class frmMain : public QMainWindow {
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
-    // The folder the Open and Save dialogs start in: the one last used in this session, at
-    // first the user's documents folder.
-    QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
     StepRunner* m_stepRunner = nullptr;
     frmDurations* m_frmDurations = nullptr;
-    frmCalendar* m_frmCalendar = nullptr;
     QTimer* Timer1 = nullptr;
     QGroupBox* fraLanguage = nullptr;
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;
     bool m_blnModeRestore = false;
-    std::array<bool, 3> m_blnYearEntered{};
+    // The folder the Open and Save dialogs start in: the one last used in this session, at
+    // first the user's documents folder.
+    QString m_strFileFolder;
+    std::array<DateRow*, 3> m_dateRow{};
+    std::array<QRadioButton*, 6> m_optMode{};  // the mode buttons in the order of their codes
 };

@@ -20,9 +20,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/DatePr2.h"
 #include "astro/FileProc.h"
 #include "calendar/CalendarExport.h"
 #include "config/OptionsInForce.h"
+#include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "support/FileDialog.h"
@@ -60,6 +62,7 @@ enum CalendarText {
     kCount = 1330,
     kComputing = 1331,
     kCancelled = 1332,
+    kTransitModesOnly = 1333,
     kReversed = 1334,
     kTooLong = 1335,
     kNotWritten = 1336,
@@ -199,8 +202,8 @@ class CalendarTimeline : public QWidget {
     void DrawAxis(QPainter& painter, X x, const QRectF& today) {
         painter.setPen(palette().mid().color());
         painter.drawLine(QPointF(0, kAxisHeight - 1), QPointF(width(), kAxisHeight - 1));
-        const QDate first = DateOfDay(ZDR::CalendarLocalDay(m_dblFrom, m_intZone));
-        const QDate last = DateOfDay(ZDR::CalendarLocalDay(m_dblTo, m_intZone));
+        const QDate first = DateOfDay(ZDR::LocalDayNumber(m_dblFrom, m_intZone));
+        const QDate last = DateOfDay(ZDR::LocalDayNumber(m_dblTo, m_intZone));
         const bool blnYears = first.daysTo(last) > 3 * 366;
         QDate mark(first.year(), blnYears ? 1 : first.month(), 1);
         const QFontMetrics metrics(font());
@@ -381,6 +384,32 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
     activateWindow();
     lstPassages->setFocus();
     cmdCompute_Click();
+}
+
+void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
+                       const DatePr2::DateSetInput& world,
+                       std::function<void(const DatePr2::DateSetInput&)> showWorldDate) {
+    const int16_t mode = result.intModeCode;
+    if (!ZDR::IsTransitMode(mode)) {
+        support::ShowMessage(mainWindow, Text(kTransitModesOnly), Text(kCaption),
+                             support::MsgIcon::Information);
+        return;
+    }
+    auto* window = mainWindow->findChild<frmCalendar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new frmCalendar(mainWindow);
+    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(false);
+    const int16_t zoneIndex = world.intTimezoneIndex;
+    CalendarWindowRequest request;
+    request.intModeCode = mode;
+    request.dblNatalJD = result.dblChartAJD[mode == ZDR::intModePersonal2 ? 2 : 1];
+    request.intTimeZone = static_cast<int16_t>(
+        zoneIndex > 0 && zoneIndex < static_cast<int>(zones.size()) ? zones[zoneIndex].intMinutes : 0);
+    request.lngWorldDay = ZDR::LocalDayNumber(result.dblChartAJD[0], request.intTimeZone);
+    request.ShowMoment = [showWorldDate, request, zoneIndex](double jd) {
+        showWorldDate(DatePr2::DateSetOfMoment(jd, request.intTimeZone, zoneIndex));
+    };
+    window->ShowFor(request);
 }
 
 void frmCalendar::cboQuick_Click(int index) {

@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+#include "astro/DateInput.h"
 #include "calendar/TransitCalendar.h"
+#include "engine/Compute.h"
 
 class QCheckBox;
 class QComboBox;
@@ -43,6 +45,14 @@ class frmCalendar : public QDialog {
     // Shows the window for the request, not modal, and computes the next three months
     // from the world date.
     void ShowFor(const CalendarWindowRequest& request);
+
+    // Opens the calendar of mainWindow (made on first use) for the last computation and the
+    // world date set on display: in World and personal transits it shows the window and
+    // computes; in the other modes it says what the calendar needs. A moment chosen by a
+    // double-click goes to showWorldDate as a world date set in the same timezone.
+    static void Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
+                     const DatePr2::DateSetInput& world,
+                     std::function<void(const DatePr2::DateSetInput&)> showWorldDate);
 
     // The passages found by the last computation, in the order found.
     const std::vector<ZDR::Passage>& Passages() const { return m_udtPassages; }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/CliCommon.h"
+#include "cli/CliPlace.h"
 #include "cli/Commands.h"
 
 namespace {
@@ -22,6 +23,7 @@ const Command kCommands[] = {
     {"durations", cli::DurationsCommand, "when each aspect begins and ends, or a chart described"},
     {"calendar", cli::CalendarCommand, "every transit of a period: beginnings, exact moments, ends"},
     {"chart", cli::ChartCommand, "the chart wheel of one of the six modes as a PNG picture"},
+    {"place", cli::PlaceCommand, "the places of the atlas of a name, with zone and coordinates"},
 };
 
 void PrintUsage(std::FILE* out) {

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "astro/DateInput.h"
 #include "calendar/frmCalendar.h"
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
@@ -181,6 +182,29 @@ TEST_F(CalendarWindowTest, ExportsWholeOrNotAtAll) {
         } else {
             EXPECT_TRUE(messages[0].strText.contains("could not be written"));
         }
+    }
+}
+
+TEST_F(CalendarWindowTest, OpensForTheTransitModesOnly) {
+    struct Case {
+        int16_t mode;
+        bool opens;
+    };
+    const Case kCases[] = {{ZDR::intModeNatal1, false},
+                           {ZDR::intModeSynastry, false},
+                           {ZDR::intModeWorldTransits, true}};
+    for (const Case& c : kCases) {
+        messages.clear();
+        ZDR::ComputeResult result;
+        result.intModeCode = c.mode;
+        result.dblChartAJD[0] = 2459205.0;  // 21 December 2020, 12:00 UT
+        DatePr2::DateSetInput world;
+        world.intTimezoneIndex = 0;
+        // The main window's calendar, made on first use, is the one the test made.
+        frmCalendar::Open(main.get(), result, world, [](const DatePr2::DateSetInput&) {});
+        EXPECT_EQ(messages.size(), c.opens ? 0u : 1u) << c.mode;
+        EXPECT_EQ(window->isVisible(), c.opens) << c.mode;
+        EXPECT_EQ(main->findChildren<frmCalendar*>().size(), 1);
     }
 }
 
