@@ -36,7 +36,11 @@ const CommandHelp kHelp = {
     "no room left for a glyph, the wheel is written as far as it was drawn, the message goes\n"
     "to standard error and the exit code is 1. A transit that does not stand at the world\n"
     "date, one of the transiting Moon, or one whose beginning or end lies beyond the\n"
-    "position data draws nothing: exit code 1.\n"};
+    "position data draws nothing: exit code 1. So does a chart with a position that cannot\n"
+    "be computed, and FILE is then left as it was. FILE is replaced whole or not at all: a\n"
+    "picture that cannot be written in full (a full disk, a missing folder) or a folder,\n"
+    "FIFO, device or socket at FILE leaves it as it is, with the reason on standard error\n"
+    "and exit code 1.\n"};
 
 // Qt's notes on its own set-up are no concern of the command's user.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -90,14 +94,6 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
     return "";
 }
 
-// "2024-03-10" for a local day number.
-std::string DayText(double day) {
-    datekit::EuroDateRecord rec;
-    rec.JDN = static_cast<int32_t>(day);
-    DatePr2::JDNToDate(rec);
-    return DatePr2::DateToNumericText(rec);
-}
-
 }  // namespace
 
 int ChartCommand(int argc, char* argv[]) {
@@ -116,6 +112,9 @@ int ChartCommand(int argc, char* argv[]) {
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
+    // A chart with a body missing is no picture to replace the user's file with.
+    if (ChartPositionFailed(options.intMode))
+        return PositionsExitCode("chart", true);
 
     // The pictures need fonts, which need an application; no display is needed.
     qInstallMessageHandler(QuietQtMessages);
@@ -145,7 +144,7 @@ int ChartCommand(int argc, char* argv[]) {
         const std::string error =
             support::SavePicture(graphic.imgPicture, QString::fromStdString(png), "PNG");
         if (!error.empty()) {
-            std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+            std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
             return intExitFailed;
         }
         if (options.blnJson)
@@ -163,7 +162,7 @@ int ChartCommand(int argc, char* argv[]) {
     const std::string error =
         support::SavePicture(wheel.imgPicture, QString::fromStdString(png), "PNG");
     if (!error.empty()) {
-        std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+        std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
         return intExitFailed;
     }
     if (options.blnJson)
@@ -172,7 +171,7 @@ int ChartCommand(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", Language::Text(347).c_str());
         return intExitFailed;
     }
-    return PositionsExitCode("chart", ChartPositionFailed(options.intMode));
+    return intExitOk;
 }
 
 }  // namespace cli

@@ -10,6 +10,7 @@ constexpr int PngFilter = 133;     // "PNG images"
 constexpr int Saved = 134;         // "The graphic was saved as"
 constexpr int NotConverted = 135;  // "... it stays a BMP file:"
 constexpr int NotWritten = 136;    // "The graphic could not be saved as"
+constexpr int NotAFile = 1200;     // "Something other than a file stands there ..."
 
 // The credit block.
 constexpr int DrawnWith = 92;       // "Drawn with Zodarc,"

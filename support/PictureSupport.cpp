@@ -1,6 +1,8 @@
 #include "support/PictureSupport.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+
+#include "astro/FileProc.h"
 
 namespace support {
 
@@ -29,16 +31,12 @@ QFont SymbolFont(double points) {
 }
 
 std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (!picture.save(&file, format)) {
-        file.cancelWriting();
-        return "the picture could not be written";
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::string();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        return "Cannot write " + path.toStdString() + ": the picture could not be encoded";
+    return FileProc::WriteWholeFile(path.toStdString(), std::string(bytes.constData(), bytes.size()));
 }
 
 }  // namespace support

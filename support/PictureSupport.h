@@ -26,8 +26,9 @@ QString Q(const std::string& text);
 // Returns the symbol font at size points.
 QFont SymbolFont(double points);
 
-// Writes picture to path in format ("PNG", "BMP") whole or not at all, through a temporary
-// file beside it. Returns "" when written, else the reason.
+// Writes picture to path in format ("PNG", "BMP") whole or not at all, as
+// FileProc::WriteWholeFile writes. Returns "" when written, else the reason ("Cannot write
+// PATH: ...").
 std::string SavePicture(const QImage& picture, const QString& path, const char* format);
 
 }  // namespace support
