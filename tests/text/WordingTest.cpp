@@ -31,7 +31,9 @@ const std::vector<int> kUsedNumbers = {
     1315, 1316, 1317, 1318, 1319, 1320, 1321, 1322, 1323, 1324, 1325, 1326, 1327, 1328, 1329,
     1330, 1331, 1332, 1333, 1334, 1335, 1336, 1337, 1338, 1339, 1340, 1341,
     // files that cannot be written
-    1200};
+    1200,
+    // houses and angles
+    1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
