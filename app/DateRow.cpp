@@ -1,6 +1,8 @@
 #include "app/DateRow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,12 +44,17 @@ DateRow::DateRow(int index, QWidget* parent) : QWidget(parent), m_intIndex(index
                             udtFieldPlace[f].intWidth, intBoxHeight);
     }
 
-    for (QComboBox* list : {cboMonthCE, cboHour, cboTimezone})
-        connect(list, qOverload<int>(&QComboBox::activated), this, &DateRow::choiceMade);
-    connect(cboDayCE, qOverload<int>(&QComboBox::activated), this, [this] {
-        emit choiceMade();
-        RefreshWeekdayToolTip();
-    });
+    lblCaption->setBuddy(cboMonthCE);
+    for (QComboBox* list : {cboMonthCE, cboDayCE, cboHour, cboTimezone}) {
+        // Whether a choice is made with the keys or the mouse decides where the focus goes.
+        list->installEventFilter(this);
+        list->view()->viewport()->installEventFilter(this);
+        connect(list, qOverload<int>(&QComboBox::activated), this, [this, list] {
+            emit choiceMade(!m_blnKeyboardChoice);
+            if (list == cboDayCE)
+                RefreshWeekdayToolTip();
+        });
+    }
     // Enter also finishes the editing: the result it has just computed is not stale.
     connect(txbYearCE, &QLineEdit::editingFinished, this, [this] {
         if (!m_blnYearEntered)
@@ -61,6 +68,15 @@ DateRow::DateRow(int index, QWidget* parent) : QWidget(parent), m_intIndex(index
         connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
                 [this] { RefreshWeekdayToolTip(false); });
     connect(cmdClear, &QPushButton::clicked, this, &DateRow::AskAndClear);
+}
+
+bool DateRow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        m_blnKeyboardChoice = true;
+    else if (event->type() == QEvent::MouseButtonPress ||
+             event->type() == QEvent::MouseButtonRelease)
+        m_blnKeyboardChoice = false;
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* DateRow::FieldWidget(Field f) const {
@@ -105,6 +121,13 @@ void DateRow::SetDateSet(const DatePr2::DateSetInput& set) {
     cboTimezone->setCurrentIndex(set.intTimezoneIndex);
 }
 
+bool DateRow::GivesJD(int16_t defaultTimezoneIndex) {
+    DatePr2::DateSetInput set = DateSet();
+    const double jd = DatePr2::InputDateToAJDate(set, defaultTimezoneIndex);
+    SetDateSet(set);
+    return jd > 0;
+}
+
 int16_t DateRow::TimezoneMinutes() const {
     return static_cast<int16_t>(cboTimezone->currentData().toInt());
 }
@@ -143,12 +166,20 @@ void DateRow::FillTimezoneList(const std::vector<DatePr2::TimezoneEntry>& zones,
 }
 
 void DateRow::SetLanguageDependentText() {
-    lblCaption->setText(support::Text(MainText::DateSetCaption[m_intIndex]));
+    const QString caption = support::Text(MainText::DateSetCaption[m_intIndex]);
+    lblCaption->setText(caption);
     cmdClear->setText(support::Text(MainText::Clear));
     cboMonthCE->setToolTip(support::Text(MainText::Month));
     txbYearCE->setToolTip(support::Text(MainText::Year));
     cboHour->setToolTip(support::Text(MainText::Time));
     cboTimezone->setToolTip(support::Text(MainText::Timezone));
+    // Each box is named by its date set and its field, so that the three rows differ.
+    const std::pair<QWidget*, int> fields[] = {
+        {cboMonthCE, MainText::Month},     {cboDayCE, MainText::Day},
+        {txbYearCE, MainText::Year},       {cboHour, MainText::Time},
+        {cboTimezone, MainText::Timezone}, {cmdClear, MainText::Clear}};
+    for (const auto& [box, n] : fields)
+        box->setAccessibleName(caption + ", " + support::Text(n));
 }
 
 void DateRow::RefreshWeekdayToolTip(bool blnFillIn) {

@@ -43,6 +43,10 @@ class DateRow : public QWidget {
     DatePr2::DateSetInput DateSet() const;
     void SetDateSet(const DatePr2::DateSetInput& set);
 
+    // Whether the date set gives a Julian Day (an empty timezone taking the entry
+    // defaultTimezoneIndex); the boxes take the cleaned year and the defaults.
+    bool GivesJD(int16_t defaultTimezoneIndex);
+
     // The offset of the chosen timezone, minutes east of Greenwich.
     int16_t TimezoneMinutes() const;
 
@@ -80,16 +84,21 @@ class DateRow : public QWidget {
     QPushButton* cmdClear = nullptr;
 
   signals:
-    // A choice made by the user in the month, day, hour or timezone list.
-    void choiceMade();
+    // A choice made by the user in the month, day, hour or timezone list; blnByMouse
+    // unless it was made with the keys.
+    void choiceMade(bool blnByMouse);
     // Return pressed in the year box.
     void yearEntered();
     // The editing of the year has ended with a change that was not computed.
     void yearEdited();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* FieldWidget(Field f) const;
 
     int m_intIndex;
     bool m_blnYearEntered = false;
+    bool m_blnKeyboardChoice = false;  // the last input to a list came from the keys
 };

@@ -36,7 +36,8 @@ std::string SavePicture(const QImage& picture, const QString& path, const char* 
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
         return "Cannot write " + path.toStdString() + ": the picture could not be encoded";
-    return FileProc::WriteWholeFile(path.toStdString(), std::string(bytes.constData(), bytes.size()));
+    return FileProc::WriteWholeFile(path.toStdString(),
+                                    std::string(bytes.constData(), bytes.size()));
 }
 
 }  // namespace support
