@@ -28,6 +28,19 @@ QFont SymbolFont(double points) {
     return font;
 }
 
+int PictureDpi() {
+    return QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+}
+
+QFont FontOnDevice(const QFont& font, const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (!device || device->logicalDpiY() == PictureDpi() || font.pointSizeF() <= 0)
+        return font;
+    QFont sized(font);
+    sized.setPointSizeF(font.pointSizeF() * PictureDpi() / device->logicalDpiY());
+    return sized;
+}
+
 std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

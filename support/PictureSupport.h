@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <string>
 
@@ -25,6 +26,14 @@ QString Q(const std::string& text);
 
 // Returns the symbol font at size points.
 QFont SymbolFont(double points);
+
+// Returns the dots per inch of the pictures: the wheel and the transit graphic are laid out
+// in pixels of 1/PictureDpi() inch, and their fonts in points at that resolution.
+int PictureDpi();
+
+// Returns font with its point size such that on painter's device, whose transform scales
+// picture pixels to its own resolution, its letters come out as large as in a picture.
+QFont FontOnDevice(const QFont& font, const QPainter& painter);
 
 // Writes picture to path in format ("PNG", "BMP") whole or not at all, through a temporary
 // file beside it. Returns "" when written, else the reason.
