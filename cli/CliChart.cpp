@@ -12,6 +12,7 @@
 #include "support/PictureSupport.h"
 #include "text/Language.h"
 #include "view/ChartWheel.h"
+#include "view/PictureFile.h"
 #include "view/TransitGraphic.h"
 
 namespace cli {
@@ -44,11 +45,29 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-void PrintJson(const view::ChartWheelPicture& wheel, int16_t mode, const std::string& path) {
+// The JSON members of the files written, each followed by ", ": "png" (with "scale" when
+// it is enlarged), "svg", "pdf" and "sheet", as far as options name them.
+std::string FilesJson(const CommandOptions& options) {
+    std::string json;
+    const std::pair<const char*, const std::string*> files[] = {{"png", &options.strPng},
+                                                                {"svg", &options.strSvg},
+                                                                {"pdf", &options.strPdf},
+                                                                {"sheet", &options.strSheet}};
+    for (const auto& [name, path] : files) {
+        if (path->empty())
+            continue;
+        json += std::string("\"") + name + "\": " + JsonString(*path) + ", ";
+        if (path == &options.strPng && options.intScale > 1)
+            json += "\"scale\": " + std::to_string(options.intScale) + ", ";
+    }
+    return json;
+}
+
+void PrintJson(const view::ChartWheelPicture& wheel, const CommandOptions& options) {
     std::printf(
-        "{\"mode\": \"%s\", \"png\": %s, \"width\": %d, \"height\": %d, \"noRoom\": %s, "
+        "{\"mode\": \"%s\", %s\"width\": %d, \"height\": %d, \"noRoom\": %s, "
         "\"glyphs\": [",
-        ModeName(mode), JsonString(path).c_str(), wheel.imgPicture.width(),
+        ModeName(options.intMode), FilesJson(options).c_str(), wheel.imgPicture.width(),
         wheel.imgPicture.height(), wheel.blnNoRoom ? "true" : "false");
     bool blnFirst = true;
     for (int s = 0; s < 2; ++s) {
@@ -98,6 +117,32 @@ std::string DayText(double day) {
     return DatePr2::DateToNumericText(rec);
 }
 
+// Writes the picture of size (pixels) that paint draws into each file that options name:
+// the PNG at the scale asked for, the SVG, the PDF. Returns false, the reason on standard
+// error, when one of them could not be written.
+bool WritePictureFiles(const CommandOptions& options, QSize size,
+                       const view::PicturePainter& paint) {
+    const QString title = QStringLiteral("Zodarc");
+    const std::pair<const std::string*, view::PictureFormat> files[] = {
+        {&options.strPng, view::PictureFormat::Png},
+        {&options.strSvg, view::PictureFormat::Svg},
+        {&options.strPdf, view::PictureFormat::Pdf}};
+    for (const auto& [path, format] : files) {
+        if (path->empty())
+            continue;
+        const QByteArray bytes =
+            view::PictureFileBytes(size, format, options.intScale, title, paint);
+        const std::string error = bytes.isEmpty()
+                                      ? std::string("the picture could not be made")
+                                      : support::SaveFileWhole(bytes, QString::fromStdString(*path));
+        if (!error.empty()) {
+            std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", path->c_str(), error.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int ChartCommand(int argc, char* argv[]) {
@@ -107,12 +152,19 @@ int ChartCommand(int argc, char* argv[]) {
         StartCommand("chart", intTakesCharts | intTakesPicture, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
-    if (options.strPng.empty()) {
+    if (options.strPng.empty() && options.strSvg.empty() && options.strPdf.empty() &&
+        options.strSheet.empty()) {
         std::fprintf(stderr,
-                     "zodarc-cli chart: --png FILE is needed (see zodarc-cli chart --help)\n");
+                     "zodarc-cli chart: --png, --svg, --pdf or --sheet FILE is needed (see "
+                     "zodarc-cli chart --help)\n");
         return intExitUsage;
     }
-    const std::string& png = options.strPng;
+    if (options.intTransitAspect > 0 && !options.strSheet.empty()) {
+        std::fprintf(stderr,
+                     "zodarc-cli chart: --sheet holds the chart wheel; it does not go with "
+                     "--transit\n");
+        return intExitUsage;
+    }
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
@@ -139,35 +191,31 @@ int ChartCommand(int argc, char* argv[]) {
             return intExitFailed;
         }
         const int natalSet = options.intMode == ZDR::intModePersonal2 ? 2 : 1;
-        const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(
+        const view::TransitGraphicInput input =
             view::TransitInputOf(timing, options.intMode, jd, ZoneMinutes(options.udtSet[0]),
-                                 ZoneMinutes(options.udtSet[natalSet]), ZDR::OptionsInForce()));
-        const std::string error =
-            support::SavePicture(graphic.imgPicture, QString::fromStdString(png), "PNG");
-        if (!error.empty()) {
-            std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+                                 ZoneMinutes(options.udtSet[natalSet]), ZDR::OptionsInForce());
+        const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
+        if (!WritePictureFiles(options, graphic.imgPicture.size(), [&input](QPainter& painter) {
+                view::DrawTransitGraphic(input, &painter);
+            }))
             return intExitFailed;
-        }
         if (options.blnJson)
             std::printf(
-                "{\"mode\": \"%s\", \"png\": %s, \"width\": %d, \"height\": %d, "
+                "{\"mode\": \"%s\", %s\"width\": %d, \"height\": %d, "
                 "\"begin\": \"%s\", \"end\": \"%s\"}\n",
-                ModeName(options.intMode), JsonString(png).c_str(), graphic.imgPicture.width(),
+                ModeName(options.intMode), FilesJson(options).c_str(), graphic.imgPicture.width(),
                 graphic.imgPicture.height(), DayText(timing.dblBegin).c_str(),
                 DayText(timing.dblEnd).c_str());
         return intExitOk;
     }
 
-    const view::ChartWheelPicture wheel =
-        view::DrawChartWheel(view::WheelInputOfResult(result, ZDR::OptionsInForce()));
-    const std::string error =
-        support::SavePicture(wheel.imgPicture, QString::fromStdString(png), "PNG");
-    if (!error.empty()) {
-        std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", png.c_str(), error.c_str());
+    const view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    if (!WritePictureFiles(options, wheel.imgPicture.size(),
+                           [&input](QPainter& painter) { view::DrawChartWheel(input, &painter); }))
         return intExitFailed;
-    }
     if (options.blnJson)
-        PrintJson(wheel, options.intMode, png);
+        PrintJson(wheel, options);
     if (wheel.blnNoRoom) {
         std::fprintf(stderr, "%s\n", Language::Text(347).c_str());
         return intExitFailed;

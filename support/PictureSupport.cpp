@@ -1,5 +1,6 @@
 #include "support/PictureSupport.h"
 
+#include <QBuffer>
 #include <QSaveFile>
 
 namespace support {
@@ -41,17 +42,27 @@ QFont FontOnDevice(const QFont& font, const QPainter& painter) {
     return sized;
 }
 
-std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
+std::string SaveFileWhole(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString().toStdString();
-    if (!picture.save(&file, format)) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const std::string reason = file.errorString().toStdString();
         file.cancelWriting();
-        return "the picture could not be written";
+        return reason;
     }
     if (!file.commit())
         return file.errorString().toStdString();
     return std::string();
+}
+
+std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        return "the picture could not be encoded";
+    return SaveFileWhole(bytes, path);
 }
 
 }  // namespace support

@@ -2,6 +2,7 @@
 // What the pictures share with the windows, with no widget in it: colour values as QColor
 // and back, UTF-8 texts as QString, and the font that holds the astrological symbols.
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -35,8 +36,13 @@ int PictureDpi();
 // picture pixels to its own resolution, its letters come out as large as in a picture.
 QFont FontOnDevice(const QFont& font, const QPainter& painter);
 
-// Writes picture to path in format ("PNG", "BMP") whole or not at all, through a temporary
-// file beside it. Returns "" when written, else the reason.
+// Writes bytes to path whole or not at all, through a temporary file beside it, checking
+// every write and the flush before the temporary file takes the name. Returns "" when
+// written, else the reason.
+std::string SaveFileWhole(const QByteArray& bytes, const QString& path);
+
+// Writes picture to path in format ("PNG", "BMP") as SaveFileWhole writes. Returns "" when
+// written, else the reason.
 std::string SavePicture(const QImage& picture, const QString& path, const char* format);
 
 }  // namespace support
