@@ -12,6 +12,8 @@
 #include "support/PictureSupport.h"
 #include "text/Language.h"
 #include "view/ChartWheel.h"
+#include "store/ExportLayout.h"
+#include "view/ChartSheet.h"
 #include "view/PictureFile.h"
 #include "view/TransitGraphic.h"
 
@@ -143,6 +145,36 @@ bool WritePictureFiles(const CommandOptions& options, QSize size,
     return true;
 }
 
+// Writes the chart sheet of the wheel input of result as options name it. Returns false,
+// the reason on standard error, when it could not be written.
+bool WriteSheet(const CommandOptions& options, const ZDR::ComputeResult& result,
+                const view::ChartWheelInput& input) {
+    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
+    const std::array<DatePr2::DateSetInput, 3> sets = {
+        options.udtSet[0].udtInput, options.udtSet[1].udtInput, options.udtSet[2].udtInput};
+    const ZDR::SheetTexts texts =
+        ZDR::SheetTextsOf(ZDR::ExportCanvasOf(options.intMode, sets, config, ZODARC_VERSION_MAJOR_MINOR));
+    view::ChartSheetInput sheet;
+    sheet.strTitle = texts.strTitle;
+    sheet.strDateLines = texts.strDateLines;
+    sheet.strCredit = texts.strCredit;
+    sheet.udtWheel = input;
+    sheet.udtTable = &result.udtTable;
+    sheet.strReport = ReportText(options, result);
+    const QPageSize::PageSizeId paper = options.intPaper == 1   ? QPageSize::A4
+                                        : options.intPaper == 2 ? QPageSize::Letter
+                                                                : view::LocalePaper();
+    const QByteArray bytes = view::ChartSheetPdf(sheet, paper);
+    const std::string error = bytes.isEmpty()
+                                  ? std::string("the sheet could not be made")
+                                  : support::SaveFileWhole(bytes, QString::fromStdString(options.strSheet));
+    if (!error.empty()) {
+        std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", options.strSheet.c_str(), error.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int ChartCommand(int argc, char* argv[]) {
@@ -213,6 +245,8 @@ int ChartCommand(int argc, char* argv[]) {
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     if (!WritePictureFiles(options, wheel.imgPicture.size(),
                            [&input](QPainter& painter) { view::DrawChartWheel(input, &painter); }))
+        return intExitFailed;
+    if (!options.strSheet.empty() && !WriteSheet(options, result, input))
         return intExitFailed;
     if (options.blnJson)
         PrintJson(wheel, options);

@@ -10,6 +10,8 @@ constexpr int PngFilter = 133;     // "PNG images"
 constexpr int Saved = 134;         // "The graphic was saved as"
 constexpr int NotConverted = 135;  // "... it stays a BMP file:"
 constexpr int NotWritten = 136;    // "The graphic could not be saved as"
+constexpr int SvgFilter = 1500;    // "SVG pictures"
+constexpr int PdfFilter = 1501;    // "PDF documents"
 
 // The credit block.
 constexpr int DrawnWith = 92;       // "Drawn with Zodarc,"

@@ -1,6 +1,8 @@
 #include "support/PictureSupport.h"
 
 #include <QBuffer>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QSaveFile>
 
 namespace support {
@@ -40,6 +42,17 @@ QFont FontOnDevice(const QFont& font, const QPainter& painter) {
     QFont sized(font);
     sized.setPointSizeF(font.pointSizeF() * PictureDpi() / device->logicalDpiY());
     return sized;
+}
+
+bool OnRaster(const QPainter& painter) {
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+}
+
+void DrawTextRim(QPainter& painter, const QPointF& at, const QFont& font, const QString& text,
+                 const QColor& color, double width) {
+    QPainterPath outline;
+    outline.addText(at, font, text);
+    painter.strokePath(outline, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 std::string SaveFileWhole(const QByteArray& bytes, const QString& path) {

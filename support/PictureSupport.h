@@ -12,6 +12,9 @@
 
 namespace support {
 
+// Twips in one pixel of the screen the windows are laid out for.
+constexpr int intTwipsPerPixel = 15;
+
 // The font the glyph letters are drawn in, as the Unicode symbols they stand for.
 extern const char* const strSymbolFontName;  // "DejaVu Sans"
 
@@ -35,6 +38,16 @@ int PictureDpi();
 // Returns font with its point size such that on painter's device, whose transform scales
 // picture pixels to its own resolution, its letters come out as large as in a picture.
 QFont FontOnDevice(const QFont& font, const QPainter& painter);
+
+// Returns whether painter paints plain pixels (a picture in memory, the screen), rather
+// than shapes and text (an SVG, a PDF page, a printer).
+bool OnRaster(const QPainter& painter);
+
+// Draws the outline of text in font with its baseline starting at at, broadened to width
+// (painter's units), in color: the rim that keeps a text legible on any background, drawn
+// as a shape so that the text itself stays one piece of text.
+void DrawTextRim(QPainter& painter, const QPointF& at, const QFont& font, const QString& text,
+                 const QColor& color, double width);
 
 // Writes bytes to path whole or not at all, through a temporary file beside it, checking
 // every write and the flush before the temporary file takes the name. Returns "" when

@@ -1,9 +1,7 @@
 #include "view/ChartWheel.h"
 
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "engine/Catalogue.h"
 #include "engine/EngineTables.h"
@@ -32,16 +30,16 @@ double Px(double twips) {
     return twips / kTwipsPerPixel;
 }
 
-// Draws text (one glyph symbol) with the middle of its ink at x, y (pixels).
-void DrawCentred(QPainter& painter, const QString& text, double x, double y) {
+// Returns where text (one glyph symbol) in the painter's font starts, for the middle of its
+// ink to lie at x, y (pixels).
+QPointF CentredAt(const QPainter& painter, const QString& text, double x, double y) {
     const QRectF ink = QFontMetricsF(painter.font(), painter.device()).tightBoundingRect(text);
-    painter.drawText(QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0),
-                     text);
+    return QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0);
 }
 
-// Whether painter draws plain pixels, where a picture pixel may be read back.
-bool OnRaster(const QPainter& painter) {
-    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+// Draws text (one glyph symbol) with the middle of its ink at x, y (pixels).
+void DrawCentred(QPainter& painter, const QString& text, double x, double y) {
+    painter.drawText(CentredAt(painter, text, x, y), text);
 }
 
 // The wheel being drawn. Its glyphs are laid out on a picture of their own, whose unsmoothed
@@ -54,7 +52,7 @@ class WheelPainter {
           m_result(result),
           m_layout(input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel()),
           m_painter(painter),
-          m_blnRaster(OnRaster(painter)) {
+          m_blnRaster(support::OnRaster(painter)) {
         m_glyphFont = support::FontOnDevice(support::SymbolFont(kGlyphPoints), painter);
         m_sharpGlyphFont = m_glyphFont;
         m_sharpGlyphFont.setStyleStrategy(QFont::NoAntialias);
@@ -190,12 +188,9 @@ class WheelPainter {
             if (!blnSmooth)
                 return;
         } else {
-            QPainterPath outline;
-            const QRectF ink = QFontMetricsF(m_glyphFont, m_painter.device()).tightBoundingRect(symbol);
-            outline.addText(QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0),
-                            m_glyphFont, symbol);
-            m_painter.strokePath(outline, QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap,
-                                               Qt::RoundJoin));
+            m_painter.setFont(m_glyphFont);
+            support::DrawTextRim(m_painter, CentredAt(m_painter, symbol, x, y), m_glyphFont, symbol,
+                                 Qt::black, 2.5);
         }
         m_painter.setFont(blnSmooth ? m_glyphFont : m_sharpGlyphFont);
         m_painter.setPen(color);

@@ -50,10 +50,9 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
     // they are.
     for (int k = 0; k < 8; ++k)
         m_dblAspectColor[k] = options.dblAspectColor[k];
-    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
-    m_udtLegends = input.udtLegends;
-    m_blnTwoChart = input.blnTwoChart;
-    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    m_udtWheelInput = view::WheelInputOfResult(result, options);
+    m_blnTwoChart = m_udtWheelInput.blnTwoChart;
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -63,6 +62,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
 }
 
 void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
+    m_udtTransitInput = input;
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
@@ -86,11 +86,33 @@ void GraphicView::EraseLegends() {
         return;
     const QColor background = m_imgPicture.pixelColor(0, 0);
     const ZDR::WheelLayout& layout = m_blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesA, m_udtLegends.lngLeftA,
+    const ZDR::WheelLegends& legends = m_udtWheelInput.udtLegends;
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesA, legends.lngLeftA, background);
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesSecond, legends.lngLeftSecond,
                       background);
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesSecond, m_udtLegends.lngLeftSecond,
-                      background);
+    // The wheel drawn from now on has none.
+    m_udtWheelInput.udtLegends = ZDR::WheelLegends();
+    DrawForScreen();
     update();
+}
+
+void GraphicView::PaintGraphic(QPainter& painter) const {
+    if (m_intShown == Shown::Wheel)
+        view::DrawChartWheel(m_udtWheelInput, &painter);
+    else if (m_intShown == Shown::TransitGraphic)
+        view::DrawTransitGraphic(m_udtTransitInput, &painter);
+}
+
+void GraphicView::DrawForScreen() {
+    const qreal ratio = devicePixelRatioF();
+    m_imgScreen = QImage();
+    if (ratio == 1.0 || m_imgPicture.isNull())
+        return;
+    m_imgScreen = QImage(m_imgPicture.size() * ratio, QImage::Format_RGB32);
+    m_imgScreen.setDevicePixelRatio(ratio);
+    m_imgScreen.fill(Qt::black);
+    QPainter painter(&m_imgScreen);
+    PaintGraphic(painter);
 }
 
 void GraphicView::ReleaseWindow() {
@@ -110,6 +132,7 @@ void GraphicView::ReleaseWindow() {
 void GraphicView::Show(const QImage& picture, Shown kind, int left) {
     m_imgPicture = picture;
     m_intShown = kind;
+    DrawForScreen();
     setGeometry(support::Px(left), support::Px(m_intTableTop), picture.width(), picture.height());
     m_link.picTable->hide();
     show();
@@ -131,8 +154,12 @@ void GraphicView::SetCaptions() {
 }
 
 void GraphicView::paintEvent(QPaintEvent*) {
+    // A screen of another pixel ratio (the window moved) gets the graphic drawn anew.
+    if (m_imgScreen.isNull() ? devicePixelRatioF() != 1.0
+                             : m_imgScreen.devicePixelRatio() != devicePixelRatioF())
+        DrawForScreen();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgPicture);
+    painter.drawImage(0, 0, m_imgScreen.isNull() ? m_imgPicture : m_imgScreen);
 }
 
 void GraphicView::mouseReleaseEvent(QMouseEvent* event) {

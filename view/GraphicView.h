@@ -12,6 +12,7 @@
 
 #include "engine/Compute.h"
 #include "engine/ConfigOptions.h"
+#include "view/ChartWheel.h"
 #include "view/TransitGraphic.h"
 #include "view/WheelGeometry.h"
 
@@ -61,8 +62,12 @@ class GraphicView : public QWidget {
     bool GraphicShown() const { return m_intShown != Shown::Nothing; }
     bool TransitGraphicShown() const { return m_intShown == Shown::TransitGraphic; }
 
-    // The picture on display (empty before the first).
+    // The picture on display (empty before the first), in its own pixels.
     const QImage& Picture() const { return m_imgPicture; }
+
+    // Paints the graphic on display on painter, in the picture's pixels; the wheel with its
+    // legends unless they were erased. Nothing while no graphic is on display.
+    void PaintGraphic(QPainter& painter) const;
 
     // Takes the legends off the wheel on display: prints them again in the colour of its
     // top-left pixel. Nothing happens while no wheel is on display.
@@ -80,14 +85,17 @@ class GraphicView : public QWidget {
     void SetCaptions();
     void AskAboutLine(const QPoint& pos);
     void AskAboutPoint(const QPoint& pos);
+    void DrawForScreen();
 
     GraphicViewLink m_link;
     int m_intTableTop;
     QImage m_imgPicture;
+    QImage m_imgScreen;  // the picture drawn anew at the screen's pixel ratio, when not 1
     Shown m_intShown = Shown::Nothing;
+    view::ChartWheelInput m_udtWheelInput;      // what the graphic on display was drawn from
+    view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
     double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
-    ZDR::WheelLegends m_udtLegends;              // and its legends
     bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
