@@ -43,7 +43,9 @@
 #include "support/weblink.h"
 #include "text/EphemerisText.h"
 #include "text/Language.h"
+#include "view/ChartSheet.h"
 #include "view/GraphicView.h"
+#include "view/SheetPrinter.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
 
@@ -259,6 +261,7 @@ void frmMain::CreateControls() {
     cmdReport = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
+    cmdPrint = new QPushButton(central);
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
     lblUserManualLink = new QLabel(central);
@@ -279,6 +282,7 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     connect(cmdHelp, &QPushButton::clicked, this,
             [this] { frmView::ShowHelp(this, m_strDataFolder); });
     connect(lblUserManualLink, &QLabel::linkActivated, this,
@@ -366,6 +370,7 @@ bool frmMain::Startup() {
     cmdRun->hide();
     m_stepRunner->EnableStepControls(false);
     cmdLoadState->hide();
+    cmdPrint->hide();
     ArrangeControls();
 
     Language::intLanguage = Language::InitialLanguage(Language::StoredLanguage(m_store));
@@ -528,6 +533,7 @@ void frmMain::ArrangeCommandRow() {
     Place(cmdReport, kSideLeft + 1120 + 1750 + 2 * kGap, kFootTop, 1120, kButtonHeight);
     Place(cmdSaveAs, kSideLeft, second, 1950, kButtonHeight);
     Place(cmdLoadState, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);
+    Place(cmdPrint, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);  // in its stead
     // The notice line lies below the table, the user manual's link below the column beside it.
     Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, 300);
     Place(lblUserManual, kSideLeft, kNoticeTop, 1950, 300);
@@ -562,6 +568,7 @@ void frmMain::FitWindowToScreen() {
 
 void frmMain::UpdateFileButtons() {
     cmdLoadState->setVisible(!ChartShown());
+    cmdPrint->setVisible(ChartShown());
 }
 
 void frmMain::RefreshHintLine() {
@@ -613,6 +620,8 @@ void frmMain::SetLanguageDependentText() {
     cmdReport->setText(T(MainText::Report));
     cmdSaveAs->setText(T(MainText::SaveAs));
     cmdLoadState->setText(T(MainText::LoadFrom));
+    cmdPrint->setText(T(MainText::Print));
+    cmdPrint->setToolTip(T(MainText::PrintToolTip));
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
@@ -1124,6 +1133,24 @@ void frmMain::cmdLoadState_Click() {
     ShowRestoredState();
     lblNotice->setText(T(MainText::LoadedFrom) + " " + QDir::toNativeSeparators(file));
     udtStateClean.Set();
+}
+
+void frmMain::cmdPrint_Click() {
+    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
+    const ZDR::SheetTexts texts = ZDR::SheetTextsOf(
+        ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets, options, kVersion));
+    view::ChartSheetInput sheet;
+    sheet.strTitle = texts.strTitle;
+    sheet.strDateLines = texts.strDateLines;
+    sheet.strCredit = texts.strCredit;
+    sheet.udtWheel = view::WheelInputOfResult(udtResult, options);
+    sheet.udtTable = &udtResult.udtTable;
+    const bool twoCharts = ZDR::IsTwoChartMode(udtResult.intModeCode);
+    sheet.strReport = (twoCharts ? txbReport1 : txbReport)->toPlainText().toStdString();
+    const std::string error = view::PrintChartSheet(this, sheet);
+    if (!error.empty())
+        support::ShowMessage(this, T(MainText::PrintFailed) + "\n\n" + Q(error), cmdPrint->text(),
+                             support::MsgIcon::Warning);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

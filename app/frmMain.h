@@ -126,6 +126,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdReport = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
+    QPushButton* cmdPrint = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
@@ -173,6 +174,7 @@ class frmMain : public QMainWindow {
     void cmdRestore_Click();
     void cmdSaveAs_Click();
     void cmdLoadState_Click();
+    void cmdPrint_Click();
     void ApplyState(const ZDR::StateFileData& data);
     void RestoreLastState();
     void ShowRestoredState();

@@ -21,20 +21,28 @@ namespace cli {
 namespace {
 
 const CommandHelp kHelp = {
-    "Usage: zodarc-cli chart --png FILE [--transit T,A,N] [--state FILE] [--mode MODE]\n"
-    "                        [DATE SETS] [ORBS AND DISPLAY] [--language en|de] [--json]\n"
+    "Usage: zodarc-cli chart [--png FILE [--scale N]] [--svg FILE] [--pdf FILE]\n"
+    "                        [--sheet FILE [--paper a4|letter]] [--transit T,A,N]\n"
+    "                        [--state FILE] [--mode MODE] [DATE SETS] [ORBS AND DISPLAY]\n"
+    "                        [--language en|de] [--json]\n"
     "Computes one mode and draws its chart wheel as the main window shows it, into the PNG\n"
     "file FILE: 400 x 400 pixels with one ring of bodies in the single-chart modes, 660 x 440\n"
     "with both body sets in personal transits and synastry; a line for every aspect of the\n"
     "table, the glyphs moved inwards where bodies crowd, the legends in the language chosen.\n"
+    "The same picture goes into an SVG file and a PDF page of its size, texts and glyphs as\n"
+    "text, and into a PNG of 2, 3 or 4 times the size, drawn anew at that size. The chart\n"
+    "sheet is one PDF page, A4 or Letter: the mode and its orb, the dates, the wheel, the\n"
+    "aspect table and the report. At least one of the four files is needed.\n"
     "With --transit, in personal transits, it draws the transit graphic that a double-click\n"
     "on the aspect's cell shows instead (730 x 440 pixels): the course of the aspect from\n"
     "the day it began to the day it ends, in both zodiacs.\n",
-    "  --json                one JSON object: {\"mode\", \"png\", \"width\", \"height\",\n"
-    "                        \"noRoom\", \"glyphs\": [{\"body\", \"set\" (0 first, 1 second),\n"
-    "                        \"left\", \"top\" (twips, 15 to a pixel)}, ..]}; with --transit\n"
-    "                        {\"mode\", \"png\", \"width\", \"height\", \"begin\", \"end\"\n"
-    "                        (local days of the world timezone, \"YYYY-MM-DD\")}\n",
+    "  --json                one JSON object: {\"mode\", the files written (\"png\" with\n"
+    "                        \"scale\" above 1, \"svg\", \"pdf\", \"sheet\"), \"width\",\n"
+    "                        \"height\" (the picture's pixels), \"noRoom\", \"glyphs\":\n"
+    "                        [{\"body\", \"set\" (0 first, 1 second), \"left\", \"top\"\n"
+    "                        (twips, 15 to a pixel)}, ..]}; with --transit {\"mode\", the\n"
+    "                        files, \"width\", \"height\", \"begin\", \"end\" (local days\n"
+    "                        of the world timezone, \"YYYY-MM-DD\")}\n",
     "A state file's \"Use color\" and inner-planet options apply to the lines. When there is\n"
     "no room left for a glyph, the wheel is written as far as it was drawn, the message goes\n"
     "to standard error and the exit code is 1. A transit that does not stand at the world\n"

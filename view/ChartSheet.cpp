@@ -100,6 +100,12 @@ QStringList Paragraphs(const std::string& report) {
 
 }  // namespace
 
+QPageLayout SheetPageLayout(QPageSize::PageSizeId paper) {
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
+
 QPageSize::PageSizeId LocalePaper() {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                       : QPageSize::A4;
@@ -194,14 +200,12 @@ QByteArray ChartSheetPdf(const ChartSheetInput& input, QPageSize::PageSizeId pap
     pdf.setCreator(QStringLiteral("Zodarc"));
     pdf.setTitle(support::Q(input.strTitle));
     pdf.setResolution(support::PictureDpi());
-    pdf.setPageLayout(QPageLayout(QPageSize(paper), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(SheetPageLayout(paper));
     QPainter painter;
     if (!painter.begin(&pdf))
         return QByteArray();
-    PaintChartSheet(painter, QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution())).translated(
-                                 -pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()),
+    PaintChartSheet(painter,
+                    QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()),
                     input);
     if (!painter.end())
         return QByteArray();

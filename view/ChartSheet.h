@@ -3,6 +3,7 @@
 // aspect table and the report, in the program's language; as a PDF and on a printer.
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QRectF>
@@ -29,6 +30,9 @@ struct ChartSheetInput {
 // elsewhere.
 QPageSize::PageSizeId LocalePaper();
 
+// Returns the page of a chart sheet on paper: upright, with margins of 12 mm.
+QPageLayout SheetPageLayout(QPageSize::PageSizeId paper);
+
 // Paints the sheet of input on painter into page (painter's units are pixels of
 // 1/support::PictureDpi() inch; page is the printable part): the title and dates at the
 // top, the wheel and beside or below it the table, the report in the room left (in
@@ -36,8 +40,8 @@ QPageSize::PageSizeId LocalePaper();
 // the foot.
 void PaintChartSheet(QPainter& painter, const QRectF& page, const ChartSheetInput& input);
 
-// Returns the sheet of input as a one-page PDF of paper, with margins of 12 mm. Empty when
-// it could not be made.
+// Returns the sheet of input as a one-page PDF of paper (SheetPageLayout). Empty when it
+// could not be made.
 QByteArray ChartSheetPdf(const ChartSheetInput& input, QPageSize::PageSizeId paper);
 
 }  // namespace view
