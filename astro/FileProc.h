@@ -30,4 +30,11 @@ int SyncFile(std::FILE* file);
 // folder; otherwise the errno of the failure.
 int SyncFolder(const std::string& folder);
 
+// Writes bytes to path (UTF-8) whole or not at all: into "<path>.<pid>.tmp" beside it,
+// synced, then renamed over path, and the folder synced; leftovers of earlier saves of
+// path by processes no longer running are removed. Returns "" or the reason it failed
+// ("Cannot create|write|replace PATH: ..."); on failure path is as it was and no
+// temporary file stays.
+std::string WriteWholeFile(const std::string& path, const std::string& bytes);
+
 }  // namespace FileProc

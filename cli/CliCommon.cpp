@@ -10,12 +10,14 @@
 #include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
+#include "places/ClockTime.h"
 #include "text/EphemerisText.h"
 
 namespace cli {
 namespace {
 
 const char* const kSetName[3] = {"world date", "1st birthdate", "2nd birthdate"};
+const char* const kSetPrefix[3] = {"", "birth1-", "birth2-"};
 
 // Returns the reason for a date-set code -1 .. -4, e.g. "the date is incomplete".
 std::string DateSetErrorText(double code) {
@@ -30,17 +32,49 @@ std::string DateSetErrorText(double code) {
     return "the date is invalid";
 }
 
-// Readies the computation as StartCommand tells. Returns -1, or intExitFailed after
-// printing the reason.
-int PrepareCommand(const char* command, const CommandOptions& options, double (&jd)[3]) {
+// Returns the reason a place cannot be used, or why its clock time needs a choice.
+std::string PlaceErrorText(const DateSetOptions& set, const std::string& prefix) {
+    const double code = set.udtMoment.dblJD;
+    if (code == Places::dblPlaceBadLatitude)
+        return "the latitude is not within -90 to 90 degrees";
+    if (code == Places::dblPlaceBadLongitude)
+        return "the longitude is not within -180 to 180 degrees";
+    if (code == Places::dblPlaceBadTime)
+        return "the clock time is not within 00:00 to 23:59";
+    if (code == Places::dblPlaceSkippedTime || code == Places::dblPlaceRepeatedTime) {
+        const Places::ClockReading& r = set.udtMoment.udtReading;
+        return std::string("the clock time ") +
+               (code == Places::dblPlaceSkippedTime ? "does not exist" : "exists twice") +
+               " that day in " + set.udtPlace.strZone + ": the offset changed from " +
+               Places::OffsetCaption(r.udtOffset[0]) + " to " +
+               Places::OffsetCaption(r.udtOffset[1]) + "; choose --" + prefix +
+               "dst yes for the larger offset (summer time) or --" + prefix +
+               "dst no for the smaller";
+    }
+    return "no such zone in the system's zone data: " + set.udtPlace.strZone;
+}
+
+// Readies the computation as StartCommand tells. Returns -1, or intExitFailed (intExitUsage
+// for a place) after printing the reason.
+int PrepareCommand(const char* command, CommandOptions& options, double (&jd)[3]) {
     for (int16_t s = 0; s < 3; ++s) {
         jd[s] = -1.0;
         if (!ZDR::ModeUsesDateSet(options.intMode, s))
             continue;
         // Read as the window reads its controls; an empty timezone is GMT.
-        const DateSetOptions& set = options.udtSet[s];
+        DateSetOptions& set = options.udtSet[s];
         DatePr2::DateSetInput input = set.udtInput;
-        jd[s] = set.blnHasJD ? set.dblJD : DatePr2::InputDateToAJDate(input, 0);
+        if (set.udtPlace.blnSet && !set.blnHasJD) {
+            set.udtMoment = Places::PlaceDateToJD(input, set.udtPlace);
+            jd[s] = set.udtMoment.dblJD;
+            if (jd[s] <= Places::dblPlaceBadLatitude) {
+                std::fprintf(stderr, "zodarc-cli %s: %s: %s\n", command, kSetName[s],
+                             PlaceErrorText(set, kSetPrefix[s]).c_str());
+                return intExitUsage;
+            }
+        } else {
+            jd[s] = set.blnHasJD ? set.dblJD : DatePr2::InputDateToAJDate(input, 0);
+        }
         if (jd[s] < 0) {
             // A negative JD would read as a date code in the engine's tables.
             const std::string reason =

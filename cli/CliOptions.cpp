@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
+#include "cli/CliPlace.h"
 #include "store/StateFile.h"
 
 namespace cli {
@@ -83,10 +85,18 @@ bool ParseDate(const std::string& value, DateSetOptions& set) {
     return true;
 }
 
-// HH:MM on the half-hour grid, 00:00 to 23:30.
+// HH:MM, 00:00 to 23:59; a minute off the half-hour grid needs a place (cli::ResolvePlaces).
 bool ParseTime(const std::string& value, DateSetOptions& set) {
+    const std::size_t colon = value.find(':');
+    if (colon == std::string::npos || value.size() - colon != 3)
+        return false;
+    const int h = SmallNumber(value.substr(0, colon));
+    const int m = SmallNumber(value.substr(colon + 1));
+    if (h < 0 || h > 23 || m < 0 || m > 59)
+        return false;
+    set.intClockMinute = static_cast<int16_t>(h * 60 + m);
     set.udtInput.intHourIndex = DatePr2::HalfHourIndex(value);
-    return set.udtInput.intHourIndex > 0;
+    return true;
 }
 
 // [GMT|UTC][+|-]H:MM, or [+|-]minutes; a zone of the list, -11:30 to +11:30 in half hours.
@@ -132,9 +142,8 @@ bool ParseJD(const std::string& value, DateSetOptions& set) {
     return true;
 }
 
-// Takes the value of option name at argv[i] ("--name VALUE" or "--name=VALUE") and moves i
-// onto it. Returns 1 with the value, 0 when argv[i] is another option, -1 when the value
-// is missing.
+}  // namespace
+
 int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::string& value) {
     const std::string arg = argv[i];
     if (arg == name) {
@@ -150,6 +159,8 @@ int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::stri
     return 0;
 }
 
+namespace {
+
 // Reads the date-set option at argv[i] (--<prefix>date, --<prefix>time, --<prefix>zone or
 // --<prefix>jd) with its value. Returns 1 when done, 0 when argv[i] is no such option, -1
 // with the reason in error when the value is missing or malformed, or when --jd is mixed
@@ -157,7 +168,8 @@ int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::stri
 int TakeDateSetOption(const std::string& prefix, int argc, char* argv[], int& i,
                       DateSetOptions& set, std::string& error) {
     static const char* const kExpected[4] = {
-        "YYYY-MM-DD (year 1 to 2799)", "HH:MM on the half-hour grid, 00:00 to 23:30",
+        "YYYY-MM-DD (year 1 to 2799)",
+        "HH:MM, 00:00 to 23:59 (on the half-hour grid unless the set has a place)",
         "+HH:MM, -HH:MM or minutes, a half-hour zone from -11:30 to +11:30",
         "a Julian Day in UT, e.g. 2451545.0 (at most 1e8 in size)"};
     const std::string names[4] = {"--" + prefix + "date", "--" + prefix + "time",
@@ -210,6 +222,8 @@ int TakeStateOption(int argc, char* argv[], int& i, CommandOptions& options, std
     for (int s = 0; s < 3; ++s) {
         options.udtSet[s] = DateSetOptions();
         options.udtSet[s].udtInput = state.dateSets[s];
+        options.udtSet[s].udtPlace = state.udtPlaces[s];
+        options.udtSet[s].intClockMinute = state.udtPlaces[s].intMinute;
     }
     const int option = ZDR::SelectedModeOption(state);
     // The mode codes follow the order of the file's mode options.
@@ -427,22 +441,12 @@ int TakeListedOption(unsigned groups, int argc, char* argv[], int& i, CommandOpt
 std::string DateSetHelp(const std::string& prefix) {
     static const char* const kLines[][2] = {
         {"date YYYY-MM-DD", "civil date, proleptic Gregorian, 0001-01-01 to 2799-12-31"},
-        {"time HH:MM", "local time on the half-hour grid (default 12:00)"},
+        {"time HH:MM", "local time on the half-hour grid (default 12:00); with a"},
+        {"", "place any minute, 00:00 to 23:59"},
         {"zone ZONE", "zone east of Greenwich: +HH:MM, -HH:MM, GMT+H:MM or minutes,"},
         {"", "-11:30 to +11:30 in half hours (default GMT)"},
         {"jd JD", "a Julian Day in UT instead of date, time and zone"}};
-    std::string help;
-    for (const auto& line : kLines) {
-        const std::string option = line[0][0] ? "--" + prefix + line[0] : "";
-        // An option too long for its column stands on a line of its own.
-        if (option.size() > 21)
-            help += "  " + option + "\n";
-        char text[160];
-        std::snprintf(text, sizeof text, "  %-21s %s\n", option.size() > 21 ? "" : option.c_str(),
-                      line[1]);
-        help += text;
-    }
-    return help;
+    return OptionHelpLines(prefix, kLines, std::size(kLines)) + PlaceHelp(prefix);
 }
 
 // Prints the help of a command that takes the groups given: its usage, the options, the
@@ -477,6 +481,22 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
 }
 }  // namespace
 
+std::string OptionHelpLines(const std::string& prefix, const char* const (*lines)[2],
+                            std::size_t count) {
+    std::string help;
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::string option = lines[k][0][0] ? "--" + prefix + lines[k][0] : "";
+        // An option too long for its column stands on a line of its own.
+        if (option.size() > 21)
+            help += "  " + option + "\n";
+        char text[160];
+        std::snprintf(text, sizeof text, "  %-21s %s\n", option.size() > 21 ? "" : option.c_str(),
+                      lines[k][1]);
+        help += text;
+    }
+    return help;
+}
+
 int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
                         char* argv[], CommandOptions& options) {
     const bool blnCharts = (groups & intTakesCharts) != 0;
@@ -486,6 +506,8 @@ int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp&
         int taken = blnCharts ? TakeStateOption(argc, argv, i, options, error) : 0;
         for (int s = 0; s < (blnCharts ? 3 : 1) && taken == 0; ++s)
             taken = TakeDateSetOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
+        for (int s = 0; s < (blnCharts ? 3 : 1) && taken == 0; ++s)
+            taken = TakePlaceOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
         if (taken == 0)
             taken = TakeListedOption(groups, argc, argv, i, options, error);
         if (taken == 0 && (arg == "--help" || arg == "-h")) {
@@ -500,7 +522,7 @@ int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp&
             return intExitUsage;
         }
     }
-    return -1;
+    return ResolvePlaces(command, options);
 }
 const char* ModeName(int16_t mode) {
     return mode >= ZDR::intModeWorldTransits && mode <= ZDR::intModeSynastry ? kModeName[mode] : "";

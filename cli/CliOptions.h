@@ -2,12 +2,14 @@
 // The options of the commands of zodarc-cli and their one parser: date sets, state file,
 // mode, orbs, display and language, and each command's --help.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "astro/DateInput.h"
 #include "config/Options.h"
 #include "engine/Compute.h"
+#include "places/DatePlace.h"
 #include "text/Language.h"
 
 namespace cli {
@@ -19,6 +21,14 @@ struct DateSetOptions {
     bool blnHasDateParts = false;  // one of --date, --time, --zone was given
     bool blnHasJD = false;         // --jd was given; dblJD stands for the whole set
     double dblJD = 0;              // JD (UT)
+    int16_t intClockMinute = -1;   // --time as minutes of the day, also off the half-hour grid
+    // The place: --place NAME (strPlaceName) or --lat, --lon, --tz (each marked in
+    // intPlaceParts), made into udtPlace by cli::ResolvePlaces; udtMoment is the set read
+    // at its place by the start of a command.
+    std::string strPlaceName;
+    unsigned intPlaceParts = 0;
+    Places::DatePlace udtPlace;
+    Places::PlaceMoment udtMoment;
 };
 
 // What the options of a command give. The switches (--no-bold, --sidereal,
@@ -71,6 +81,16 @@ struct CommandHelp {
 // option, a missing or malformed value or an unreadable state file.
 int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp& help, int argc,
                         char* argv[], CommandOptions& options);
+
+// Takes the value of option name at argv[i] ("--name VALUE" or "--name=VALUE") and moves i
+// onto it. Returns 1 with the value, 0 when argv[i] is another option, -1 when the value is
+// missing.
+int TakeValue(const std::string& name, int argc, char* argv[], int& i, std::string& value);
+
+// Returns --help lines of options: each entry of lines is an option name without "--" (the
+// prefix goes in front; "" continues the line before) and its description, in two columns.
+std::string OptionHelpLines(const std::string& prefix, const char* const (*lines)[2],
+                            std::size_t count);
 
 // Returns the command-line name of mode code 1..6 (world, natal1, natal2, personal1,
 // personal2, synastry); "" for another code.

@@ -21,6 +21,10 @@ int SearchCommand(int argc, char* argv[]);
 // the description of a natal chart or a synastry.
 int DurationsCommand(int argc, char* argv[]);
 
+// zodarc-cli calendar: every passage of a transit through its orb over a period, with
+// its beginning, exact moments and end; also as CSV and iCalendar files.
+int CalendarCommand(int argc, char* argv[]);
+
 // zodarc-cli chart: the chart wheel of one of the six modes as a PNG picture.
 int ChartCommand(int argc, char* argv[]);
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "engine/Angles.h"
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
+#include "places/ClockTime.h"
 #include "text/Language.h"
 
 namespace cli {
@@ -24,7 +26,11 @@ const CommandHelp kHelp = {
     "                        \"retrograde\": ..}, ..] in the order Sun .. Pluto, Moon;\n"
     "                        a body without a position has \"longitude\": null and its\n"
     "                        \"error\" code (-99, -100 or another negative value). Names\n"
-    "                        and signs are data: English, whatever --language says\n",
+    "                        and signs are data: English, whatever --language says.\n"
+    "                        With a place also \"place\": {\"name\", \"latitude\",\n"
+    "                        \"longitude\", \"zone\"}, \"ut\" (YYYY-MM-DDTHH:MM:SS),\n"
+    "                        \"offset\" (+HH:MM, +HH:MM:SS for a local mean time) and\n"
+    "                        \"abbreviation\" (\"CEST\", \"LMT\"); \"jd\" is the UT instant\n",
     "A body without a position shows '<' before 1 January 1600, '>' after 31 December\n"
     "2099 (the Moon and Pluto), '?' when the ephemeris cannot give one.\n"};
 
@@ -54,8 +60,13 @@ double ToDegrees(double radians) {
 
 // One line a body: name, degrees, sign position and direction, the names in the current
 // language (a German sign abbreviation may hold an umlaut: the columns count characters).
-void PrintText(double jd, const BodyPosition (&pos)[11]) {
+void PrintText(double jd, const BodyPosition (&pos)[11], const DateSetOptions& set) {
     std::printf("JD %.6f (UT), %s\n", jd, Language::Text(ZDR::blnSidereal ? 44 : 45).c_str());
+    if (set.udtPlace.blnSet && set.udtMoment.intOffsetIndex >= 0) {
+        const Places::DatePlace& p = set.udtPlace;
+        std::printf("%s%s%s, %s\n", p.strName.c_str(), p.strName.empty() ? "" : ", ",
+                    p.strZone.c_str(), Places::OffsetCaption(set.udtMoment.Offset()).c_str());
+    }
     for (int16_t b = 1; b <= 10; ++b) {
         const double L = pos[b].dblLongitude;
         const std::string name = DatePr2::PadRight(ZDR::strBodyName[b], 8, " ");
@@ -71,9 +82,40 @@ void PrintText(double jd, const BodyPosition (&pos)[11]) {
     }
 }
 
-void PrintJson(double jd, const BodyPosition (&pos)[11]) {
-    std::printf("{\"jd\": %.6f, \"sidereal\": %s, \"bodies\": [", jd,
-                ZDR::blnSidereal ? "true" : "false");
+// The instant jd (UT) as "YYYY-MM-DDTHH:MM:SS", to the nearest second.
+std::string UtText(double jd) {
+    const double seconds = std::round((jd + 0.5) * 86400.0);
+    const double day = std::floor(seconds / 86400.0);
+    datekit::EuroDateRecord rec;
+    rec.JDN = static_cast<int32_t>(day);
+    DatePr2::JDNToDate(rec);
+    const long s = static_cast<long>(seconds - day * 86400.0);
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02ld:%02ld:%02ld", rec.Year, rec.Month,
+                  rec.Day, s / 3600, s / 60 % 60, s % 60);
+    return text;
+}
+
+// The place members of the JSON object of a date set read at its place.
+void PrintPlaceJson(const DateSetOptions& set) {
+    const Places::DatePlace& p = set.udtPlace;
+    std::printf("\"place\": {\"name\": %s, \"latitude\": %.6f, \"longitude\": %.6f, \"zone\": %s}, ",
+                p.strName.empty() ? "null" : JsonString(p.strName).c_str(), p.dblLatitude,
+                p.dblLongitude, JsonString(p.strZone).c_str());
+    if (set.udtMoment.intOffsetIndex < 0)
+        return;
+    const Places::ClockOffset& offset = set.udtMoment.Offset();
+    std::printf("\"ut\": \"%s\", \"offset\": \"%s\", \"abbreviation\": %s, ",
+                UtText(set.udtMoment.dblJD).c_str(),
+                Places::OffsetText(offset.intSeconds, offset.blnMeanTime).c_str(),
+                JsonString(offset.strAbbreviation).c_str());
+}
+
+void PrintJson(double jd, const BodyPosition (&pos)[11], const DateSetOptions& set) {
+    std::printf("{\"jd\": %.6f, ", jd);
+    if (set.udtPlace.blnSet)
+        PrintPlaceJson(set);
+    std::printf("\"sidereal\": %s, \"bodies\": [", ZDR::blnSidereal ? "true" : "false");
     for (int16_t b = 1; b <= 10; ++b) {
         const double L = pos[b].dblLongitude;
         std::printf("%s{\"name\": %s, ", b > 1 ? ", " : "",
@@ -113,9 +155,9 @@ int PositionsCommand(int argc, char* argv[]) {
         blnFailed = blnFailed || ZDR::PositionFailed(pos[b].dblLongitude);
     }
     if (options.blnJson) {
-        PrintJson(jd[0], pos);
+        PrintJson(jd[0], pos, options.udtSet[0]);
     } else {
-        PrintText(jd[0], pos);
+        PrintText(jd[0], pos, options.udtSet[0]);
     }
     return PositionsExitCode("positions", blnFailed);
 }

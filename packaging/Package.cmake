@@ -29,8 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6svg6, libqt6printsupport6, swe-basic-data, swe-standard-data,\
- fonts-dejavu-core, fonts-liberation")
+    "qt6-qpa-plugins, libqt6svg6, libqt6printsupport6, swe-basic-data, swe-standard-data, fonts-dejavu-core, fonts-liberation, libgeonames0, libgeonames-common, libdate-tz3, tzdata")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

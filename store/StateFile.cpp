@@ -1,5 +1,6 @@
 #include "store/StateFile.h"
 
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -124,6 +125,41 @@ int64_t ColorValue(double color) {
     return std::llround(color);
 }
 
+// The words of the choices for a skipped or repeated clock time, by intDst.
+const char* const kDstWord[3] = {"-", "summer", "standard"};
+constexpr std::size_t kMaxPlaceName = 200;  // bytes of a place's name the file keeps
+
+// A number of degrees in the shortest form that reads back the same, whatever the locale.
+std::string DegreesText(double degrees) {
+    char text[32];
+    const std::to_chars_result r = std::to_chars(text, text + sizeof text, degrees);
+    return std::string(text, r.ptr);
+}
+
+// The lines after the 52 for the date sets with a place; nothing when none has one.
+void AppendPlaceLines(std::string& out, const StateFileData& data) {
+    bool blnAny = false;
+    for (const Places::DatePlace& place : data.udtPlaces)
+        blnAny = blnAny || place.blnSet;
+    if (!blnAny)
+        return;
+    // Line 53 repeats line 51, so that a reader of the 52 lines takes the same value from it.
+    PutPrintInteger(out, data.options.intProportionIndex[1]);
+    for (std::size_t i = 0; i < data.udtPlaces.size(); ++i) {
+        const Places::DatePlace& p = data.udtPlaces[i];
+        if (!p.blnSet)
+            continue;
+        const int16_t minute = Places::PlaceMinute(data.dateSets[i], p);
+        char time[16];
+        std::snprintf(time, sizeof time, "%02d:%02d", minute / 60, minute % 60);
+        const int dst = p.intDst >= 0 && p.intDst <= 2 ? p.intDst : 0;
+        out += "Place" + std::to_string(i) + ": " + time + "; " + kDstWord[dst] + "; " +
+               DegreesText(p.dblLatitude) + "; " + DegreesText(p.dblLongitude) + "; " +
+               CleanText(p.strZone, kMaxPlaceName) + "; " + CleanText(p.strName, kMaxPlaceName) +
+               "\r\n";
+    }
+}
+
 std::string StateFileText(const StateFileData& data) {
     const ConfigOptions& o = data.options;
     std::string out;
@@ -157,6 +193,7 @@ std::string StateFileText(const StateFileData& data) {
     PutPrintInteger(out, o.intMidpointOrbIndex);
     PutPrintInteger(out, o.intProportionIndex[1]);
     PutCheckBox(out, o.blnIncludeTransitingMoon);
+    AppendPlaceLines(out, data);
     return out;
 }
 
@@ -168,39 +205,17 @@ std::string ErrnoText() {
     return ErrorText(errno);
 }
 
-// The temporary file a save of path by process pid writes first: "<path>.<pid>.tmp".
-std::string TemporaryName(const std::string& path, long pid) {
-    return path + "." + std::to_string(pid) + ".tmp";
-}
-
-// Removes the temporary files that saves of path by processes no longer running have left
-// beside it, "<name>.<pid>.tmp"; the files of other targets stay.
-void RemoveStaleTemporaries(const std::string& path) {
-    const fs::path target = fs::u8path(path);
-    const std::string prefix = target.filename().u8string() + ".";
-    const std::string suffix = ".tmp";
-    std::error_code ec;
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().u8string();
-        if (name.size() <= prefix.size() + suffix.size() ||
-            name.compare(0, prefix.size(), prefix) != 0 ||
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-            continue;
-        const std::string digits =
-            name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-        if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        const long pid = std::stol(digits);
-        std::error_code ignored;
-        if (!FileProc::ProcessRunning(pid) && it->is_regular_file(ignored))
-            fs::remove(it->path(), ignored);
-    }
-}
-
 // ---------------------------------------------------------------- reading
+
+bool Digits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Degrees within -limit..limit, written as DegreesText writes them.
+bool Degrees(std::string_view text, double limit, double& degrees) {
+    const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), degrees);
+    return r.ec == std::errc() && r.ptr == text.data() + text.size() && std::fabs(degrees) <= limit;
+}
 
 // Reads the values of a state file one line after the other. Every reading function
 // returns false after a failure, whose description is then in strError.
@@ -330,6 +345,46 @@ class StateReader {
         return true;
     }
 
+    // A line after the 53rd: the place of a date set ("Place1: 14:07; -; 48.39841; 9.99155;
+    // Europe/Berlin; Ulm, ..."); another line is passed over.
+    bool Place(std::array<Places::DatePlace, 3>& places) {
+        const std::string_view line = NextLine();
+        if (line.size() < 7 || line.substr(0, 5) != "Place" || line[6] != ':')
+            return true;
+        const int set = line[5] - '0';
+        if (set < 0 || set > 2)
+            return Fail("Invalid place", line);
+        std::string_view fields[6];
+        std::string_view rest = line.substr(7);
+        for (int k = 0; k < 6; ++k) {
+            const std::size_t end = k < 5 ? rest.find(';') : rest.size();
+            if (end == std::string_view::npos)
+                return Fail("Invalid place", line);
+            fields[k] = Trimmed(rest.substr(0, end));
+            rest = end < rest.size() ? rest.substr(end + 1) : std::string_view{};
+        }
+        Places::DatePlace p;
+        p.blnSet = true;
+        const std::string_view time = fields[0];
+        if (time.size() != 5 || time[2] != ':' || !Digits(time.substr(0, 2)) || !Digits(time.substr(3)))
+            return Fail("Invalid place", line);
+        const int hours = (time[0] - '0') * 10 + (time[1] - '0');
+        const int minutes = (time[3] - '0') * 10 + (time[4] - '0');
+        p.intMinute = static_cast<int16_t>(hours * 60 + minutes);
+        p.intDst = -1;
+        for (int16_t k = 0; k < 3; ++k) {
+            if (fields[1] == kDstWord[k])
+                p.intDst = k;
+        }
+        if (hours > 23 || minutes > 59 || p.intDst < 0 || !Degrees(fields[2], 90, p.dblLatitude) ||
+            !Degrees(fields[3], 180, p.dblLongitude) || fields[4].empty())
+            return Fail("Invalid place", line);
+        p.strZone = std::string(fields[4]);
+        p.strName = CleanText(fields[5], kMaxPlaceName);
+        places[set] = p;
+        return true;
+    }
+
   private:
     std::string_view rest;
     const std::string& strPath;
@@ -401,48 +456,26 @@ bool ReadValues(StateReader& in, StateFileData& data) {
         !in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion) ||
         !in.CheckBox(o.blnIncludeTransitingMoon))
         return false;
+    data.udtPlaces.fill(Places::DatePlace());
     // A file of 52 lines ends here: the synastry proportion follows the personal one.
     if (in.OnlyBlanksLeft()) {
         o.intProportionIndex[1] = o.intProportionIndex[0];
         return true;
     }
-    return in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion);
+    if (!in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion))
+        return false;
+    // The places; other lines are passed over.
+    while (!in.OnlyBlanksLeft()) {
+        if (!in.Place(data.udtPlaces))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 std::string WriteStateFile(const std::string& path, const StateFileData& data) {
-    const std::string text = StateFileText(data);
-    // The temporary name carries the process id, so that a leftover of an earlier process
-    // with the same id is the only file it can meet.
-    const std::string temporary = TemporaryName(path, FileProc::ProcessId());
-    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
-    if (file == nullptr && errno == EEXIST) {
-        std::remove(temporary.c_str());
-        file = std::fopen(temporary.c_str(), "wbx");
-    }
-    if (file == nullptr)
-        return "Cannot create " + path + ": " + ErrnoText();
-    int error = std::fwrite(text.data(), 1, text.size(), file) == text.size()
-                    ? FileProc::SyncFile(file)
-                    : errno;
-    if (std::fclose(file) != 0 && error == 0)
-        error = errno;
-    if (error != 0) {
-        std::remove(temporary.c_str());
-        return "Cannot write " + path + ": " + ErrorText(error);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = ErrnoText();
-        std::remove(temporary.c_str());
-        return "Cannot replace " + path + ": " + reason;
-    }
-    const std::string folder = fs::u8path(path).parent_path().u8string();
-    error = FileProc::SyncFolder(folder);
-    if (error != 0)
-        return "Cannot write " + path + ": " + ErrorText(error);
-    RemoveStaleTemporaries(path);
-    return std::string();
+    return FileProc::WriteWholeFile(path, StateFileText(data));
 }
 
 std::string ReadStateFile(const std::string& path, StateFileData& data) {

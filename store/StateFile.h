@@ -1,6 +1,13 @@
 #pragma once
 // The state file: the main window's three dates, its mode and step size and most of the
 // configuration, one value a line (52 lines, an optional 53rd), in zdr.usr and *.zdr files.
+// The places of the date sets follow as lines of their own, which readers of the 52 lines
+// pass over: a 53rd line repeating the 51st (the synastry proportion, which such a reader
+// takes from the 53rd), then one line a date set with a place:
+//   Place1: 14:07; -; 48.398410; 9.991550; Europe/Berlin; Ulm, Baden-Württemberg, Germany
+// (date set 0..2 after "Place", the clock time, the choice for a skipped or repeated clock
+// time "-", "summer" or "standard", latitude and longitude in degrees, zone, name). A file
+// without places ends after line 52 as it always did.
 
 #include <array>
 #include <cstdint>
@@ -8,6 +15,7 @@
 
 #include "astro/DateInput.h"
 #include "config/Options.h"
+#include "places/DatePlace.h"
 
 namespace ZDR {
 
@@ -24,6 +32,7 @@ struct StateFileData {
     // and blnDisplayNATZ are not in the file and never touched.
     ConfigOptions options;
     std::array<int16_t, 8> intOrbIndex{};  // the applied orb table: cboOrb list indices 0..15
+    std::array<Places::DatePlace, 3> udtPlaces;  // the place of each date set, if it has one
 };
 
 // Longest year text the file keeps, in bytes; the writer shortens a longer one.

@@ -403,3 +403,103 @@ TEST(StateCleanFlag, LastsFiveTicks) {
 }
 
 }  // namespace
+
+namespace {
+
+Places::DatePlace UlmAt(int16_t minute, int16_t dst) {
+    Places::DatePlace p;
+    p.blnSet = true;
+    p.strName = "Ulm, Baden-Württemberg, Germany";
+    p.dblLatitude = 48.39841;
+    p.dblLongitude = 9.99155;
+    p.strZone = "Europe/Berlin";
+    p.intMinute = minute;
+    p.intDst = dst;
+    return p;
+}
+
+}  // namespace
+
+TEST_F(StateFileTest, PlacesFollowTheFiftyTwoLines) {
+    struct Case {
+        int intSet;
+        Places::DatePlace udtPlace;
+        const char* strLine;
+    };
+    Places::DatePlace south = UlmAt(150, Places::intDstNo);
+    south.dblLatitude = -33.86785;
+    south.dblLongitude = -151.20732;
+    south.strName = "Name; with a semicolon";
+    const Case cases[] = {
+        {1, UlmAt(14 * 60 + 7, Places::intDstAsk),
+         "Place1: 14:07; -; 48.39841; 9.99155; Europe/Berlin; Ulm, Baden-Württemberg, Germany"},
+        {2, UlmAt(0, Places::intDstYes),
+         "Place2: 00:00; summer; 48.39841; 9.99155; Europe/Berlin; Ulm, Baden-Württemberg, Germany"},
+        {0, south,
+         "Place0: 02:30; standard; -33.86785; -151.20732; Europe/Berlin; Name; with a semicolon"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.strLine);
+        ZDR::StateFileData written = Sample();
+        written.udtPlaces[c.intSet] = c.udtPlace;
+        ASSERT_EQ(ZDR::WriteStateFile(path, written), "");
+        const std::vector<std::string> lines = Lines();
+        ASSERT_EQ(lines.size(), 54u);
+        EXPECT_EQ(lines[50], " 0 ");  // line 51, the synastry proportion
+        EXPECT_EQ(lines[52], lines[50]);
+        EXPECT_EQ(lines[53], c.strLine);
+
+        ZDR::StateFileData read;
+        read.udtPlaces[0] = UlmAt(1, 1);  // replaced by what the file says
+        ASSERT_EQ(ZDR::ReadStateFile(path, read), "");
+        for (int s = 0; s < 3; ++s)
+            EXPECT_TRUE(read.udtPlaces[s] == written.udtPlaces[s]) << s;
+
+        // A reader of the 52 lines stops after the 53rd, which repeats the 51st: every value
+        // it reads is the one written.
+        std::vector<std::string> first53(lines.begin(), lines.begin() + 53);
+        WriteLines(first53);
+        ZDR::StateFileData older;
+        ASSERT_EQ(ZDR::ReadStateFile(path, older), "");
+        EXPECT_EQ(older.options.intProportionIndex, written.options.intProportionIndex);
+        EXPECT_EQ(older.intOrbIndex, read.intOrbIndex);
+        EXPECT_EQ(older.blnModeOption, read.blnModeOption);
+        EXPECT_EQ(older.options.dblAspectColor, read.options.dblAspectColor);
+        for (int s = 0; s < 3; ++s) {
+            EXPECT_EQ(older.dateSets[s].strYearText, read.dateSets[s].strYearText);
+            EXPECT_EQ(older.dateSets[s].intHourIndex, read.dateSets[s].intHourIndex);
+            EXPECT_EQ(older.dateSets[s].intTimezoneIndex, read.dateSets[s].intTimezoneIndex);
+        }
+    }
+    // Without a place the file is the 52 lines of old (WritesEveryLineInItsForm).
+    ASSERT_EQ(ZDR::WriteStateFile(path, Sample()), "");
+    EXPECT_EQ(Lines().size(), 52u);
+}
+
+TEST_F(StateFileTest, PlaceLinesThatCannotBeRead) {
+    const char* const bad[] = {
+        "Place1: 24:00; -; 48.4; 10.0; Europe/Berlin; Ulm",
+        "Place1: 14:07; maybe; 48.4; 10.0; Europe/Berlin; Ulm",
+        "Place1: 14:07; -; 91; 10.0; Europe/Berlin; Ulm",
+        "Place1: 14:07; -; 48,4; 10.0; Europe/Berlin; Ulm",
+        "Place1: 14:07; -; 48.4; 10.0; Europe/Berlin",
+        "Place7: 14:07; -; 48.4; 10.0; Europe/Berlin; Ulm",
+    };
+    ZDR::StateFileData written = Sample();
+    written.udtPlaces[1] = UlmAt(847, 0);
+    ASSERT_EQ(ZDR::WriteStateFile(path, written), "");
+    std::vector<std::string> lines = Lines();
+    for (const char* line : bad) {
+        lines[53] = line;
+        WriteLines(lines);
+        ZDR::StateFileData read;
+        EXPECT_NE(ZDR::ReadStateFile(path, read).find("Invalid place in line 54"), std::string::npos)
+            << line;
+    }
+    // A line of another kind is passed over.
+    lines[53] = "Something: new";
+    WriteLines(lines);
+    ZDR::StateFileData read;
+    EXPECT_EQ(ZDR::ReadStateFile(path, read), "");
+    EXPECT_FALSE(read.udtPlaces[1].blnSet);
+}
