@@ -27,7 +27,9 @@ const std::vector<int> kUsedNumbers = {
     352, 353, 354, 355, 356, 357, 358, 359, 360, 361, 362, 364, 365, 366, 368, 369, 370, 372,
     382, 383, 384, 385, 386, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 399,
     // the transit calendar
-    1300, 1301, 1302, 1303, 1304, 1305, 1306, 1307, 1308};
+    1300, 1301, 1302, 1303, 1304, 1305, 1306, 1307, 1308,
+    // pictures as SVG and PDF, the chart sheet and its printing
+    1500, 1501, 1502, 1503, 1504};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
