@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -19,6 +20,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "app/DateRow.h"
+#include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
 #include "config/LanguageSetting.h"
@@ -32,7 +35,6 @@
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
-#include "store/ExportLayout.h"
 #include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
@@ -43,9 +45,7 @@
 #include "support/weblink.h"
 #include "text/EphemerisText.h"
 #include "text/Language.h"
-#include "view/ChartSheet.h"
 #include "view/GraphicView.h"
-#include "view/SheetPrinter.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
 
@@ -65,40 +65,20 @@ void Place(QWidget* w, int left, int top, int width, int height) {
     support::PlaceTwips(w, left, top, width, height);
 }
 
-// Geometry of the window in twips. The cells of the table and the tops of the title and
-// the hint line are fixed; the rest is laid out so that the whole window fits a screen of
-// 1280 x 720 pixels: the dates, modes and commands in a band at the top, the table below
-// them, and beside the two-chart table the report, the command row and the options of
-// language and angles.
-constexpr int kMargin = 120;
-constexpr int kControlHeight = 345;
-constexpr int kButtonHeight = 375;
-constexpr int kRowStep = 450;  // the date rows, the rows of the commands and of the foot
-constexpr int kGap = 100;      // between two controls side by side
-constexpr int kDateTop = kMargin;
-constexpr int kModeLeft = 8990;
-constexpr int kPersonalLeft = 11250;
-constexpr int kSynastryLeft = 13900;
-constexpr int kStepTop = kDateTop + 3 * kRowStep;
-constexpr int kCommandWidth = 1550;
-constexpr int kCommandLeft = 15450;  // two columns of commands
-constexpr int kTitleTop = 2000;
-constexpr int kHintTop = 2280;
-constexpr int kTableTop = 2640;
-constexpr int kTableLeft = kMargin;
-constexpr int kRightEdge = kCommandLeft + 2 * kCommandWidth + kGap;
-constexpr int kContentWidth = kRightEdge + kMargin;
-// The largest table, of two charts, and the column beside it.
-constexpr int kTableBottom = kTableTop + 12 * ZDR::intCellHeight;
-constexpr int kSideLeft = kTableLeft + 12 * ZDR::intCellWidth + kMargin;
-constexpr int kSideWidth = kRightEdge - kSideLeft;
-constexpr int kFrameHeight = 660;  // the frames of language and angles
-constexpr int kFrameTop = kTableBottom - kFrameHeight;
-constexpr int kFootTop = kFrameTop - 2 * kRowStep;  // the two rows of the command row
-constexpr int kNoticeTop = kTableBottom + 90;
-constexpr int kContentHeight = kNoticeTop + 300 + kMargin;
-constexpr int kMinWidth = 10200;
-constexpr int kMinHeight = 4800;
+using namespace MainLayout;
+
+// A frame of two options side by side at the foot of the column beside the table, at left
+// (twips); first and second receive its options.
+QGroupBox* NewOptionFrame(QWidget* page, int left, QRadioButton*& first, QRadioButton*& second) {
+    auto* frame = new QGroupBox(page);
+    Place(frame, left, kFrameTop, kFrameWidth, kFrameHeight);
+    first = new QRadioButton(frame);
+    Place(first, kMargin, kFrameOptionTop, kFrameSecondLeft - kMargin, kLabelHeight);
+    second = new QRadioButton(frame);
+    Place(second, kFrameSecondLeft, kFrameOptionTop, kFrameWidth - kFrameSecondLeft - kFrameInset,
+          kLabelHeight);
+    return frame;
+}
 
 }  // namespace
 
@@ -127,46 +107,19 @@ void frmMain::CreateControls() {
     setWindowTitle(QStringLiteral("Zodarc"));
 
     for (int i = 0; i < 3; ++i) {
-        const int top = kDateTop + i * kRowStep;
-        Label1[i] = new QLabel(central);
-        Place(Label1[i], 120, top + 30, 1700, kControlHeight);
-        cboMonthCE[i] = new QComboBox(central);
-        Place(cboMonthCE[i], 1850, top, 1550, kControlHeight);
-        cboDayCE[i] = new QComboBox(central);
-        Place(cboDayCE[i], 3400, top, 780, kControlHeight);
-        txbYearCE[i] = new QLineEdit(central);
-        Place(txbYearCE[i], 4230, top, 850, kControlHeight);
-        cboHour[i] = new QComboBox(central);
-        Place(cboHour[i], 5130, top, 1050, kControlHeight);
-        cboTimezone[i] = new QComboBox(central);
-        Place(cboTimezone[i], 6230, top, 1650, kControlHeight);
-        cmdClear[i] = new QPushButton(central);
-        Place(cmdClear[i], 7930, top, 900, kControlHeight);
-
-        connect(cboMonthCE[i], qOverload<int>(&QComboBox::activated), this,
-                [this, i] { DateChoiceMade(i); });
-        connect(cboDayCE[i], qOverload<int>(&QComboBox::activated), this, [this, i] {
-            DateChoiceMade(i);
-            RefreshWeekdayToolTip(i);
-        });
-        connect(cboHour[i], qOverload<int>(&QComboBox::activated), this,
-                [this, i] { DateChoiceMade(i); });
-        connect(cboTimezone[i], qOverload<int>(&QComboBox::activated), this,
-                [this, i] { DateChoiceMade(i); });
-        // Enter also finishes the editing: the result it has just computed is not stale.
-        connect(txbYearCE[i], &QLineEdit::editingFinished, this, [this, i] {
-            if (!m_blnYearEntered[i])
-                MarkStale(i);
-            m_blnYearEntered[i] = false;
-        });
-        connect(txbYearCE[i], &QLineEdit::returnPressed, this, [this, i] { YearEnterPressed(i); });
-        // The weekday follows every change of the date, typed or set by the program.
-        connect(txbYearCE[i], &QLineEdit::textChanged, this,
-                [this, i] { RefreshWeekdayToolTip(i, false); });
-        for (QComboBox* list : {cboMonthCE[i], cboDayCE[i]})
-            connect(list, qOverload<int>(&QComboBox::currentIndexChanged), this,
-                    [this, i] { RefreshWeekdayToolTip(i, false); });
-        connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { ClearDateSet(i); });
+        DateRow* row = new DateRow(i, central);
+        Place(row, 0, kDateTop + i * kRowStep, DateRow::RowWidth(), DateRow::intRowHeight);
+        m_dateRow[i] = row;
+        Label1[i] = row->lblCaption;
+        cboMonthCE[i] = row->cboMonthCE;
+        cboDayCE[i] = row->cboDayCE;
+        txbYearCE[i] = row->txbYearCE;
+        cboHour[i] = row->cboHour;
+        cboTimezone[i] = row->cboTimezone;
+        cmdClear[i] = row->cmdClear;
+        connect(row, &DateRow::choiceMade, this, [this, i] { DateChoiceMade(i); });
+        connect(row, &DateRow::yearEdited, this, [this, i] { MarkStale(i); });
+        connect(row, &DateRow::yearEntered, this, [this, i] { YearEnterPressed(i); });
     }
     Label1[0]->installEventFilter(this);
     Label1[0]->setCursor(Qt::PointingHandCursor);
@@ -186,18 +139,21 @@ void frmMain::CreateControls() {
     optSynastry = new QRadioButton(central);
     Place(optSynastry, kSynastryLeft, kDateTop + kRowStep * 3 / 2,
           kCommandLeft - kSynastryLeft - kGap, kControlHeight);
-    for (QRadioButton* mode :
-         {optPlanetary, optNatal[0], optNatal[1], optPersonal[0], optPersonal[1], optSynastry}) {
+    m_optMode = {optPlanetary,   optNatal[0],    optNatal[1],
+                 optPersonal[0], optPersonal[1], optSynastry};
+    for (QRadioButton* mode : m_optMode) {
         modeGroup->addButton(mode);
         connect(mode, &QRadioButton::clicked, this, [this] { ModeButtonClicked(); });
     }
 
     cmdForwardBack[1] = new QPushButton(central);
-    Place(cmdForwardBack[1], kModeLeft, kStepTop, 1100, kControlHeight);
+    Place(cmdForwardBack[1], kModeLeft, kStepTop, kStepButtonWidth, kControlHeight);
     cmdForwardBack[0] = new QPushButton(central);
-    Place(cmdForwardBack[0], kModeLeft + 1100 + 60, kStepTop, 1100, kControlHeight);
+    Place(cmdForwardBack[0], kModeLeft + kStepButtonWidth + kStepGap, kStepTop, kStepButtonWidth,
+          kControlHeight);
     cboForwardBack = new QComboBox(central);
-    Place(cboForwardBack, kModeLeft + 2 * (1100 + 60), kStepTop, 1900, kControlHeight);
+    Place(cboForwardBack, kModeLeft + 2 * (kStepButtonWidth + kStepGap), kStepTop, kStepListWidth,
+          kControlHeight);
 
     // The commands in two columns; Quit stands alone below Restore.
     const int right = kCommandLeft + kCommandWidth + kGap;
@@ -217,25 +173,13 @@ void frmMain::CreateControls() {
     Place(cmdQuit, right, kStepTop, kCommandWidth, kControlHeight);
 
     // Language and angles side by side at the foot of the column beside the table.
-    const int frameWidth = (kSideWidth - kGap) / 2;
-    fraLanguage = new QGroupBox(central);
-    Place(fraLanguage, kSideLeft, kFrameTop, frameWidth, kFrameHeight);
-    optEnglish = new QRadioButton(fraLanguage);
-    const int second = frameWidth / 2 - 60;  // the second option, whose caption is longer
-    Place(optEnglish, 120, 270, second - 120, 300);
-    optGerman = new QRadioButton(fraLanguage);
-    Place(optGerman, second, 270, frameWidth - second - 60, 300);
+    fraLanguage = NewOptionFrame(central, kSideLeft, optEnglish, optGerman);
     connect(optEnglish, &QRadioButton::clicked, this,
             [this] { SwitchLanguage(Language::intEnglish); });
     connect(optGerman, &QRadioButton::clicked, this,
             [this] { SwitchLanguage(Language::intGerman); });
 
-    fraAngles = new QGroupBox(central);
-    Place(fraAngles, kRightEdge - frameWidth, kFrameTop, frameWidth, kFrameHeight);
-    optDegrees = new QRadioButton(fraAngles);
-    Place(optDegrees, 120, 270, second - 120, 300);
-    optRadians = new QRadioButton(fraAngles);
-    Place(optRadians, second, 270, frameWidth - second - 60, 300);
+    fraAngles = NewOptionFrame(central, kRightEdge - kFrameWidth, optDegrees, optRadians);
     connect(optDegrees, &QRadioButton::clicked, this, [this] {
         if (blnStartupCompleted)
             cmdCompute_Click();
@@ -261,7 +205,6 @@ void frmMain::CreateControls() {
     cmdReport = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
-    cmdPrint = new QPushButton(central);
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
     lblUserManualLink = new QLabel(central);
@@ -271,6 +214,8 @@ void frmMain::CreateControls() {
     graphicLink.cmdToggleGraphic = cmdToggleGraphic;
     graphicLink.cmdSaveAs = cmdSaveAs;
     graphicLink.cmdQuit = cmdQuit;
+    graphicLink.cmdLoadState = cmdLoadState;
+    graphicLink.txbReport = {txbReport, txbReport1};
     picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
@@ -282,12 +227,15 @@ void frmMain::CreateControls() {
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
     connect(cmdLoadState, &QPushButton::clicked, this, &frmMain::cmdLoadState_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmMain::cmdPrint_Click);
     connect(cmdHelp, &QPushButton::clicked, this,
             [this] { frmView::ShowHelp(this, m_strDataFolder); });
     connect(lblUserManualLink, &QLabel::linkActivated, this,
             [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &GraphicView::printRequested, this, [this] {
+        ZDR::PrintSheetOnDisplay(this, *picGraphic, udtResult.intModeCode, CollectState().dateSets,
+                                 kVersion);
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -303,7 +251,7 @@ void frmMain::CreateControls() {
     step.WorldDate = [this] { return DateSetFromControls(0); };
     step.SetWorldDate = [this](const DatePr2::DateSetInput& set) {
         DateSetToControls(0, set);
-        RefreshWeekdayToolTip(0);
+        m_dateRow[0]->RefreshWeekdayToolTip();
     };
     step.Compute = [this] {
         blnDateError = false;
@@ -347,13 +295,12 @@ bool frmMain::Startup() {
     lblTitle->clear();
     picTable->hide();
     for (QWidget* w :
-         {static_cast<QWidget*>(cmdHelp), static_cast<QWidget*>(cmdToggleGraphic),
-          static_cast<QWidget*>(cmdReport), static_cast<QWidget*>(cmdQuit),
-          static_cast<QWidget*>(txbReport), static_cast<QWidget*>(txbReport1),
-          static_cast<QWidget*>(lblUserManual), static_cast<QWidget*>(lblUserManualLink)})
+         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdQuit, txbReport,
+                                         txbReport1, lblUserManual, lblUserManualLink})
         w->hide();
 
-    FillDateBoxes();
+    for (DateRow* row : m_dateRow)
+        row->FillLists();
     m_stepRunner->SetLanguageDependentText();
 
     m_frmConfigure = new frmConfigure(this, m_store);
@@ -370,7 +317,6 @@ bool frmMain::Startup() {
     cmdRun->hide();
     m_stepRunner->EnableStepControls(false);
     cmdLoadState->hide();
-    cmdPrint->hide();
     ArrangeControls();
 
     Language::intLanguage = Language::InitialLanguage(Language::StoredLanguage(m_store));
@@ -393,12 +339,9 @@ bool frmMain::Startup() {
     RestoreLastState();
 
     cmdNow_Click();
-    cmdQuit->show();
-    cmdReport->show();
-    cmdToggleGraphic->show();
-    cmdHelp->show();
-    lblUserManual->show();
-    lblUserManualLink->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdToggleGraphic, cmdHelp,
+                                                      lblUserManual, lblUserManualLink})
+        w->show();
     Timer1->start();
     RefreshHintLine();
 
@@ -477,67 +420,34 @@ void frmMain::ShowDefaultView() {
 
 // ---------------------------------------------------------------- lists
 
-void frmMain::FillMonthBoxes() {
-    for (int i = 0; i < 3; ++i) {
-        const int selected = std::max(0, cboMonthCE[i]->currentIndex());
-        cboMonthCE[i]->clear();
-        cboMonthCE[i]->addItem(QString());
-        for (int m = 1; m <= 12; ++m)
-            cboMonthCE[i]->addItem(Q(DatePr2::MonthName(m, false, Language::intLanguage)));
-        cboMonthCE[i]->setCurrentIndex(selected);
-    }
-}
-
-void frmMain::FillDateBoxes() {
-    FillMonthBoxes();
-    for (int i = 0; i < 3; ++i) {
-        cboMonthCE[i]->setCurrentIndex(0);
-        cboDayCE[i]->clear();
-        cboDayCE[i]->addItem(QString());
-        for (int d = 1; d <= 31; ++d)
-            cboDayCE[i]->addItem(QString::number(d));
-        cboDayCE[i]->setCurrentIndex(0);
-        txbYearCE[i]->clear();
-        cboHour[i]->clear();
-        cboHour[i]->addItem(QString());
-        for (int16_t h = 1; h <= 48; ++h)
-            cboHour[i]->addItem(Q(DatePr2::HalfHourText(h)));
-        cboHour[i]->setCurrentIndex(0);
-    }
-}
-
 void frmMain::SetUpTimezoneComboBoxes(bool blnPreserveIndices) {
-    const bool northAmerican = ZDR::OptionsInForce().blnDisplayNATZ;
-    const std::vector<DatePr2::TimezoneEntry> zones = DatePr2::TimezoneList(northAmerican);
-    for (int i = 0; i < 3; ++i) {
-        const int keep = blnPreserveIndices ? std::max(0, cboTimezone[i]->currentIndex()) : 0;
-        cboTimezone[i]->clear();
-        for (const DatePr2::TimezoneEntry& zone : zones)
-            cboTimezone[i]->addItem(Q(zone.strText), zone.intMinutes);
-        cboTimezone[i]->setCurrentIndex(keep);
-    }
+    const std::vector<DatePr2::TimezoneEntry> zones =
+        DatePr2::TimezoneList(ZDR::OptionsInForce().blnDisplayNATZ);
+    for (DateRow* row : m_dateRow)
+        row->FillTimezoneList(zones, blnPreserveIndices);
 }
 
 // ---------------------------------------------------------------- layout
 
 void frmMain::ArrangeControls() {
     Place(lblTitle, kTableLeft, kTitleTop, kRightEdge - kTableLeft, kHintTop - kTitleTop - 15);
-    Place(lblClickonAspect, kTableLeft, kHintTop, kRightEdge - kTableLeft, 300);
+    Place(lblClickonAspect, kTableLeft, kHintTop, kRightEdge - kTableLeft, kLabelHeight);
 }
 
 void frmMain::ArrangeCommandRow() {
     // Two rows in the column beside the table, above the frames of language and angles.
     const int second = kFootTop + kRowStep;
-    Place(cmdRun, kSideLeft, kFootTop, 1120, kButtonHeight);
-    Place(cmdToggleGraphic, kSideLeft + 1120 + kGap, kFootTop, 1750, kButtonHeight);
-    Place(cmdReport, kSideLeft + 1120 + 1750 + 2 * kGap, kFootTop, 1120, kButtonHeight);
-    Place(cmdSaveAs, kSideLeft, second, 1950, kButtonHeight);
-    Place(cmdLoadState, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);
-    Place(cmdPrint, kSideLeft + 1950 + kGap, second, 1750, kButtonHeight);  // in its stead
+    Place(cmdRun, kSideLeft, kFootTop, kRunWidth, kButtonHeight);
+    Place(cmdToggleGraphic, kSideLeft + kRunWidth + kGap, kFootTop, kToggleWidth, kButtonHeight);
+    Place(cmdReport, kSideLeft + kRunWidth + kToggleWidth + 2 * kGap, kFootTop, kReportWidth,
+          kButtonHeight);
+    Place(cmdSaveAs, kSideLeft, second, kSaveAsWidth, kButtonHeight);
+    Place(cmdLoadState, kSideLeft + kSaveAsWidth + kGap, second, kLoadStateWidth, kButtonHeight);
     // The notice line lies below the table, the user manual's link below the column beside it.
-    Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, 300);
-    Place(lblUserManual, kSideLeft, kNoticeTop, 1950, 300);
-    Place(lblUserManualLink, kSideLeft + 1950, kNoticeTop, kRightEdge - kSideLeft - 1950, 300);
+    Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, kLabelHeight);
+    Place(lblUserManual, kSideLeft, kNoticeTop, kManualLabelWidth, kLabelHeight);
+    Place(lblUserManualLink, kSideLeft + kManualLabelWidth, kNoticeTop,
+          kRightEdge - kSideLeft - kManualLabelWidth, kLabelHeight);
 }
 
 void frmMain::ArrangeResultArea() {
@@ -568,7 +478,6 @@ void frmMain::FitWindowToScreen() {
 
 void frmMain::UpdateFileButtons() {
     cmdLoadState->setVisible(!ChartShown());
-    cmdPrint->setVisible(ChartShown());
 }
 
 void frmMain::RefreshHintLine() {
@@ -583,20 +492,29 @@ void frmMain::RefreshHintLine() {
 // ---------------------------------------------------------------- language
 
 void frmMain::SetLanguageDependentText() {
-    for (int i = 0; i < 3; ++i) {
-        Label1[i]->setText(T(MainText::DateSetCaption[i]));
-        cmdClear[i]->setText(T(MainText::Clear));
-        cboMonthCE[i]->setToolTip(T(MainText::Month));
-        txbYearCE[i]->setToolTip(T(MainText::Year));
-        cboHour[i]->setToolTip(T(MainText::Time));
-        cboTimezone[i]->setToolTip(T(MainText::Timezone));
-    }
-    optPlanetary->setText(T(MainText::WorldTransits));
-    for (int i = 0; i < 2; ++i) {
-        optNatal[i]->setText(T(MainText::NatalAspects));
-        optPersonal[i]->setText(T(MainText::PersonalTransits));
-    }
-    optSynastry->setText(T(MainText::Synastry));
+    for (DateRow* row : m_dateRow)
+        row->SetLanguageDependentText();
+    const std::pair<QAbstractButton*, int> captions[] = {
+        {optPlanetary, MainText::WorldTransits},
+        {optNatal[0], MainText::NatalAspects},
+        {optNatal[1], MainText::NatalAspects},
+        {optPersonal[0], MainText::PersonalTransits},
+        {optPersonal[1], MainText::PersonalTransits},
+        {optSynastry, MainText::Synastry},
+        {cmdCompute, MainText::Compute},
+        {cmdConfigure, MainText::Configure},
+        {cmdNow, MainText::Now},
+        {cmdHelp, MainText::Help},
+        {cmdSave, MainText::Save},
+        {cmdRestore, MainText::Restore},
+        {cmdQuit, MainText::Quit},
+        {cmdReport, MainText::Report},
+        {cmdSaveAs, MainText::SaveAs},
+        {cmdLoadState, MainText::LoadFrom},
+        {optDegrees, MainText::Degrees},
+        {optRadians, MainText::Radians}};
+    for (const auto& [button, n] : captions)
+        button->setText(T(n));
     optPlanetary->setToolTip(T(MainText::ModeToolTip));
     optSynastry->setToolTip(T(MainText::ModeToolTip));
     // The two rows of birthdate modes are told apart by the birthdate they name.
@@ -604,31 +522,18 @@ void frmMain::SetLanguageDependentText() {
         optNatal[i]->setToolTip(T(MainText::NatalToolTip[i]));
         optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
     }
-    cmdCompute->setText(T(MainText::Compute));
-    cmdConfigure->setText(T(MainText::Configure));
-    cmdNow->setText(T(MainText::Now));
-    cmdHelp->setText(T(MainText::Help));
     lblUserManual->setText(T(MainText::UserManual) + ":");
     lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
                                "</a>");
     lblUserManualLink->setToolTip(QDir::toNativeSeparators(
         Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
-    cmdSave->setText(T(MainText::Save));
-    cmdRestore->setText(T(MainText::Restore));
-    cmdQuit->setText(T(MainText::Quit));
-    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
-    cmdReport->setText(T(MainText::Report));
-    cmdSaveAs->setText(T(MainText::SaveAs));
-    cmdLoadState->setText(T(MainText::LoadFrom));
-    cmdPrint->setText(T(MainText::Print));
-    cmdPrint->setToolTip(T(MainText::PrintToolTip));
+    picGraphic->SetCaptions();
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
     fraAngles->setTitle(T(MainText::AnglesFrame));
-    optDegrees->setText(T(MainText::Degrees));
-    optRadians->setText(T(MainText::Radians));
-    FillMonthBoxes();
+    for (DateRow* row : m_dateRow)
+        row->FillMonthList();
     m_stepRunner->SetLanguageDependentText();
     // The notice line goes back to its caption in the new language.
     const bool noticeShowsCaption = lblNotice->text() == m_strNoticeCaption;
@@ -656,23 +561,11 @@ void frmMain::SwitchLanguage(int16_t intNewLanguage) {
 // ---------------------------------------------------------------- date sets
 
 DatePr2::DateSetInput frmMain::DateSetFromControls(int i) const {
-    DatePr2::DateSetInput set;
-    set.strYearText = txbYearCE[i]->text().toStdString();
-    set.intMonthIndex = static_cast<int16_t>(std::max(0, cboMonthCE[i]->currentIndex()));
-    set.intDayIndex = static_cast<int16_t>(std::max(0, cboDayCE[i]->currentIndex()));
-    set.intHourIndex = static_cast<int16_t>(std::max(0, cboHour[i]->currentIndex()));
-    set.intTimezoneIndex = static_cast<int16_t>(std::max(0, cboTimezone[i]->currentIndex()));
-    return set;
+    return m_dateRow[i]->DateSet();
 }
 
 void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
-    const QString year = Q(set.strYearText);
-    if (txbYearCE[i]->text() != year)
-        txbYearCE[i]->setText(year);
-    cboMonthCE[i]->setCurrentIndex(set.intMonthIndex);
-    cboDayCE[i]->setCurrentIndex(set.intDayIndex);
-    cboHour[i]->setCurrentIndex(set.intHourIndex);
-    cboTimezone[i]->setCurrentIndex(set.intTimezoneIndex);
+    m_dateRow[i]->SetDateSet(set);
 }
 
 void frmMain::ShowInputError(int i, double code) {
@@ -687,7 +580,7 @@ void frmMain::SetWorldDateToNow() {
     DateSetToControls(
         0, DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
                                     intDefaultTimezoneIndex));
-    RefreshWeekdayToolTip(0);
+    m_dateRow[0]->RefreshWeekdayToolTip();
 }
 
 void frmMain::cmdNow_Click() {
@@ -696,20 +589,9 @@ void frmMain::cmdNow_Click() {
         cmdCompute_Click();
 }
 
-void frmMain::RefreshWeekdayToolTip(int i, bool blnFillIn) {
-    DatePr2::DateSetInput set = DateSetFromControls(i);
-    const double local = DatePr2::InputDateToLocalDay(set);
-    if (blnFillIn)
-        DateSetToControls(i, set);  // the year cleaned, the hour default filled in
-    cboDayCE[i]->setToolTip(local > 0
-                                ? Q(DatePr2::WeekdayName(static_cast<int32_t>(std::floor(local)),
-                                                         Language::intLanguage))
-                                : QString());
-}
-
 void frmMain::RefreshWeekdayToolTips() {
-    for (int i = 0; i < 3; ++i)
-        RefreshWeekdayToolTip(i);
+    for (DateRow* row : m_dateRow)
+        row->RefreshWeekdayToolTip();
 }
 
 void frmMain::DateChoiceMade(int i) {
@@ -734,48 +616,25 @@ void frmMain::YearEnterPressed(int i) {
     if (!ZDR::ModeUsesDateSet(udtResult.intModeCode, static_cast<int16_t>(i)))
         return;
     cmdCompute_Click();
-    m_blnYearEntered[i] = true;
-}
-
-void frmMain::ClearDateSet(int i) {
-    if (support::AskYesNoCancel(this, T(MainText::ClearQuestion) + " " + T(MainText::ClearWhich[i]),
-                                cmdClear[i]->text(),
-                                support::MsgAnswer::Yes) != support::MsgAnswer::Yes)
-        return;
-    cboMonthCE[i]->setCurrentIndex(0);
-    cboDayCE[i]->setCurrentIndex(0);
-    cboHour[i]->setCurrentIndex(0);
-    cboTimezone[i]->setCurrentIndex(0);
-    txbYearCE[i]->clear();
-    RefreshWeekdayToolTip(i);
+    m_dateRow[i]->SkipNextYearEdited();
 }
 
 // ---------------------------------------------------------------- modes and computing
 
 int16_t frmMain::SelectedModeCode() const {
-    if (optPlanetary->isChecked())
-        return ZDR::intModeWorldTransits;
-    if (optNatal[0]->isChecked())
-        return ZDR::intModeNatal1;
-    if (optNatal[1]->isChecked())
-        return ZDR::intModeNatal2;
-    if (optPersonal[0]->isChecked())
-        return ZDR::intModePersonal1;
-    if (optPersonal[1]->isChecked())
-        return ZDR::intModePersonal2;
-    if (optSynastry->isChecked())
-        return ZDR::intModeSynastry;
+    // The buttons stand in the order of the mode codes, 1 to 6.
+    for (std::size_t m = 0; m < m_optMode.size(); ++m)
+        if (m_optMode[m]->isChecked())
+            return static_cast<int16_t>(m + 1);
     return 0;
 }
 
 void frmMain::SelectModeQuietly(int16_t intModeCode) {
-    QRadioButton* modes[7] = {nullptr,        optPlanetary,   optNatal[0], optNatal[1],
-                              optPersonal[0], optPersonal[1], optSynastry};
-    if (intModeCode < 1 || intModeCode > 6)
+    if (intModeCode < 1 || intModeCode > static_cast<int16_t>(m_optMode.size()))
         return;
     const bool restoring = m_blnModeRestore;
     m_blnModeRestore = true;
-    modes[intModeCode]->setChecked(true);
+    m_optMode[intModeCode - 1]->setChecked(true);
     m_blnModeRestore = restoring;
 }
 
@@ -901,7 +760,7 @@ void frmMain::ShowTransitGraphic(const ZDR::CellExplanation& e) {
     lblNotice->hide();
     picGraphic->ShowTransitGraphic(view::TransitInputOf(
         e.udtTiming, udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes(),
-        cboTimezone[natalSet]->currentData().toInt(), ZDR::OptionsInForce()));
+        m_dateRow[natalSet]->TimezoneMinutes(), ZDR::OptionsInForce()));
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     UpdateFileButtons();
     txbReport1->setPlainText(Q(e.strMessage));
@@ -919,7 +778,7 @@ void frmMain::cmdReport_Click() {
 
 // The world date's timezone, minutes east of Greenwich: the day boundaries of the timing.
 int16_t frmMain::WorldTimezoneMinutes() const {
-    return static_cast<int16_t>(cboTimezone[0]->currentData().toInt());
+    return m_dateRow[0]->TimezoneMinutes();
 }
 
 void frmMain::ShowDurations() {
@@ -950,15 +809,8 @@ void frmMain::cmdConfigure_Click() {
 
 void frmMain::RefreshControls() {
     m_frmConfigure->ApplyTransitingMoonBox();
-    for (int i = 0; i < 3; ++i) {
-        const QString digits = Q(DatePr2::YearDigits(txbYearCE[i]->text().toStdString()));
-        if (digits != txbYearCE[i]->text())
-            txbYearCE[i]->setText(digits);
-        const bool filled = !digits.isEmpty() || cboTimezone[i]->currentIndex() > 0 ||
-                            cboHour[i]->currentIndex() > 0 || cboDayCE[i]->currentIndex() > 0 ||
-                            cboMonthCE[i]->currentIndex() > 0;
-        cmdClear[i]->setVisible(filled);
-    }
+    for (DateRow* row : m_dateRow)
+        row->Tidy();
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
     lblNotice->setVisible(!ChartShown());
@@ -999,10 +851,8 @@ ZDR::StateFileData frmMain::CollectState() const {
     ZDR::StateFileData data;
     for (int i = 0; i < 3; ++i)
         data.dateSets[i] = DateSetFromControls(i);
-    const QRadioButton* modes[6] = {optPlanetary,   optNatal[0],    optNatal[1],
-                                    optPersonal[0], optPersonal[1], optSynastry};
-    for (int m = 0; m < 6; ++m)
-        data.blnModeOption[m] = modes[m]->isChecked();
+    for (std::size_t m = 0; m < m_optMode.size(); ++m)
+        data.blnModeOption[m] = m_optMode[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
     // The dialog's boxes and lists; the zodiac, the colours and the orb table in force.
     const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
@@ -1055,8 +905,9 @@ void frmMain::ApplyState(const ZDR::StateFileData& data) {
 
 void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
     const QRect g = button->geometry();
-    frmPopUp::Instance().PopUpInForm(this, message, 2400, 300, 2000, support::Twips(g.top()) + 475,
-                                     support::Twips(g.left()) - 2450);
+    frmPopUp::Instance().PopUpInForm(this, message, kPopUpWidth, kLabelHeight, kPopUpShownMs,
+                                     support::Twips(g.top()) + kPopUpDrop,
+                                     support::Twips(g.left()) - kPopUpWidth - kPopUpGap);
 }
 
 void frmMain::cmdSave_Click() {
@@ -1080,7 +931,12 @@ void frmMain::cmdRestore_Click() {
     PopUpBeside(cmdRestore, T(MainText::InputRestored));
 }
 
-QString frmMain::AskStateFileName(support::FileDialogRequest& request) {
+QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
+    support::FileDialogRequest request;
+    request.blnSave = blnSave;
+    request.strTitle = T(intTitleText);
+    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
+    request.strDefaultSuffix = QStringLiteral("zdr");
     request.strFolder = m_strFileFolder;
     const QString file = support::AskFileName(this, request);
     if (!file.isEmpty())
@@ -1091,18 +947,11 @@ QString frmMain::AskStateFileName(support::FileDialogRequest& request) {
 void frmMain::cmdSaveAs_Click() {
     if (ChartShown()) {
         UpdateFileButtons();
-        ZDR::SaveGraphicOnDisplay(
-            this, cmdSaveAs->text(), *picGraphic,
-            ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
-                                ZDR::OptionsInForce(), kVersion));
+        ZDR::SaveGraphicOnDisplay(this, cmdSaveAs->text(), *picGraphic, udtResult.intModeCode,
+                                  CollectState().dateSets, kVersion);
         return;
     }
-    support::FileDialogRequest request;
-    request.blnSave = true;
-    request.strTitle = T(MainText::SaveAsTitle);
-    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
-    request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = AskStateFileName(request);
+    const QString file = AskStateFileName(true, MainText::SaveAsTitle);
     if (file.isEmpty())
         return;
     const std::string error = WriteState(file.toStdString());
@@ -1110,18 +959,15 @@ void frmMain::cmdSaveAs_Click() {
         support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
         return;
     }
-    frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), 2400, 300, 2000,
-                                     support::Twips(cmdSaveAs->geometry().top()) + 350,
-                                     support::Twips(cmdReport->geometry().left()) + 100);
+    frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), kPopUpWidth, kLabelHeight,
+                                     kPopUpShownMs,
+                                     support::Twips(cmdSaveAs->geometry().top()) + kSaveAsPopUpDrop,
+                                     support::Twips(cmdReport->geometry().left()) + kGap);
     lblNotice->setText(T(MainText::SavedTo) + " " + QDir::toNativeSeparators(file));
 }
 
 void frmMain::cmdLoadState_Click() {
-    support::FileDialogRequest request;
-    request.strTitle = T(MainText::LoadFromTitle);
-    request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
-    request.strDefaultSuffix = QStringLiteral("zdr");
-    const QString file = AskStateFileName(request);
+    const QString file = AskStateFileName(false, MainText::LoadFromTitle);
     if (file.isEmpty())
         return;
     const std::string error = ReadState(file.toStdString());
@@ -1133,24 +979,6 @@ void frmMain::cmdLoadState_Click() {
     ShowRestoredState();
     lblNotice->setText(T(MainText::LoadedFrom) + " " + QDir::toNativeSeparators(file));
     udtStateClean.Set();
-}
-
-void frmMain::cmdPrint_Click() {
-    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
-    const ZDR::SheetTexts texts = ZDR::SheetTextsOf(
-        ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets, options, kVersion));
-    view::ChartSheetInput sheet;
-    sheet.strTitle = texts.strTitle;
-    sheet.strDateLines = texts.strDateLines;
-    sheet.strCredit = texts.strCredit;
-    sheet.udtWheel = view::WheelInputOfResult(udtResult, options);
-    sheet.udtTable = &udtResult.udtTable;
-    const bool twoCharts = ZDR::IsTwoChartMode(udtResult.intModeCode);
-    sheet.strReport = (twoCharts ? txbReport1 : txbReport)->toPlainText().toStdString();
-    const std::string error = view::PrintChartSheet(this, sheet);
-    if (!error.empty())
-        support::ShowMessage(this, T(MainText::PrintFailed) + "\n\n" + Q(error), cmdPrint->text(),
-                             support::MsgIcon::Warning);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

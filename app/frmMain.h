@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class DateRow;
 class GraphicView;
 class StepRunner;
 class TableGrid;
@@ -126,7 +127,6 @@ class frmMain : public QMainWindow {
     QPushButton* cmdReport = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
-    QPushButton* cmdPrint = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
@@ -144,8 +144,6 @@ class frmMain : public QMainWindow {
   private:
     void CreateControls();
     void SetLanguageDependentText();
-    void FillDateBoxes();
-    void FillMonthBoxes();
     void SetUpTimezoneComboBoxes(bool blnPreserveIndices);
     void ArrangeControls();
     void ArrangeCommandRow();
@@ -156,9 +154,6 @@ class frmMain : public QMainWindow {
     void UpdateFileButtons();
     void RefreshHintLine();
     void RefreshWeekdayToolTips();
-    // Refreshes the weekday tool-tip of date set i; with blnFillIn the set's controls also
-    // take the cleaned year and the hour default, as reading the set gives them.
-    void RefreshWeekdayToolTip(int i, bool blnFillIn = true);
     void ShowInputError(int i, double code);
     void ShowDefaultView();
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
@@ -167,21 +162,20 @@ class frmMain : public QMainWindow {
     void DateChoiceMade(int i);
     void MarkStale(int i);
     void YearEnterPressed(int i);
-    void ClearDateSet(int i);
     void cmdNow_Click();
     void cmdQuit_Click();
     void cmdSave_Click();
     void cmdRestore_Click();
     void cmdSaveAs_Click();
     void cmdLoadState_Click();
-    void cmdPrint_Click();
     void ApplyState(const ZDR::StateFileData& data);
     void RestoreLastState();
     void ShowRestoredState();
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
-    // Asks for a state file with request, in the folder last used; remembers its folder.
-    QString AskStateFileName(support::FileDialogRequest& request);
+    // Asks for a state file to save (blnSave) or open, the dialog titled by program text
+    // intTitleText, in the folder last used; remembers its folder. "" when none is chosen.
+    QString AskStateFileName(bool blnSave, int intTitleText);
     void cmdReport_Click();
     void ShowDurations();
     int16_t WorldTimezoneMinutes() const;
@@ -197,9 +191,6 @@ class frmMain : public QMainWindow {
     QString m_strDataFolder;
     QString m_strUserDataFolder;
     Registry3::SettingsStore& m_store;
-    // The folder the Open and Save dialogs start in: the one last used in this session, at
-    // first the user's documents folder.
-    QString m_strFileFolder;
     frmConfigure* m_frmConfigure = nullptr;
     StepRunner* m_stepRunner = nullptr;
     frmDurations* m_frmDurations = nullptr;
@@ -208,5 +199,9 @@ class frmMain : public QMainWindow {
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;
     bool m_blnModeRestore = false;
-    std::array<bool, 3> m_blnYearEntered{};
+    // The folder the Open and Save dialogs start in: the one last used in this session, at
+    // first the user's documents folder.
+    QString m_strFileFolder;
+    std::array<DateRow*, 3> m_dateRow{};
+    std::array<QRadioButton*, 6> m_optMode{};  // the mode buttons in the order of their codes
 };

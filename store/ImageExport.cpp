@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPushButton>
 #include <QTemporaryFile>
 
+#include "config/OptionsInForce.h"
 #include "store/ExportTexts.h"
 #include "store/imgxport.h"
 #include "support/FileDialog.h"
@@ -15,6 +17,7 @@
 #include "support/WindowSupport.h"
 #include "view/GraphicView.h"
 #include "view/PictureFile.h"
+#include "view/SheetPrinter.h"
 
 namespace ZDR {
 namespace {
@@ -141,7 +144,9 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption,
 }
 
 void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, GraphicView& picGraphic,
-                          const ExportCanvasInput& canvas) {
+                          int16_t intModeCode, const std::array<DatePr2::DateSetInput, 3>& sets,
+                          const std::string& version) {
+    const ExportCanvasInput canvas = ExportCanvasOf(intModeCode, sets, OptionsInForce(), version);
     GraphicToSave graphic;
     graphic.picture = [&picGraphic, &canvas] {
         if (picGraphic.TransitGraphicShown())
@@ -163,6 +168,25 @@ void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, Grap
         PaintCanvasTexts(painter, placed, picGraphic.Picture().pixelColor(0, 0));
     };
     SaveGraphicAs(parent, strButtonCaption, graphic);
+}
+
+void PrintSheetOnDisplay(QWidget* parent, GraphicView& picGraphic, int16_t intModeCode,
+                         const std::array<DatePr2::DateSetInput, 3>& sets,
+                         const std::string& version) {
+    const SheetTexts texts =
+        SheetTextsOf(ExportCanvasOf(intModeCode, sets, OptionsInForce(), version));
+    view::ChartSheetInput sheet;
+    sheet.strTitle = texts.strTitle;
+    sheet.strDateLines = texts.strDateLines;
+    sheet.strCredit = texts.strCredit;
+    sheet.udtWheel = picGraphic.WheelInput();
+    sheet.udtTable = sheet.udtWheel.udtTable;
+    sheet.strReport = picGraphic.ReportShown();
+    const std::string error = view::PrintChartSheet(parent, sheet);
+    if (!error.empty())
+        support::ShowMessage(parent,
+                             support::Text(ExportText::PrintFailed) + "\n\n" + support::Q(error),
+                             picGraphic.PrintButton()->text(), support::MsgIcon::Warning);
 }
 
 }  // namespace ZDR

@@ -54,10 +54,20 @@ struct GraphicToSave {
 // not even ask for the picture.
 void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption, const GraphicToSave& graphic);
 
-// "Save as ..." while picGraphic shows a graphic: the transit graphic is saved as it is;
-// the wheel loses its legends on screen and is saved with the credit block and the data
-// block of canvas, as PNG, SVG or PDF.
+// "Save as ..." while picGraphic shows a graphic of mode intModeCode: the transit graphic
+// is saved as it is; the wheel loses its legends on screen and is saved with the credit
+// block and the data block (ExportCanvasOf the date sets as the controls show them, the
+// options in force and the version), as PNG, SVG or PDF.
 void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, GraphicView& picGraphic,
-                          const ExportCanvasInput& canvas);
+                          int16_t intModeCode, const std::array<DatePr2::DateSetInput, 3>& sets,
+                          const std::string& version);
+
+// "Print ..." while picGraphic shows the wheel of mode intModeCode: prints the chart sheet
+// of that wheel and its table, with the texts of the date sets as the controls show them
+// (SheetTextsOf), the options in force, the version and the report on display, through the
+// print dialog. A printer that fails is named in a warning.
+void PrintSheetOnDisplay(QWidget* parent, GraphicView& picGraphic, int16_t intModeCode,
+                         const std::array<DatePr2::DateSetInput, 3>& sets,
+                         const std::string& version);
 
 }  // namespace ZDR

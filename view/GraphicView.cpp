@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "support/MessageBox.h"
@@ -24,12 +25,26 @@ constexpr int kSaveGraphicToolTip = 388;
 constexpr int kNoRoomTitle = 346;
 constexpr int kNoRoom = 347;
 constexpr int kTransitToolTip = 351;
+// The caption and tool-tip of "Print ...".
+constexpr int kPrint = 1502;
+constexpr int kPrintToolTip = 1503;
 
 }  // namespace
 
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
     hide();
+    m_cmdPrint = new QPushButton(parent);
+    m_cmdPrint->hide();
+    connect(m_cmdPrint, &QPushButton::clicked, this, &GraphicView::printRequested);
+}
+
+std::string GraphicView::ReportShown() const {
+    for (const QPlainTextEdit* report : m_link.txbReport) {
+        if (report && !report->isHidden())
+            return report->toPlainText().toStdString();
+    }
+    return std::string();
 }
 
 void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
@@ -138,12 +153,17 @@ void GraphicView::Show(const QImage& picture, Shown kind, int left) {
     show();
     raise();
     update();
+    if (m_link.cmdLoadState)
+        m_cmdPrint->setGeometry(m_link.cmdLoadState->geometry());
+    m_cmdPrint->show();
+    m_cmdPrint->raise();
     SetCaptions();
 }
 
 void GraphicView::ShowTable() {
     m_intShown = Shown::Nothing;
     hide();
+    m_cmdPrint->hide();
     m_link.picTable->show();
     SetCaptions();
 }
@@ -151,6 +171,8 @@ void GraphicView::ShowTable() {
 void GraphicView::SetCaptions() {
     m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
     m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
+    m_cmdPrint->setText(support::Text(kPrint));
+    m_cmdPrint->setToolTip(support::Text(kPrintToolTip));
 }
 
 void GraphicView::paintEvent(QPaintEvent*) {

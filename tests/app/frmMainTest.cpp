@@ -1094,14 +1094,15 @@ TEST_F(MainWindowTest, PrintSendsTheChartSheetToThePrinter) {
         printer.setOutputFileName(path);
         return true;
     });
-    EXPECT_FALSE(w.cmdPrint->isVisible());
+    QPushButton* cmdPrint = w.picGraphic->PrintButton();
+    EXPECT_FALSE(cmdPrint->isVisible());
     EXPECT_TRUE(w.cmdLoadState->isVisible());
     w.cmdToggleGraphic->click();
-    EXPECT_TRUE(w.cmdPrint->isVisible());
+    EXPECT_TRUE(cmdPrint->isVisible());
     EXPECT_FALSE(w.cmdLoadState->isVisible());
-    EXPECT_EQ(w.cmdPrint->geometry(), w.cmdLoadState->geometry());
-    EXPECT_EQ(w.cmdPrint->text(), "Print ...");
-    w.cmdPrint->click();
+    EXPECT_EQ(cmdPrint->geometry(), w.cmdLoadState->geometry());
+    EXPECT_EQ(cmdPrint->text(), "Print ...");
+    cmdPrint->click();
     view::SetPrintDialogHook(nullptr);
     EXPECT_EQ(asked, 1);
     const CliRunner::CliRun info = CliRunner::RunProgram("pdfinfo", "'" + path.toStdString() + "'");
@@ -1112,7 +1113,7 @@ TEST_F(MainWindowTest, PrintSendsTheChartSheetToThePrinter) {
     EXPECT_TRUE(CliRunner::Holds(text, firstLine.toStdString()));
     EXPECT_TRUE(CliRunner::Holds(text, "World date:"));
     w.cmdToggleGraphic->click();
-    EXPECT_FALSE(w.cmdPrint->isVisible());
+    EXPECT_FALSE(cmdPrint->isVisible());
 }
 
 }  // namespace

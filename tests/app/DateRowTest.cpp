@@ -1,0 +1,139 @@
+// One date row on its own: what it reads back, the weekday it names and the tidying of
+// its year and Clear button.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/DateRow.h"
+#include "astro/DatePr2.h"
+#include "support/MessageBox.h"
+#include "tests/EngineTestSupport.h"
+#include "text/Language.h"
+
+namespace {
+
+class DateRowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
+    void SetUp() override {
+        Language::intLanguage = Language::intEnglish;
+        row.FillLists();
+        row.FillTimezoneList(DatePr2::TimezoneList(false), false);
+        row.SetLanguageDependentText();
+    }
+    void TearDown() override {
+        support::SetMessageHook(nullptr);
+        Language::intLanguage = Language::intEnglish;
+    }
+    void Enter(const char* year, int month, int day) {
+        row.txbYearCE->setText(year);
+        row.cboMonthCE->setCurrentIndex(month);
+        row.cboDayCE->setCurrentIndex(day);
+    }
+
+    QWidget page;
+    DateRow row{1, &page};
+};
+
+// Weekdays from the count of days since a known Sunday (1 January 2023), independent of the
+// program's calendar; a day that does not exist, or an unfinished date, names none.
+TEST_F(DateRowTest, TheDayBoxNamesTheWeekday) {
+    struct Case {
+        const char* year;
+        int month, day;
+        int language;
+        const char* weekday;
+    } cases[] = {
+        {"2023", 1, 1, Language::intEnglish, "Sunday"},
+        {"2024", 2, 29, Language::intEnglish, "Thursday"},  // 424 days on: 60 weeks + 4
+        {"2000", 1, 1, Language::intEnglish, "Saturday"},
+        {"1970", 5, 17, Language::intGerman, "Sonntag"},
+        {"2023", 4, 31, Language::intEnglish, ""},
+        {"2023", 2, 29, Language::intEnglish, ""},
+        {"", 6, 1, Language::intEnglish, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + "-" + std::to_string(c.month) + "-" +
+                     std::to_string(c.day));
+        Language::intLanguage = static_cast<int16_t>(c.language);
+        Enter(c.year, c.month, c.day);
+        EXPECT_EQ(row.cboDayCE->toolTip().toStdString(), c.weekday);
+    }
+}
+
+// What the boxes show is the date set the row gives, and a set written in comes back whole.
+TEST_F(DateRowTest, ADateSetGoesInAndComesBackTheSame) {
+    const DatePr2::DateSetInput sets[] = {
+        {"1970", 5, 17, 29, 24},
+        {"2099", 12, 31, 48, 47},
+        {"", 0, 0, 0, 0},
+        {"-300", 1, 1, 1, 1},
+    };
+    for (const DatePr2::DateSetInput& set : sets) {
+        row.SetDateSet(set);
+        const DatePr2::DateSetInput back = row.DateSet();
+        EXPECT_EQ(back.strYearText, set.strYearText);
+        EXPECT_EQ(back.intMonthIndex, set.intMonthIndex);
+        EXPECT_EQ(back.intDayIndex, set.intDayIndex);
+        EXPECT_EQ(back.intHourIndex, set.intHourIndex);
+        EXPECT_EQ(back.intTimezoneIndex, set.intTimezoneIndex);
+    }
+}
+
+// The tidying keeps the year's digits and shows Clear while anything is filled in.
+TEST_F(DateRowTest, TidyingKeepsTheDigitsAndShowsClearWhileFilled) {
+    struct Case {
+        const char* typed;
+        int hour;
+        const char* year;
+        bool clearShown;
+    } cases[] = {
+        {"19x7", 0, "197", true},
+        {"abc", 0, "", false},
+        {"", 3, "", true},
+        {" 2 0 2 4 ", 0, "2024", true},
+    };
+    page.show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        row.SetDateSet(DatePr2::DateSetInput());
+        row.txbYearCE->setText(c.typed);
+        row.cboHour->setCurrentIndex(c.hour);
+        row.Tidy();
+        EXPECT_EQ(row.txbYearCE->text().toStdString(), c.year);
+        EXPECT_EQ(row.cmdClear->isVisible(), c.clearShown);
+    }
+}
+
+// Clear empties the row only when the question is answered Yes; a choice in a list is
+// reported, a choice by the program is not.
+TEST_F(DateRowTest, ClearAsksFirstAndChoicesAreReported) {
+    support::MsgAnswer answer = support::MsgAnswer::No;
+    std::vector<support::MessageRequest> asked;
+    support::SetMessageHook([&](const support::MessageRequest& r) {
+        asked.push_back(r);
+        return answer;
+    });
+    Enter("1970", 5, 17);
+    row.AskAndClear();
+    EXPECT_EQ(row.txbYearCE->text(), "1970");
+    answer = support::MsgAnswer::Yes;
+    row.AskAndClear();
+    EXPECT_EQ(row.txbYearCE->text(), "");
+    EXPECT_EQ(row.cboMonthCE->currentIndex(), 0);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_NE(asked[0].strText.indexOf(QStringLiteral("1st birthdate")), -1);
+
+    QSignalSpy choices(&row, &DateRow::choiceMade);
+    row.cboHour->setCurrentIndex(4);
+    EXPECT_EQ(choices.count(), 0);
+    emit row.cboHour->activated(4);
+    EXPECT_EQ(choices.count(), 1);
+}
+
+}  // namespace
