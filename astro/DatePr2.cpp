@@ -184,6 +184,14 @@ double DateSetToLocalDay(const std::string& yearText, int monthIndex, int dayInd
     return lngJDN + HalfHourFraction(halfHourIndex);
 }
 
+double CheckJDRange(double jd) {
+    if (jd < lngLastJDNBeforeYear1 + 0.5)
+        return dblDateTooEarly;
+    if (!(jd < lngFirstJDNOfYear2800 - 0.5))
+        return dblDateTooLate;
+    return 0;
+}
+
 double LocalClockToJD(int32_t year, int month, int day, int hours, int minutes, int seconds,
                       int zoneMinutes) {
     const int32_t lngJDN = GregorianDate(year, month, day).JDN;

@@ -43,6 +43,11 @@ double DateSetToJD(const std::string& yearText, int monthIndex, int dayIndex, in
 double DateSetToLocalDay(const std::string& yearText, int monthIndex, int dayIndex,
                          int halfHourIndex);
 
+// Returns 0 when jd (UT) lies within the instants the date sets can give, 1 January 1 00:00
+// to 31 December 2799 24:00 in UT; else dblDateTooEarly or dblDateTooLate (the latter also
+// for a jd that is not a number).
+double CheckJDRange(double jd);
+
 // Returns the year a year text stands for, read as DateSetToJD reads it, or false when the
 // text holds no digits. Years beyond the 32-bit range are held at its limits.
 bool YearOfText(const std::string& yearText, int32_t& year);

@@ -55,6 +55,10 @@ void RemoveStaleTemporaries(const std::string& path) {
 }  // namespace
 
 std::string WriteWholeFile(const std::string& path, const std::string& bytes) {
+    // The rename would put the file in place of a FIFO, a device, a socket or a symbolic
+    // link to one; a folder would make it fail.
+    if (IsSpecialFile(path))
+        return "Cannot replace " + path + ": " + strNotARegularFile;
     // The temporary name carries the process id, so that a leftover of an earlier process
     // with the same id is the only file it can meet.
     const std::string temporary = TemporaryName(path, ProcessId());
@@ -86,6 +90,9 @@ std::string WriteWholeFile(const std::string& path, const std::string& bytes) {
     return std::string();
 }
 
+const char* const strNotARegularFile =
+    "not a regular file (a folder, FIFO, device or socket); it is left as it is";
+
 bool IsSpecialFile(const std::string& path) {
     std::error_code ec;
     const std::filesystem::file_status status =
@@ -93,6 +100,10 @@ bool IsSpecialFile(const std::string& path) {
     if (ec || status.type() == std::filesystem::file_type::not_found)
         return false;
     return status.type() != std::filesystem::file_type::regular;
+}
+
+bool IsTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) == 1;
 }
 
 long ProcessId() {

@@ -15,6 +15,12 @@ namespace FileProc {
 // then tells why).
 bool IsSpecialFile(const std::string& path);
 
+// The reason a writer gives when something other than a regular file stands at its target.
+extern const char* const strNotARegularFile;
+
+// Returns whether stream is a terminal.
+bool IsTerminal(std::FILE* stream);
+
 // Returns the id of this process.
 long ProcessId();
 
@@ -32,8 +38,9 @@ int SyncFolder(const std::string& folder);
 
 // Writes bytes to path (UTF-8) whole or not at all: into "<path>.<pid>.tmp" beside it,
 // synced, then renamed over path, and the folder synced; leftovers of earlier saves of
-// path by processes no longer running are removed. Returns "" or the reason it failed
-// ("Cannot create|write|replace PATH: ..."); on failure path is as it was and no
+// path by processes no longer running are removed. A folder, FIFO, device or socket at
+// path is refused ("Cannot replace PATH: " strNotARegularFile). Returns "" or the reason
+// it failed ("Cannot create|write|replace PATH: ..."); on failure path is as it was and no
 // temporary file stays.
 std::string WriteWholeFile(const std::string& path, const std::string& bytes);
 

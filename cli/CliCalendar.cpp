@@ -104,25 +104,14 @@ bool TakeOwnOptions(int argc, char* argv[], CalendarOptions& own, std::vector<ch
     return true;
 }
 
-// The JDN of a date written exactly YYYY-MM-DD (a date the program takes), or -1.
-int32_t DayOfText(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        return -1;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9'))
-            return -1;
-    }
-    const double local = DatePr2::DateSetToLocalDay(text.substr(0, 4), std::stoi(text.substr(5, 2)),
-                                                    std::stoi(text.substr(8, 2)), 1);
-    return local < 0 ? -1 : static_cast<int32_t>(local);
-}
-
-// The JDN of the day a hundred years after a date YYYY-MM-DD (29 February: 28 February).
+// The JDN of the day a hundred years after a date that DateOptionDay takes (29 February:
+// 28 February).
 int32_t HundredYearsOn(const std::string& text) {
-    const std::string year = std::to_string(std::stoi(text.substr(0, 4)) + kLongestPeriodYears);
-    const int month = std::stoi(text.substr(5, 2));
-    for (int day = std::stoi(text.substr(8, 2)); day > 0; --day) {
-        const double local = DatePr2::DateSetToLocalDay(year, month, day, 1);
+    DateValue date;
+    ParseDateValue(text, date);
+    const std::string year = std::to_string(std::stoi(date.strYearText) + kLongestPeriodYears);
+    for (int day = date.intDay; day > 0; --day) {
+        const double local = DatePr2::DateSetToLocalDay(year, date.intMonth, day, 1);
         if (local >= 0)
             return static_cast<int32_t>(local);
     }
@@ -135,8 +124,8 @@ bool PeriodDays(const CalendarOptions& own, int32_t& from, int32_t& to, std::str
         error = "the period needs --from and --to";
         return false;
     }
-    from = DayOfText(own.strFrom);
-    to = DayOfText(own.strTo);
+    from = DateOptionDay(own.strFrom);
+    to = DateOptionDay(own.strTo);
     const char* const kDate = ": expected a date YYYY-MM-DD from 0001-01-01 to 2799-12-31";
     if (from < 0) {
         error = "'" + own.strFrom + "' after --from" + kDate;

@@ -47,7 +47,11 @@ const CommandHelp kHelp = {
     "no room left for a glyph, the wheel is written as far as it was drawn, the message goes\n"
     "to standard error and the exit code is 1. A transit that does not stand at the world\n"
     "date, one of the transiting Moon, or one whose beginning or end lies beyond the\n"
-    "position data draws nothing: exit code 1.\n"};
+    "position data draws nothing: exit code 1. So does a chart with a position that cannot\n"
+    "be computed, and FILE is then left as it was. FILE is replaced whole or not at all: a\n"
+    "picture that cannot be written in full (a full disk, a missing folder) or a folder,\n"
+    "FIFO, device or socket at FILE leaves it as it is, with the reason on standard error\n"
+    "and exit code 1.\n"};
 
 // Qt's notes on its own set-up are no concern of the command's user.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -119,14 +123,6 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
     return "";
 }
 
-// "2024-03-10" for a local day number.
-std::string DayText(double day) {
-    datekit::EuroDateRecord rec;
-    rec.JDN = static_cast<int32_t>(day);
-    DatePr2::JDNToDate(rec);
-    return DatePr2::DateToNumericText(rec);
-}
-
 // Writes the picture of size (pixels) that paint draws into each file that options name:
 // the PNG at the scale asked for, the SVG, the PDF. Returns false, the reason on standard
 // error, when one of them could not be written.
@@ -142,11 +138,9 @@ bool WritePictureFiles(const CommandOptions& options, QSize size,
             continue;
         const QByteArray bytes =
             view::PictureFileBytes(size, format, options.intScale, title, paint);
-        const std::string error = bytes.isEmpty()
-                                      ? std::string("the picture could not be made")
-                                      : support::SaveFileWhole(bytes, QString::fromStdString(*path));
+        const std::string error = support::SavePictureFile(bytes, QString::fromStdString(*path));
         if (!error.empty()) {
-            std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", path->c_str(), error.c_str());
+            std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
             return false;
         }
     }
@@ -172,12 +166,10 @@ bool WriteSheet(const CommandOptions& options, const ZDR::ComputeResult& result,
     const QPageSize::PageSizeId paper = options.intPaper == 1   ? QPageSize::A4
                                         : options.intPaper == 2 ? QPageSize::Letter
                                                                 : view::LocalePaper();
-    const QByteArray bytes = view::ChartSheetPdf(sheet, paper);
-    const std::string error = bytes.isEmpty()
-                                  ? std::string("the sheet could not be made")
-                                  : support::SaveFileWhole(bytes, QString::fromStdString(options.strSheet));
+    const std::string error = support::SavePictureFile(view::ChartSheetPdf(sheet, paper),
+                                                       QString::fromStdString(options.strSheet));
     if (!error.empty()) {
-        std::fprintf(stderr, "zodarc-cli chart: %s: %s\n", options.strSheet.c_str(), error.c_str());
+        std::fprintf(stderr, "zodarc-cli chart: %s\n", error.c_str());
         return false;
     }
     return true;
@@ -208,6 +200,9 @@ int ChartCommand(int argc, char* argv[]) {
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
+    // A chart with a body missing is no picture to replace the user's file with.
+    if (ChartPositionFailed(options.intMode))
+        return PositionsExitCode("chart", true);
 
     // The pictures need fonts, which need an application; no display is needed.
     qInstallMessageHandler(QuietQtMessages);
@@ -262,7 +257,7 @@ int ChartCommand(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", Language::Text(347).c_str());
         return intExitFailed;
     }
-    return PositionsExitCode("chart", ChartPositionFailed(options.intMode));
+    return intExitOk;
 }
 
 }  // namespace cli

@@ -75,11 +75,11 @@ int PrepareCommand(const char* command, CommandOptions& options, double (&jd)[3]
         } else {
             jd[s] = set.blnHasJD ? set.dblJD : DatePr2::InputDateToAJDate(input, 0);
         }
-        if (jd[s] < 0) {
-            // A negative JD would read as a date code in the engine's tables.
-            const std::string reason =
-                set.blnHasJD ? "a Julian Day of 0 or more is needed" : DateSetErrorText(jd[s]);
-            std::fprintf(stderr, "zodarc-cli %s: %s: %s\n", command, kSetName[s], reason.c_str());
+        // A Julian Day holds to the range of the dates.
+        const double code = set.blnHasJD ? DatePr2::CheckJDRange(jd[s]) : jd[s];
+        if (code < 0) {
+            std::fprintf(stderr, "zodarc-cli %s: %s: %s\n", command, kSetName[s],
+                         DateSetErrorText(code).c_str());
             return intExitFailed;
         }
     }
@@ -110,6 +110,16 @@ int16_t ZoneIndex(const DateSetOptions& set) {
 
 int16_t ZoneMinutes(const DateSetOptions& set) {
     return static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(set)].intMinutes);
+}
+
+std::string DayText(double day) {
+    datekit::EuroDateRecord rec;
+    rec.JDN = static_cast<int32_t>(day);
+    DatePr2::JDNToDate(rec);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(rec.Year), rec.Month,
+                  rec.Day);
+    return text;
 }
 
 std::string JsonString(const std::string& text) {

@@ -32,6 +32,10 @@ int StartCommand(const char* command, unsigned groups, const CommandHelp& help, 
 int16_t ZoneIndex(const DateSetOptions& set);
 int16_t ZoneMinutes(const DateSetOptions& set);
 
+// Returns the date of a local day number (JDN + fraction) as "YYYY-MM-DD", the year in at
+// least four digits ("0500-05-30").
+std::string DayText(double day);
+
 // Returns text as a JSON string literal, quotes included (UTF-8 passes unchanged).
 std::string JsonString(const std::string& text);
 

@@ -109,14 +109,6 @@ std::string DateSetText(const DateSetOptions& set, double jd) {
     return DatePr2::InputDateToString(input, false, false, Language::intLanguage);
 }
 
-// "2020-01-07" for a local day number.
-std::string IsoDate(double day) {
-    datekit::EuroDateRecord rec;
-    rec.JDN = static_cast<int32_t>(day);
-    DatePr2::JDNToDate(rec);
-    return DatePr2::DateToNumericText(rec);
-}
-
 // "2020-01-07T13:45": a JD (UT) in the zone, to the minute.
 std::string IsoMinute(double jd, int zoneMinutes) {
     const long long minutes = std::llround((jd + 0.5) * 1440.0) + zoneMinutes;
@@ -124,7 +116,7 @@ std::string IsoMinute(double jd, int zoneMinutes) {
     const int ofDay = static_cast<int>(minutes - static_cast<long long>(day) * 1440);
     char time[16];
     std::snprintf(time, sizeof time, "T%02d:%02d", ofDay / 60 % 24, ofDay % 60);
-    return IsoDate(day) + time;
+    return DayText(day) + time;
 }
 
 // The exact moments of a timed record, as ISO date-times; false when it has no days.
@@ -150,7 +142,7 @@ void PrintJson(const std::vector<std::string>& records, const ZDR::TimingContext
         if (!ZDR::ParseAspectRecord(record, f))
             continue;
         const bool blnDays = f.intTiming == ZDR::RecordTiming::Days;
-        auto day = [&](double d) { return blnDays && d >= 0 ? "\"" + IsoDate(d) + "\"" : "null"; };
+        auto day = [&](double d) { return blnDays && d >= 0 ? "\"" + DayText(d) + "\"" : "null"; };
         std::printf(
             "%s{\"first\": %s, \"second\": %s, \"aspect\": %s, \"deviation\": %.4f, "
             "\"begin\": %s, \"end\": %s, \"days\": ",

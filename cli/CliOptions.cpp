@@ -58,30 +58,13 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
-// YYYY-MM-DD, YYYY-MM or YYYY; the year may carry a sign.
 bool ParseDate(const std::string& value, DateSetOptions& set) {
-    std::string rest = value;
-    std::string sign;
-    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
-        sign = rest.substr(0, 1);
-        rest.erase(0, 1);
-    }
-    const std::vector<std::string> parts = Split(rest, '-');
-    const std::size_t count = parts.size();
-    if (count > 3)
+    DateValue date;
+    if (!ParseDateValue(value, date))
         return false;
-    if (!AllDigits(parts[0]))
-        return false;
-    int month = 0;
-    int day = 0;
-    if (count >= 2 && (month = SmallNumber(parts[1])) < 1)
-        return false;
-    if (count == 3 && (day = SmallNumber(parts[2])) < 1)
-        return false;
-    // The year box has no sign: a year before 1 stands as the year 0, which is as early.
-    set.udtInput.strYearText = sign == "-" ? "0" : parts[0];
-    set.udtInput.intMonthIndex = static_cast<int16_t>(month);
-    set.udtInput.intDayIndex = static_cast<int16_t>(day);
+    set.udtInput.strYearText = date.strYearText;
+    set.udtInput.intMonthIndex = date.intMonth;
+    set.udtInput.intDayIndex = date.intDay;
     return true;
 }
 
@@ -165,7 +148,7 @@ namespace {
 // --<prefix>jd) with its value. Returns 1 when done, 0 when argv[i] is no such option, -1
 // with the reason in error when the value is missing or malformed, or when --jd is mixed
 // with the other three.
-int TakeDateSetOption(const std::string& prefix, int argc, char* argv[], int& i,
+int TakeDateSetOption(const std::string& prefix, bool blnTakesJD, int argc, char* argv[], int& i,
                       DateSetOptions& set, std::string& error) {
     static const char* const kExpected[4] = {
         "YYYY-MM-DD (year 1 to 2799)",
@@ -179,6 +162,10 @@ int TakeDateSetOption(const std::string& prefix, int argc, char* argv[], int& i,
         const int taken = TakeValue(names[which], argc, argv, i, value);
         if (taken == 0)
             continue;
+        if (which == 3 && !blnTakesJD) {
+            error = names[3] + ": the command steps a date: give --" + prefix + "date";
+            return -1;
+        }
         if (taken < 0) {
             error = names[which] + " needs a value";
             return -1;
@@ -438,7 +425,7 @@ int TakeListedOption(unsigned groups, int argc, char* argv[], int& i, CommandOpt
 }
 
 // Returns the --help lines describing the date-set options with the given prefix.
-std::string DateSetHelp(const std::string& prefix) {
+std::string DateSetHelp(const std::string& prefix, bool blnTakesJD) {
     static const char* const kLines[][2] = {
         {"date YYYY-MM-DD", "civil date, proleptic Gregorian, 0001-01-01 to 2799-12-31"},
         {"time HH:MM", "local time on the half-hour grid (default 12:00); with a"},
@@ -446,7 +433,9 @@ std::string DateSetHelp(const std::string& prefix) {
         {"zone ZONE", "zone east of Greenwich: +HH:MM, -HH:MM, GMT+H:MM or minutes,"},
         {"", "-11:30 to +11:30 in half hours (default GMT)"},
         {"jd JD", "a Julian Day in UT instead of date, time and zone"}};
-    return OptionHelpLines(prefix, kLines, std::size(kLines)) + PlaceHelp(prefix);
+    // The jd line comes last.
+    return OptionHelpLines(prefix, kLines, std::size(kLines) - (blnTakesJD ? 0 : 1)) +
+           PlaceHelp(prefix);
 }
 
 // Prints the help of a command that takes the groups given: its usage, the options, the
@@ -465,10 +454,10 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
             std::printf("%s", entry.help ? entry.help : help.strJson);
     }
     if (!blnCharts) {
-        std::printf("\nDate set:\n%s", DateSetHelp(kSetPrefix[0]).c_str());
+        std::printf("\nDate set:\n%s", DateSetHelp(kSetPrefix[0], (groups & intStepsADate) == 0).c_str());
     } else {
         for (int s = 0; s < 3; ++s) {
-            std::printf("\n%s:\n%s", kSetHeading[s], DateSetHelp(kSetPrefix[s]).c_str());
+            std::printf("\n%s:\n%s", kSetHeading[s], DateSetHelp(kSetPrefix[s], true).c_str());
         }
         std::printf(
             "\nOnly the date sets of the mode are read, in the order world date, 1st, 2nd\n"
@@ -480,6 +469,38 @@ void PrintHelp(unsigned groups, const CommandHelp& help) {
                                     "files, 2 usage error.\n");
 }
 }  // namespace
+
+bool ParseDateValue(const std::string& text, DateValue& date) {
+    std::string rest = text;
+    std::string sign;
+    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
+        sign = rest.substr(0, 1);
+        rest.erase(0, 1);
+    }
+    const std::vector<std::string> parts = Split(rest, '-');
+    const std::size_t count = parts.size();
+    if (count > 3 || !AllDigits(parts[0]))
+        return false;
+    int month = 0;
+    int day = 0;
+    if (count >= 2 && (month = SmallNumber(parts[1])) < 1)
+        return false;
+    if (count == 3 && (day = SmallNumber(parts[2])) < 1)
+        return false;
+    // The year box has no sign: a year before 1 stands as the year 0, which is as early.
+    date.strYearText = sign == "-" ? "0" : parts[0];
+    date.intMonth = static_cast<int16_t>(month);
+    date.intDay = static_cast<int16_t>(day);
+    return true;
+}
+
+int32_t DateOptionDay(const std::string& text) {
+    DateValue date;
+    if (!ParseDateValue(text, date) || date.intDay == 0)
+        return -1;
+    const double day = DatePr2::DateSetToLocalDay(date.strYearText, date.intMonth, date.intDay, 1);
+    return day < 0 ? -1 : static_cast<int32_t>(day);
+}
 
 std::string OptionHelpLines(const std::string& prefix, const char* const (*lines)[2],
                             std::size_t count) {
@@ -505,7 +526,8 @@ int ParseCommandOptions(const char* command, unsigned groups, const CommandHelp&
         std::string error;
         int taken = blnCharts ? TakeStateOption(argc, argv, i, options, error) : 0;
         for (int s = 0; s < (blnCharts ? 3 : 1) && taken == 0; ++s)
-            taken = TakeDateSetOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
+            taken = TakeDateSetOption(kSetPrefix[s], (groups & intStepsADate) == 0, argc, argv,
+                                      i, options.udtSet[s], error);
         for (int s = 0; s < (blnCharts ? 3 : 1) && taken == 0; ++s)
             taken = TakePlaceOption(kSetPrefix[s], argc, argv, i, options.udtSet[s], error);
         if (taken == 0)

@@ -14,6 +14,22 @@
 
 namespace cli {
 
+// A date as every date option takes it: YYYY-MM-DD, or YYYY-MM and YYYY that a date set
+// then calls incomplete. The year is digits, after a sign for a year before 1; month and
+// day are one or two digits, neither 0.
+struct DateValue {
+    std::string strYearText;  // as the year box holds it: "0" for a year before 1
+    int16_t intMonth = 0;     // 1..99, 0 when not given
+    int16_t intDay = 0;       // 1..99, 0 when not given
+};
+
+// Returns whether text is a date of that form, read into date; nothing else is taken.
+bool ParseDateValue(const std::string& text, DateValue& date);
+
+// Returns the JDN of text, a whole date YYYY-MM-DD that exists and lies within 1 January 1
+// to 31 December 2799; -1 for anything else.
+int32_t DateOptionDay(const std::string& text);
+
 // A date set as given on the command line or by a state file: the window's controls of
 // the set (an empty hour is 12:00, an empty timezone GMT), or a JD.
 struct DateSetOptions {
@@ -64,6 +80,7 @@ constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 constexpr unsigned intTakesPicture = 4;       // --png, --svg, --pdf, --sheet, --scale,
                                               // --paper, --transit
+constexpr unsigned intStepsADate = 8;         // the world date is a date to step: no --jd
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the

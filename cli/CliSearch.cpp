@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -6,6 +8,7 @@
 
 #include "astro/DateInput.h"
 #include "astro/DatePr2.h"
+#include "astro/FileProc.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "config/Options.h"
@@ -13,6 +16,7 @@
 #include "engine/Catalogue.h"
 #include "search/RunUntil.h"
 #include "search/Stepping.h"
+#include "text/EphemerisText.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 
@@ -22,7 +26,7 @@ namespace {
 const CommandHelp kHelp = {
     "Usage: zodarc-cli search --date YYYY-MM-DD [--time HH:MM] [--zone ZONE]\n"
     "                         --pattern NAME [--at-least N] [--step SIZE] [--back]\n"
-    "                         [--until YYYY-MM-DD] [--all] [--sidereal]\n"
+    "                         [--until YYYY-MM-DD] [--all] [--quiet] [--sidereal]\n"
     "                         [--language en|de] [--json]\n"
     "Steps the world date as the main window's run does, from the date given (which is\n"
     "not tested itself) by one step at a time, and tests the aspect patterns of World\n"
@@ -38,15 +42,20 @@ const CommandHelp kHelp = {
     "  --until YYYY-MM-DD    the last day to test (default the end of the supported range,\n"
     "                        31 December 2799, or 1 January 1 with --back)\n"
     "  --all                 list every step up to --until at which the pattern is\n"
-    "                        present, instead of stopping at the first; needs --until\n",
+    "                        present, instead of stopping at the first; needs --until\n"
+    "  --quiet               no progress line on a terminal and no note on a long span\n",
     "  --json                one JSON object: {\"found\", \"date\", \"time\", \"count\",\n"
     "                        \"message\"} (not found: the last date tested, its count and\n"
     "                        an empty message); with --all a list of the finds\n",
     "The text output is one line a find: date, time and the message the main window shows\n"
     "(\"2031-05-12 12:00  Grand trine found.\"), or a line saying that the span holds no\n"
-    "find. The patterns of a step are exactly those of the report at that date.\n",
+    "find. The patterns of a step are exactly those of the report at that date.\n"
+    "On a terminal, standard error shows the date reached twice a second. A span that\n"
+    "would take more than three minutes at the pace measured in the first second is\n"
+    "noted there, with the time it would take.\n",
     "Exit codes: 0 found, 1 not found up to the end of the span, 2 usage error or invalid\n"
-    "date, 3 unreadable data files.\n"};
+    "date, 3 unreadable data files or a step whose positions a damaged ephemeris file\n"
+    "withholds.\n"};
 
 constexpr int intExitNotFound = 1;
 constexpr int intExitCannotRun = 3;
@@ -61,6 +70,8 @@ struct SearchOptions {
     std::string strPattern;
     int intAtLeast = 1;
     bool blnAll = false;
+    bool blnQuiet = false;
+    bool blnUntil = false;  // --until was given, as strUntil
     std::string strUntil;
 };
 
@@ -128,6 +139,8 @@ bool TakeSearchOptions(int argc, char* argv[], SearchOptions& search, std::vecto
             search.blnBack = true;
         } else if (std::strcmp(args[i], "--all") == 0) {
             search.blnAll = true;
+        } else if (std::strcmp(args[i], "--quiet") == 0) {
+            search.blnQuiet = true;
         } else if ((taken = TakeValue("--step", args, i, value)) > 0) {
             search.intStep = -1;
             for (int16_t s = 0; s < ZDR::intNumStepSizes; ++s) {
@@ -152,6 +165,7 @@ bool TakeSearchOptions(int argc, char* argv[], SearchOptions& search, std::vecto
             }
         } else if (taken == 0 && (taken = TakeValue("--until", args, i, value)) > 0) {
             search.strUntil = value;
+            search.blnUntil = true;
         } else if (taken == 0) {
             rest.push_back(args[i]);
         }
@@ -167,27 +181,11 @@ bool TakeSearchOptions(int argc, char* argv[], SearchOptions& search, std::vecto
         error = "--pattern is needed (see zodarc-cli search --help)";
         return false;
     }
-    if (!blnHelp && search.blnAll && search.strUntil.empty()) {
+    if (!blnHelp && search.blnAll && !search.blnUntil) {
         error = "--all needs --until";
         return false;
     }
     return true;
-}
-
-// The JDN of a date YYYY-MM-DD from 1 January 1 to 31 December 2799, or -1.
-int32_t UntilDay(const std::string& text) {
-    const std::size_t first = text.find('-');
-    const std::size_t second = first == std::string::npos ? first : text.find('-', first + 1);
-    if (second == std::string::npos || text.find_first_not_of("0123456789-") != std::string::npos ||
-        first == 0)
-        return -1;
-    const std::string month = text.substr(first + 1, second - first - 1);
-    const std::string day = text.substr(second + 1);
-    if (month.empty() || month.size() > 2 || day.empty() || day.size() > 2)
-        return -1;
-    const double local =
-        DatePr2::DateSetToLocalDay(text.substr(0, first), std::stoi(month), std::stoi(day), 1);
-    return local < 0 ? -1 : static_cast<int32_t>(local);
 }
 
 // The date and time of a date set: "2031-05-12" and "12:00".
@@ -215,6 +213,76 @@ void PrintStep(bool blnJson, bool blnFound, const DatePr2::DateSetInput& set, in
     }
 }
 
+// Days in a step of each size, on the average.
+constexpr double kStepDays[ZDR::intNumStepSizes] = {1.0 / 48, 1, 7, 365.2425 / 12, 365.2425};
+// A span longer than this (seconds) at the measured pace is noted.
+constexpr double kLongSpanSeconds = 180;
+// The pace is measured over this time (seconds); the progress line is shown this often.
+constexpr double kMeasureSeconds = 1;
+constexpr double kProgressSeconds = 0.5;
+
+// What a search tells on standard error while it runs: on a terminal the date reached,
+// and once the pace is known, a note when the rest of the span would take long.
+class SearchProgress {
+  public:
+    SearchProgress(bool blnQuiet, int16_t step, int32_t lastDay)
+        : blnQuiet(blnQuiet),
+          blnTerminal(!blnQuiet && FileProc::IsTerminal(stderr)),
+          dblStepDays(kStepDays[step]),
+          lngLastDay(lastDay),
+          udtStart(Clock::now()),
+          udtShown(udtStart) {}
+    ~SearchProgress() { Clear(); }
+
+    // Notes a step at local day day (JDN) with its date text.
+    void Step(int32_t day, const std::string& date) {
+        ++lngSteps;
+        if (blnQuiet || (lngSteps & 63) != 0)
+            return;
+        const Clock::time_point now = Clock::now();
+        const double elapsed = Seconds(udtStart, now);
+        if (!blnEstimated && elapsed >= kMeasureSeconds) {
+            blnEstimated = true;
+            const double rest = std::abs(lngLastDay - day) / dblStepDays * elapsed / lngSteps;
+            if (rest > kLongSpanSeconds) {
+                Clear();
+                std::fprintf(stderr,
+                             "zodarc-cli search: the rest of the span takes about %.0f minutes "
+                             "at this pace; --until or a larger --step shortens it\n",
+                             std::ceil(rest / 60));
+            }
+        }
+        if (blnTerminal && Seconds(udtShown, now) >= kProgressSeconds) {
+            udtShown = now;
+            std::fprintf(stderr, "\rzodarc-cli search: %s", date.c_str());
+            blnShown = true;
+        }
+    }
+
+    // Takes the progress line off the terminal.
+    void Clear() {
+        if (!blnShown)
+            return;
+        std::fprintf(stderr, "\r%*s\r", 40, "");
+        blnShown = false;
+    }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    static double Seconds(Clock::time_point from, Clock::time_point to) {
+        return std::chrono::duration<double>(to - from).count();
+    }
+    bool blnQuiet;
+    bool blnTerminal;
+    double dblStepDays;
+    int32_t lngLastDay;
+    Clock::time_point udtStart;
+    Clock::time_point udtShown;
+    long lngSteps = 0;
+    bool blnEstimated = false;
+    bool blnShown = false;
+};
+
 }  // namespace
 
 int SearchCommand(int argc, char* argv[]) {
@@ -228,20 +296,16 @@ int SearchCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
     const int code =
-        StartCommand("search", 0, kHelp, static_cast<int>(rest.size()), rest.data(), options, jd);
+        StartCommand("search", intStepsADate, kHelp, static_cast<int>(rest.size()), rest.data(), options, jd);
     const DateSetOptions& world = options.udtSet[0];
     if (code == intExitFailed) {
         // An invalid start date is a mistake in the command; otherwise the data files failed.
         DatePr2::DateSetInput start = world.udtInput;
-        const bool blnBadDate = world.blnHasJD || DatePr2::InputDateToAJDate(start, 0) < 0;
+        const bool blnBadDate = DatePr2::InputDateToAJDate(start, 0) < 0;
         return blnBadDate ? intExitUsage : intExitCannotRun;
     }
     if (code >= 0)
         return code;
-    if (world.blnHasJD) {
-        std::fprintf(stderr, "zodarc-cli search: the search steps a date: give --date, not --jd\n");
-        return intExitUsage;
-    }
     ZDR::RunUntilSettings settings;
     settings.intAspectPatternToFind = PatternIndex(search.strPattern);
     if (settings.intAspectPatternToFind < 0) {
@@ -253,8 +317,8 @@ int SearchCommand(int argc, char* argv[]) {
     settings.blnTwoOrMore = search.intAtLeast > 1;
     if (settings.blnTwoOrMore)
         settings.intNumToFindIndex = static_cast<int16_t>(search.intAtLeast - 2);
-    const int32_t lngUntil = search.strUntil.empty() ? -1 : UntilDay(search.strUntil);
-    if (!search.strUntil.empty() && lngUntil < 0) {
+    const int32_t lngUntil = search.blnUntil ? DateOptionDay(search.strUntil) : -1;
+    if (search.blnUntil && lngUntil < 0) {
         std::fprintf(stderr,
                      "zodarc-cli search: --until '%s': expected YYYY-MM-DD (year 1 to 2799)\n",
                      search.strUntil.c_str());
@@ -272,6 +336,11 @@ int SearchCommand(int argc, char* argv[]) {
     bool blnTested = false;
     const DatePr2::DateSetInput start = set;
     DatePr2::DateSetInput last = set;
+    const std::vector<std::string> saidAtStart = ZDR::EphemerisFileMessages();
+    const int32_t lngLastDay = lngUntil >= 0       ? lngUntil
+                               : search.blnBack ? DateOptionDay("0001-01-01")
+                                                : DateOptionDay("2799-12-31");
+    SearchProgress progress(search.blnQuiet, search.intStep, lngLastDay);
     if (options.blnJson && search.blnAll)
         std::printf("[");
     while (ZDR::StepWorldDate(set, search.intStep, search.blnBack) == ZDR::intStepDone) {
@@ -280,12 +349,27 @@ int SearchCommand(int argc, char* argv[]) {
         const int32_t day = static_cast<int32_t>(local);
         if (lngUntil >= 0 && (search.blnBack ? day < lngUntil : day > lngUntil))
             break;
+        progress.Step(day, DateText(set));
         const double jdStep = DatePr2::InputDateToAJDate(set, 0);
         ZDR::PatternCountsAt(jdStep, dblMidpointOrb, counts);
+        if (ChartPositionFailed(ZDR::intModeWorldTransits)) {
+            progress.Clear();
+            // Without all positions the answer would be a false "not found".
+            if (options.blnJson && search.blnAll)
+                std::printf("]\n");
+            for (const std::string& message : ZDR::EphemerisFileMessages()) {
+                if (std::find(saidAtStart.begin(), saidAtStart.end(), message) == saidAtStart.end())
+                    std::fprintf(stderr, "%s\n", message.c_str());
+            }
+            std::fprintf(stderr, "zodarc-cli search: no positions at %s %s; the search stops\n",
+                         DateText(set).c_str(), TimeText(set).c_str());
+            return intExitCannotRun;
+        }
         last = set;
         blnTested = true;
         if (!ZDR::PatternFound(settings, counts, count))
             continue;
+        progress.Clear();
         if (options.blnJson && blnAnyFound)
             std::printf(", ");
         blnAnyFound = true;

@@ -1,5 +1,6 @@
 // zodarc-cli: the core from a shell. zodarc-cli COMMAND [OPTIONS]; zodarc-cli COMMAND --help
 // describes a command.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -33,6 +34,18 @@ void PrintUsage(std::FILE* out) {
     std::fprintf(out, "\nzodarc-cli COMMAND --help describes a command and its options.\n");
 }
 
+// Returns the exit code of a command whose exit code is code: intExitFailed after a message
+// when its standard output could not be written in full (a full disk), else code.
+int CheckedOutput(int code) {
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return code;
+    const int error = errno;
+    std::fprintf(stderr, "zodarc-cli: the output could not be written: %s\n",
+                 error != 0 ? std::strerror(error) : "write error");
+    return cli::intExitFailed;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -42,15 +55,15 @@ int main(int argc, char* argv[]) {
     }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintUsage(stdout);
-        return cli::intExitOk;
+        return CheckedOutput(cli::intExitOk);
     }
     if (std::strcmp(argv[1], "--version") == 0) {
         std::printf("zodarc-cli %s\n", ZODARC_VERSION);
-        return cli::intExitOk;
+        return CheckedOutput(cli::intExitOk);
     }
     for (const Command& c : kCommands) {
         if (std::strcmp(argv[1], c.name) == 0)
-            return c.run(argc - 1, argv + 1);
+            return CheckedOutput(c.run(argc - 1, argv + 1));
     }
     std::fprintf(stderr, "zodarc-cli: unknown command '%s' (see zodarc-cli --help)\n", argv[1]);
     return cli::intExitUsage;

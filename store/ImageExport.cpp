@@ -6,8 +6,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include "astro/FileProc.h"
 #include "config/OptionsInForce.h"
 #include "store/ExportTexts.h"
 #include "store/imgxport.h"
@@ -15,6 +17,7 @@
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
 #include "support/WindowSupport.h"
+#include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/PictureFile.h"
 #include "view/SheetPrinter.h"
@@ -81,19 +84,38 @@ QImage ComposeWheelCanvas(const QImage& wheel, const ExportCanvasInput& input) {
 
 ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath) {
     ExportOutcome outcome;
-    const QString bmp = FreeBmpPath(pngPath);
+    outcome.strPath = pngPath;
+    if (FileProc::IsSpecialFile(pngPath)) {
+        outcome.strDetail = Language::Text(ExportText::NotAFile);
+        return outcome;
+    }
+    // The BMP on the way lives in a folder of its own among the temporary files, so that an
+    // export cut short leaves nothing beside the user's files.
+    const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/zodarc-export-XXXXXX"));
+    if (!folder.isValid()) {
+        outcome.strDetail = folder.errorString().toStdString();
+        return outcome;
+    }
+    const QString bmp = folder.filePath(QStringLiteral("picture.bmp"));
     outcome.strDetail = support::SavePicture(picture, bmp, "BMP");
-    if (!outcome.strDetail.empty()) {
-        QFile::remove(bmp);  // a free name reserved for it stays no litter
-        outcome.strPath = pngPath;
+    if (!outcome.strDetail.empty())
+        return outcome;
+    std::string message;
+    outcome.blnSaved = ConvertGraphicsFile(bmp.toStdString(), pngPath, true, true, message);
+    if (outcome.blnSaved) {
+        outcome.blnConverted = true;
+        return outcome;
+    }
+    // A failed conversion leaves the picture as a BMP beside the chosen path.
+    outcome.strDetail = message;
+    const QString kept = FreeBmpPath(pngPath);
+    const std::string keptError = support::SavePicture(picture, kept, "BMP");
+    if (!keptError.empty()) {
+        QFile::remove(kept);  // a free name reserved for it stays no litter
         return outcome;
     }
     outcome.blnConverted = true;
-    std::string message;
-    outcome.blnSaved = ConvertGraphicsFile(bmp.toStdString(), pngPath, true, true, message);
-    outcome.strPath = outcome.blnSaved ? pngPath : bmp.toStdString();
-    if (!outcome.blnSaved)
-        outcome.strDetail = message;
+    outcome.strPath = kept.toStdString();
     return outcome;
 }
 
@@ -124,8 +146,7 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption,
         outcome.strPath = path.toStdString();
         const QByteArray bytes = view::PictureFileBytes(
             graphic.size(), format, 1, QStringLiteral("Zodarc"), graphic.paint);
-        outcome.strDetail = bytes.isEmpty() ? std::string("the picture could not be made")
-                                            : support::SaveFileWhole(bytes, path);
+        outcome.strDetail = support::SavePictureFile(bytes, path);
         outcome.blnSaved = outcome.strDetail.empty();
     }
     const QString path = QDir::toNativeSeparators(support::Q(outcome.strPath));
@@ -133,7 +154,9 @@ void SaveGraphicAs(QWidget* parent, const QString& strButtonCaption,
         support::ShowMessage(parent, support::Text(ExportText::Saved) + "\n" + path,
                              strButtonCaption, support::MsgIcon::Information);
     } else if (outcome.blnConverted) {
-        support::ShowMessage(parent, support::Text(ExportText::NotConverted) + "\n" + path,
+        support::ShowMessage(parent,
+                             support::Text(ExportText::NotConverted) + "\n" + path + "\n\n" +
+                                 support::Q(outcome.strDetail),
                              strButtonCaption, support::MsgIcon::Information);
     } else {
         support::ShowMessage(parent,

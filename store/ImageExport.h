@@ -1,6 +1,6 @@
 #pragma once
 // "Save as ..." while a graphic is on display: the graphic becomes a PNG, SVG or PDF file.
-// A PNG is written as a BMP beside the chosen path first and then converted; an exported
+// A PNG is written as a BMP in a temporary folder first and then converted; an exported
 // chart wheel carries a credit block and a data block (dates, zodiac, orb) drawn into it.
 
 #include <QImage>
@@ -34,9 +34,11 @@ struct ExportOutcome {
     std::string strDetail;
 };
 
-// Writes picture as the BMP of pngPath (BmpPathFor; a free name beside it when that file
-// exists already or is pngPath itself) and converts it into pngPath, deleting the BMP on
-// success; on failure a PNG that stood there before is kept as it was.
+// Writes picture as a BMP in a temporary folder and converts it into pngPath, deleting the
+// BMP. When the conversion fails the picture stays a BMP beside pngPath (BmpPathFor; a free
+// name when that file exists already or is pngPath itself), and a PNG that stood there
+// before is kept as it was. A folder, FIFO, device or socket at pngPath is left as it is
+// and nothing is written (strDetail text #1200).
 ExportOutcome ExportPicture(const QImage& picture, const std::string& pngPath);
 
 // A graphic to save: its picture as the PNG takes it, its size in pixels, and the painter

@@ -5,9 +5,10 @@
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
+
+#include "support/PictureSupport.h"
 
 namespace imgxport {
 namespace {
@@ -36,15 +37,9 @@ int32_t convert_graphics_file_3(const char* source, const char* destination, cha
     const QImage picture = reader.read();
     if (picture.isNull())
         return Reply("Cannot read " + from + ": " + reader.errorString(), message);
-    QSaveFile file(to);
-    if (!file.open(QIODevice::WriteOnly))
-        return Reply("Cannot write " + to + ": " + file.errorString(), message);
-    if (!picture.save(&file, DestinationFormat(to).constData())) {
-        file.cancelWriting();
-        return Reply("Cannot convert " + from + " into " + to, message);
-    }
-    if (!file.commit())
-        return Reply("Cannot write " + to + ": " + file.errorString(), message);
+    const std::string error = support::SavePicture(picture, to, DestinationFormat(to).constData());
+    if (!error.empty())
+        return Reply(QString::fromStdString(error), message);
     return Reply(QString::fromLatin1(strNoError), message);
 }
 

@@ -3,7 +3,8 @@
 #include <QBuffer>
 #include <QPaintEngine>
 #include <QPainterPath>
-#include <QSaveFile>
+
+#include "astro/FileProc.h"
 
 namespace support {
 
@@ -55,18 +56,10 @@ void DrawTextRim(QPainter& painter, const QPointF& at, const QFont& font, const 
     painter.strokePath(outline, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-std::string SaveFileWhole(const QByteArray& bytes, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::string();
+std::string SavePictureFile(const QByteArray& bytes, const QString& path) {
+    if (bytes.isEmpty())
+        return "Cannot write " + path.toStdString() + ": the picture could not be made";
+    return FileProc::WriteWholeFile(path.toStdString(), std::string(bytes.constData(), bytes.size()));
 }
 
 std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
@@ -74,8 +67,8 @@ std::string SavePicture(const QImage& picture, const QString& path, const char* 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
-        return "the picture could not be encoded";
-    return SaveFileWhole(bytes, path);
+        return "Cannot write " + path.toStdString() + ": the picture could not be encoded";
+    return SavePictureFile(bytes, path);
 }
 
 }  // namespace support

@@ -49,13 +49,14 @@ bool OnRaster(const QPainter& painter);
 void DrawTextRim(QPainter& painter, const QPointF& at, const QFont& font, const QString& text,
                  const QColor& color, double width);
 
-// Writes bytes to path whole or not at all, through a temporary file beside it, checking
-// every write and the flush before the temporary file takes the name. Returns "" when
-// written, else the reason.
-std::string SaveFileWhole(const QByteArray& bytes, const QString& path);
+// Writes the bytes of a picture file (an SVG, a PDF) to path whole or not at all, as
+// FileProc::WriteWholeFile writes; no bytes are a picture that could not be made. Returns
+// "" when written, else the reason ("Cannot write PATH: ...").
+std::string SavePictureFile(const QByteArray& bytes, const QString& path);
 
-// Writes picture to path in format ("PNG", "BMP") as SaveFileWhole writes. Returns "" when
-// written, else the reason.
+// Writes picture to path in format ("PNG", "BMP") whole or not at all, as
+// FileProc::WriteWholeFile writes. Returns "" when written, else the reason ("Cannot write
+// PATH: ...").
 std::string SavePicture(const QImage& picture, const QString& path, const char* format);
 
 }  // namespace support

@@ -64,4 +64,17 @@ TEST_F(FileProcTest, EveryReaderRefusesAFifoWithItsOwnMessage) {
     }
 }
 
+TEST_F(FileProcTest, EveryWriterLeavesWhatIsNoRegularFileAsItIs) {
+    for (const char* name : {"fifo", "link-to-fifo", "folder"}) {
+        const std::string path = folder + name;
+        EXPECT_EQ(FileProc::WriteWholeFile(path, "new text"),
+                  "Cannot replace " + path + ": " + FileProc::strNotARegularFile);
+        EXPECT_EQ(ZDR::WriteStateFile(path, ZDR::StateFileData()).rfind("Cannot replace ", 0), 0u)
+            << name;
+    }
+    EXPECT_TRUE(fs::is_fifo(folder + "fifo"));
+    EXPECT_TRUE(fs::is_symlink(folder + "link-to-fifo"));
+    EXPECT_TRUE(fs::is_directory(folder + "folder"));
+}
+
 }  // namespace

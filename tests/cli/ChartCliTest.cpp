@@ -162,7 +162,7 @@ TEST(ChartCli, InvalidDateSetsOfTheModeEndWithStatusOne) {
         {"table --mode natal1 --birth1-date 2800-01-01 --language de", 1,
          "zodarc-cli table: 1st birthdate: the date is too late (1 January 2800 or later)\n"},
         {"table --birth1-jd 2451545 --jd -1", 1,
-         "zodarc-cli table: world date: a Julian Day of 0 or more is needed\n"},
+         "zodarc-cli table: world date: the date is too early (before 1 January 1)\n"},
     });
     // A date set that the mode does not read may be anything.
     EXPECT_EQ(Cli("table --date 2000-01-01 --birth2-date 1999-02-30").intExit, 0);

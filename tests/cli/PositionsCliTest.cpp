@@ -135,7 +135,13 @@ TEST(PositionsCli, InvalidDateSetsGiveTheirReason) {
         {"--date 0-01-01", "too early"},
         {"--date -5-01-01", "too early"},
         {"--date 2800-01-01", "too late"},
-        {"--jd -0.5", "a Julian Day of 0 or more is needed"},
+        // A Julian Day keeps to the dates' range.
+        {"--jd -0.5", "too early"},
+        {"--jd 0", "too early"},
+        {"--jd 1048576", "too early"},
+        {"--jd 1721425.4", "too early"},
+        {"--jd 2743738.5", "too late"},
+        {"--jd 5e6", "too late"},
     };
     for (const auto& c : cases) {
         const CliRun run = Positions(c.args);
@@ -145,6 +151,8 @@ TEST(PositionsCli, InvalidDateSetsGiveTheirReason) {
     }
     EXPECT_EQ(Positions("--date 2000-02-29").intExit, 0);
     EXPECT_EQ(Positions("--date 2799-12-31 --time 23:30").intExit, 0);
+    EXPECT_EQ(Positions("--jd 1721425.5").intExit, 0);
+    EXPECT_EQ(Positions("--jd 2743738.4").intExit, 0);
 }
 
 TEST(PositionsCli, MalformedOptionsAreUsageErrors) {

@@ -169,6 +169,16 @@ TEST_F(SearchCli, UsageErrors) {
         "--jd 2451545 --pattern kite",
         "--date 2024-01-01 --pattern kite --mode natal1",
         "--date 2024-01-01 --pattern",
+        // Every date option reads its date alike, and strictly.
+        "--date 2024-01-01 --pattern yod --until 2024-01--",
+        "--date 2024-01-01 --pattern yod --until 2024-01-1-",
+        "--date 2024-01-01 --pattern yod --until 2024-01",
+        "--date 2024-01-01 --pattern yod --until 2024-01-00",
+        "--date 2024-01-01 --pattern yod --until 2024-1-1x",
+        "--date 2024-01-01 --pattern yod --until -2024-01-01",
+        "--date 2024-01-01 --pattern yod --until 2800-01-01",
+        "--date 2024-01-1- --pattern yod",
+        "--date 2024-01-01 --pattern yod --until ''",
     };
     for (const char* args : wrong) {
         const CliRun run = Search(args);
@@ -180,6 +190,7 @@ TEST_F(SearchCli, UsageErrors) {
     EXPECT_EQ(help.intExit, 0);
     EXPECT_TRUE(Holds(help.strOut, "--pattern NAME"));
     EXPECT_TRUE(Holds(help.strOut, "Exit codes: 0 found, 1 not found"));
+    EXPECT_FALSE(Holds(help.strOut, "--jd"));
 }
 
 }  // namespace

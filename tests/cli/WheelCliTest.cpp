@@ -43,6 +43,13 @@ class WheelCliTest : public ::testing::Test {
         };
         return {number(16), number(20)};
     }
+    // The bytes of the file at path; "" for none.
+    static std::string Contents(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        return bytes.str();
+    }
     // The number after "key": in text from position from on.
     static double NumberAfter(const std::string& text, const std::string& key, std::size_t from) {
         const std::size_t at = text.find("\"" + key + "\": ", from);
@@ -112,6 +119,49 @@ TEST_F(WheelCliTest, APictureIsReplacedWholeOrNotAtAll) {
     EXPECT_EQ(failed.intExit, 1);
     EXPECT_TRUE(Holds(failed.strErr, missing));
     EXPECT_EQ(PngSize(missing), std::make_pair(0, 0));
+}
+
+TEST_F(WheelCliTest, AFailedChartLeavesTheFileAsItWas) {
+    const std::string old = strFolder + "/old.png";
+    ASSERT_EQ(Cli("chart --png '" + old + "' --date 2024-03-10").intExit, 0);
+    const std::string before = Contents(old);
+    const std::string folder = strFolder + "/folder.png";
+    const std::string fifo = strFolder + "/fifo.png";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string args;
+        std::string target;
+        const char* reason;
+    } rows[] = {
+        // A date beyond the data: no position, no picture.
+        {"--jd 0", old, "too early"},
+        {"--date 2024-03-10", folder, "not a regular file"},
+        {"--date 2024-03-10", fifo, "not a regular file"},
+        // A write cut short by the largest file size the process may write, as a full disk.
+        {"--date 2024-03-10 --mode synastry --birth1-date 1950-01-01 --birth2-date 1960-01-01",
+         old, "File too large"},
+    };
+    for (const auto& row : rows) {
+        const std::string chart = "chart --png '" + row.target + "' " + row.args;
+        const CliRun run =
+            row.reason == std::string("File too large")
+                ? CliRunner::RunProgram("sh", "-c \"trap '' XFSZ; ulimit -f 4; exec '" +
+                                                  CliRunner::BuildDir() + "zodarc-cli' " + chart +
+                                                  "\"")
+                : Cli(chart);
+        EXPECT_EQ(run.intExit, 1) << row.args;
+        EXPECT_TRUE(Holds(run.strErr, row.reason)) << row.args;
+    }
+    EXPECT_EQ(Contents(old), before);
+    struct stat status {};
+    ASSERT_EQ(stat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    ASSERT_EQ(stat(folder.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    std::remove(old.c_str());
+    std::remove(fifo.c_str());
+    rmdir(folder.c_str());
 }
 
 TEST_F(WheelCliTest, UsageErrors) {

@@ -2,6 +2,7 @@
 // type, a folder that cannot be written, the texts drawn onto an exported wheel, and the
 // messages of the command.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -79,14 +80,35 @@ TEST_F(ImageExportTest, AFileOfTheUsersUnderTheBmpNameIsLeftAlone) {
     EXPECT_EQ(Files(), (QStringList{"plain.bmp", "sky.bmp", "sky.png"}));
 }
 
-TEST_F(ImageExportTest, AFailedConversionKeepsTheBmpAndSaysWhere) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.png"));  // a folder where the PNG should go
-    const ZDR::ExportOutcome outcome = ZDR::ExportPicture(picture, Path("taken.png"));
-    EXPECT_FALSE(outcome.blnSaved);
-    EXPECT_TRUE(outcome.blnConverted);
-    EXPECT_EQ(outcome.strPath, Path("taken.bmp"));
-    EXPECT_EQ(Files(), QStringList{"taken.bmp"});
+TEST_F(ImageExportTest, AFolderOrFifoAtThePathIsLeftAsItIs) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.png")), 0600), 0);
+    for (const char* name : {"taken.png", "pipe.png"}) {
+        const ZDR::ExportOutcome outcome = ZDR::ExportPicture(picture, Path(name));
+        EXPECT_FALSE(outcome.blnSaved) << name;
+        EXPECT_FALSE(outcome.blnConverted) << name;
+        EXPECT_EQ(outcome.strPath, Path(name));
+        EXPECT_EQ(outcome.strDetail, Language::Text(1200));
+    }
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.png")).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"pipe.png", "taken.png"}));
+}
+
+TEST_F(ImageExportTest, TheBmpOnTheWayIsWrittenAmongTheTemporaryFiles) {
+    // Where the BMP goes, seen by the folder it leaves: nothing beside the PNG, nothing left
+    // among the temporary files.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("tmp"));
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+    const ZDR::ExportOutcome outcome = ZDR::ExportPicture(picture, Path("sky.png"));
+    if (savedTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTmp);
+    EXPECT_TRUE(outcome.blnSaved);
+    EXPECT_EQ(Files(), QStringList{"sky.png"});
+    EXPECT_TRUE(QDir(dir.filePath("tmp")).isEmpty());
 }
 
 TEST_F(ImageExportTest, AnUnwritablePlaceWritesNothing) {

@@ -28,6 +28,8 @@ const std::vector<int> kUsedNumbers = {
     382, 383, 384, 385, 386, 387, 388, 389, 390, 391, 392, 393, 394, 395, 396, 399,
     // the transit calendar
     1300, 1301, 1302, 1303, 1304, 1305, 1306, 1307, 1308,
+    // files that cannot be written
+    1200,
     // pictures as SVG and PDF, the chart sheet and its printing
     1500, 1501, 1502, 1503, 1504};
 
