@@ -236,8 +236,7 @@ void frmMain::CreateControls() {
             [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
     connect(picGraphic, &GraphicView::printRequested, this, [this] {
-        ZDR::PrintSheetOnDisplay(this, *picGraphic, udtResult.intModeCode, CollectState().dateSets,
-                                 kVersion);
+        ZDR::PrintSheetOnDisplay(this, *picGraphic, udtResult.intModeCode, CollectState().dateSets);
     });
 
     Timer1 = new QTimer(this);

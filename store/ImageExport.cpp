@@ -194,10 +194,9 @@ void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, Grap
 }
 
 void PrintSheetOnDisplay(QWidget* parent, GraphicView& picGraphic, int16_t intModeCode,
-                         const std::array<DatePr2::DateSetInput, 3>& sets,
-                         const std::string& version) {
-    const SheetTexts texts =
-        SheetTextsOf(ExportCanvasOf(intModeCode, sets, OptionsInForce(), version));
+                         const std::array<DatePr2::DateSetInput, 3>& sets) {
+    const SheetTexts texts = SheetTextsOf(
+        ExportCanvasOf(intModeCode, sets, OptionsInForce(), ZODARC_VERSION_MAJOR_MINOR));
     view::ChartSheetInput sheet;
     sheet.strTitle = texts.strTitle;
     sheet.strDateLines = texts.strDateLines;

@@ -66,10 +66,9 @@ void SaveGraphicOnDisplay(QWidget* parent, const QString& strButtonCaption, Grap
 
 // "Print ..." while picGraphic shows the wheel of mode intModeCode: prints the chart sheet
 // of that wheel and its table, with the texts of the date sets as the controls show them
-// (SheetTextsOf), the options in force, the version and the report on display, through the
-// print dialog. A printer that fails is named in a warning.
+// (SheetTextsOf), the options in force, the program's version and the report on display,
+// through the print dialog. A printer that fails is named in a warning.
 void PrintSheetOnDisplay(QWidget* parent, GraphicView& picGraphic, int16_t intModeCode,
-                         const std::array<DatePr2::DateSetInput, 3>& sets,
-                         const std::string& version);
+                         const std::array<DatePr2::DateSetInput, 3>& sets);
 
 }  // namespace ZDR
