@@ -120,7 +120,7 @@ class GraphicView : public QWidget {
     view::ChartWheelInput m_udtWheelInput;      // what the graphic on display was drawn from
     view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
-    double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
+    std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display
     bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
