@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -75,6 +76,8 @@ enum CalendarText {
 
 // How long one piece of the computation may hold the event loop, in milliseconds.
 constexpr int kSliceMs = 20;
+// How often the timeline follows the list while the computation runs, in milliseconds.
+constexpr int kTimelineMs = 500;
 // Days walked between two looks at the clock.
 constexpr double kStretchDays = 32;
 // The longest period, in years.
@@ -156,9 +159,14 @@ class CalendarTimeline : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().base());
+        // Only the rows the scroll area shows are drawn.
+        const int firstRow = std::max(0, (event->rect().top() - kAxisHeight) / kRowHeight);
+        const std::size_t lastRow = std::min(
+            m_udtPassages.size(),
+            static_cast<std::size_t>(std::max(0, (event->rect().bottom() - kAxisHeight) / kRowHeight + 1)));
         if (!(m_dblTo > m_dblFrom))
             return;
         const double width = std::max(1, this->width() - 2);
@@ -173,7 +181,7 @@ class CalendarTimeline : public QWidget {
                            QFontMetrics(font()).horizontalAdvance(Text(kToday)) + 4, kAxisHeight - 2);
         DrawAxis(painter, x, today);
         const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
-        for (std::size_t r = 0; r < m_udtPassages.size(); ++r) {
+        for (std::size_t r = static_cast<std::size_t>(firstRow); r < lastRow; ++r) {
             const ZDR::Passage& p = m_udtPassages[r];
             const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
             const double left = x(p.dblBegin < 0 ? m_dblFrom : p.dblBegin);
@@ -454,6 +462,7 @@ void frmCalendar::cmdCompute_Click() {
                                            static_cast<int16_t>(zone), chkMoon->isChecked(),
                                            ZDR::OptionsInForce());
     m_udtPassages.clear();
+    lstPassages->setSortingEnabled(false);
     lstPassages->clear();
     picTimeline->SetPeriod(m_udtCalendar.dblFromJD, m_udtCalendar.dblToJD, zone);
     picTimeline->SetPassages({});
@@ -482,6 +491,8 @@ void frmCalendar::ComputeStretch() {
         FinishComputation(false);
 }
 
+// New passages go to the end of the list, unsorted while the computation runs (a sorted
+// insertion would sort the whole list again each time), and through the filter.
 void frmCalendar::AddPassages(std::size_t first) {
     if (first == m_udtPassages.size())
         return;
@@ -504,23 +515,33 @@ void frmCalendar::AddPassages(std::size_t first) {
         items << item;
     }
     lstPassages->addTopLevelItems(items);
-    ApplyFilter();
+    for (QTreeWidgetItem* item : items)
+        item->setHidden(!Shown(static_cast<PassageItem*>(item)->Passage()));
+    // The timeline follows twice a second while the computation runs.
+    if (!m_timelineClock.isValid() || m_timelineClock.elapsed() > kTimelineMs)
+        RefreshTimeline();
+}
+
+bool frmCalendar::Shown(const ZDR::Passage& p) const {
+    const int body = cboBody->currentIndex();
+    const int aspect = cboAspect->currentIndex();
+    return (body <= 0 || p.intFirst == body || (!Personal() && p.intSecond == body)) &&
+           (aspect <= 0 || p.intAspect == aspect);
 }
 
 void frmCalendar::ApplyFilter() {
-    const int body = cboBody->currentIndex();
-    const int aspect = cboAspect->currentIndex();
-    std::vector<ZDR::Passage> shown;
     for (int i = 0; i < lstPassages->topLevelItemCount(); ++i) {
         auto* item = static_cast<PassageItem*>(lstPassages->topLevelItem(i));
-        const ZDR::Passage& p = item->Passage();
-        const bool blnShown = (body <= 0 || p.intFirst == body || (!Personal() && p.intSecond == body)) &&
-                              (aspect <= 0 || p.intAspect == aspect);
-        item->setHidden(!blnShown);
-        if (blnShown)
-            shown.push_back(p);
+        item->setHidden(!Shown(item->Passage()));
     }
+    RefreshTimeline();
+}
+
+// The timeline and the count from the transits shown, in the order of the list.
+void frmCalendar::RefreshTimeline() {
+    const std::vector<ZDR::Passage> shown = ShownPassages();
     picTimeline->SetPassages(shown);
+    m_timelineClock.start();
     if (!Computing())
         lblStatus->setText(StrProc::ReplaceAll(Language::Text(kCount), "COUNT",
                                                std::to_string(shown.size()))
@@ -542,7 +563,8 @@ void frmCalendar::FinishComputation(bool blnCancelled) {
     m_walker.reset();
     prgCompute->hide();
     cmdCancel->hide();
-    ApplyFilter();
+    lstPassages->setSortingEnabled(true);
+    RefreshTimeline();
     if (blnCancelled)
         lblStatus->setText(lblStatus->text() + QStringLiteral(" – ") + Text(kCancelled));
 }

@@ -6,6 +6,7 @@
 // and computes. Created on first use and kept; Close hides it.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -97,7 +98,9 @@ class frmCalendar : public QDialog {
     void cboQuick_Click(int index);
     void ComputeStretch();
     void AddPassages(std::size_t first);
+    bool Shown(const ZDR::Passage& p) const;
     void ApplyFilter();
+    void RefreshTimeline();
     void FinishComputation(bool blnCancelled);
     std::vector<ZDR::Passage> ShownPassages() const;
     bool Personal() const;
@@ -108,6 +111,7 @@ class frmCalendar : public QDialog {
     std::unique_ptr<ZDR::CalendarWalker> m_walker;
     QTimer* m_timer = nullptr;
     QScrollArea* m_scroll = nullptr;
+    QElapsedTimer m_timelineClock;
     std::vector<ZDR::Passage> m_udtPassages;
     bool m_blnSuppressQuick = false;
 };
