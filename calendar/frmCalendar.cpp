@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -395,8 +396,8 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
 }
 
 void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
-                       const DatePr2::DateSetInput& world,
-                       std::function<void(const DatePr2::DateSetInput&)> showWorldDate) {
+                       const DatePr2::DateSetInput& world, QPushButton* compute,
+                       std::function<void(const DatePr2::DateSetInput&)> setWorldDate) {
     const int16_t mode = result.intModeCode;
     if (!ZDR::IsTransitMode(mode)) {
         support::ShowMessage(mainWindow, Text(kTransitModesOnly), Text(kCaption),
@@ -414,8 +415,11 @@ void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
     request.intTimeZone = static_cast<int16_t>(
         zoneIndex > 0 && zoneIndex < static_cast<int>(zones.size()) ? zones[zoneIndex].intMinutes : 0);
     request.lngWorldDay = ZDR::LocalDayNumber(result.dblChartAJD[0], request.intTimeZone);
-    request.ShowMoment = [showWorldDate, request, zoneIndex](double jd) {
-        showWorldDate(DatePr2::DateSetOfMoment(jd, request.intTimeZone, zoneIndex));
+    const QPointer<QPushButton> computeButton(compute);
+    request.ShowMoment = [setWorldDate, computeButton, request, zoneIndex](double jd) {
+        setWorldDate(DatePr2::DateSetOfMoment(jd, request.intTimeZone, zoneIndex));
+        if (computeButton)
+            computeButton->click();
     };
     window->ShowFor(request);
 }
