@@ -157,7 +157,7 @@ std::string CalendarMinuteText(double jd, int zoneMinutes, bool blnIso) {
     char time[16];
     std::snprintf(time, sizeof time, "%c%02d:%02d", blnIso ? 'T' : ' ', static_cast<int>(ofDay / 60),
                   static_cast<int>(ofDay % 60));
-    return DatePr2::DateToNumericText(DateOfDay(day)) + time;
+    return DatePr2::DateToIsoText(DateOfDay(day)) + time;
 }
 
 std::string PassageSummary(const Passage& p, bool blnPersonal) {

@@ -12,6 +12,7 @@
 #include "cli/CliCommon.h"
 #include "cli/CliPlace.h"
 #include "store/StateFile.h"
+#include "text/StrProc.h"
 
 namespace cli {
 namespace {
@@ -272,7 +273,13 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
+// The picture is written through Qt, whose file names are Unicode: a name that is not
+// UTF-8 would be written under another name.
 bool TakePng(const std::string& value, CommandOptions& options) {
+    for (std::size_t i = 0, n = 0; i < value.size(); i += n) {
+        if ((n = StrProc::Utf8CharLength(value, i)) == 0)
+            return false;
+    }
     options.strPng = value;
     return !value.empty();
 }
@@ -354,7 +361,7 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
-    {"--png", intTakesPicture, "a file name", TakePng, nullptr,
+    {"--png", intTakesPicture, "a file name in UTF-8", TakePng, nullptr,
      "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
     {"--transit", intTakesPicture, "TRANSITING,ASPECT,NATAL such as saturn,square,sun", TakeTransit,
      nullptr,

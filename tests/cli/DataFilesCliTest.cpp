@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/cli/CliRunner.h"
 
@@ -145,6 +146,34 @@ TEST_F(DataFilesCli, AFileThatTheLibraryReadsWronglyIsNamedAsDamaged) {
         fs::remove(path);
         fs::rename(folder + "kept", path);
     }
+}
+
+TEST_F(DataFilesCli, AProgramTextFileCutShortIsNotedOnce) {
+    std::ifstream whole(folder + "zdr.dat");
+    std::string text;
+    std::string line;
+    int texts = 0;
+    int kept = 0;
+    std::vector<std::string> lines;
+    while (std::getline(whole, line))
+        lines.push_back(line + "\n");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool blnText = !lines[i].empty() && lines[i][0] >= '0' && lines[i][0] <= '9';
+        texts += blnText;
+        if (i < lines.size() / 2) {
+            text += lines[i];
+            kept += blnText;
+        }
+    }
+    whole.close();
+    EXPECT_EQ(Run("positions --date 2024-03-10").strErr, "");
+    std::ofstream(folder + "zdr.dat", std::ios::trunc) << text;
+    const CliRun run = Run("positions --date 2024-03-10");
+    const std::string note = "The program text file " + folder + "zdr.dat holds " +
+                             std::to_string(kept) + " of the " + std::to_string(texts) +
+                             " texts it should hold";
+    EXPECT_TRUE(CliRunner::BeginsWith(run.strErr, note));
+    EXPECT_EQ(run.strErr.find(note, 1), std::string::npos) << run.strErr;
 }
 
 TEST_F(DataFilesCli, AFifoInPlaceOfADataFileIsRefused) {

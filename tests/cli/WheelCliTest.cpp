@@ -174,6 +174,8 @@ TEST_F(WheelCliTest, UsageErrors) {
         {"chart --date 2024-03-10 --png", "--png needs a value"},
         {"chart --png x.png --waxing-waning", "unknown option '--waxing-waning'"},
         {"chart --png x.png --mode circle", "'circle' after --mode"},
+        {"chart --png \"$(printf '\\377.png')\" --date 2024-03-10",
+         "expected a file name in UTF-8"},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.args);
