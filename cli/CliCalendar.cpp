@@ -105,7 +105,7 @@ bool TakeOwnOptions(int argc, char* argv[], CalendarOptions& own, std::vector<ch
 }
 
 // The JDN of the day a hundred years after a date that DateOptionDay takes (29 February:
-// 28 February).
+// 28 February), or -1 when it lies beyond 31 December 2799.
 int32_t HundredYearsOn(const std::string& text) {
     DateValue date;
     ParseDateValue(text, date);
@@ -139,7 +139,9 @@ bool PeriodDays(const CalendarOptions& own, int32_t& from, int32_t& to, std::str
         error = "--to " + own.strTo + " lies before --from " + own.strFrom;
         return false;
     }
-    if (to > HundredYearsOn(own.strFrom)) {
+    // Near the end of the dates a hundred years on lies beyond them: no limit to keep.
+    const int32_t limit = HundredYearsOn(own.strFrom);
+    if (limit >= 0 && to > limit) {
         error = "the period from " + own.strFrom + " to " + own.strTo +
                 " is longer than 100 years";
         return false;
