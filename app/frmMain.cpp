@@ -9,8 +9,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,24 +16,20 @@
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cmath>
 
 #include "app/DateRow.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
 #include "config/LanguageSetting.h"
-#include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
-#include "store/ExportLayout.h"
 #include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
@@ -49,6 +43,7 @@
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
+#include "calendar/frmCalendar.h"
 
 namespace {
 
@@ -204,6 +199,7 @@ void frmMain::CreateControls() {
     cmdRun = new QPushButton(central);
     cmdToggleGraphic = new QPushButton(central);
     cmdReport = new QPushButton(central);
+    cmdCalendar = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
@@ -222,6 +218,12 @@ void frmMain::CreateControls() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, [this] {
+        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), [this](const auto& set) {
+            DateSetToControls(0, set);
+            cmdCompute_Click();
+        });
+    });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
@@ -290,8 +292,8 @@ bool frmMain::Startup() {
     lblTitle->clear();
     picTable->hide();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdQuit, txbReport,
-                                         txbReport1, lblUserManual, lblUserManualLink})
+         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdCalendar, cmdQuit,
+                                         txbReport, txbReport1, lblUserManual, lblUserManualLink})
         w->hide();
 
     for (DateRow* row : m_dateRow)
@@ -334,8 +336,8 @@ bool frmMain::Startup() {
     RestoreLastState();
 
     cmdNow_Click();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdToggleGraphic, cmdHelp,
-                                                      lblUserManual, lblUserManualLink})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdCalendar, cmdToggleGraphic,
+                                                      cmdHelp, lblUserManual, lblUserManualLink})
         w->show();
     Timer1->start();
     RefreshHintLine();
@@ -438,6 +440,7 @@ void frmMain::ArrangeCommandRow() {
           kButtonHeight);
     Place(cmdSaveAs, kSideLeft, second, kSaveAsWidth, kButtonHeight);
     Place(cmdLoadState, kSideLeft + kSaveAsWidth + kGap, second, kLoadStateWidth, kButtonHeight);
+    Place(cmdCalendar, kCalendarLeft, second, kReportWidth, kButtonHeight);
     // The notice line lies below the table, the user manual's link below the column beside it.
     Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, kLabelHeight);
     Place(lblUserManual, kSideLeft, kNoticeTop, kManualLabelWidth, kLabelHeight);
@@ -504,6 +507,7 @@ void frmMain::SetLanguageDependentText() {
         {cmdRestore, MainText::Restore},
         {cmdQuit, MainText::Quit},
         {cmdReport, MainText::Report},
+        {cmdCalendar, MainText::Calendar},
         {cmdSaveAs, MainText::SaveAs},
         {cmdLoadState, MainText::LoadFrom},
         {optDegrees, MainText::Degrees},

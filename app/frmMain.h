@@ -125,6 +125,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdCalendar = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
     QLabel* lblTitle = nullptr;

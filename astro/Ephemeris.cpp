@@ -282,6 +282,15 @@ void ProbeEphemerisFiles() {
     }
 }
 
+bool HouseCusps(double jd, double latitude, double longitude, char system, double (&cusps)[13],
+                double& ascendant, double& midheaven) {
+    double ascmc[10];
+    const int32_t ret = swe_houses_ex(jd, 0, latitude, longitude, system, cusps, ascmc);
+    ascendant = ascmc[SE_ASC];
+    midheaven = ascmc[SE_MC];
+    return ret == OK;
+}
+
 bool AnalyticEphemerisUsed() {
     return blnAnalytic;
 }

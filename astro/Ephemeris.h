@@ -78,6 +78,15 @@ void ProbeEphemerisFiles();
 // missing.
 bool AnalyticEphemerisUsed();
 
+// Computes the twelve house cusps of the house system with the library's letter system
+// ('P' Placidus, 'K', 'O', 'R', 'C', 'E', 'W', 'B', 'T') for the place at latitude and
+// longitude (degrees, north and east positive) at jd (UT), tropical: cusps[1..12], the
+// Ascendant and the Midheaven in degrees [0, 360). Returns false when the system is not
+// defined there (Placidus and Koch beyond the polar circles): the values are then the
+// library's Porphyry cusps.
+bool HouseCusps(double jd, double latitude, double longitude, char system, double (&cusps)[13],
+                double& ascendant, double& midheaven);
+
 }  // namespace orbitlib
 
 namespace lunarlib {

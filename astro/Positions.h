@@ -64,6 +64,10 @@ double BodyLongitude(int16_t body, double jd);
 // As BodyLongitude, in the sidereal zodiac when blnSiderealZodiac is set and in the tropical
 // one otherwise, whatever blnSidereal says.
 double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac);
+// Returns the ayanamsa of the sidereal zodiac at jd (UT) in radians: the amount sidereal
+// longitudes stand behind tropical ones, taken for the whole year of jd.
+double Ayanamsa(double jd);
+
 // true when body, at longitude L (radians) at jd (UT), moves backwards: half an hour later
 // it stands less than half a turn behind L, also across 0 degrees Aries. Never for the Sun
 // and the Moon, nor when either longitude is unavailable.

@@ -11,6 +11,7 @@
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPlace.h"
+#include "places/Houses.h"
 #include "store/StateFile.h"
 #include "text/StrProc.h"
 
@@ -313,6 +314,11 @@ bool TakeTransit(const std::string& value, CommandOptions& options) {
     return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
 }
 
+bool TakeHouseSystem(const std::string& value, CommandOptions& options) {
+    options.intHouseSystem = Places::HouseSystemIndex(value);
+    return options.intHouseSystem >= 0;
+}
+
 // An option besides the date sets and --state: one with a value, which take reads (and
 // tells whether it was good), or a switch, which sets its flag.
 struct OptionEntry {
@@ -370,6 +376,13 @@ const OptionEntry kOptions[] = {
      "                        square,sun (bodies sun, mercury .. pluto, moon; aspects\n"
      "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
      "                        quincunx); the aspect must stand at the world date\n"},
+    {"--house-system", intTakesHouses,
+     "placidus, koch, porphyry, regiomontanus, campanus, equal, whole-sign, alcabitius or "
+     "topocentric",
+     TakeHouseSystem, nullptr,
+     "  --house-system NAME   placidus (default), koch, porphyry, regiomontanus, campanus,\n"
+     "                        equal (from the Ascendant), whole-sign, alcabitius or\n"
+     "                        topocentric\n"},
     {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
 };
 

@@ -66,6 +66,7 @@ struct CommandOptions {
     int16_t intTransitBody = 0;
     int16_t intTransitAspect = 0;
     int16_t intNatalBody = 0;
+    int16_t intHouseSystem = 0;  // --house-system: Places::intPlacidus ..
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -75,6 +76,7 @@ constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
 constexpr unsigned intTakesPicture = 4;       // --png, --transit
 constexpr unsigned intStepsADate = 8;         // the world date is a date to step: no --jd
+constexpr unsigned intTakesHouses = 16;       // --house-system
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the
