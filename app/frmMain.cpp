@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/DateRow.h"
@@ -83,8 +82,7 @@ frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
     : QMainWindow(parent),
       m_strDataFolder(dataFolder),
       m_strUserDataFolder(userDataFolder),
-      m_store(store),
-      m_strFileFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      m_store(store) {
     CreateControls();
 }
 
@@ -204,7 +202,7 @@ void frmMain::CreateControls() {
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
-    lblUserManualLink = new QLabel(central);
+    lblUserManualLink = new LinkLabel(central);
     GraphicViewLink graphicLink;
     graphicLink.frmMainWindow = this;
     graphicLink.picTable = picTable;
@@ -219,10 +217,8 @@ void frmMain::CreateControls() {
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdCalendar, &QPushButton::clicked, this, [this] {
-        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), [this](const auto& set) {
-            DateSetToControls(0, set);
-            cmdCompute_Click();
-        });
+        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), cmdCompute,
+                          [this](const auto& set) { DateSetToControls(0, set); });
     });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
@@ -320,7 +316,8 @@ bool frmMain::Startup() {
     // The names go into the start-up language at once, so that the first table and
     // report are not written with the names of another language.
     ZDR::BuildCatalogueNames();
-    move(0, 0);
+    FitWindowToScreen();
+    support::PlaceFrameAtTopLeft(this);
 
     if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
@@ -522,8 +519,7 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
     }
     lblUserManual->setText(T(MainText::UserManual) + ":");
-    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
-                               "</a>");
+    lblUserManualLink->SetLink(T(MainText::UserManualLink), QStringLiteral("manual"));
     lblUserManualLink->setToolTip(QDir::toNativeSeparators(
         Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
@@ -664,8 +660,21 @@ void frmMain::cmdCompute_Click() {
 }
 
 void frmMain::ShowResult() {
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    ShowReport();
+    ArrangeResultArea();
+    picTable->update();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, ZDR::OptionsInForce());
+    else
+        picTable->show();
+    cmdToggleGraphic->show();
+    RefreshHintLine();
+}
+
+void frmMain::ShowReport() {
     const int16_t mode = udtResult.intModeCode;
-    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
     const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     if (ZDR::IsTwoChartMode(mode)) {
         txbReport->hide();
@@ -678,15 +687,6 @@ void frmMain::ShowResult() {
             udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked())));
         txbReport->show();
     }
-    ArrangeResultArea();
-    picTable->update();
-    // While a graphic is on display, every computation redraws the wheel.
-    if (ChartShown())
-        picGraphic->ShowWheel(udtResult, options);
-    else
-        picTable->show();
-    cmdToggleGraphic->show();
-    RefreshHintLine();
 }
 
 void frmMain::ModeButtonClicked() {
@@ -710,7 +710,11 @@ bool frmMain::ChartShown() const {
 
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
+    const bool blnLeavingTransitGraphic = picGraphic->TransitGraphicShown();
     picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    // The report box held the explanation of the transit graphic's aspect.
+    if (blnLeavingTransitGraphic)
+        ShowReport();
     // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
@@ -936,11 +940,7 @@ QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
     request.strTitle = T(intTitleText);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    request.strFolder = m_strFileFolder;
-    const QString file = support::AskFileName(this, request);
-    if (!file.isEmpty())
-        m_strFileFolder = QFileInfo(file).absolutePath();
-    return file;
+    return support::AskFileName(this, request);
 }
 
 void frmMain::cmdSaveAs_Click() {
