@@ -333,7 +333,7 @@ void frmCalendar::CreateControls() {
     connect(cmdClose, &QPushButton::clicked, this, &frmCalendar::close);
     prgCompute->hide();
     cmdCancel->hide();
-    resize(980, 640);
+    resize(980, 600);
 }
 
 // The texts of the current language: captions, the lists of the boxes, the list's heads.
@@ -386,7 +386,7 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
     dtpTo->setDate(world.addMonths(3).addDays(-1));
     if (!isVisible() && m_frmMain) {
         const QRect main = m_frmMain->frameGeometry();
-        move(main.left() + 40, main.top() + 60);
+        move(main.left() + 40, main.top() + 40);
     }
     show();
     raise();

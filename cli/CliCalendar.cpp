@@ -105,15 +105,17 @@ bool TakeOwnOptions(int argc, char* argv[], CalendarOptions& own, std::vector<ch
 }
 
 // The JDN of the day a hundred years after a date that DateOptionDay takes (29 February:
-// 28 February), or -1 when it lies beyond 31 December 2799.
+// 28 February), also beyond the years the program computes.
 int32_t HundredYearsOn(const std::string& text) {
     DateValue date;
     ParseDateValue(text, date);
-    const std::string year = std::to_string(std::stoi(date.strYearText) + kLongestPeriodYears);
-    for (int day = date.intDay; day > 0; --day) {
-        const double local = DatePr2::DateSetToLocalDay(year, date.intMonth, day, 1);
-        if (local >= 0)
-            return static_cast<int32_t>(local);
+    datekit::EuroDateRecord rec;
+    rec.Year = std::stoi(date.strYearText) + kLongestPeriodYears;
+    rec.Month = date.intMonth;
+    for (rec.Day = date.intDay; rec.Day > 0; --rec.Day) {
+        const int32_t jdn = DatePr2::DateToJDN(rec);
+        if (rec.Valid)
+            return jdn;
     }
     return -1;
 }
@@ -139,9 +141,7 @@ bool PeriodDays(const CalendarOptions& own, int32_t& from, int32_t& to, std::str
         error = "--to " + own.strTo + " lies before --from " + own.strFrom;
         return false;
     }
-    // Near the end of the dates a hundred years on lies beyond them: no limit to keep.
-    const int32_t limit = HundredYearsOn(own.strFrom);
-    if (limit >= 0 && to > limit) {
+    if (to > HundredYearsOn(own.strFrom)) {
         error = "the period from " + own.strFrom + " to " + own.strTo +
                 " is longer than 100 years";
         return false;

@@ -34,6 +34,8 @@ const std::vector<int> kUsedNumbers = {
     1000,
     // files that cannot be written, ephemeris files that disagree with the theory
     1200, 1201,
+    // pictures as SVG and PDF, the chart sheet and its printing
+    1500, 1501, 1502, 1503, 1504,
     // houses and angles
     1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634};
 
