@@ -1,6 +1,7 @@
 #pragma once
 // One date set of the main window as one row: its caption, the month, day, year, hour and
-// timezone boxes, and its Clear button. The row reads and writes its date set, keeps the
+// timezone boxes, a birthdate's place, and its Clear button. With a place the time box
+// takes any minute and the place's button stands where the timezone box stood. The row reads and writes its date set, keeps the
 // day's weekday in the day box's tool-tip and cleans the year to its digits.
 
 #include <QWidget>
@@ -9,6 +10,7 @@
 
 #include "astro/DateInput.h"
 #include "astro/DatePr2.h"
+#include "places/DatePlace.h"
 
 class QComboBox;
 class QLabel;
@@ -20,7 +22,7 @@ class DateRow : public QWidget {
   public:
     // The fields of a row from left to right; each has its left edge and width in twips
     // within the row. A new field of a date set is a new entry here and in FieldWidget().
-    enum Field { Caption, Month, Day, Year, Hour, Timezone, ClearButton, NumFields };
+    enum Field { Caption, Month, Day, Year, Hour, Timezone, PlaceButton, ClearButton, NumFields };
     struct FieldPlace {
         int intLeft;   // twips from the row's left edge
         int intWidth;  // twips
@@ -42,6 +44,22 @@ class DateRow : public QWidget {
     // The date set as the boxes show it, and writing a date set into the boxes.
     DatePr2::DateSetInput DateSet() const;
     void SetDateSet(const DatePr2::DateSetInput& set);
+
+    // The place of the row (blnSet false for none), and giving it one: the time box then
+    // takes any minute, and the timezone box gives way to the place.
+    const Places::DatePlace& Place() const { return m_udtPlace; }
+    void SetPlace(const Places::DatePlace& place);
+
+    // The JD (UT) of the row read at its place, for a computation; dblNoPlace when the row
+    // has no place or its date is not valid (it is then read as always), dblStopped when
+    // the user cancelled the question on a skipped or repeated clock time or was told why
+    // the place cannot be used.
+    static constexpr double dblNoPlace = -1000;
+    static constexpr double dblStopped = -1001;
+    double PlaceJD();
+
+    // The date set in words for titles: with a place its clock time and offset.
+    std::string DateText(bool blnNorthAmericanZones) const;
 
     // The offset of the chosen timezone, minutes east of Greenwich.
     int16_t TimezoneMinutes() const;
@@ -78,6 +96,7 @@ class DateRow : public QWidget {
     QComboBox* cboHour = nullptr;
     QComboBox* cboTimezone = nullptr;
     QPushButton* cmdClear = nullptr;
+    QPushButton* cmdPlace = nullptr;
 
   signals:
     // A choice made by the user in the month, day, hour or timezone list.
@@ -89,7 +108,11 @@ class DateRow : public QWidget {
 
   private:
     QWidget* FieldWidget(Field f) const;
+    void ChoosePlace();
+    void ShowPlace();
+    void TimeTyped();
 
+    Places::DatePlace m_udtPlace;
     int m_intIndex;
     bool m_blnYearEntered = false;
 };
