@@ -17,6 +17,7 @@ constexpr int Quit = 205;
 constexpr int Help = 206;
 constexpr int Now = 207;
 constexpr int Report = 210;
+constexpr int Calendar = 1309;  // "Calendar ..."
 constexpr int SaveAs = 211;
 constexpr int LoadFrom = 212;
 constexpr int ModeToolTip = 215;                // World transits, Synastry

@@ -9,33 +9,26 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QTimer>
-#include <cmath>
 
 #include "app/DateRow.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
 #include "config/LanguageSetting.h"
-#include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"
-#include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
-#include "store/ExportLayout.h"
 #include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
@@ -49,6 +42,7 @@
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
+#include "calendar/frmCalendar.h"
 
 namespace {
 
@@ -88,8 +82,7 @@ frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
     : QMainWindow(parent),
       m_strDataFolder(dataFolder),
       m_strUserDataFolder(userDataFolder),
-      m_store(store),
-      m_strFileFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      m_store(store) {
     CreateControls();
 }
 
@@ -204,11 +197,12 @@ void frmMain::CreateControls() {
     cmdRun = new QPushButton(central);
     cmdToggleGraphic = new QPushButton(central);
     cmdReport = new QPushButton(central);
+    cmdCalendar = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
-    lblUserManualLink = new QLabel(central);
+    lblUserManualLink = new LinkLabel(central);
     GraphicViewLink graphicLink;
     graphicLink.frmMainWindow = this;
     graphicLink.picTable = picTable;
@@ -222,6 +216,12 @@ void frmMain::CreateControls() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, [this] {
+        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), [this](const auto& set) {
+            DateSetToControls(0, set);
+            cmdCompute_Click();
+        });
+    });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
@@ -290,8 +290,8 @@ bool frmMain::Startup() {
     lblTitle->clear();
     picTable->hide();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdQuit, txbReport,
-                                         txbReport1, lblUserManual, lblUserManualLink})
+         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdCalendar, cmdQuit,
+                                         txbReport, txbReport1, lblUserManual, lblUserManualLink})
         w->hide();
 
     for (DateRow* row : m_dateRow)
@@ -318,7 +318,8 @@ bool frmMain::Startup() {
     // The names go into the start-up language at once, so that the first table and
     // report are not written with the names of another language.
     ZDR::BuildCatalogueNames();
-    move(0, 0);
+    FitWindowToScreen();
+    support::PlaceFrameAtTopLeft(this);
 
     if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
@@ -334,8 +335,8 @@ bool frmMain::Startup() {
     RestoreLastState();
 
     cmdNow_Click();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdToggleGraphic, cmdHelp,
-                                                      lblUserManual, lblUserManualLink})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdCalendar, cmdToggleGraphic,
+                                                      cmdHelp, lblUserManual, lblUserManualLink})
         w->show();
     Timer1->start();
     RefreshHintLine();
@@ -438,6 +439,7 @@ void frmMain::ArrangeCommandRow() {
           kButtonHeight);
     Place(cmdSaveAs, kSideLeft, second, kSaveAsWidth, kButtonHeight);
     Place(cmdLoadState, kSideLeft + kSaveAsWidth + kGap, second, kLoadStateWidth, kButtonHeight);
+    Place(cmdCalendar, kCalendarLeft, second, kReportWidth, kButtonHeight);
     // The notice line lies below the table, the user manual's link below the column beside it.
     Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, kLabelHeight);
     Place(lblUserManual, kSideLeft, kNoticeTop, kManualLabelWidth, kLabelHeight);
@@ -504,6 +506,7 @@ void frmMain::SetLanguageDependentText() {
         {cmdRestore, MainText::Restore},
         {cmdQuit, MainText::Quit},
         {cmdReport, MainText::Report},
+        {cmdCalendar, MainText::Calendar},
         {cmdSaveAs, MainText::SaveAs},
         {cmdLoadState, MainText::LoadFrom},
         {optDegrees, MainText::Degrees},
@@ -518,8 +521,7 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
     }
     lblUserManual->setText(T(MainText::UserManual) + ":");
-    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
-                               "</a>");
+    lblUserManualLink->SetLink(T(MainText::UserManualLink), QStringLiteral("manual"));
     lblUserManualLink->setToolTip(QDir::toNativeSeparators(
         Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
     cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
@@ -659,8 +661,21 @@ void frmMain::cmdCompute_Click() {
 }
 
 void frmMain::ShowResult() {
+    lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
+    ShowReport();
+    ArrangeResultArea();
+    picTable->update();
+    // While a graphic is on display, every computation redraws the wheel.
+    if (ChartShown())
+        picGraphic->ShowWheel(udtResult, ZDR::OptionsInForce());
+    else
+        picTable->show();
+    cmdToggleGraphic->show();
+    RefreshHintLine();
+}
+
+void frmMain::ShowReport() {
     const int16_t mode = udtResult.intModeCode;
-    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown())));
     const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     if (ZDR::IsTwoChartMode(mode)) {
         txbReport->hide();
@@ -673,15 +688,6 @@ void frmMain::ShowResult() {
             udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked())));
         txbReport->show();
     }
-    ArrangeResultArea();
-    picTable->update();
-    // While a graphic is on display, every computation redraws the wheel.
-    if (ChartShown())
-        picGraphic->ShowWheel(udtResult, options);
-    else
-        picTable->show();
-    cmdToggleGraphic->show();
-    RefreshHintLine();
 }
 
 void frmMain::ModeButtonClicked() {
@@ -705,7 +711,11 @@ bool frmMain::ChartShown() const {
 
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
+    const bool blnLeavingTransitGraphic = picGraphic->TransitGraphicShown();
     picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::OptionsInForce());
+    // The report box held the explanation of the transit graphic's aspect.
+    if (blnLeavingTransitGraphic)
+        ShowReport();
     // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     lblTitle->setText(Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown())));
@@ -934,11 +944,7 @@ QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
     request.strTitle = T(intTitleText);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    request.strFolder = m_strFileFolder;
-    const QString file = support::AskFileName(this, request);
-    if (!file.isEmpty())
-        m_strFileFolder = QFileInfo(file).absolutePath();
-    return file;
+    return support::AskFileName(this, request);
 }
 
 void frmMain::cmdSaveAs_Click() {

@@ -12,6 +12,7 @@
 #include "engine/CoreStartup.h"
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
+#include "support/LinkLabel.h"
 #include "support/MessageBox.h"
 
 class QCheckBox;
@@ -124,13 +125,14 @@ class frmMain : public QMainWindow {
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdCalendar = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
     QLabel* lblUserManual = nullptr;
-    QLabel* lblUserManualLink = nullptr;
+    LinkLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
@@ -173,7 +175,7 @@ class frmMain : public QMainWindow {
     bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     // Asks for a state file to save (blnSave) or open, the dialog titled by program text
-    // intTitleText, in the folder last used; remembers its folder. "" when none is chosen.
+    // intTitleText, in the folder last used. "" when none is chosen.
     QString AskStateFileName(bool blnSave, int intTitleText);
     void cmdReport_Click();
     void ShowDurations();
@@ -182,6 +184,8 @@ class frmMain : public QMainWindow {
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();
+    // The report of the chart on display in the report box of its mode.
+    void ShowReport();
     void cmdToggleGraphic_Click();
     void ShowTransitGraphic(const ZDR::CellExplanation& e);
     bool ChartShown() const;
@@ -198,9 +202,6 @@ class frmMain : public QMainWindow {
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;
     bool m_blnModeRestore = false;
-    // The folder the Open and Save dialogs start in: the one last used in this session, at
-    // first the user's documents folder.
-    QString m_strFileFolder;
     std::array<DateRow*, 3> m_dateRow{};
     std::array<QRadioButton*, 6> m_optMode{};  // the mode buttons in the order of their codes
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/DatePr2.h"
+#include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
@@ -144,14 +145,8 @@ std::string ExactList(const Passage& p, int zoneMinutes) {
 
 }  // namespace
 
-int32_t CalendarLocalDay(double jd, int zoneMinutes) {
-    const long long minutes = LocalMinutes(jd, zoneMinutes);
-    return static_cast<int32_t>(minutes >= 0 ? minutes / kMinutesPerDay
-                                             : -((-minutes + kMinutesPerDay - 1) / kMinutesPerDay));
-}
-
 std::string CalendarMinuteText(double jd, int zoneMinutes, bool blnIso) {
-    const int32_t day = CalendarLocalDay(jd, zoneMinutes);
+    const int32_t day = LocalDayNumber(jd, zoneMinutes);
     const long long ofDay =
         LocalMinutes(jd, zoneMinutes) - static_cast<long long>(day) * kMinutesPerDay;
     char time[16];
@@ -254,9 +249,9 @@ std::string CalendarICalendar(const std::vector<Passage>& passages, const ICalen
         }
         // All-day dates: from the local day it begins to the day after it ends.
         const int32_t first =
-            CalendarLocalDay(p.dblBegin >= 0 ? p.dblBegin : in.dblFromJD, in.zoneMinutes);
+            LocalDayNumber(p.dblBegin >= 0 ? p.dblBegin : in.dblFromJD, in.zoneMinutes);
         const int32_t last =
-            CalendarLocalDay(p.dblEnd >= 0 ? p.dblEnd : in.dblToJD, in.zoneMinutes);
+            LocalDayNumber(p.dblEnd >= 0 ? p.dblEnd : in.dblToJD, in.zoneMinutes);
         std::string description = inOrb;
         if (!p.dblExact.empty())
             description = Language::Text(1307) + " " + ExactList(p, in.zoneMinutes) + zone + "\n" +

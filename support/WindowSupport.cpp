@@ -8,8 +8,10 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 #include "text/Language.h"
@@ -79,7 +81,53 @@ MsgAnswer Ask(QWidget* parent, const QString& text, const QString& title, MsgBut
     return ShowMessage(request);
 }
 
+// Waits until the window manager has put its frame around window, then keeps that whole
+// frame on the screen's free area: the window shrinks to fit when it must, and the frame
+// stands at the area's top left. It ends itself after that one fitting.
+class FrameKeeper : public QObject {
+  public:
+    explicit FrameKeeper(QWidget* window) : QObject(window), m_window(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched == m_window &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
+            QWindow* handle = m_window->windowHandle();
+            const QMargins frame = handle ? handle->frameMargins() : QMargins();
+            if (!frame.isNull() && m_window->screen()) {
+                m_window->removeEventFilter(this);
+                deleteLater();
+                const QRect free = m_window->screen()->availableGeometry();
+                const QSize room =
+                    free.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+                if (!room.expandedTo(m_window->size()).isEmpty() &&
+                    room.boundedTo(m_window->size()) != m_window->size())
+                    m_window->resize(room.boundedTo(m_window->size()));
+                handle->setFramePosition(free.topLeft());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QWidget* m_window;
+};
+
 }  // namespace
+
+void PlaceFrameAtTopLeft(QWidget* window) {
+    const QPoint corner =
+        window->screen() ? window->screen()->availableGeometry().topLeft() : QPoint();
+    // Before the window manager knows the window, it is asked to put the frame there.
+    if (QWindow* handle = window->windowHandle())
+        handle->setFramePosition(corner);
+    else
+        window->move(corner);
+    new FrameKeeper(window);
+}
 
 bool AskYesNo(QWidget* parent, const QString& text, const QString& title, MsgAnswer defaultButton) {
     return Ask(parent, text, title, MsgButtons::YesNo, defaultButton) == MsgAnswer::Yes;

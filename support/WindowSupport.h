@@ -35,6 +35,11 @@ QString Text(int n);
 // given back their state.
 std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes = false);
 
+// Places window's outer frame (title bar and borders) at the top left of its screen's free
+// area; once the window manager has framed it, the whole frame is kept on that area, the
+// window shrinking when it must.
+void PlaceFrameAtTopLeft(QWidget* window);
+
 // Lets Qt's own texts (the buttons of message boxes, file dialogs, the menus of text
 // boxes) speak the program's language: German for language 1, English for any other.
 // Without the German translations of Qt on the system they stay English.

@@ -187,12 +187,20 @@ class WheelPainter {
             if (!m_result.blnPlaced[line.intBody1][s1] || !m_result.blnPlaced[line.intBody2][0])
                 continue;
             const double color = m_input.udtLineOptions.dblAspectColor[line.intAspect];
-            m_painter.setPen(QPen(support::ColorFromValue(color), line.blnBold ? 2 : 1));
             const TwipPoint a = m_result.udtCorner[line.intBody1][s1];
             const TwipPoint b = m_result.udtCorner[line.intBody2][0];
-            m_painter.drawLine(
-                QPointF(Px(a.x + ZDR::lngLineEndOffset), Px(a.y + ZDR::lngLineEndOffset)),
-                QPointF(Px(b.x + ZDR::lngLineEndOffset), Px(b.y + ZDR::lngLineEndOffset)));
+            ZDR::DrawnLine drawn;
+            drawn.intAspect = line.intAspect;
+            drawn.dblColor = color;
+            drawn.dblX1 = Px(a.x + ZDR::lngLineEndOffset);
+            drawn.dblY1 = Px(a.y + ZDR::lngLineEndOffset);
+            drawn.dblX2 = Px(b.x + ZDR::lngLineEndOffset);
+            drawn.dblY2 = Px(b.y + ZDR::lngLineEndOffset);
+            drawn.intWidth = line.blnBold ? 2 : 1;
+            m_painter.setPen(QPen(support::ColorFromValue(color), drawn.intWidth));
+            m_painter.drawLine(QPointF(drawn.dblX1, drawn.dblY1),
+                               QPointF(drawn.dblX2, drawn.dblY2));
+            m_result.udtLines.push_back(drawn);
         }
     }
 
@@ -271,7 +279,7 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
         input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
     input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
-    input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode);
+    input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode, options.blnUseColor);
     return input;
 }
 
@@ -307,9 +315,11 @@ double PictureColorAt(const QImage& picture, int x, int y) {
     return support::ValueFromColor(QColor(picture.pixel(x, y)));
 }
 
-std::string LineEnquiryAt(const QImage& picture, int x, int y, const double (&dblAspectColor)[8]) {
+std::string LineEnquiryAt(const QImage& picture, const std::vector<ZDR::DrawnLine>& lines, int x,
+                          int y) {
     const double color = PictureColorAt(picture, x, y);
-    return color < 0 ? std::string() : ZDR::WheelLineEnquiry(color, dblAspectColor);
+    // The middle of the pixel is what the lines are measured against.
+    return color < 0 ? std::string() : ZDR::WheelLineEnquiryAt(lines, color, x + 0.5, y + 0.5);
 }
 
 }  // namespace view

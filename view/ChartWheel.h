@@ -32,13 +32,14 @@ struct ChartWheelInput {
 };
 
 // The drawn wheel: the picture (400 x 400 or 660 x 440 pixels), whether a glyph found no
-// room (the drawing then ends with that glyph), and for each body and set whether its
-// glyph was placed and the top-left corner of its box (twips).
+// room (the drawing then ends with that glyph), for each body and set whether its glyph
+// was placed and the top-left corner of its box (twips), and the aspect lines drawn.
 struct ChartWheelPicture {
     QImage imgPicture;
     bool blnNoRoom = false;
     bool blnPlaced[11][2] = {};
     ZDR::TwipPoint udtCorner[11][2];
+    std::vector<ZDR::DrawnLine> udtLines;
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
@@ -62,9 +63,10 @@ void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
 // -1 outside it.
 double PictureColorAt(const QImage& picture, int x, int y);
 
-// Returns the right-click's answer for pixel x, y of a wheel picture: the aspects whose
-// display colour (dblAspectColor, aspects 1..7) is the colour there (ZDR::WheelLineEnquiry);
-// "" when it names none.
-std::string LineEnquiryAt(const QImage& picture, int x, int y, const double (&dblAspectColor)[8]);
+// Returns the right-click's answer for pixel x, y of a wheel picture whose drawn lines are
+// lines: the aspects of the lines of the colour there that run through the pixel
+// (ZDR::WheelLineEnquiryAt); "" when it names none.
+std::string LineEnquiryAt(const QImage& picture, const std::vector<ZDR::DrawnLine>& lines, int x,
+                          int y);
 
 }  // namespace view

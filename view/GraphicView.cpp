@@ -46,14 +46,12 @@ void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
 bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options) {
     if (TransitGraphicShown())
         ReleaseWindow();
-    // A right-click names the aspects by their own colours, which "Use color" leaves as
-    // they are.
-    for (int k = 0; k < 8; ++k)
-        m_dblAspectColor[k] = options.dblAspectColor[k];
     const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
     m_udtLegends = input.udtLegends;
     m_blnTwoChart = input.blnTwoChart;
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    // A right-click names the aspect of the line it finds where it is, whatever its colour.
+    m_udtLines = wheel.udtLines;
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -146,7 +144,7 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GraphicView::AskAboutLine(const QPoint& pos) {
-    const std::string names = view::LineEnquiryAt(m_imgPicture, pos.x(), pos.y(), m_dblAspectColor);
+    const std::string names = view::LineEnquiryAt(m_imgPicture, m_udtLines, pos.x(), pos.y());
     if (!names.empty())
         support::ShowMessage(this, support::Q(names), support::Q(ZDR::WheelLineEnquiryTitle()),
                              support::MsgIcon::Information);

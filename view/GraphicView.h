@@ -86,7 +86,7 @@ class GraphicView : public QWidget {
     QImage m_imgPicture;
     Shown m_intShown = Shown::Nothing;
     ZDR::TransitEnquiryScale m_udtScale;
-    double m_dblAspectColor[8] = {};             // the aspects' colours when the wheel was drawn
+    std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display
     ZDR::WheelLegends m_udtLegends;              // and its legends
     bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog

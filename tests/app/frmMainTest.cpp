@@ -933,6 +933,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     w.cmdClear[2]->setEnabled(false);
     ASSERT_TRUE(
         QString::fromStdString(w.udtResult.udtTable.udtCell[cell].strText).startsWith("Sxt"));
+    const QString report = w.txbReport1->toPlainText();
     w.CellDoubleClicked(cell);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(w.picGraphic->TransitGraphicShown());
@@ -955,6 +956,9 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
     EXPECT_FALSE(w.cmdRun->isVisible());
     EXPECT_FALSE(w.cmdLoadState->isVisible());
+    // The manual's link is greyed with the rest and no link while it can do nothing.
+    EXPECT_FALSE(w.lblUserManualLink->isEnabled());
+    EXPECT_FALSE(w.lblUserManualLink->text().contains("<a "));
 
     // A right-click on the curve tells its point; on black nothing.
     const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
@@ -975,6 +979,8 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_FALSE(w.cmdClear[2]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+    EXPECT_EQ(w.txbReport1->toPlainText(), report) << "the chart's report again";
+    EXPECT_TRUE(w.lblUserManualLink->text().contains("<a href=\"manual\">"));
 }
 
 TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
