@@ -209,6 +209,23 @@ void DateRow::AskAndClear() {
     RefreshWeekdayToolTip();
 }
 
+bool DateRow::ReadInto(ZDR::ComputeInput& input) {
+    input.udtDateSet[m_intIndex] = DateSet();
+    if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(m_intIndex)))
+        input.dblSetJD[m_intIndex] = PlaceJD();
+    return input.dblSetJD[m_intIndex] != dblStopped;
+}
+
+void DateRow::StoreIn(ZDR::StateFileData& data) const {
+    data.dateSets[m_intIndex] = DateSet();
+    data.udtPlaces[m_intIndex] = m_udtPlace;
+}
+
+void DateRow::RestoreFrom(const ZDR::StateFileData& data) {
+    SetPlace(data.udtPlaces[m_intIndex]);
+    SetDateSet(data.dateSets[m_intIndex]);
+}
+
 void DateRow::SetPlace(const Places::DatePlace& place) {
     const DatePr2::DateSetInput set = DateSet();
     m_udtPlace = place;

@@ -10,7 +10,9 @@
 
 #include "astro/DateInput.h"
 #include "astro/DatePr2.h"
+#include "engine/Compute.h"
 #include "places/DatePlace.h"
+#include "store/StateFile.h"
 
 class QComboBox;
 class QLabel;
@@ -49,6 +51,15 @@ class DateRow : public QWidget {
     // takes any minute, and the timezone box gives way to the place.
     const Places::DatePlace& Place() const { return m_udtPlace; }
     void SetPlace(const Places::DatePlace& place);
+
+    // Writes the row's date set and place into the state a state file keeps, and reads them
+    // back from it.
+    void StoreIn(ZDR::StateFileData& data) const;
+    void RestoreFrom(const ZDR::StateFileData& data);
+
+    // Writes the row's date set into input for a computation of input's mode, with the JD
+    // at its place when the mode uses it (PlaceJD). Returns false when PlaceJD stopped.
+    bool ReadInto(ZDR::ComputeInput& input);
 
     // The JD (UT) of the row read at its place, for a computation; dblNoPlace when the row
     // has no place or its date is not valid (it is then read as always), dblStopped when

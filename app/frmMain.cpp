@@ -218,7 +218,7 @@ void frmMain::CreateControls() {
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdCalendar, &QPushButton::clicked, this, [this] {
         frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), [this](const auto& set) {
-            DateSetToControls(0, set);
+            m_dateRow[0]->SetDateSet(set);
             cmdCompute_Click();
         });
     });
@@ -635,12 +635,9 @@ void frmMain::cmdCompute_Click() {
         return;
     ZDR::ComputeInput input;
     input.intModeCode = SelectedModeCode();
-    for (int i = 0; i < 3; ++i) {
-        input.udtDateSet[i] = m_dateRow[i]->DateSet();
-        if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(i)) &&
-            (input.dblSetJD[i] = m_dateRow[i]->PlaceJD()) == DateRow::dblStopped)
+    for (DateRow* row : m_dateRow)
+        if (!row->ReadInto(input))
             return;
-    }
     input.blnRadians = optRadians->isChecked();
     input.udtOptions = ZDR::OptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
@@ -895,10 +892,8 @@ std::string frmMain::ReadState(const std::string& path) {
 }
 
 void frmMain::ApplyState(const ZDR::StateFileData& data) {
-    for (int i = 0; i < 3; ++i) {
-        m_dateRow[i]->SetPlace(data.udtPlaces[i]);
-        m_dateRow[i]->SetDateSet(data.dateSets[i]);
-    }
+    for (DateRow* row : m_dateRow)
+        row->RestoreFrom(data);
     const int mode = ZDR::SelectedModeOption(data);
     if (mode >= 0)
         SelectModeQuietly(static_cast<int16_t>(mode + 1));
