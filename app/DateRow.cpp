@@ -24,7 +24,7 @@ const DateRow::FieldPlace DateRow::udtFieldPlace[DateRow::NumFields] = {
     {4230, 850},   // Year
     {5130, 1050},  // Hour
     {6230, 1300},  // Timezone
-    {7560, 320},   // PlaceButton
+    {7560, 345},   // PlaceButton
     {7930, 900},   // ClearButton
 };
 
