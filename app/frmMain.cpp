@@ -217,10 +217,8 @@ void frmMain::CreateControls() {
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdCalendar, &QPushButton::clicked, this, [this] {
-        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), [this](const auto& set) {
-            m_dateRow[0]->SetDateSet(set);
-            cmdCompute_Click();
-        });
+        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), cmdCompute,
+                          [this](const auto& set) { m_dateRow[0]->SetDateSet(set); });
     });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);

@@ -29,6 +29,16 @@ datekit::EuroDateRecord DateOfDay(int32_t jdn) {
     return rec;
 }
 
+// "2020-12-21" for a JDN: the year in four digits at least, with a sign before year 0.
+std::string IsoDate(int32_t jdn) {
+    const datekit::EuroDateRecord rec = DateOfDay(jdn);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", rec.Year < 0 ? "-" : "",
+                  static_cast<int>(rec.Year < 0 ? -rec.Year : rec.Year), static_cast<int>(rec.Month),
+                  static_cast<int>(rec.Day));
+    return text;
+}
+
 // "20201221" for a JDN.
 std::string CompactDate(int32_t jdn) {
     const datekit::EuroDateRecord rec = DateOfDay(jdn);
@@ -152,7 +162,7 @@ std::string CalendarMinuteText(double jd, int zoneMinutes, bool blnIso) {
     char time[16];
     std::snprintf(time, sizeof time, "%c%02d:%02d", blnIso ? 'T' : ' ', static_cast<int>(ofDay / 60),
                   static_cast<int>(ofDay % 60));
-    return DatePr2::DateToNumericText(DateOfDay(day)) + time;
+    return IsoDate(day) + time;
 }
 
 std::string PassageSummary(const Passage& p, bool blnPersonal) {

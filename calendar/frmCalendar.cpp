@@ -10,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -75,6 +77,8 @@ enum CalendarText {
 
 // How long one piece of the computation may hold the event loop, in milliseconds.
 constexpr int kSliceMs = 20;
+// How often the timeline follows the list while the computation runs, in milliseconds.
+constexpr int kTimelineMs = 500;
 // Days walked between two looks at the clock.
 constexpr double kStretchDays = 32;
 // The longest period, in years.
@@ -156,9 +160,14 @@ class CalendarTimeline : public QWidget {
     }
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(rect(), palette().base());
+        // Only the rows the scroll area shows are drawn.
+        const int firstRow = std::max(0, (event->rect().top() - kAxisHeight) / kRowHeight);
+        const std::size_t lastRow = std::min(
+            m_udtPassages.size(),
+            static_cast<std::size_t>(std::max(0, (event->rect().bottom() - kAxisHeight) / kRowHeight + 1)));
         if (!(m_dblTo > m_dblFrom))
             return;
         const double width = std::max(1, this->width() - 2);
@@ -173,7 +182,7 @@ class CalendarTimeline : public QWidget {
                            QFontMetrics(font()).horizontalAdvance(Text(kToday)) + 4, kAxisHeight - 2);
         DrawAxis(painter, x, today);
         const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
-        for (std::size_t r = 0; r < m_udtPassages.size(); ++r) {
+        for (std::size_t r = static_cast<std::size_t>(firstRow); r < lastRow; ++r) {
             const ZDR::Passage& p = m_udtPassages[r];
             const int top = kAxisHeight + static_cast<int>(r) * kRowHeight;
             const double left = x(p.dblBegin < 0 ? m_dblFrom : p.dblBegin);
@@ -324,7 +333,7 @@ void frmCalendar::CreateControls() {
     connect(cmdClose, &QPushButton::clicked, this, &frmCalendar::close);
     prgCompute->hide();
     cmdCancel->hide();
-    resize(980, 640);
+    resize(980, 600);
 }
 
 // The texts of the current language: captions, the lists of the boxes, the list's heads.
@@ -377,7 +386,7 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
     dtpTo->setDate(world.addMonths(3).addDays(-1));
     if (!isVisible() && m_frmMain) {
         const QRect main = m_frmMain->frameGeometry();
-        move(main.left() + 40, main.top() + 60);
+        move(main.left() + 40, main.top() + 40);
     }
     show();
     raise();
@@ -387,8 +396,8 @@ void frmCalendar::ShowFor(const CalendarWindowRequest& request) {
 }
 
 void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
-                       const DatePr2::DateSetInput& world,
-                       std::function<void(const DatePr2::DateSetInput&)> showWorldDate) {
+                       const DatePr2::DateSetInput& world, QPushButton* compute,
+                       std::function<void(const DatePr2::DateSetInput&)> setWorldDate) {
     const int16_t mode = result.intModeCode;
     if (!ZDR::IsTransitMode(mode)) {
         support::ShowMessage(mainWindow, Text(kTransitModesOnly), Text(kCaption),
@@ -406,8 +415,11 @@ void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
     request.intTimeZone = static_cast<int16_t>(
         zoneIndex > 0 && zoneIndex < static_cast<int>(zones.size()) ? zones[zoneIndex].intMinutes : 0);
     request.lngWorldDay = ZDR::LocalDayNumber(result.dblChartAJD[0], request.intTimeZone);
-    request.ShowMoment = [showWorldDate, request, zoneIndex](double jd) {
-        showWorldDate(DatePr2::DateSetOfMoment(jd, request.intTimeZone, zoneIndex));
+    const QPointer<QPushButton> computeButton(compute);
+    request.ShowMoment = [setWorldDate, computeButton, request, zoneIndex](double jd) {
+        setWorldDate(DatePr2::DateSetOfMoment(jd, request.intTimeZone, zoneIndex));
+        if (computeButton)
+            computeButton->click();
     };
     window->ShowFor(request);
 }
@@ -454,6 +466,7 @@ void frmCalendar::cmdCompute_Click() {
                                            static_cast<int16_t>(zone), chkMoon->isChecked(),
                                            ZDR::OptionsInForce());
     m_udtPassages.clear();
+    lstPassages->setSortingEnabled(false);
     lstPassages->clear();
     picTimeline->SetPeriod(m_udtCalendar.dblFromJD, m_udtCalendar.dblToJD, zone);
     picTimeline->SetPassages({});
@@ -482,6 +495,8 @@ void frmCalendar::ComputeStretch() {
         FinishComputation(false);
 }
 
+// New passages go to the end of the list, unsorted while the computation runs (a sorted
+// insertion would sort the whole list again each time), and through the filter.
 void frmCalendar::AddPassages(std::size_t first) {
     if (first == m_udtPassages.size())
         return;
@@ -504,23 +519,33 @@ void frmCalendar::AddPassages(std::size_t first) {
         items << item;
     }
     lstPassages->addTopLevelItems(items);
-    ApplyFilter();
+    for (QTreeWidgetItem* item : items)
+        item->setHidden(!Shown(static_cast<PassageItem*>(item)->Passage()));
+    // The timeline follows twice a second while the computation runs.
+    if (!m_timelineClock.isValid() || m_timelineClock.elapsed() > kTimelineMs)
+        RefreshTimeline();
+}
+
+bool frmCalendar::Shown(const ZDR::Passage& p) const {
+    const int body = cboBody->currentIndex();
+    const int aspect = cboAspect->currentIndex();
+    return (body <= 0 || p.intFirst == body || (!Personal() && p.intSecond == body)) &&
+           (aspect <= 0 || p.intAspect == aspect);
 }
 
 void frmCalendar::ApplyFilter() {
-    const int body = cboBody->currentIndex();
-    const int aspect = cboAspect->currentIndex();
-    std::vector<ZDR::Passage> shown;
     for (int i = 0; i < lstPassages->topLevelItemCount(); ++i) {
         auto* item = static_cast<PassageItem*>(lstPassages->topLevelItem(i));
-        const ZDR::Passage& p = item->Passage();
-        const bool blnShown = (body <= 0 || p.intFirst == body || (!Personal() && p.intSecond == body)) &&
-                              (aspect <= 0 || p.intAspect == aspect);
-        item->setHidden(!blnShown);
-        if (blnShown)
-            shown.push_back(p);
+        item->setHidden(!Shown(item->Passage()));
     }
+    RefreshTimeline();
+}
+
+// The timeline and the count from the transits shown, in the order of the list.
+void frmCalendar::RefreshTimeline() {
+    const std::vector<ZDR::Passage> shown = ShownPassages();
     picTimeline->SetPassages(shown);
+    m_timelineClock.start();
     if (!Computing())
         lblStatus->setText(StrProc::ReplaceAll(Language::Text(kCount), "COUNT",
                                                std::to_string(shown.size()))
@@ -542,7 +567,8 @@ void frmCalendar::FinishComputation(bool blnCancelled) {
     m_walker.reset();
     prgCompute->hide();
     cmdCancel->hide();
-    ApplyFilter();
+    lstPassages->setSortingEnabled(true);
+    RefreshTimeline();
     if (blnCancelled)
         lblStatus->setText(lblStatus->text() + QStringLiteral(" – ") + Text(kCancelled));
 }

@@ -6,6 +6,7 @@
 // and computes. Created on first use and kept; Close hides it.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -49,10 +50,11 @@ class frmCalendar : public QDialog {
     // Opens the calendar of mainWindow (made on first use) for the last computation and the
     // world date set on display: in World and personal transits it shows the window and
     // computes; in the other modes it says what the calendar needs. A moment chosen by a
-    // double-click goes to showWorldDate as a world date set in the same timezone.
+    // double-click goes to setWorldDate as a world date set in the same timezone, and then
+    // compute is clicked.
     static void Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
-                     const DatePr2::DateSetInput& world,
-                     std::function<void(const DatePr2::DateSetInput&)> showWorldDate);
+                     const DatePr2::DateSetInput& world, QPushButton* compute,
+                     std::function<void(const DatePr2::DateSetInput&)> setWorldDate);
 
     // The passages found by the last computation, in the order found.
     const std::vector<ZDR::Passage>& Passages() const { return m_udtPassages; }
@@ -97,7 +99,9 @@ class frmCalendar : public QDialog {
     void cboQuick_Click(int index);
     void ComputeStretch();
     void AddPassages(std::size_t first);
+    bool Shown(const ZDR::Passage& p) const;
     void ApplyFilter();
+    void RefreshTimeline();
     void FinishComputation(bool blnCancelled);
     std::vector<ZDR::Passage> ShownPassages() const;
     bool Personal() const;
@@ -108,6 +112,7 @@ class frmCalendar : public QDialog {
     std::unique_ptr<ZDR::CalendarWalker> m_walker;
     QTimer* m_timer = nullptr;
     QScrollArea* m_scroll = nullptr;
+    QElapsedTimer m_timelineClock;
     std::vector<ZDR::Passage> m_udtPassages;
     bool m_blnSuppressQuick = false;
 };

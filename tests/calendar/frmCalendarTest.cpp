@@ -201,11 +201,32 @@ TEST_F(CalendarWindowTest, OpensForTheTransitModesOnly) {
         DatePr2::DateSetInput world;
         world.intTimezoneIndex = 0;
         // The main window's calendar, made on first use, is the one the test made.
-        frmCalendar::Open(main.get(), result, world, [](const DatePr2::DateSetInput&) {});
+        frmCalendar::Open(main.get(), result, world, nullptr, [](const DatePr2::DateSetInput&) {});
         EXPECT_EQ(messages.size(), c.opens ? 0u : 1u) << c.mode;
         EXPECT_EQ(window->isVisible(), c.opens) << c.mode;
         EXPECT_EQ(main->findChildren<frmCalendar*>().size(), 1);
     }
+    // A double-click sets the world date in its timezone (GMT+1, entry 26 of the list) to
+    // the half hour and clicks Compute.
+    QPushButton compute;
+    int clicks = 0;
+    QObject::connect(&compute, &QPushButton::clicked, [&clicks] { ++clicks; });
+    DatePr2::DateSetInput shown;
+    ZDR::ComputeResult result;
+    result.intModeCode = ZDR::intModeWorldTransits;
+    result.dblChartAJD[0] = 2459205.0;
+    DatePr2::DateSetInput world;
+    world.intTimezoneIndex = 26;
+    frmCalendar::Open(main.get(), result, world, &compute,
+                      [&shown](const DatePr2::DateSetInput& set) { shown = set; });
+    ASSERT_TRUE(WaitUntilDone());
+    window->lstPassages_DoubleClick(Item("Jupiter conjunct Saturn"));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(shown.strYearText, "2020");
+    EXPECT_EQ(shown.intMonthIndex, 12);
+    EXPECT_EQ(shown.intDayIndex, 21);
+    EXPECT_EQ(shown.intHourIndex, 40);  // 19:30, the half hour nearest 19:20
+    EXPECT_EQ(shown.intTimezoneIndex, 26);
 }
 
 TEST_F(CalendarWindowTest, GermanTexts) {

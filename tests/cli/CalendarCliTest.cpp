@@ -78,6 +78,15 @@ TEST(CalendarCli, BadInputGetsAClearMessageAndLeavesNoFile) {
     EXPECT_EQ(run.strOut, "");
 }
 
+TEST(CalendarCli, TheFirstAndLastYearsAndFourDigitYears) {
+    CliRun run = Cli("calendar --from 2799-12-01 --to 2799-12-31 --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "\"2800-01-"));  // a passage that ends after the period
+    run = Cli("calendar --from 0001-01-01 --to 0001-01-31 --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "\"begin\": \"0000-12-"));
+}
+
 TEST(CalendarCli, CsvFileIsWrittenWhole) {
     const std::string file = ::testing::TempDir() + "zodarc-calendar.csv";
     std::remove(file.c_str());
