@@ -203,12 +203,8 @@ void frmMain::CreateControls() {
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
     lblUserManualLink = new LinkLabel(central);
-    GraphicViewLink graphicLink;
-    graphicLink.frmMainWindow = this;
-    graphicLink.picTable = picTable;
-    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
-    graphicLink.cmdSaveAs = cmdSaveAs;
-    graphicLink.cmdQuit = cmdQuit;
+    const GraphicViewLink graphicLink{this,    picTable,     cmdToggleGraphic,        cmdSaveAs,
+                                      cmdQuit, cmdLoadState, {txbReport, txbReport1}};
     picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
@@ -229,6 +225,9 @@ void frmMain::CreateControls() {
     connect(lblUserManualLink, &QLabel::linkActivated, this,
             [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &GraphicView::printRequested, this, [this] {
+        ZDR::PrintSheetOnDisplay(this, *picGraphic, udtResult.intModeCode, CollectState().dateSets);
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -522,7 +521,7 @@ void frmMain::SetLanguageDependentText() {
     lblUserManualLink->SetLink(T(MainText::UserManualLink), QStringLiteral("manual"));
     lblUserManualLink->setToolTip(QDir::toNativeSeparators(
         Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
-    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
+    picGraphic->SetCaptions();
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
@@ -943,10 +942,8 @@ QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
 void frmMain::cmdSaveAs_Click() {
     if (ChartShown()) {
         UpdateFileButtons();
-        ZDR::SaveGraphicOnDisplay(
-            this, cmdSaveAs->text(), *picGraphic,
-            ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
-                                ZDR::OptionsInForce(), kVersion));
+        ZDR::SaveGraphicOnDisplay(this, cmdSaveAs->text(), *picGraphic, udtResult.intModeCode,
+                                  CollectState().dateSets, kVersion);
         return;
     }
     const QString file = AskStateFileName(true, MainText::SaveAsTitle);

@@ -4,10 +4,12 @@
 
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
 #include "engine/EngineTables.h"
+#include "engine/Report.h"
 #include "places/ClockTime.h"
 #include "text/EphemerisText.h"
 
@@ -166,6 +168,15 @@ bool ChartPositionFailed(int16_t mode) {
             return true;
     }
     return false;
+}
+
+std::string ReportText(const CommandOptions& options, const ZDR::ComputeResult& result) {
+    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
+    return ZDR::IsTwoChartMode(options.intMode)
+               ? ZDR::BuildTwoChartReport(options.intMode, false, false)
+               : ZDR::BuildSingleChartReport(
+                     config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
+                     result.intNumRetro, result.strRetroList, options.blnRadians);
 }
 
 }  // namespace cli

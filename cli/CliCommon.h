@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cli/CliOptions.h"
+#include "engine/Compute.h"
 
 namespace cli {
 
@@ -52,5 +53,9 @@ int PositionsExitCode(const char* command, bool blnPositionFailed);
 // Returns whether a body of the charts of mode 1..6, as the last computation left them in
 // dblPos, has no position because the ephemeris failed.
 bool ChartPositionFailed(int16_t mode);
+
+// Returns the report of the computation result of options' mode as the window shows it
+// after a computation (the table on display), with the options in force.
+std::string ReportText(const CommandOptions& options, const ZDR::ComputeResult& result);
 
 }  // namespace cli

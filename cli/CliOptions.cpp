@@ -273,9 +273,24 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
-bool TakePng(const std::string& value, CommandOptions& options) {
-    options.strPng = value;
+// The file options of the pictures: the member of options that holds the file name.
+template <std::string CommandOptions::*file>
+bool TakePictureFile(const std::string& value, CommandOptions& options) {
+    options.*file = value;
     return !value.empty();
+}
+
+bool TakeScale(const std::string& value, CommandOptions& options) {
+    options.intScale = Number(value, 1, 4);
+    return options.intScale > 0;
+}
+
+bool TakePaper(const std::string& value, CommandOptions& options) {
+    std::string lower = value;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    options.intPaper = lower == "a4" ? 1 : lower == "letter" ? 2 : 0;
+    return options.intPaper > 0;
 }
 
 // The names of the bodies 1..10 and the aspects 1..7 on the command line.
@@ -360,8 +375,22 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
-    {"--png", intTakesPicture, "a file name", TakePng, nullptr,
+    {"--png", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strPng>, nullptr,
      "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
+    {"--scale", intTakesPicture, "a factor 1..4", TakeScale, nullptr,
+     "  --scale N             the PNG at N times the picture's size, 1..4 (default 1), for\n"
+     "                        print and slides\n"},
+    {"--svg", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strSvg>, nullptr,
+     "  --svg FILE            the picture as SVG, its texts as text (replaced when it exists)\n"},
+    {"--pdf", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strPdf>, nullptr,
+     "  --pdf FILE            the picture as a PDF page of its own size, its texts as text\n"},
+    {"--sheet", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strSheet>,
+     nullptr,
+     "  --sheet FILE          the chart sheet as a one-page PDF: title, dates, the wheel, the\n"
+     "                        aspect table and the report, in the language chosen\n"},
+    {"--paper", intTakesPicture, "a4 or letter", TakePaper, nullptr,
+     "  --paper a4|letter     the chart sheet's paper (default: the locale's, Letter in the\n"
+     "                        USA and Canada, A4 elsewhere)\n"},
     {"--transit", intTakesPicture, "TRANSITING,ASPECT,NATAL such as saturn,square,sun", TakeTransit,
      nullptr,
      "  --transit T,A,N       personal transits: instead of the wheel, the transit graphic of\n"

@@ -43,16 +43,10 @@ int ReportCommand(int argc, char* argv[]) {
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
-    const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::OptionsInForce(), result);
     // As the window shows them after a computation: the table on display, no graphic.
     const std::string title = ZDR::SetModeTitle(options.intMode, false);
-    const std::string report =
-        ZDR::IsTwoChartMode(options.intMode)
-            ? ZDR::BuildTwoChartReport(options.intMode, false, false)
-            : ZDR::BuildSingleChartReport(
-                  config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
-                  result.intNumRetro, result.strRetroList, options.blnRadians);
+    const std::string report = ReportText(options, result);
     if (options.blnJson) {
         std::printf("{\"mode\": \"%s\", \"title\": %s, \"report\": %s}\n",
                     ModeName(options.intMode), JsonString(title).c_str(),

@@ -28,8 +28,16 @@ QString ShowFileDialog(QWidget* parent, const FileDialogRequest& request) {
     dialog.setAcceptMode(request.blnSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.blnSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.strDefaultSuffix);
+    if (request.strFilter.contains(QStringLiteral(";;"))) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             dialog.setDefaultSuffix(FilterExtension(filter));
+                         });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (request.strChosenFilter)
+        *request.strChosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().first();
 }
 
@@ -54,6 +62,14 @@ QString AskFileName(QWidget* parent, const FileDialogRequest& asked) {
     if (!chosen.isEmpty() && window)
         window->setProperty(kLastFolderProperty, QFileInfo(chosen).absolutePath());
     return chosen;
+}
+
+QString FilterExtension(const QString& filter) {
+    const int star = filter.lastIndexOf(QStringLiteral("(*."));
+    const int end = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || end < 0)
+        return QString();
+    return filter.mid(star + 3, end - star - 3);
 }
 
 FileDialogHook SetFileDialogHook(FileDialogHook hook) {

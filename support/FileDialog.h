@@ -9,17 +9,23 @@ class QWidget;
 
 namespace support {
 
-// What a file dialog asks: blnSave for a Save dialog, its title, its filter, the extension
-// a name without one gets (before the dialog asks whether to replace a file), and the
-// folder it starts in ("" for the folder last used in the dialogs of the same window, at
-// first the documents folder).
+// What a file dialog asks: blnSave for a Save dialog, its title, its filter (several
+// separated by ";;", the first chosen at first), the extension a name without one gets
+// (before the dialog asks whether to replace a file; with several filters, the chosen
+// filter's), and the folder it starts in ("" for the folder last used in the dialogs of
+// the same window, at first the documents folder). The filter chosen is put into
+// strChosenFilter when that is given.
 struct FileDialogRequest {
     bool blnSave = false;
     QString strTitle;
     QString strFilter;
     QString strDefaultSuffix;
     QString strFolder;
+    QString* strChosenFilter = nullptr;
 };
+
+// Returns the extension a filter such as "SVG pictures (*.svg)" names, "svg"; "" for none.
+QString FilterExtension(const QString& filter);
 
 using FileDialogHook = std::function<QString(const FileDialogRequest&)>;
 

@@ -12,9 +12,6 @@
 
 namespace support {
 
-// Twips in one pixel of the screen the windows are laid out for.
-constexpr int intTwipsPerPixel = 15;
-
 // Returns twips as whole pixels, rounded to the nearest.
 int Px(int twips);
 

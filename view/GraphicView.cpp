@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "support/MessageBox.h"
@@ -24,12 +25,26 @@ constexpr int kSaveGraphicToolTip = 388;
 constexpr int kNoRoomTitle = 346;
 constexpr int kNoRoom = 347;
 constexpr int kTransitToolTip = 351;
+// The caption and tool-tip of "Print ...".
+constexpr int kPrint = 1502;
+constexpr int kPrintToolTip = 1503;
 
 }  // namespace
 
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
     hide();
+    m_cmdPrint = new QPushButton(parent);
+    m_cmdPrint->hide();
+    connect(m_cmdPrint, &QPushButton::clicked, this, &GraphicView::printRequested);
+}
+
+std::string GraphicView::ReportShown() const {
+    for (const QPlainTextEdit* report : m_link.txbReport) {
+        if (report && !report->isHidden())
+            return report->toPlainText().toStdString();
+    }
+    return std::string();
 }
 
 void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
@@ -46,10 +61,9 @@ void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
 bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigOptions& options) {
     if (TransitGraphicShown())
         ReleaseWindow();
-    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
-    m_udtLegends = input.udtLegends;
-    m_blnTwoChart = input.blnTwoChart;
-    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    m_udtWheelInput = view::WheelInputOfResult(result, options);
+    m_blnTwoChart = m_udtWheelInput.blnTwoChart;
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
     // A right-click names the aspect of the line it finds where it is, whatever its colour.
     m_udtLines = wheel.udtLines;
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
@@ -61,6 +75,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
 }
 
 void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
+    m_udtTransitInput = input;
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
@@ -84,11 +99,33 @@ void GraphicView::EraseLegends() {
         return;
     const QColor background = m_imgPicture.pixelColor(0, 0);
     const ZDR::WheelLayout& layout = m_blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesA, m_udtLegends.lngLeftA,
+    const ZDR::WheelLegends& legends = m_udtWheelInput.udtLegends;
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesA, legends.lngLeftA, background);
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesSecond, legends.lngLeftSecond,
                       background);
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesSecond, m_udtLegends.lngLeftSecond,
-                      background);
+    // The wheel drawn from now on has none.
+    m_udtWheelInput.udtLegends = ZDR::WheelLegends();
+    DrawForScreen();
     update();
+}
+
+void GraphicView::PaintGraphic(QPainter& painter) const {
+    if (m_intShown == Shown::Wheel)
+        view::DrawChartWheel(m_udtWheelInput, &painter);
+    else if (m_intShown == Shown::TransitGraphic)
+        view::DrawTransitGraphic(m_udtTransitInput, &painter);
+}
+
+void GraphicView::DrawForScreen() {
+    const qreal ratio = devicePixelRatioF();
+    m_imgScreen = QImage();
+    if (ratio == 1.0 || m_imgPicture.isNull())
+        return;
+    m_imgScreen = QImage(m_imgPicture.size() * ratio, QImage::Format_RGB32);
+    m_imgScreen.setDevicePixelRatio(ratio);
+    m_imgScreen.fill(Qt::black);
+    QPainter painter(&m_imgScreen);
+    PaintGraphic(painter);
 }
 
 void GraphicView::ReleaseWindow() {
@@ -108,17 +145,23 @@ void GraphicView::ReleaseWindow() {
 void GraphicView::Show(const QImage& picture, Shown kind, int left) {
     m_imgPicture = picture;
     m_intShown = kind;
+    DrawForScreen();
     setGeometry(support::Px(left), support::Px(m_intTableTop), picture.width(), picture.height());
     m_link.picTable->hide();
     show();
     raise();
     update();
+    if (m_link.cmdLoadState)
+        m_cmdPrint->setGeometry(m_link.cmdLoadState->geometry());
+    m_cmdPrint->show();
+    m_cmdPrint->raise();
     SetCaptions();
 }
 
 void GraphicView::ShowTable() {
     m_intShown = Shown::Nothing;
     hide();
+    m_cmdPrint->hide();
     m_link.picTable->show();
     SetCaptions();
 }
@@ -126,11 +169,17 @@ void GraphicView::ShowTable() {
 void GraphicView::SetCaptions() {
     m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
     m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
+    m_cmdPrint->setText(support::Text(kPrint));
+    m_cmdPrint->setToolTip(support::Text(kPrintToolTip));
 }
 
 void GraphicView::paintEvent(QPaintEvent*) {
+    // A screen of another pixel ratio (the window moved) gets the graphic drawn anew.
+    if (m_imgScreen.isNull() ? devicePixelRatioF() != 1.0
+                             : m_imgScreen.devicePixelRatio() != devicePixelRatioF())
+        DrawForScreen();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgPicture);
+    painter.drawImage(0, 0, m_imgScreen.isNull() ? m_imgPicture : m_imgScreen);
 }
 
 void GraphicView::mouseReleaseEvent(QMouseEvent* event) {

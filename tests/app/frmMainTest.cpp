@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -42,6 +43,8 @@
 #include "support/frmView.h"
 #include "support/weblink.h"
 #include "tests/MemoryStore.h"
+#include "tests/cli/CliRunner.h"
+#include "view/SheetPrinter.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
@@ -1029,7 +1032,7 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     QString answer;
     support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
         EXPECT_TRUE(r.blnSave);
-        EXPECT_TRUE(r.strFilter.endsWith(" (*.png)"));
+        EXPECT_TRUE(r.strFilter.contains(" (*.png);;"));
         return answer;
     });
     const double blue = ZDR::RGB(0, 0, 255);
@@ -1081,6 +1084,42 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"course.png", "transits.png", "world.png"}));
+}
+
+// Print ... stands in the place of Load from ... while the wheel is shown, and prints the
+// chart sheet of the wheel with the report on display on one page.
+TEST_F(MainWindowTest, PrintSendsTheChartSheetToThePrinter) {
+    frmMain& w = Start();
+    w.show();
+    QTemporaryDir out;
+    const QString path = out.filePath("sheet.pdf");
+    int asked = 0;
+    view::SetPrintDialogHook([&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    QPushButton* cmdPrint = w.picGraphic->PrintButton();
+    EXPECT_FALSE(cmdPrint->isVisible());
+    EXPECT_TRUE(w.cmdLoadState->isVisible());
+    w.cmdToggleGraphic->click();
+    EXPECT_TRUE(cmdPrint->isVisible());
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(cmdPrint->geometry(), w.cmdLoadState->geometry());
+    EXPECT_EQ(cmdPrint->text(), "Print ...");
+    cmdPrint->click();
+    view::SetPrintDialogHook(nullptr);
+    EXPECT_EQ(asked, 1);
+    const CliRunner::CliRun info = CliRunner::RunProgram("pdfinfo", "'" + path.toStdString() + "'");
+    EXPECT_TRUE(CliRunner::Holds(info.strOut, "Pages:           1"));
+    const std::string text =
+        CliRunner::RunProgram("pdftotext", "'" + path.toStdString() + "' -").strOut;
+    const QString firstLine = w.txbReport->toPlainText().section(QLatin1Char('\n'), 0, 0);
+    EXPECT_TRUE(CliRunner::Holds(text, firstLine.toStdString()));
+    EXPECT_TRUE(CliRunner::Holds(text, "World date:"));
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(cmdPrint->isVisible());
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ const std::vector<int> kUsedNumbers = {
     1000,
     // files that cannot be written
     1200,
+    // pictures as SVG and PDF, the chart sheet and its printing
+    1500, 1501, 1502, 1503, 1504,
     // the place of a birthdate
     1600, 1601, 1602, 1603, 1604, 1605, 1606, 1607, 1608, 1609, 1610, 1611, 1612, 1613, 1614,
     1615, 1616, 1617, 1618,
