@@ -116,10 +116,7 @@ std::string DayText(double day) {
     datekit::EuroDateRecord rec;
     rec.JDN = static_cast<int32_t>(day);
     DatePr2::JDNToDate(rec);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(rec.Year), rec.Month,
-                  rec.Day);
-    return text;
+    return DatePr2::DateToIsoText(rec);
 }
 
 std::string JsonString(const std::string& text) {

@@ -13,6 +13,7 @@
 #include "cli/CliPlace.h"
 #include "places/Houses.h"
 #include "store/StateFile.h"
+#include "text/StrProc.h"
 
 namespace cli {
 namespace {
@@ -273,9 +274,15 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
-// The file options of the pictures: the member of options that holds the file name.
+// The file options of the pictures: the member of options that holds the file name. The
+// pictures are written through Qt, whose file names are Unicode: a name that is not UTF-8
+// would be written under another name.
 template <std::string CommandOptions::*file>
 bool TakePictureFile(const std::string& value, CommandOptions& options) {
+    for (std::size_t i = 0, n = 0; i < value.size(); i += n) {
+        if ((n = StrProc::Utf8CharLength(value, i)) == 0)
+            return false;
+    }
     options.*file = value;
     return !value.empty();
 }
@@ -375,17 +382,20 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
-    {"--png", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strPng>, nullptr,
+    {"--png", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strPng>,
+     nullptr,
      "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
     {"--scale", intTakesPicture, "a factor 1..4", TakeScale, nullptr,
      "  --scale N             the PNG at N times the picture's size, 1..4 (default 1), for\n"
      "                        print and slides\n"},
-    {"--svg", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strSvg>, nullptr,
-     "  --svg FILE            the picture as SVG, its texts as text (replaced when it exists)\n"},
-    {"--pdf", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strPdf>, nullptr,
-     "  --pdf FILE            the picture as a PDF page of its own size, its texts as text\n"},
-    {"--sheet", intTakesPicture, "a file name", TakePictureFile<&CommandOptions::strSheet>,
+    {"--svg", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strSvg>,
      nullptr,
+     "  --svg FILE            the picture as SVG, its texts as text (replaced when it exists)\n"},
+    {"--pdf", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strPdf>,
+     nullptr,
+     "  --pdf FILE            the picture as a PDF page of its own size, its texts as text\n"},
+    {"--sheet", intTakesPicture, "a file name in UTF-8",
+     TakePictureFile<&CommandOptions::strSheet>, nullptr,
      "  --sheet FILE          the chart sheet as a one-page PDF: title, dates, the wheel, the\n"
      "                        aspect table and the report, in the language chosen\n"},
     {"--paper", intTakesPicture, "a4 or letter", TakePaper, nullptr,

@@ -19,6 +19,9 @@ constexpr double kDatePoints = 10.0;
 constexpr double kCreditPoints = 7.0;
 constexpr double kLargestReportPoints = 8.5;
 constexpr double kSmallestReportPoints = 5.0;
+// The report's letters that the table makes room for, and the table's smallest scale.
+constexpr double kReadableReportPoints = 7.0;
+constexpr double kSmallestTableScale = 0.4;
 // Room between the parts, pixels; the share of the page's height the wheel may take.
 constexpr double kGap = 12.0;
 constexpr double kWheelShare = 0.40;
@@ -156,39 +159,47 @@ void PaintChartSheet(QPainter& painter, const QRectF& page, const ChartSheetInpu
                              width - wheelRect.width() - kGap, wheelRect.height());
     y = wheelRect.bottom() + kGap;
 
-    // The table, no larger than on screen.
+    // The table as large as the room allows (no larger than on screen), made smaller step by
+    // step while the report does not fit beside the wheel and below the table in letters of
+    // readable size; the report then takes the room left.
+    const QSize tableSize = input.udtTable ? TableSize(*input.udtTable) : QSize(1, 0);
+    const QStringList paragraphs = Paragraphs(input.strReport);
+    double tableScale = std::min(
+        {1.0, width / tableSize.width(), std::max(0.0, bottom - y) / std::max(1, tableSize.height())});
+    std::vector<QRectF> reportColumns;
+    double points = kLargestReportPoints;
+    for (;;) {
+        reportColumns = columns;
+        const double top = y + tableSize.height() * tableScale + (input.udtTable ? kGap : 0.0);
+        if (bottom - top > kGap) {
+            const double half = (width - kGap) / 2.0;
+            reportColumns.emplace_back(left, top, half, bottom - top);
+            reportColumns.emplace_back(left + half + kGap, top, half, bottom - top);
+        }
+        // Every column as wide as the narrowest, so that one measure holds for all.
+        double narrowest = width;
+        for (const QRectF& column : reportColumns)
+            narrowest = std::min(narrowest, column.width());
+        for (QRectF& column : reportColumns)
+            column.setWidth(narrowest);
+        const ReportFlow flow(paragraphs, reportColumns);
+        points = kLargestReportPoints;
+        while (points > kSmallestReportPoints && !flow.Flow(painter, points, false))
+            points -= 0.5;
+        if (points >= kReadableReportPoints || tableScale <= kSmallestTableScale)
+            break;
+        tableScale = std::max(kSmallestTableScale, tableScale - 0.05);
+    }
     if (input.udtTable) {
-        const QSize tableSize = TableSize(*input.udtTable);
-        const double tableScale = std::min({1.0, width / tableSize.width(),
-                                            std::max(0.0, bottom - y) / 2.0 / tableSize.height()});
         painter.save();
         painter.translate(left + (width - tableSize.width() * tableScale) / 2.0, y);
         painter.scale(tableScale, tableScale);
         painter.fillRect(QRect(QPoint(0, 0), tableSize), Qt::black);
         PaintAspectTable(painter, *input.udtTable);
         painter.restore();
-        y += tableSize.height() * tableScale + kGap;
     }
-
-    // The report in the room left: beside a single wheel, then two columns below the table.
-    if (bottom > y) {
-        const double half = (width - kGap) / 2.0;
-        columns.emplace_back(left, y, half, bottom - y);
-        columns.emplace_back(left + half + kGap, y, half, bottom - y);
-    }
-    if (!columns.empty()) {
-        // Every column as wide as the narrowest, so that one measure holds for all.
-        double narrowest = columns[0].width();
-        for (const QRectF& column : columns)
-            narrowest = std::min(narrowest, column.width());
-        for (QRectF& column : columns)
-            column.setWidth(narrowest);
-        const ReportFlow flow(Paragraphs(input.strReport), columns);
-        double points = kLargestReportPoints;
-        while (points > kSmallestReportPoints && !flow.Flow(painter, points, false))
-            points -= 0.5;
-        flow.Flow(painter, points, true);
-    }
+    if (!reportColumns.empty())
+        ReportFlow(paragraphs, reportColumns).Flow(painter, points, true);
     painter.restore();
 }
 

@@ -35,9 +35,9 @@ QPageLayout SheetPageLayout(QPageSize::PageSizeId paper);
 
 // Paints the sheet of input on painter into page (painter's units are pixels of
 // 1/support::PictureDpi() inch; page is the printable part): the title and dates at the
-// top, the wheel and beside or below it the table, the report in the room left (in
-// columns, its letters made smaller down to 5 points until it fits) and the credit line at
-// the foot.
+// top, the wheel, below it the table as large as the room allows, the report beside a
+// single wheel and below the table (in columns; the table made smaller for it down to 40 %,
+// then its letters down to 5 points) and the credit line at the foot.
 void PaintChartSheet(QPainter& painter, const QRectF& page, const ChartSheetInput& input);
 
 // Returns the sheet of input as a one-page PDF of paper (SheetPageLayout). Empty when it

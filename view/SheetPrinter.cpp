@@ -25,7 +25,8 @@ PrintDialogHook SetPrintDialogHook(PrintDialogHook hook) {
 std::string PrintChartSheet(QWidget* parent, const ChartSheetInput& input) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(SheetPageLayout(LocalePaper()));
-    printer.setDocName(support::Q(input.strTitle));
+    // The name a print to a file starts with: the title would bring a colon into it.
+    printer.setDocName(QStringLiteral("Zodarc"));
     printer.setFromTo(1, 1);
     if (InstalledHook()) {
         if (!InstalledHook()(printer))

@@ -174,6 +174,8 @@ TEST_F(WheelCliTest, UsageErrors) {
         {"chart --date 2024-03-10 --png", "--png needs a value"},
         {"chart --png x.png --waxing-waning", "unknown option '--waxing-waning'"},
         {"chart --png x.png --mode circle", "'circle' after --mode"},
+        {"chart --png \"$(printf '\\377.png')\" --date 2024-03-10",
+         "expected a file name in UTF-8"},
         {"chart --png x.png --scale 5", "'5' after --scale: expected a factor 1..4"},
         {"chart --png x.png --scale 0", "'0' after --scale: expected a factor 1..4"},
         {"chart --sheet x.pdf --paper a3", "'a3' after --paper: expected a4 or letter"},

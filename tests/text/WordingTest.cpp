@@ -32,8 +32,8 @@ const std::vector<int> kUsedNumbers = {
     1330, 1331, 1332, 1333, 1334, 1335, 1336, 1337, 1338, 1339, 1340, 1341,
     // the main window's wheel legend without colour
     1000,
-    // files that cannot be written
-    1200,
+    // files that cannot be written, ephemeris files that disagree with the theory
+    1200, 1201,
     // pictures as SVG and PDF, the chart sheet and its printing
     1500, 1501, 1502, 1503, 1504,
     // the place of a birthdate
