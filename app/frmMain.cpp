@@ -214,7 +214,7 @@ void frmMain::CreateControls() {
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
     connect(cmdCalendar, &QPushButton::clicked, this, [this] {
         frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), cmdCompute,
-                          [this](const auto& set) { DateSetToControls(0, set); });
+                          [this](const auto& set) { m_dateRow[0]->SetDateSet(set); });
     });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
@@ -240,9 +240,9 @@ void frmMain::CreateControls() {
     step.cmdRun = cmdRun;
     step.cmdToggleGraphic = cmdToggleGraphic;
     step.udtUsableDuringRun = {cmdQuit, txbReport, txbReport1};
-    step.WorldDate = [this] { return DateSetFromControls(0); };
+    step.WorldDate = [this] { return m_dateRow[0]->DateSet(); };
     step.SetWorldDate = [this](const DatePr2::DateSetInput& set) {
-        DateSetToControls(0, set);
+        m_dateRow[0]->SetDateSet(set);
         m_dateRow[0]->RefreshWeekdayToolTip();
     };
     step.Compute = [this] {
@@ -554,10 +554,6 @@ DatePr2::DateSetInput frmMain::DateSetFromControls(int i) const {
     return m_dateRow[i]->DateSet();
 }
 
-void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
-    m_dateRow[i]->SetDateSet(set);
-}
-
 void frmMain::ShowInputError(int i, double code) {
     const int c = static_cast<int>(-code);
     const QString reason = (c >= 1 && c <= 4) ? T(MainText::DateSetReason[c - 1]) : QString();
@@ -567,8 +563,7 @@ void frmMain::ShowInputError(int i, double code) {
 }
 
 void frmMain::SetWorldDateToNow() {
-    DateSetToControls(
-        0, DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
+    m_dateRow[0]->SetDateSet(DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
                                     intDefaultTimezoneIndex));
     m_dateRow[0]->RefreshWeekdayToolTip();
 }
@@ -634,8 +629,9 @@ void frmMain::cmdCompute_Click() {
         return;
     ZDR::ComputeInput input;
     input.intModeCode = SelectedModeCode();
-    for (int i = 0; i < 3; ++i)
-        input.udtDateSet[i] = DateSetFromControls(i);
+    for (DateRow* row : m_dateRow)
+        if (!row->ReadInto(input))
+            return;
     input.blnRadians = optRadians->isChecked();
     input.udtOptions = ZDR::OptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
@@ -645,7 +641,7 @@ void frmMain::cmdCompute_Click() {
     // The date sets come back cleaned and with their defaults, as the controls show them.
     for (int i = 0; i < 3; ++i)
         if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(i)))
-            DateSetToControls(i, input.udtDateSet[i]);
+            m_dateRow[i]->SetDateSet(input.udtDateSet[i]);
     if (outcome == ZDR::intComputeNoMode)
         return;
     if (outcome != ZDR::intComputeDone) {
@@ -789,8 +785,7 @@ void frmMain::ShowDurations() {
     request.udtContext =
         ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD, WorldTimezoneMinutes());
     for (int i = 0; i < 3; ++i)
-        request.strDateText[i] = DatePr2::InputDateToString(
-            DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
+        request.strDateText[i] = m_dateRow[i]->DateText(options.blnDisplayNATZ);
     request.dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
     request.intTableTop = kTableTop;
     Timer1->stop();
@@ -848,8 +843,10 @@ void frmMain::EndProgram() {
 
 ZDR::StateFileData frmMain::CollectState() const {
     ZDR::StateFileData data;
-    for (int i = 0; i < 3; ++i)
-        data.dateSets[i] = DateSetFromControls(i);
+    for (int i = 0; i < 3; ++i) {
+        data.dateSets[i] = m_dateRow[i]->DateSet();
+        data.udtPlaces[i] = m_dateRow[i]->Place();
+    }
     for (std::size_t m = 0; m < m_optMode.size(); ++m)
         data.blnModeOption[m] = m_optMode[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
@@ -889,8 +886,8 @@ std::string frmMain::ReadState(const std::string& path) {
 }
 
 void frmMain::ApplyState(const ZDR::StateFileData& data) {
-    for (int i = 0; i < 3; ++i)
-        DateSetToControls(i, data.dateSets[i]);
+    for (DateRow* row : m_dateRow)
+        row->RestoreFrom(data);
     const int mode = ZDR::SelectedModeOption(data);
     if (mode >= 0)
         SelectModeQuietly(static_cast<int16_t>(mode + 1));

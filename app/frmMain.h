@@ -66,9 +66,8 @@ class frmMain : public QMainWindow {
     // The Now action: the world date becomes the present moment on the half-hour grid.
     void SetWorldDateToNow();
 
-    // The date set i (0..2) as its controls show it, and writing it back into them.
+    // The date set i (0..2) as its controls show it.
     DatePr2::DateSetInput DateSetFromControls(int i) const;
-    void DateSetToControls(int i, const DatePr2::DateSetInput& set);
 
     // Collects the state the state file keeps, from the controls and the configuration.
     ZDR::StateFileData CollectState() const;

@@ -244,7 +244,9 @@ int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSe
         if (!ModeUsesDateSet(mode, set))
             continue;
         dblChartAJD[set] =
-            DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
+            input.dblSetJD[set] >= 0
+                ? input.dblSetJD[set]
+                : DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
         if (dblChartAJD[set] < 0) {
             intFailedSet = set;
             return static_cast<int16_t>(dblChartAJD[set]);

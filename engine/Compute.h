@@ -35,6 +35,9 @@ struct ComputeInput {
     bool blnRadians = false;
     ConfigOptions udtOptions;
     int16_t intDefaultTimezoneIndex = 0;
+    // The JD (UT) of a date set that the caller has read itself (at a place, to the minute);
+    // a negative value: the date set is read from udtDateSet.
+    double dblSetJD[3] = {-1, -1, -1};
 };
 
 // What a computation leaves besides the engine tables: the table, the retrograde bodies

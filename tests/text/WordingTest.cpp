@@ -36,6 +36,9 @@ const std::vector<int> kUsedNumbers = {
     1200, 1201,
     // pictures as SVG and PDF, the chart sheet and its printing
     1500, 1501, 1502, 1503, 1504,
+    // the place of a birthdate
+    1600, 1601, 1602, 1603, 1604, 1605, 1606, 1607, 1608, 1609, 1610, 1611, 1612, 1613, 1614,
+    1615, 1616, 1617, 1618,
     // houses and angles
     1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634};
 
