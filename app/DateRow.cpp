@@ -12,6 +12,9 @@
 #include "app/MainTexts.h"
 #include "app/PlaceTexts.h"
 #include "app/frmPlace.h"
+#include "config/OptionsInForce.h"
+#include "engine/EngineTables.h"
+#include "places/HouseTexts.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
@@ -364,6 +367,18 @@ double DateRow::PlaceJD() {
                              : support::Text(PlaceText::BadCoordinates),
                          support::Text(PlaceText::Place), support::MsgIcon::Warning);
     return dblStopped;
+}
+
+std::string DateRow::HousesReport(double jd) const {
+    if (!m_udtPlace.blnSet || jd < 0)
+        return std::string();
+    const Places::Houses houses =
+        Places::ComputeHouses(jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude,
+                              Places::intPlacidus, ZDR::OptionsInForce().blnSidereal);
+    double L[11] = {};
+    for (int16_t b = 1; b <= 10; ++b)
+        L[b] = ZDR::dblPos[b][0];
+    return Places::HouseReport(houses, L);
 }
 
 std::string DateRow::DateText(bool blnNorthAmericanZones) const {

@@ -73,6 +73,10 @@ class DateRow : public QWidget {
     static constexpr double dblStopped = -1001;
     double PlaceJD();
 
+    // The houses of the row's place at jd (UT), with the bodies of the chart just computed,
+    // as the report adds them below a birth chart; "" without a place.
+    std::string HousesReport(double jd) const;
+
     // The date set in words for titles: with a place its clock time and offset.
     std::string DateText(bool blnNorthAmericanZones) const;
 

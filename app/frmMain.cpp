@@ -674,9 +674,12 @@ void frmMain::ShowReport() {
         txbReport1->show();
     } else {
         txbReport1->hide();
+        // A birth chart with a place has houses (the world date row has no place).
+        const int set = mode == ZDR::intModeNatal2 ? 2 : mode == ZDR::intModeNatal1 ? 1 : 0;
         txbReport->setPlainText(Q(ZDR::BuildSingleChartReport(
             options.blnWaxingWaningAspects, ZDR::MidpointOrb(options.intMidpointOrbIndex),
-            udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked())));
+            udtResult.intNumRetro, udtResult.strRetroList, optRadians->isChecked()) +
+            m_dateRow[set]->HousesReport(udtResult.dblChartAJD[set])));
         txbReport->show();
     }
 }

@@ -181,7 +181,7 @@ int ChartCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
     const int code =
-        StartCommand("chart", intTakesCharts | intTakesPicture, kHelp, argc, argv, options, jd);
+        StartCommand("chart", intTakesCharts | intTakesPicture | intTakesHouses, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     if (options.strPng.empty() && options.strSvg.empty() && options.strPdf.empty() &&

@@ -11,6 +11,7 @@
 #include "engine/EngineTables.h"
 #include "engine/Report.h"
 #include "places/ClockTime.h"
+#include "places/HouseTexts.h"
 #include "text/EphemerisText.h"
 
 namespace cli {
@@ -169,11 +170,26 @@ bool ChartPositionFailed(int16_t mode) {
 
 std::string ReportText(const CommandOptions& options, const ZDR::ComputeResult& result) {
     const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
-    return ZDR::IsTwoChartMode(options.intMode)
-               ? ZDR::BuildTwoChartReport(options.intMode, false, false)
-               : ZDR::BuildSingleChartReport(
-                     config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
-                     result.intNumRetro, result.strRetroList, options.blnRadians);
+    if (ZDR::IsTwoChartMode(options.intMode))
+        return ZDR::BuildTwoChartReport(options.intMode, false, false);
+    std::string report = ZDR::BuildSingleChartReport(
+        config.blnWaxingWaningAspects, ZDR::MidpointOrb(config.intMidpointOrbIndex),
+        result.intNumRetro, result.strRetroList, options.blnRadians);
+    // A birth chart with a place has houses.
+    const int16_t set = options.intMode == ZDR::intModeNatal1   ? 1
+                        : options.intMode == ZDR::intModeNatal2 ? 2
+                                                                : 0;
+    const Places::DatePlace& place = options.udtSet[set].udtPlace;
+    if (set > 0 && place.blnSet) {
+        const Places::Houses houses =
+            Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
+                                  options.intHouseSystem, config.blnSidereal);
+        double L[11] = {};
+        for (int16_t b = 1; b <= 10; ++b)
+            L[b] = ZDR::dblPos[b][0];
+        report += Places::HouseReport(houses, L);
+    }
+    return report;
 }
 
 }  // namespace cli

@@ -38,7 +38,7 @@ std::string WithLineFeeds(const std::string& text) {
 int ReportCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning, kHelp, argc,
+    const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning | intTakesHouses, kHelp, argc,
                                   argv, options, jd);
     if (code >= 0)
         return code;

@@ -1,6 +1,5 @@
 #include "places/HouseTexts.h"
 
-#include "astro/DatePr2.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "text/Language.h"
@@ -17,10 +16,9 @@ constexpr int kTextFallback = 1632;
 constexpr int kTextTitle = 1633;
 constexpr int kTextInHouse = 1634;
 
-constexpr int16_t kNameWidth = 13;
-
+// "Ascendant: 10 Cap 22": the report's font is proportional, so no columns.
 std::string Line(const std::string& name, const std::string& value) {
-    return DatePr2::PadRight(name, kNameWidth, " ") + " " + value;
+    return name + ": " + value;
 }
 
 }  // namespace
@@ -58,6 +56,15 @@ std::vector<std::string> HouseLines(const Houses& houses, const double (&L)[11])
                                                  std::to_string(HouseOf(houses, L[b])))));
     }
     return lines;
+}
+
+std::string HouseReport(const Houses& houses, const double (&L)[11]) {
+    std::string text = "\r\n\r\n" + HouseSystemTitle(houses) + "\r\n";
+    if (houses.FellBack())
+        text += HouseFallbackText(houses) + "\r\n";
+    for (const std::string& line : HouseLines(houses, L))
+        text += line + "\r\n";
+    return text;
 }
 
 }  // namespace Places

@@ -81,7 +81,7 @@ const Case kHouseCases[] = {
      "101.644",
      ""},
     {"houses --date 1879-03-14 --time 11:30 --place Ulm --language de", 0,
-     "Häuser: Placidus\nAszendent     11 Kre 39\nHimmelsmitte  12 Fis 50\nHaus 1        11 Kre 39",
+     "Häuser: Placidus\nAszendent: 11 Kre 39\nHimmelsmitte: 12 Fis 50\nHaus 1: 11 Kre 39",
      ""},
     {"houses --jd 2451545 --lat 75 --lon 10 --tz UTC --house-system koch --json", 0,
      "\"system\": \"koch\", \"fallback\": \"porphyry\"", ""},
@@ -92,6 +92,11 @@ const Case kHouseCases[] = {
     {"houses --date 2000-01-01 --place Ulm --house-system whole-sign --json", 0,
      "\"cusps\": [0.000000, 30.000000, 60.000000", ""},
     {"houses --date 2000-01-01", 2, "", "houses need a place"},
+    {"report --mode natal1 --birth1-date 1879-03-14 --birth1-time 11:30 --birth1-place Ulm "
+     "--house-system equal",
+     0, "\n\nHouses: Equal\nAscendant: 11 Can 39\nMidheaven: 12 Pis 50\nHouse 1: 11 Can 39\n",
+     ""},
+    {"report --mode world --date 1879-03-14 --place Ulm", 0, "", ""},
     {"houses --date 2000-01-01 --place Ulm --house-system vedic", 2, "",
      "'vedic' after --house-system: expected placidus, koch"},
 };
