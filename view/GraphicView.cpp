@@ -1,10 +1,12 @@
 #include "view/GraphicView.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
@@ -34,6 +36,7 @@ constexpr int kPrintToolTip = 1503;
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
     hide();
+    setFocusPolicy(Qt::StrongFocus);
     m_cmdPrint = new QPushButton(parent);
     m_cmdPrint->hide();
     connect(m_cmdPrint, &QPushButton::clicked, this, &GraphicView::printRequested);
@@ -66,6 +69,12 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
     const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
     // A right-click names the aspect of the line it finds where it is, whatever its colour.
     m_udtLines = wheel.udtLines;
+    m_intSelectedLine = -1;
+    // A screen reader describes the picture by its lines.
+    QStringList lines;
+    for (const ZDR::DrawnLine& line : m_udtLines)
+        lines << support::Q(ZDR::DrawnLineSentence(line));
+    setAccessibleDescription(lines.join(QStringLiteral("; ")));
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -190,6 +199,41 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
         AskAboutLine(pos);
     else if (m_intShown == Shown::TransitGraphic)
         AskAboutPoint(pos);
+}
+
+void GraphicView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_intShown != Shown::Wheel || m_udtLines.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = static_cast<int>(m_udtLines.size());
+    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        m_intSelectedLine = (m_intSelectedLine + 1) % count;
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        m_intSelectedLine = m_intSelectedLine <= 0 ? count - 1 : m_intSelectedLine - 1;
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu) &&
+               m_intSelectedLine >= 0) {
+        const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+        const QPoint middle(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                            static_cast<int>((line.dblY1 + line.dblY2) / 2));
+        support::ShowMessage(this,
+                             support::Q(ZDR::WheelLineEnquiryAt(
+                                 {line}, line.dblColor, middle.x() + 0.5, middle.y() + 0.5)),
+                             support::Q(ZDR::WheelLineEnquiryTitle()),
+                             support::MsgIcon::Information);
+        return;
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The selected line is shown by its words beside its middle, and told to a screen reader.
+    const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+    const QString words = support::Q(ZDR::DrawnLineSentence(line));
+    QToolTip::showText(mapToGlobal(QPoint(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                                          static_cast<int>((line.dblY1 + line.dblY2) / 2))),
+                       words, this);
+    update();
 }
 
 void GraphicView::AskAboutLine(const QPoint& pos) {

@@ -1152,6 +1152,15 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
     QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
     EXPECT_TRUE(w.picGraphic->GraphicShown());
+    // The wheel: its lines in its description; the arrows select one, Return names it.
+    EXPECT_TRUE(w.picGraphic->accessibleDescription().contains("Mars square Uranus"));
+    ASSERT_TRUE(TabTo(w.picGraphic));
+    messages.clear();
+    QTest::keyClick(w.picGraphic, Qt::Key_Right);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "This line is a");
+    EXPECT_FALSE(messages[0].strText.isEmpty());
     ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
     QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
     EXPECT_FALSE(w.picGraphic->GraphicShown());
