@@ -1,6 +1,8 @@
 #include "app/DateRow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,9 +16,9 @@
 #include "engine/EngineTables.h"
 #include "places/HouseTexts.h"
 #include "support/MessageBox.h"
-#include "text/StrProc.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
+#include "text/StrProc.h"
 
 using support::Q;
 
@@ -52,12 +54,17 @@ DateRow::DateRow(int index, QWidget* parent) : QWidget(parent), m_intIndex(index
                             udtFieldPlace[f].intWidth, intBoxHeight);
     }
 
-    for (QComboBox* list : {cboMonthCE, cboHour, cboTimezone})
-        connect(list, qOverload<int>(&QComboBox::activated), this, &DateRow::choiceMade);
-    connect(cboDayCE, qOverload<int>(&QComboBox::activated), this, [this] {
-        emit choiceMade();
-        RefreshWeekdayToolTip();
-    });
+    lblCaption->setBuddy(cboMonthCE);
+    for (QComboBox* list : {cboMonthCE, cboDayCE, cboHour, cboTimezone}) {
+        // Whether a choice is made with the keys or the mouse decides where the focus goes.
+        list->installEventFilter(this);
+        list->view()->viewport()->installEventFilter(this);
+        connect(list, qOverload<int>(&QComboBox::activated), this, [this, list] {
+            emit choiceMade(!m_blnKeyboardChoice);
+            if (list == cboDayCE)
+                RefreshWeekdayToolTip();
+        });
+    }
     // Enter also finishes the editing: the result it has just computed is not stale.
     connect(txbYearCE, &QLineEdit::editingFinished, this, [this] {
         if (!m_blnYearEntered)
@@ -73,6 +80,15 @@ DateRow::DateRow(int index, QWidget* parent) : QWidget(parent), m_intIndex(index
     connect(cmdClear, &QPushButton::clicked, this, &DateRow::AskAndClear);
     connect(cmdPlace, &QPushButton::clicked, this, &DateRow::ChoosePlace);
     ShowPlace();
+}
+
+bool DateRow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        m_blnKeyboardChoice = true;
+    else if (event->type() == QEvent::MouseButtonPress ||
+             event->type() == QEvent::MouseButtonRelease)
+        m_blnKeyboardChoice = false;
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* DateRow::FieldWidget(Field f) const {
@@ -131,6 +147,13 @@ void DateRow::SetDateSet(const DatePr2::DateSetInput& set) {
         cboHour->setEditText(Q(Places::ClockText(Places::PlaceMinute(set, m_udtPlace))));
 }
 
+bool DateRow::GivesJD(int16_t defaultTimezoneIndex) {
+    DatePr2::DateSetInput set = DateSet();
+    const double jd = DatePr2::InputDateToAJDate(set, defaultTimezoneIndex);
+    SetDateSet(set);
+    return jd > 0;
+}
+
 int16_t DateRow::TimezoneMinutes() const {
     return static_cast<int16_t>(cboTimezone->currentData().toInt());
 }
@@ -169,12 +192,20 @@ void DateRow::FillTimezoneList(const std::vector<DatePr2::TimezoneEntry>& zones,
 }
 
 void DateRow::SetLanguageDependentText() {
-    lblCaption->setText(support::Text(MainText::DateSetCaption[m_intIndex]));
+    const QString caption = support::Text(MainText::DateSetCaption[m_intIndex]);
+    lblCaption->setText(caption);
     cmdClear->setText(support::Text(MainText::Clear));
     cboMonthCE->setToolTip(support::Text(MainText::Month));
     txbYearCE->setToolTip(support::Text(MainText::Year));
     cboHour->setToolTip(support::Text(MainText::Time));
     cboTimezone->setToolTip(support::Text(MainText::Timezone));
+    // Each box is named by its date set and its field, so that the three rows differ.
+    const std::pair<QWidget*, int> fields[] = {
+        {cboMonthCE, MainText::Month},     {cboDayCE, MainText::Day},
+        {txbYearCE, MainText::Year},       {cboHour, MainText::Time},
+        {cboTimezone, MainText::Timezone}, {cmdClear, MainText::Clear}};
+    for (const auto& [box, n] : fields)
+        box->setAccessibleName(caption + ", " + support::Text(n));
     ShowPlace();
 }
 
@@ -246,8 +277,8 @@ void DateRow::ShowPlace() {
     cboTimezone->setVisible(!placed);
     // The place takes the room of the timezone box and of its own button.
     if (placed)
-        support::PlaceTwips(cmdPlace, zone.intLeft, 0, button.intLeft + button.intWidth - zone.intLeft,
-                            intBoxHeight);
+        support::PlaceTwips(cmdPlace, zone.intLeft, 0,
+                            button.intLeft + button.intWidth - zone.intLeft, intBoxHeight);
     else
         support::PlaceTwips(cmdPlace, button.intLeft, 0, button.intWidth, intBoxHeight);
     // The place's town (or coordinates) and the offset of its clock at the row's time.
@@ -260,9 +291,10 @@ void DateRow::ShowPlace() {
     if (moment.dblJD >= 0)
         name += QStringLiteral(", ") + Q(moment.Offset().strAbbreviation);
     cmdPlace->setText(placed ? name : QStringLiteral("\u2026"));
-    std::string tip = StrProc::ReplaceAll(Language::Text(PlaceText::PlacedToolTip), "PLACE",
-                                          m_udtPlace.strName);
-    tip = StrProc::ReplaceAll(StrProc::ReplaceAll(tip, "ZONE", m_udtPlace.strZone), "OFFSET", offset);
+    std::string tip =
+        StrProc::ReplaceAll(Language::Text(PlaceText::PlacedToolTip), "PLACE", m_udtPlace.strName);
+    tip =
+        StrProc::ReplaceAll(StrProc::ReplaceAll(tip, "ZONE", m_udtPlace.strZone), "OFFSET", offset);
     cmdPlace->setToolTip(placed ? Q(tip) : support::Text(PlaceText::PlaceToolTip));
     // With a place the time box takes any minute, typed.
     if (cboHour->isEditable() != placed) {
@@ -277,7 +309,7 @@ void DateRow::TimeTyped() {
     if (minute >= 0 && minute != m_udtPlace.intMinute) {
         m_udtPlace.intMinute = minute;
         m_udtPlace.intDst = Places::intDstAsk;
-        emit choiceMade();
+        emit choiceMade(false);
     }
     cboHour->setEditText(Q(Places::ClockText(m_udtPlace.intMinute)));
 }
@@ -287,7 +319,7 @@ void DateRow::ChoosePlace() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     SetPlace(dialog.Place());
-    emit choiceMade();
+    emit choiceMade(true);
 }
 
 double DateRow::PlaceJD() {
@@ -296,12 +328,12 @@ double DateRow::PlaceJD() {
     const DatePr2::DateSetInput set = DateSet();
     Places::PlaceMoment moment = Places::PlaceDateToJD(set, m_udtPlace);
     const Places::ClockReading& r = moment.udtReading;
-    if (moment.dblJD == Places::dblPlaceSkippedTime || moment.dblJD == Places::dblPlaceRepeatedTime) {
+    if (moment.dblJD == Places::dblPlaceSkippedTime ||
+        moment.dblJD == Places::dblPlaceRepeatedTime) {
         // Which offset is meant, the user says: Yes the larger (summer time), No the smaller.
         const int larger = r.udtOffset[0].intSeconds > r.udtOffset[1].intSeconds ? 0 : 1;
-        std::string text = Language::Text(moment.dblJD == Places::dblPlaceSkippedTime
-                                              ? PlaceText::Skipped
-                                              : PlaceText::Repeated);
+        std::string text = Language::Text(
+            moment.dblJD == Places::dblPlaceSkippedTime ? PlaceText::Skipped : PlaceText::Repeated);
         DatePr2::DateSetInput copy = set;
         const double day = DatePr2::InputDateToLocalDay(copy);
         const std::pair<const char*, std::string> fields[] = {
@@ -319,7 +351,8 @@ double DateRow::PlaceJD() {
             window(), Q(text), support::Text(PlaceText::ClockTitle), support::MsgAnswer::Yes);
         if (answer == support::MsgAnswer::Cancel)
             return dblStopped;
-        m_udtPlace.intDst = answer == support::MsgAnswer::Yes ? Places::intDstYes : Places::intDstNo;
+        m_udtPlace.intDst =
+            answer == support::MsgAnswer::Yes ? Places::intDstYes : Places::intDstNo;
         moment = Places::PlaceDateToJD(set, m_udtPlace);
         ShowPlace();
     }
@@ -350,7 +383,7 @@ std::string DateRow::HousesReport(double jd) const {
 
 std::string DateRow::DateText(bool blnNorthAmericanZones) const {
     const DatePr2::DateSetInput set = DateSet();
-    return m_udtPlace.blnSet
-               ? Places::PlaceDateText(set, m_udtPlace, false, Language::intLanguage)
-               : DatePr2::InputDateToString(set, false, blnNorthAmericanZones, Language::intLanguage);
+    return m_udtPlace.blnSet ? Places::PlaceDateText(set, m_udtPlace, false, Language::intLanguage)
+                             : DatePr2::InputDateToString(set, false, blnNorthAmericanZones,
+                                                          Language::intLanguage);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // One date set of the main window as one row: its caption, the month, day, year, hour and
 // timezone boxes, a birthdate's place, and its Clear button. With a place the time box
-// takes any minute and the place's button stands where the timezone box stood. The row reads and writes its date set, keeps the
-// day's weekday in the day box's tool-tip and cleans the year to its digits.
+// takes any minute and the place's button stands where the timezone box stood. The row reads and
+// writes its date set, keeps the day's weekday in the day box's tool-tip and cleans the year to its
+// digits.
 
 #include <QWidget>
 #include <cstdint>
@@ -47,6 +48,9 @@ class DateRow : public QWidget {
     DatePr2::DateSetInput DateSet() const;
     void SetDateSet(const DatePr2::DateSetInput& set);
 
+    // Whether the date set gives a Julian Day (an empty timezone taking the entry
+    // defaultTimezoneIndex); the boxes take the cleaned year and the defaults.
+    bool GivesJD(int16_t defaultTimezoneIndex);
     // The place of the row (blnSet false for none), and giving it one: the time box then
     // takes any minute, and the timezone box gives way to the place.
     const Places::DatePlace& Place() const { return m_udtPlace; }
@@ -114,12 +118,16 @@ class DateRow : public QWidget {
     QPushButton* cmdPlace = nullptr;
 
   signals:
-    // A choice made by the user in the month, day, hour or timezone list.
-    void choiceMade();
+    // A choice made by the user in the month, day, hour or timezone list; blnByMouse
+    // unless it was made with the keys.
+    void choiceMade(bool blnByMouse);
     // Return pressed in the year box.
     void yearEntered();
     // The editing of the year has ended with a change that was not computed.
     void yearEdited();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* FieldWidget(Field f) const;
@@ -130,4 +138,5 @@ class DateRow : public QWidget {
     Places::DatePlace m_udtPlace;
     int m_intIndex;
     bool m_blnYearEntered = false;
+    bool m_blnKeyboardChoice = false;  // the last input to a list came from the keys
 };

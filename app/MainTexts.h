@@ -29,12 +29,18 @@ constexpr int Degrees = 218;
 constexpr int Radians = 219;
 constexpr int LanguageToolTip = 220;
 constexpr int Month = 223;
+constexpr int Day = 1003;
 constexpr int Year = 225;
 constexpr int Time = 226;
 constexpr int Timezone = 227;
 constexpr int Notice = 228;
 constexpr int UserManual = 229;
 constexpr int UserManualLink = 137;
+// Names that a screen reader gives the parts without a caption of their own.
+constexpr int ReportName = 1004;
+constexpr int TableName = 1005;
+constexpr int PictureName = 1006;
+constexpr int StepSizeName = 1007;
 
 // Titles, the hint line and the command row.
 constexpr int ProductName = 1;

@@ -12,19 +12,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 
 #include "app/DateRow.h"
+#include "app/MainKeyboard.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
+#include "calendar/frmCalendar.h"
 #include "config/LanguageSetting.h"
 #include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CellSentence.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"
 #include "engine/Report.h"
@@ -42,7 +44,6 @@
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
-#include "calendar/frmCalendar.h"
 
 namespace {
 
@@ -94,6 +95,7 @@ void frmMain::CreateControls() {
     // The controls stand on a page of fixed size, which scrolls in a smaller window.
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* central = new QWidget(scroll);
     central->setFixedSize(Px(kContentWidth), Px(kContentHeight));
     scroll->setWidget(central);
@@ -111,7 +113,8 @@ void frmMain::CreateControls() {
         cboHour[i] = row->cboHour;
         cboTimezone[i] = row->cboTimezone;
         cmdClear[i] = row->cmdClear;
-        connect(row, &DateRow::choiceMade, this, [this, i] { DateChoiceMade(i); });
+        connect(row, &DateRow::choiceMade, this,
+                [this, i](bool blnByMouse) { DateChoiceMade(i, blnByMouse); });
         connect(row, &DateRow::yearEdited, this, [this, i] { MarkStale(i); });
         connect(row, &DateRow::yearEntered, this, [this, i] { YearEnterPressed(i); });
     }
@@ -151,20 +154,20 @@ void frmMain::CreateControls() {
 
     // The commands in two columns; Quit stands alone below Restore.
     const int right = kCommandLeft + kCommandWidth + kGap;
-    cmdCompute = new QPushButton(central);
-    Place(cmdCompute, kCommandLeft, kDateTop, kCommandWidth, kButtonHeight);
-    cmdConfigure = new QPushButton(central);
-    Place(cmdConfigure, right, kDateTop, kCommandWidth, kButtonHeight);
-    cmdNow = new QPushButton(central);
-    Place(cmdNow, kCommandLeft, kDateTop + kRowStep, kCommandWidth, kControlHeight);
-    cmdHelp = new QPushButton(central);
-    Place(cmdHelp, right, kDateTop + kRowStep, kCommandWidth, kControlHeight);
-    cmdSave = new QPushButton(central);
-    Place(cmdSave, kCommandLeft, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
-    cmdRestore = new QPushButton(central);
-    Place(cmdRestore, right, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
-    cmdQuit = new QPushButton(central);
-    Place(cmdQuit, right, kStepTop, kCommandWidth, kControlHeight);
+    const struct {
+        QPushButton** button;
+        int left, top, height;
+    } commands[] = {{&cmdCompute, kCommandLeft, kDateTop, kButtonHeight},
+                    {&cmdConfigure, right, kDateTop, kButtonHeight},
+                    {&cmdNow, kCommandLeft, kDateTop + kRowStep, kControlHeight},
+                    {&cmdHelp, right, kDateTop + kRowStep, kControlHeight},
+                    {&cmdSave, kCommandLeft, kDateTop + 2 * kRowStep, kControlHeight},
+                    {&cmdRestore, right, kDateTop + 2 * kRowStep, kControlHeight},
+                    {&cmdQuit, right, kStepTop, kControlHeight}};
+    for (const auto& c : commands) {
+        *c.button = new QPushButton(central);
+        Place(*c.button, c.left, c.top, kCommandWidth, c.height);
+    }
 
     // Language and angles side by side at the foot of the column beside the table.
     fraLanguage = NewOptionFrame(central, kSideLeft, optEnglish, optGerman);
@@ -174,14 +177,11 @@ void frmMain::CreateControls() {
             [this] { SwitchLanguage(Language::intGerman); });
 
     fraAngles = NewOptionFrame(central, kRightEdge - kFrameWidth, optDegrees, optRadians);
-    connect(optDegrees, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted)
-            cmdCompute_Click();
-    });
-    connect(optRadians, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted)
-            cmdCompute_Click();
-    });
+    for (QRadioButton* angles : {optDegrees, optRadians})
+        connect(angles, &QRadioButton::clicked, this, [this] {
+            if (blnStartupCompleted)
+                cmdCompute_Click();
+        });
 
     lblTitle = new QLabel(central);
     lblClickonAspect = new QLabel(central);
@@ -254,6 +254,11 @@ void frmMain::CreateControls() {
     step.SelectedModeCode = [this] { return SelectedModeCode(); };
     step.ComputedModeCode = [this] { return udtResult.intModeCode; };
     m_stepRunner = new StepRunner(std::move(step), this);
+    picTable->SetCellNamer([this](int i) {
+        return ZDR::CellSentence(udtResult.udtTable, udtResult.intModeCode,
+                                 static_cast<int16_t>(i));
+    });
+    MainKeyboard::SetUpKeys(*this);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -332,8 +337,9 @@ bool frmMain::Startup() {
     RestoreLastState();
 
     cmdNow_Click();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdCalendar, cmdToggleGraphic,
-                                                      cmdHelp, lblUserManual, lblUserManualLink})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdCalendar, cmdToggleGraphic, cmdHelp,
+                                         lblUserManual, lblUserManualLink})
         w->show();
     Timer1->start();
     RefreshHintLine();
@@ -363,6 +369,7 @@ bool frmMain::Startup() {
     m_frmConfigure->SetStartupCompleted(true);
 
     FitWindowToScreen();
+    cboMonthCE[0]->setFocus();  // the first field of the world date
     return true;
 }
 
@@ -389,19 +396,12 @@ void frmMain::ShowRestoredState() {
         set = 2;
     else
         SelectModeQuietly(ZDR::intModeWorldTransits);
-    if (DateSetGivesJD(set)) {
+    if (m_dateRow[set]->GivesJD(intDefaultTimezoneIndex)) {
         cmdCompute_Click();
         picTable->show();
     } else {
         ShowDefaultView();
     }
-}
-
-bool frmMain::DateSetGivesJD(int i) {
-    DatePr2::DateSetInput set = m_dateRow[i]->DateSet();
-    const double jd = DatePr2::InputDateToAJDate(set, intDefaultTimezoneIndex);
-    m_dateRow[i]->SetDateSet(set);
-    return jd > 0;
 }
 
 void frmMain::ShowDefaultView() {
@@ -458,12 +458,7 @@ void frmMain::ArrangeResultArea() {
 void frmMain::FitWindowToScreen() {
     // The whole page is the largest size; a smaller screen gets a window that scrolls.
     const QSize page(Px(kContentWidth), Px(kContentHeight));
-    QSize size = page;
-    if (QScreen* shown = screen()) {
-        const QSize frame = frameGeometry().size() - this->size();
-        size = page.boundedTo(shown->availableGeometry().size() - frame);
-    }
-    resize(size);
+    resize(support::SizeOnScreen(this, page));
     intInitialWidth = static_cast<int16_t>(support::Twips(page.width()));
     intInitialHeight = static_cast<int16_t>(support::Twips(page.height()));
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
@@ -535,6 +530,7 @@ void frmMain::SetLanguageDependentText() {
     if (noticeShowsCaption)
         lblNotice->setText(m_strNoticeCaption);
     RefreshHintLine();
+    MainKeyboard::NameParts(*this);
     if (m_frmConfigure)
         m_frmConfigure->SetLanguageDependentText();
 }
@@ -583,12 +579,13 @@ void frmMain::RefreshWeekdayToolTips() {
         row->RefreshWeekdayToolTip();
 }
 
-void frmMain::DateChoiceMade(int i) {
+void frmMain::DateChoiceMade(int i, bool blnByMouse) {
     if (!isVisible())
         return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
+    // A choice with the keys leaves the focus in the list, for the next choice.
+    if (blnByMouse && cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
         FocusCompute();
 }
 

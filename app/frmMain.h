@@ -160,7 +160,7 @@ class frmMain : public QMainWindow {
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
     void ModeButtonClicked();
     void SwitchLanguage(int16_t intNewLanguage);
-    void DateChoiceMade(int i);
+    void DateChoiceMade(int i, bool blnByMouse);
     void MarkStale(int i);
     void YearEnterPressed(int i);
     void cmdNow_Click();
@@ -172,7 +172,6 @@ class frmMain : public QMainWindow {
     void ApplyState(const ZDR::StateFileData& data);
     void RestoreLastState();
     void ShowRestoredState();
-    bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     // Asks for a state file to save (blnSave) or open, the dialog titled by program text
     // intTitleText, in the folder last used. "" when none is chosen.

@@ -4,6 +4,9 @@
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::RichText);
+    // Tab reaches the link and Return follows it.
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void LinkLabel::SetLink(const QString& caption, const QString& href) {
@@ -26,6 +29,7 @@ void LinkLabel::changeEvent(QEvent* event) {
 }
 
 void LinkLabel::ShowLink() {
+    setAccessibleName(m_strCaption);
     setText(LinkText(m_strCaption, m_strHref, isEnabled(),
                      palette().color(QPalette::Disabled, QPalette::WindowText)));
 }

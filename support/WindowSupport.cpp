@@ -1,13 +1,18 @@
 #include "support/WindowSupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -116,7 +121,79 @@ class FrameKeeper : public QObject {
     QWidget* m_window;
 };
 
+// Return and Enter that no control of the window used: the focused command, else the
+// default command.
+class ReturnPresser : public QObject {
+  public:
+    ReturnPresser(QWidget* window, QPushButton* defaultButton)
+        : QObject(window), m_default(defaultButton) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QWidget* focus = QApplication::focusWidget();
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || qobject_cast<QLineEdit*>(focus))
+            return QObject::eventFilter(watched, event);
+        QPushButton* button = qobject_cast<QPushButton*>(focus);
+        if (!button)
+            button = m_default;
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QPointer<QPushButton> m_default;
+};
+
+// A list for a screen reader: its accessible name, and its chosen entry as its value.
+class NamedListAccessible : public QAccessibleWidget {
+  public:
+    explicit NamedListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* list = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name && !list->accessibleName().isEmpty())
+            return list->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return list->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* NamedListFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QComboBox") && object && object->isWidgetType())
+        return new NamedListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
 }  // namespace
+
+void NameListsByTheirNames() {
+    static const bool blnInstalled = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    (void)blnInstalled;
+}
+
+QSize SizeOnScreen(const QWidget* window, const QSize& page) {
+    QScreen* screen = window->screen();
+    if (!screen)
+        return page;
+    const QSize frame = window->frameGeometry().size() - window->size();
+    return page.boundedTo(screen->availableGeometry().size() - frame);
+}
+
+void PressOnReturn(QWidget* window, QPushButton* defaultButton) {
+    new ReturnPresser(window, defaultButton);
+}
 
 void PlaceFrameAtTopLeft(QWidget* window) {
     const QPoint corner =

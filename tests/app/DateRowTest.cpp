@@ -133,7 +133,11 @@ TEST_F(DateRowTest, ClearAsksFirstAndChoicesAreReported) {
     row.cboHour->setCurrentIndex(4);
     EXPECT_EQ(choices.count(), 0);
     emit row.cboHour->activated(4);
-    EXPECT_EQ(choices.count(), 1);
+    ASSERT_EQ(choices.count(), 1);
+    EXPECT_TRUE(choices[0][0].toBool()) << "by mouse unless the keys were used";
+    QTest::keyClick(row.cboHour, Qt::Key_Down);
+    ASSERT_EQ(choices.count(), 2);
+    EXPECT_FALSE(choices[1][0].toBool());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,9 +45,9 @@
 #include "support/weblink.h"
 #include "tests/MemoryStore.h"
 #include "tests/cli/CliRunner.h"
-#include "view/SheetPrinter.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
+#include "view/SheetPrinter.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
 
@@ -1084,6 +1085,130 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"course.png", "transits.png", "world.png"}));
+}
+
+// Presses Tab on whatever has the focus until target has it; false when it never does.
+bool TabTo(QWidget* target) {
+    for (int n = 0; n < 80 && QApplication::focusWidget() != target; ++n)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+// A whole session without the mouse: a birthdate entered, natal aspects, a cell's
+// explanation and the durations, World transits again, the chart, and the state saved.
+TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
+    frmMain& w = Start();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_EQ(QApplication::focusWidget(), w.cboMonthCE[0]) << "the first focus";
+
+    ASSERT_TRUE(TabTo(w.cboMonthCE[1]));
+    for (int n = 0; n < 5; ++n)
+        QTest::keyClick(w.cboMonthCE[1], Qt::Key_Down);
+    EXPECT_EQ(w.cboMonthCE[1]->currentIndex(), 5);
+    EXPECT_EQ(QApplication::focusWidget(), w.cboMonthCE[1]) << "a key choice keeps the focus";
+    ASSERT_TRUE(TabTo(w.cboDayCE[1]));
+    for (int n = 0; n < 17; ++n)
+        QTest::keyClick(w.cboDayCE[1], Qt::Key_Down);
+    ASSERT_TRUE(TabTo(w.txbYearCE[1]));
+    QTest::keyClicks(w.txbYearCE[1], "1970");
+    EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");
+
+    ASSERT_TRUE(TabTo(w.optPlanetary));
+    QTest::keyClick(w.optPlanetary, Qt::Key_Down);  // to Natal aspects of the 1st birthdate
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(w.optNatal[0]->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Compute
+    EXPECT_EQ(w.udtResult.intModeCode, ZDR::intModeNatal1);
+
+    ASSERT_TRUE(TabTo(w.optNatal[0]));
+    QTest::keyClick(w.optNatal[0], Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(w.udtResult.intModeCode, ZDR::intModeWorldTransits);
+
+    // The table: arrows to Mars square Uranus (row 5, column 6), Return explains it.
+    ASSERT_TRUE(TabTo(w.picTable));
+    const int16_t cols = w.udtResult.udtTable.intNumCols;
+    while (w.picTable->CurrentCell() / cols > 5)
+        QTest::keyClick(w.picTable, Qt::Key_Up);
+    while (w.picTable->CurrentCell() / cols < 5)
+        QTest::keyClick(w.picTable, Qt::Key_Down);
+    while (w.picTable->CurrentCell() % cols < 6)
+        QTest::keyClick(w.picTable, Qt::Key_Right);
+    while (w.picTable->CurrentCell() % cols > 6)
+        QTest::keyClick(w.picTable, Qt::Key_Left);
+    ASSERT_EQ(w.picTable->CurrentCell(), 56);
+    answer = support::MsgAnswer::Yes;
+    messages.clear();
+    QTest::keyClick(w.picTable, Qt::Key_Menu);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Mars square to Uranus");
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    w.Durations()->hide();
+    QApplication::processEvents();  // the durations window's own activation first
+    QApplication::setActiveWindow(&w);
+
+    ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
+    QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
+    EXPECT_TRUE(w.picGraphic->GraphicShown());
+    ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
+    QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+
+    const QString saved = userData.path() + "/session.zdr";
+    support::SetFileDialogHook([&](const support::FileDialogRequest&) { return saved; });
+    ASSERT_TRUE(TabTo(w.cmdSaveAs));
+    QTest::keyClick(w.cmdSaveAs, Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(saved));
+    ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
+}
+
+// What a screen reader finds: every visible control named, the three date rows told apart,
+// in both languages, and every cell of the table with its sentence.
+TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndEveryCell) {
+    frmMain& w = Start();
+    w.show();
+    for (QRadioButton* language : {w.optEnglish, w.optGerman}) {
+        language->click();
+        SCOPED_TRACE(language->text().toStdString());
+        std::set<QString> monthNames;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QComboBox*>(c) ||
+                                 qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
+                                 c == w.picTable || c == w.picGraphic || c == w.lblUserManualLink;
+            if (!control || !c->isVisible() || c->window() != &w)
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                << c->metaObject()->className() << " " << c->objectName().toStdString();
+        }
+        for (int i = 0; i < 3; ++i)
+            monthNames.insert(
+                QAccessible::queryAccessibleInterface(w.cboMonthCE[i])->text(QAccessible::Name));
+        EXPECT_EQ(monthNames.size(), 3u);
+    }
+    w.optEnglish->click();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.cboMonthCE[0])->text(QAccessible::Name),
+              "World date, Month");
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.picTable);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    const std::vector<int> cells = w.picTable->VisibleCells();
+    ASSERT_EQ(table->childCount(), static_cast<int>(cells.size()));
+    for (int i = 0; i < table->childCount(); ++i) {
+        const ZDR::TableCell& cell = w.udtResult.udtTable.udtCell[cells[i]];
+        EXPECT_EQ(table->child(i)->text(QAccessible::Name).isEmpty(), cell.strText.empty())
+            << cells[i];
+        EXPECT_EQ(table->child(i)->role(), QAccessible::Cell);
+    }
+    const auto mars = std::find(cells.begin(), cells.end(), 56);
+    ASSERT_NE(mars, cells.end());
+    EXPECT_TRUE(table->child(static_cast<int>(mars - cells.begin()))
+                    ->text(QAccessible::Name)
+                    .startsWith("Mars square Uranus, "));
 }
 
 // Print ... stands in the place of Load from ... while the wheel is shown, and prints the
