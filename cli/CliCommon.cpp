@@ -1,5 +1,6 @@
 #include "cli/CliCommon.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "astro/DatePr2.h"
@@ -110,6 +111,9 @@ int16_t ZoneIndex(const DateSetOptions& set) {
 }
 
 int16_t ZoneMinutes(const DateSetOptions& set) {
+    // A set read at its place keeps the clock of the place, to the minute.
+    if (set.udtPlace.blnSet && set.udtMoment.intOffsetIndex >= 0 && !set.blnHasJD)
+        return static_cast<int16_t>(std::lround(set.udtMoment.Offset().intSeconds / 60.0));
     return static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(set)].intMinutes);
 }
 

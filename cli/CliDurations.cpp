@@ -9,6 +9,7 @@
 #include "astro/Turn.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "places/DatePlace.h"
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/AspectTiming.h"
@@ -105,6 +106,8 @@ std::string DateSetText(const DateSetOptions& set, double jd) {
         return text;
     }
     DatePr2::DateSetInput input = set.udtInput;
+    if (set.udtPlace.blnSet)
+        return Places::PlaceDateText(input, set.udtPlace, false, Language::intLanguage);
     input.intTimezoneIndex = ZoneIndex(set);
     return DatePr2::InputDateToString(input, false, false, Language::intLanguage);
 }

@@ -97,6 +97,10 @@ const Case kHouseCases[] = {
      0, "\n\nHouses: Equal\nAscendant: 11 Can 39\nMidheaven: 12 Pis 50\nHouse 1: 11 Can 39\n",
      ""},
     {"report --mode world --date 1879-03-14 --place Ulm", 0, "", ""},
+    // The local days of the world date are those of the place's clock.
+    {"durations --date 2021-07-01 --time 14:07 --place Ulm", 0,
+     "World transits on July 1, 2021, 14:07 (Ulm, Baden-Württemberg, Germany; CEST, UT+2:00)",
+     ""},
     {"houses --date 2000-01-01 --place Ulm --house-system vedic", 2, "",
      "'vedic' after --house-system: expected placidus, koch"},
 };
