@@ -16,10 +16,10 @@ case "$verb" in
     *) echo "usage: $0 [run|test|package|sanitize]" >&2; exit 2 ;;
 esac
 
-packages=(g++ cmake make ccache pkg-config qt6-base-dev libgl1-mesa-dev libswe-dev swe-basic-data
+packages=(g++ cmake make ccache pkg-config qt6-base-dev qt6-svg-dev libgl1-mesa-dev libswe-dev swe-basic-data
           swe-standard-data fonts-dejavu-core fonts-liberation libgtest-dev libgmock-dev libbenchmark-dev
           dpkg-dev file man-db desktop-file-utils appstream qt6-translations-l10n python3-icalendar
-          libgeonames-dev libhowardhinnant-date-dev tzdata python3)
+          libgeonames-dev libhowardhinnant-date-dev tzdata python3 librsvg2-bin poppler-utils swetest)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -49,6 +49,8 @@ constexpr int kToggleWidth = 1750;
 constexpr int kReportWidth = 1120;
 constexpr int kSaveAsWidth = 1950;
 constexpr int kLoadStateWidth = 1750;
+// "Calendar ...", as wide as Report, beside Load from.
+constexpr int kCalendarLeft = kSideLeft + kSaveAsWidth + kLoadStateWidth + 2 * kGap;
 constexpr int kManualLabelWidth = 1950;
 constexpr int kFrameTop = kTableBottom - kFrameHeight;
 constexpr int kFootTop = kFrameTop - 2 * kRowStep;  // the two rows of the command row

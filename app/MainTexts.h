@@ -17,6 +17,7 @@ constexpr int Quit = 205;
 constexpr int Help = 206;
 constexpr int Now = 207;
 constexpr int Report = 210;
+constexpr int Calendar = 1309;  // "Calendar ..."
 constexpr int SaveAs = 211;
 constexpr int LoadFrom = 212;
 constexpr int ModeToolTip = 215;                // World transits, Synastry
@@ -28,12 +29,18 @@ constexpr int Degrees = 218;
 constexpr int Radians = 219;
 constexpr int LanguageToolTip = 220;
 constexpr int Month = 223;
+constexpr int Day = 1003;
 constexpr int Year = 225;
 constexpr int Time = 226;
 constexpr int Timezone = 227;
 constexpr int Notice = 228;
 constexpr int UserManual = 229;
 constexpr int UserManualLink = 137;
+// Names that a screen reader gives the parts without a caption of their own.
+constexpr int ReportName = 1004;
+constexpr int TableName = 1005;
+constexpr int PictureName = 1006;
+constexpr int StepSizeName = 1007;
 
 // Titles, the hint line and the command row.
 constexpr int ProductName = 1;

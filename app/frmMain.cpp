@@ -9,32 +9,28 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QStandardPaths>
 #include <QTimer>
-#include <cmath>
 
 #include "app/DateRow.h"
+#include "app/MainKeyboard.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "astro/DatePr2.h"
+#include "calendar/frmCalendar.h"
 #include "config/LanguageSetting.h"
-#include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CellSentence.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"
 #include "engine/Report.h"
 #include "search/StepRunner.h"
-#include "store/ExportLayout.h"
 #include "store/ImageExport.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
@@ -87,8 +83,7 @@ frmMain::frmMain(const QString& dataFolder, const QString& userDataFolder,
     : QMainWindow(parent),
       m_strDataFolder(dataFolder),
       m_strUserDataFolder(userDataFolder),
-      m_store(store),
-      m_strFileFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
+      m_store(store) {
     CreateControls();
 }
 
@@ -100,6 +95,7 @@ void frmMain::CreateControls() {
     // The controls stand on a page of fixed size, which scrolls in a smaller window.
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto* central = new QWidget(scroll);
     central->setFixedSize(Px(kContentWidth), Px(kContentHeight));
     scroll->setWidget(central);
@@ -117,7 +113,8 @@ void frmMain::CreateControls() {
         cboHour[i] = row->cboHour;
         cboTimezone[i] = row->cboTimezone;
         cmdClear[i] = row->cmdClear;
-        connect(row, &DateRow::choiceMade, this, [this, i] { DateChoiceMade(i); });
+        connect(row, &DateRow::choiceMade, this,
+                [this, i](bool blnByMouse) { DateChoiceMade(i, blnByMouse); });
         connect(row, &DateRow::yearEdited, this, [this, i] { MarkStale(i); });
         connect(row, &DateRow::yearEntered, this, [this, i] { YearEnterPressed(i); });
     }
@@ -157,20 +154,20 @@ void frmMain::CreateControls() {
 
     // The commands in two columns; Quit stands alone below Restore.
     const int right = kCommandLeft + kCommandWidth + kGap;
-    cmdCompute = new QPushButton(central);
-    Place(cmdCompute, kCommandLeft, kDateTop, kCommandWidth, kButtonHeight);
-    cmdConfigure = new QPushButton(central);
-    Place(cmdConfigure, right, kDateTop, kCommandWidth, kButtonHeight);
-    cmdNow = new QPushButton(central);
-    Place(cmdNow, kCommandLeft, kDateTop + kRowStep, kCommandWidth, kControlHeight);
-    cmdHelp = new QPushButton(central);
-    Place(cmdHelp, right, kDateTop + kRowStep, kCommandWidth, kControlHeight);
-    cmdSave = new QPushButton(central);
-    Place(cmdSave, kCommandLeft, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
-    cmdRestore = new QPushButton(central);
-    Place(cmdRestore, right, kDateTop + 2 * kRowStep, kCommandWidth, kControlHeight);
-    cmdQuit = new QPushButton(central);
-    Place(cmdQuit, right, kStepTop, kCommandWidth, kControlHeight);
+    const struct {
+        QPushButton** button;
+        int left, top, height;
+    } commands[] = {{&cmdCompute, kCommandLeft, kDateTop, kButtonHeight},
+                    {&cmdConfigure, right, kDateTop, kButtonHeight},
+                    {&cmdNow, kCommandLeft, kDateTop + kRowStep, kControlHeight},
+                    {&cmdHelp, right, kDateTop + kRowStep, kControlHeight},
+                    {&cmdSave, kCommandLeft, kDateTop + 2 * kRowStep, kControlHeight},
+                    {&cmdRestore, right, kDateTop + 2 * kRowStep, kControlHeight},
+                    {&cmdQuit, right, kStepTop, kControlHeight}};
+    for (const auto& c : commands) {
+        *c.button = new QPushButton(central);
+        Place(*c.button, c.left, c.top, kCommandWidth, c.height);
+    }
 
     // Language and angles side by side at the foot of the column beside the table.
     fraLanguage = NewOptionFrame(central, kSideLeft, optEnglish, optGerman);
@@ -180,14 +177,11 @@ void frmMain::CreateControls() {
             [this] { SwitchLanguage(Language::intGerman); });
 
     fraAngles = NewOptionFrame(central, kRightEdge - kFrameWidth, optDegrees, optRadians);
-    connect(optDegrees, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted)
-            cmdCompute_Click();
-    });
-    connect(optRadians, &QRadioButton::clicked, this, [this] {
-        if (blnStartupCompleted)
-            cmdCompute_Click();
-    });
+    for (QRadioButton* angles : {optDegrees, optRadians})
+        connect(angles, &QRadioButton::clicked, this, [this] {
+            if (blnStartupCompleted)
+                cmdCompute_Click();
+        });
 
     lblTitle = new QLabel(central);
     lblClickonAspect = new QLabel(central);
@@ -203,17 +197,14 @@ void frmMain::CreateControls() {
     cmdRun = new QPushButton(central);
     cmdToggleGraphic = new QPushButton(central);
     cmdReport = new QPushButton(central);
+    cmdCalendar = new QPushButton(central);
     cmdSaveAs = new QPushButton(central);
     cmdLoadState = new QPushButton(central);
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
-    lblUserManualLink = new QLabel(central);
-    GraphicViewLink graphicLink;
-    graphicLink.frmMainWindow = this;
-    graphicLink.picTable = picTable;
-    graphicLink.cmdToggleGraphic = cmdToggleGraphic;
-    graphicLink.cmdSaveAs = cmdSaveAs;
-    graphicLink.cmdQuit = cmdQuit;
+    lblUserManualLink = new LinkLabel(central);
+    const GraphicViewLink graphicLink{this,    picTable,     cmdToggleGraphic,       cmdSaveAs,
+                                      cmdQuit, cmdLoadState, {txbReport, txbReport1}};
     picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
@@ -221,6 +212,10 @@ void frmMain::CreateControls() {
     connect(cmdNow, &QPushButton::clicked, this, &frmMain::cmdNow_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    connect(cmdCalendar, &QPushButton::clicked, this, [this] {
+        frmCalendar::Open(this, udtResult, m_dateRow[0]->DateSet(), cmdCompute,
+                          [this](const auto& set) { m_dateRow[0]->SetDateSet(set); });
+    });
     connect(cmdSave, &QPushButton::clicked, this, &frmMain::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmMain::cmdRestore_Click);
     connect(cmdSaveAs, &QPushButton::clicked, this, &frmMain::cmdSaveAs_Click);
@@ -230,6 +225,9 @@ void frmMain::CreateControls() {
     connect(lblUserManualLink, &QLabel::linkActivated, this,
             [this] { weblink::OpenUserManual(this, m_strDataFolder); });
     connect(cmdToggleGraphic, &QPushButton::clicked, this, &frmMain::cmdToggleGraphic_Click);
+    connect(picGraphic, &GraphicView::printRequested, this, [this] {
+        ZDR::PrintSheetOnDisplay(this, *picGraphic, udtResult.intModeCode, CollectState().dateSets);
+    });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -242,9 +240,9 @@ void frmMain::CreateControls() {
     step.cmdRun = cmdRun;
     step.cmdToggleGraphic = cmdToggleGraphic;
     step.udtUsableDuringRun = {cmdQuit, txbReport, txbReport1};
-    step.WorldDate = [this] { return DateSetFromControls(0); };
+    step.WorldDate = [this] { return m_dateRow[0]->DateSet(); };
     step.SetWorldDate = [this](const DatePr2::DateSetInput& set) {
-        DateSetToControls(0, set);
+        m_dateRow[0]->SetDateSet(set);
         m_dateRow[0]->RefreshWeekdayToolTip();
     };
     step.Compute = [this] {
@@ -256,6 +254,11 @@ void frmMain::CreateControls() {
     step.SelectedModeCode = [this] { return SelectedModeCode(); };
     step.LastComputation = [this]() -> const ZDR::ComputeResult& { return udtResult; };
     m_stepRunner = new StepRunner(std::move(step), this);
+    picTable->SetCellNamer([this](int i) {
+        return ZDR::CellSentence(udtResult.udtTable, udtResult.intModeCode,
+                                 static_cast<int16_t>(i));
+    });
+    MainKeyboard::SetUpKeys(*this);
 }
 
 // ---------------------------------------------------------------- start-up
@@ -289,8 +292,8 @@ bool frmMain::Startup() {
     lblTitle->clear();
     picTable->hide();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdQuit, txbReport,
-                                         txbReport1, lblUserManual, lblUserManualLink})
+         std::initializer_list<QWidget*>{cmdHelp, cmdToggleGraphic, cmdReport, cmdCalendar, cmdQuit,
+                                         txbReport, txbReport1, lblUserManual, lblUserManualLink})
         w->hide();
 
     for (DateRow* row : m_dateRow)
@@ -317,7 +320,8 @@ bool frmMain::Startup() {
     // The names go into the start-up language at once, so that the first table and
     // report are not written with the names of another language.
     ZDR::BuildCatalogueNames();
-    move(0, 0);
+    FitWindowToScreen();
+    support::PlaceFrameAtTopLeft(this);
 
     if (core.intOutcome == ZDR::intStartupNoPlutoTable) {
         show();
@@ -333,8 +337,9 @@ bool frmMain::Startup() {
     RestoreLastState();
 
     cmdNow_Click();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdToggleGraphic, cmdHelp,
-                                                      lblUserManual, lblUserManualLink})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdQuit, cmdReport, cmdCalendar, cmdToggleGraphic, cmdHelp,
+                                         lblUserManual, lblUserManualLink})
         w->show();
     Timer1->start();
     RefreshHintLine();
@@ -364,6 +369,7 @@ bool frmMain::Startup() {
     m_frmConfigure->SetStartupCompleted(true);
 
     FitWindowToScreen();
+    cboMonthCE[0]->setFocus();  // the first field of the world date
     return true;
 }
 
@@ -390,19 +396,12 @@ void frmMain::ShowRestoredState() {
         set = 2;
     else
         SelectModeQuietly(ZDR::intModeWorldTransits);
-    if (DateSetGivesJD(set)) {
+    if (m_dateRow[set]->GivesJD(intDefaultTimezoneIndex)) {
         cmdCompute_Click();
         picTable->show();
     } else {
         ShowDefaultView();
     }
-}
-
-bool frmMain::DateSetGivesJD(int i) {
-    DatePr2::DateSetInput set = DateSetFromControls(i);
-    const double jd = DatePr2::InputDateToAJDate(set, intDefaultTimezoneIndex);
-    DateSetToControls(i, set);
-    return jd > 0;
 }
 
 void frmMain::ShowDefaultView() {
@@ -437,6 +436,7 @@ void frmMain::ArrangeCommandRow() {
           kButtonHeight);
     Place(cmdSaveAs, kSideLeft, second, kSaveAsWidth, kButtonHeight);
     Place(cmdLoadState, kSideLeft + kSaveAsWidth + kGap, second, kLoadStateWidth, kButtonHeight);
+    Place(cmdCalendar, kCalendarLeft, second, kReportWidth, kButtonHeight);
     // The notice line lies below the table, the user manual's link below the column beside it.
     Place(lblNotice, kTableLeft, kNoticeTop, kSideLeft - kMargin - kTableLeft, kLabelHeight);
     Place(lblUserManual, kSideLeft, kNoticeTop, kManualLabelWidth, kLabelHeight);
@@ -458,12 +458,7 @@ void frmMain::ArrangeResultArea() {
 void frmMain::FitWindowToScreen() {
     // The whole page is the largest size; a smaller screen gets a window that scrolls.
     const QSize page(Px(kContentWidth), Px(kContentHeight));
-    QSize size = page;
-    if (QScreen* shown = screen()) {
-        const QSize frame = frameGeometry().size() - this->size();
-        size = page.boundedTo(shown->availableGeometry().size() - frame);
-    }
-    resize(size);
+    resize(support::SizeOnScreen(this, page));
     intInitialWidth = static_cast<int16_t>(support::Twips(page.width()));
     intInitialHeight = static_cast<int16_t>(support::Twips(page.height()));
     setMinimumSize(Px(kMinWidth), Px(kMinHeight));
@@ -503,6 +498,7 @@ void frmMain::SetLanguageDependentText() {
         {cmdRestore, MainText::Restore},
         {cmdQuit, MainText::Quit},
         {cmdReport, MainText::Report},
+        {cmdCalendar, MainText::Calendar},
         {cmdSaveAs, MainText::SaveAs},
         {cmdLoadState, MainText::LoadFrom},
         {optDegrees, MainText::Degrees},
@@ -517,11 +513,10 @@ void frmMain::SetLanguageDependentText() {
         optPersonal[i]->setToolTip(T(MainText::PersonalToolTip[i]));
     }
     lblUserManual->setText(T(MainText::UserManual) + ":");
-    lblUserManualLink->setText("<a href=\"manual\">" + T(MainText::UserManualLink).toHtmlEscaped() +
-                               "</a>");
+    lblUserManualLink->SetLink(T(MainText::UserManualLink), QStringLiteral("manual"));
     lblUserManualLink->setToolTip(QDir::toNativeSeparators(
         Q(weblink::ManualPagePath(m_strDataFolder.toStdString(), Language::intLanguage))));
-    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
+    picGraphic->SetCaptions();
     fraLanguage->setTitle(T(MainText::LanguageFrame));
     fraLanguage->setToolTip(T(MainText::LanguageToolTip));
     fraAngles->setToolTip(T(MainText::AnglesToolTip));
@@ -535,6 +530,7 @@ void frmMain::SetLanguageDependentText() {
     if (noticeShowsCaption)
         lblNotice->setText(m_strNoticeCaption);
     RefreshHintLine();
+    MainKeyboard::NameParts(*this);
     if (m_frmConfigure)
         m_frmConfigure->SetLanguageDependentText();
 }
@@ -559,10 +555,6 @@ DatePr2::DateSetInput frmMain::DateSetFromControls(int i) const {
     return m_dateRow[i]->DateSet();
 }
 
-void frmMain::DateSetToControls(int i, const DatePr2::DateSetInput& set) {
-    m_dateRow[i]->SetDateSet(set);
-}
-
 void frmMain::ShowInputError(int i, double code) {
     const int c = static_cast<int>(-code);
     const QString reason = (c >= 1 && c <= 4) ? T(MainText::DateSetReason[c - 1]) : QString();
@@ -572,9 +564,8 @@ void frmMain::ShowInputError(int i, double code) {
 }
 
 void frmMain::SetWorldDateToNow() {
-    DateSetToControls(
-        0, DatePr2::DateSetOfMoment(DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes,
-                                    intDefaultTimezoneIndex));
+    m_dateRow[0]->SetDateSet(DatePr2::DateSetOfMoment(
+        DatePr2::NowAsJD(), DatePr2::intDefaultTimezoneMinutes, intDefaultTimezoneIndex));
     m_dateRow[0]->RefreshWeekdayToolTip();
 }
 
@@ -589,12 +580,13 @@ void frmMain::RefreshWeekdayToolTips() {
         row->RefreshWeekdayToolTip();
 }
 
-void frmMain::DateChoiceMade(int i) {
+void frmMain::DateChoiceMade(int i, bool blnByMouse) {
     if (!isVisible())
         return;
     lblNotice->setText(m_strNoticeCaption);
     MarkStale(i);
-    if (cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
+    // A choice with the keys leaves the focus in the list, for the next choice.
+    if (blnByMouse && cmdCompute->isEnabled() && !m_stepRunner->blnStepInProgress)
         FocusCompute();
 }
 
@@ -638,8 +630,9 @@ void frmMain::cmdCompute_Click() {
         return;
     ZDR::ComputeInput input;
     input.intModeCode = SelectedModeCode();
-    for (int i = 0; i < 3; ++i)
-        input.udtDateSet[i] = DateSetFromControls(i);
+    for (DateRow* row : m_dateRow)
+        if (!row->ReadInto(input))
+            return;
     input.blnRadians = optRadians->isChecked();
     input.udtOptions = ZDR::ChartOptionsInForce();
     input.intDefaultTimezoneIndex = intDefaultTimezoneIndex;
@@ -649,7 +642,7 @@ void frmMain::cmdCompute_Click() {
     // The date sets come back cleaned and with their defaults, as the controls show them.
     for (int i = 0; i < 3; ++i)
         if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(i)))
-            DateSetToControls(i, input.udtDateSet[i]);
+            m_dateRow[i]->SetDateSet(input.udtDateSet[i]);
     if (outcome == ZDR::intComputeNoMode)
         return;
     if (outcome != ZDR::intComputeDone) {
@@ -660,25 +653,34 @@ void frmMain::cmdCompute_Click() {
 }
 
 void frmMain::ShowResult() {
-    const int16_t mode = udtResult.intModeCode;
-    const ZDR::ChartOptions& options = ZDR::ChartOptionsInForce();
-    lblTitle->setText(Q(ZDR::SetModeTitle(mode, ChartShown(), options)));
-    const std::string report =
-        ZDR::ComputationReport(udtResult, options, optRadians->isChecked(), ChartShown(), false);
-    const bool blnTwoChart = ZDR::IsTwoChartMode(mode);
-    (blnTwoChart ? txbReport : txbReport1)->hide();
-    QPlainTextEdit* shown = blnTwoChart ? txbReport1 : txbReport;
-    shown->setPlainText(Q(report));
-    shown->show();
+    lblTitle->setText(
+        Q(ZDR::SetModeTitle(udtResult.intModeCode, ChartShown(), ZDR::ChartOptionsInForce())));
+    ShowReport();
     ArrangeResultArea();
     picTable->update();
     // While a graphic is on display, every computation redraws the wheel.
     if (ChartShown())
-        picGraphic->ShowWheel(udtResult, options);
+        picGraphic->ShowWheel(udtResult, ZDR::ChartOptionsInForce());
     else
         picTable->show();
     cmdToggleGraphic->show();
     RefreshHintLine();
+}
+
+void frmMain::ShowReport() {
+    const int16_t mode = udtResult.intModeCode;
+    std::string report = ZDR::ComputationReport(udtResult, ZDR::ChartOptionsInForce(),
+                                                optRadians->isChecked(), ChartShown(), false);
+    const bool blnTwoChart = ZDR::IsTwoChartMode(mode);
+    if (!blnTwoChart) {
+        // A birth chart with a place has houses (the world date row has no place).
+        const int set = mode == ZDR::intModeNatal2 ? 2 : mode == ZDR::intModeNatal1 ? 1 : 0;
+        report += m_dateRow[set]->HousesReport(udtResult.dblChartAJD[set], udtResult);
+    }
+    (blnTwoChart ? txbReport : txbReport1)->hide();
+    QPlainTextEdit* shown = blnTwoChart ? txbReport1 : txbReport;
+    shown->setPlainText(Q(report));
+    shown->show();
 }
 
 void frmMain::ModeButtonClicked() {
@@ -702,7 +704,11 @@ bool frmMain::ChartShown() const {
 
 void frmMain::cmdToggleGraphic_Click() {
     m_stepRunner->StopRun();
+    const bool blnLeavingTransitGraphic = picGraphic->TransitGraphicShown();
     picGraphic->cmdToggleGraphic_Click(udtResult, ZDR::ChartOptionsInForce());
+    // The report box held the explanation of the transit graphic's aspect.
+    if (blnLeavingTransitGraphic)
+        ShowReport();
     // Run (its caption given back by StopRun) stands beside the wheel when a run can go.
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
     lblTitle->setText(
@@ -783,8 +789,7 @@ void frmMain::ShowDurations() {
     request.udtContext = ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
                                               WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
     for (int i = 0; i < 3; ++i)
-        request.strDateText[i] = DatePr2::InputDateToString(
-            DateSetFromControls(i), false, options.blnDisplayNATZ, Language::intLanguage);
+        request.strDateText[i] = m_dateRow[i]->DateText(options.blnDisplayNATZ);
     request.intTableTop = kTableTop;
     Timer1->stop();
     m_frmDurations->Report(request);
@@ -841,8 +846,10 @@ void frmMain::EndProgram() {
 
 ZDR::StateFileData frmMain::CollectState() const {
     ZDR::StateFileData data;
-    for (int i = 0; i < 3; ++i)
-        data.dateSets[i] = DateSetFromControls(i);
+    for (int i = 0; i < 3; ++i) {
+        data.dateSets[i] = m_dateRow[i]->DateSet();
+        data.udtPlaces[i] = m_dateRow[i]->Place();
+    }
     for (std::size_t m = 0; m < m_optMode.size(); ++m)
         data.blnModeOption[m] = m_optMode[m]->isChecked();
     data.intStepSizeIndex = static_cast<int16_t>(std::max(0, cboForwardBack->currentIndex()));
@@ -882,8 +889,8 @@ std::string frmMain::ReadState(const std::string& path) {
 }
 
 void frmMain::ApplyState(const ZDR::StateFileData& data) {
-    for (int i = 0; i < 3; ++i)
-        DateSetToControls(i, data.dateSets[i]);
+    for (DateRow* row : m_dateRow)
+        row->RestoreFrom(data);
     const int mode = ZDR::SelectedModeOption(data);
     if (mode >= 0)
         SelectModeQuietly(static_cast<int16_t>(mode + 1));
@@ -929,20 +936,14 @@ QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
     request.strTitle = T(intTitleText);
     request.strFilter = T(MainText::StateFiles) + " (*.zdr)";
     request.strDefaultSuffix = QStringLiteral("zdr");
-    request.strFolder = m_strFileFolder;
-    const QString file = support::AskFileName(this, request);
-    if (!file.isEmpty())
-        m_strFileFolder = QFileInfo(file).absolutePath();
-    return file;
+    return support::AskFileName(this, request);
 }
 
 void frmMain::cmdSaveAs_Click() {
     if (ChartShown()) {
         UpdateFileButtons();
-        ZDR::SaveGraphicOnDisplay(
-            this, cmdSaveAs->text(), *picGraphic,
-            ZDR::ExportCanvasOf(udtResult.intModeCode, CollectState().dateSets,
-                                ZDR::ChartOptionsInForce(), kVersion));
+        ZDR::SaveGraphicOnDisplay(this, cmdSaveAs->text(), *picGraphic, udtResult.intModeCode,
+                                  CollectState().dateSets, kVersion);
         return;
     }
     const QString file = AskStateFileName(true, MainText::SaveAsTitle);

@@ -12,6 +12,7 @@
 #include "engine/CoreStartup.h"
 #include "store/StateFile.h"
 #include "support/FileDialog.h"
+#include "support/LinkLabel.h"
 #include "support/MessageBox.h"
 
 class QCheckBox;
@@ -65,9 +66,8 @@ class frmMain : public QMainWindow {
     // The Now action: the world date becomes the present moment on the half-hour grid.
     void SetWorldDateToNow();
 
-    // The date set i (0..2) as its controls show it, and writing it back into them.
+    // The date set i (0..2) as its controls show it.
     DatePr2::DateSetInput DateSetFromControls(int i) const;
-    void DateSetToControls(int i, const DatePr2::DateSetInput& set);
 
     // Collects the state the state file keeps, from the controls and the configuration.
     ZDR::StateFileData CollectState() const;
@@ -98,6 +98,7 @@ class frmMain : public QMainWindow {
     frmConfigure* Configuration() const { return m_frmConfigure; }
     StepRunner& Runner() const { return *m_stepRunner; }
     frmDurations* Durations() const { return m_frmDurations; }
+    DateRow* Row(int i) const { return m_dateRow[i]; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};
@@ -125,13 +126,14 @@ class frmMain : public QMainWindow {
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdReport = nullptr;
+    QPushButton* cmdCalendar = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdLoadState = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblClickonAspect = nullptr;
     QLabel* lblNotice = nullptr;
     QLabel* lblUserManual = nullptr;
-    QLabel* lblUserManualLink = nullptr;
+    LinkLabel* lblUserManualLink = nullptr;
     TableGrid* picTable = nullptr;
     GraphicView* picGraphic = nullptr;
     QPlainTextEdit* txbReport = nullptr;
@@ -159,7 +161,7 @@ class frmMain : public QMainWindow {
     void ShowStartupMessages(const ZDR::CoreStartup& core, support::MsgIcon icon);
     void ModeButtonClicked();
     void SwitchLanguage(int16_t intNewLanguage);
-    void DateChoiceMade(int i);
+    void DateChoiceMade(int i, bool blnByMouse);
     void MarkStale(int i);
     void YearEnterPressed(int i);
     void cmdNow_Click();
@@ -171,10 +173,9 @@ class frmMain : public QMainWindow {
     void ApplyState(const ZDR::StateFileData& data);
     void RestoreLastState();
     void ShowRestoredState();
-    bool DateSetGivesJD(int i);
     void PopUpBeside(QPushButton* button, const QString& message);
     // Asks for a state file to save (blnSave) or open, the dialog titled by program text
-    // intTitleText, in the folder last used; remembers its folder. "" when none is chosen.
+    // intTitleText, in the folder last used. "" when none is chosen.
     QString AskStateFileName(bool blnSave, int intTitleText);
     void cmdReport_Click();
     void ShowDurations();
@@ -183,6 +184,8 @@ class frmMain : public QMainWindow {
     void ToggleDegreesRadians();
     void FocusCompute();
     void ShowResult();
+    // The report of the chart on display in the report box of its mode.
+    void ShowReport();
     void cmdToggleGraphic_Click();
     void ShowTransitGraphic(const ZDR::CellExplanation& e);
     bool ChartShown() const;
@@ -199,9 +202,6 @@ class frmMain : public QMainWindow {
     QGroupBox* fraAngles = nullptr;
     QString m_strNoticeCaption;
     bool m_blnModeRestore = false;
-    // The folder the Open and Save dialogs start in: the one last used in this session, at
-    // first the user's documents folder.
-    QString m_strFileFolder;
     std::array<DateRow*, 3> m_dateRow{};
     std::array<QRadioButton*, 6> m_optMode{};  // the mode buttons in the order of their codes
 };

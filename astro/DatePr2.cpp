@@ -285,6 +285,13 @@ std::string DateToNumericText(const datekit::EuroDateRecord& rec) {
     return std::to_string(rec.Year) + "-" + TwoDigits(rec.Month) + "-" + TwoDigits(rec.Day);
 }
 
+std::string DateToIsoText(const datekit::EuroDateRecord& rec) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(rec.Year),
+                  static_cast<int>(rec.Month), static_cast<int>(rec.Day));
+    return text;
+}
+
 int32_t YearOfJD(double jd) {
     int32_t lngYear = 0;
     datekit::juldat(jd, "A", &lngYear, nullptr, nullptr, nullptr);

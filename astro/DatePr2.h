@@ -90,6 +90,10 @@ std::string JDNToLongDateText(int32_t jdn, bool abbreviated, int language);
 // Returns rec's Year/Month/Day as "2020-01-07" (year without leading zeros).
 std::string DateToNumericText(const datekit::EuroDateRecord& rec);
 
+// Returns rec's date as "YYYY-MM-DD", the year in at least four digits ("0500-05-30"), as
+// files and JSON write it.
+std::string DateToIsoText(const datekit::EuroDateRecord& rec);
+
 // Returns the Gregorian year of a JD (UT).
 int32_t YearOfJD(double jd);
 

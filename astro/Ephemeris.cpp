@@ -2,9 +2,14 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "astro/FileProc.h"
+#include "astro/Positions.h"
 
 namespace {
 
@@ -19,10 +24,17 @@ constexpr int kNumSpans = 5;
 // JD at which each span's files begin (the library's own boundaries: 1 January 600 and 1200
 // in the Julian calendar, 1800 and 2400 in the Gregorian).
 constexpr double kSpanStart[kNumSpans] = {0, 1940207.5, 2159357.5, 2378496.5, 2597641.5};
-// The moments of the probe: the Sun in the middle of each span (1 July 300, 900, 1500, 2100,
-// 2600), and the Moon where the program computes it (1 July 1700 and 1950).
-constexpr double kSpanMiddle[kNumSpans] = {1830814.5, 2049964.5, 2269114.5, 2488250.5, 2670871.5};
-constexpr double kMoonProbe[2] = {2342153.5, 2433463.5};
+// The probe: the dates of each file at which its bodies are checked against the library's
+// analytic theory, and the disagreement in degrees beyond which a file counts as damaged.
+// Over the years 1 to 2799 the theory keeps within 0.02 degrees of sound files.
+constexpr int kProbeDates = 3;
+constexpr double kMostDisagreement = 0.05;
+// The bodies of a planets' file, heliocentric so that the Moon's file plays no part.
+constexpr int32_t kFileBodies[] = {SE_MERCURY, SE_VENUS,  SE_EARTH,   SE_MARS, SE_JUPITER,
+                                   SE_SATURN,  SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+// The first day (JDN) of year 1, and the mean length of a year in days.
+constexpr double kYearOneJDN = 1721426;
+constexpr double kDaysPerYear = 365.2425;
 // 1 January 3300: no file of the data folder reaches it (see ResetLibrary).
 constexpr double kBeyondTheFiles = 2926360.5;
 
@@ -31,11 +43,11 @@ constexpr double kBeyondTheFiles = 2926360.5;
 const char* const kOtherLibraryFiles[] = {"sepl_30.se1", "swe_deltat.txt", "sedeltat.txt"};
 
 orbitlib::EphemerisFile gFiles[orbitlib::intNumEphemerisFiles] = {
-    {"sepl_00.se1", false, 1, 599, {}, {}},     {"semo_00.se1", true, 1, 599, {}, {}},
-    {"sepl_06.se1", false, 600, 1199, {}, {}},  {"semo_06.se1", true, 600, 1199, {}, {}},
-    {"sepl_12.se1", false, 1200, 1799, {}, {}}, {"semo_12.se1", true, 1200, 1799, {}, {}},
-    {"sepl_18.se1", false, 1800, 2399, {}, {}}, {"semo_18.se1", true, 1800, 2399, {}, {}},
-    {"sepl_24.se1", false, 2400, 2799, {}, {}}, {"semo_24.se1", true, 2400, 2799, {}, {}},
+    {"sepl_00.se1", false, 1, 599, {}, {}, 0},     {"semo_00.se1", true, 1, 599, {}, {}, 0},
+    {"sepl_06.se1", false, 600, 1199, {}, {}, 0},  {"semo_06.se1", true, 600, 1199, {}, {}, 0},
+    {"sepl_12.se1", false, 1200, 1799, {}, {}, 0}, {"semo_12.se1", true, 1200, 1799, {}, {}, 0},
+    {"sepl_18.se1", false, 1800, 2399, {}, {}, 0}, {"semo_18.se1", true, 1800, 2399, {}, {}, 0},
+    {"sepl_24.se1", false, 2400, 2799, {}, {}, 0}, {"semo_24.se1", true, 2400, 2799, {}, {}, 0},
 };
 
 std::string strFolder;       // the folder as given, for ResetLibrary
@@ -83,6 +95,30 @@ void ResetLibrary() {
     swe_calc_ut(kBeyondTheFiles, SE_SUN, kFlags, xx, serr);
 }
 
+// Returns the path of name in strFolder.
+std::string InFolder(const char* name) {
+    if (strFolder.empty() || strFolder.back() == '/')
+        return strFolder + name;
+    return strFolder + "/" + name;
+}
+
+// Returns whether a file name stands in strFolder.
+bool InFolderExists(const char* name) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::u8path(InFolder(name)), ec);
+}
+
+// Returns whether the planets' file of jd's span gives a planet by itself: Mars seen from
+// the Sun, which needs no Moon.
+bool PlanetsFileReads(double jd) {
+    ResetLibrary();
+    double xx[6];
+    char serr[AS_MAXCH];
+    const int32_t ret = swe_calc_ut(jd, SE_MARS, kFlags | SEFLG_HELCTR, xx, serr);
+    ResetLibrary();
+    return ret >= 0 && (ret & SEFLG_MOSEPH) == 0;
+}
+
 // Longitude (radians), latitude (radians) and distance (AU) of an ephemeris planet at jd
 // (UT); false when the library cannot compute it. Notes what the library used: where it
 // fell back on its analytic theory (its flags say so, and for the Moon also a note in serr,
@@ -92,6 +128,11 @@ bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) 
         return false;
     if (!tlsPointed)
         ResetLibrary();
+    // A position needs both files of its span; one found damaged gives none.
+    const orbitlib::EphemerisFile* span = &gFiles[2 * SpanOf(jd)];
+    if (span[0].udtTrouble == orbitlib::FileTrouble::Damaged ||
+        span[1].udtTrouble == orbitlib::FileTrouble::Damaged)
+        return false;
     double xx[6];
     char serr[AS_MAXCH];
     serr[0] = '\0';
@@ -105,11 +146,19 @@ bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) 
         return false;
     }
     if ((ret & SEFLG_MOSEPH) != 0 || (planet == SE_MOON && serr[0] != '\0')) {
-        blnAnalytic = true;
         // Without the planets' file every body comes from the theory, and the Moon too.
         const bool blnMoonFile = (ret & SEFLG_MOSEPH) == 0;
-        NoteTrouble(gFiles[2 * SpanOf(jd) + (blnMoonFile ? 1 : 0)], orbitlib::FileTrouble::Missing,
-                    serr);
+        orbitlib::EphemerisFile& file = gFiles[2 * SpanOf(jd) + (blnMoonFile ? 1 : 0)];
+        if (InFolderExists(file.strName)) {
+            // The library took a file that is there for missing: it read nonsense in one of
+            // the span's files, and the planets' file tells by itself whether it is the one.
+            NoteTrouble(gFiles[2 * SpanOf(jd) + (PlanetsFileReads(jd) ? 1 : 0)],
+                        orbitlib::FileTrouble::Damaged, serr);
+            ResetLibrary();
+            return false;
+        }
+        blnAnalytic = true;
+        NoteTrouble(file, orbitlib::FileTrouble::Missing, serr);
     }
     lon = xx[0] * kRadiansPerDegree;
     lat = xx[1] * kRadiansPerDegree;
@@ -117,11 +166,39 @@ bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) 
     return true;
 }
 
-// Returns the path of name in strFolder.
-std::string InFolder(const char* name) {
-    if (strFolder.empty() || strFolder.back() == '/')
-        return strFolder + name;
-    return strFolder + "/" + name;
+// Returns the JD (UT) of 1 January of year, near enough for the probe.
+double ProbeYearJD(double year) {
+    return kYearOneJDN - 0.5 + (year - 1) * kDaysPerYear;
+}
+
+// Returns how far (degrees) the longitude of body at jd from the files lies from that of the
+// analytic theory, in the frame of flags; 0 when either gives none. A failure of the files
+// is noted as Compute notes it.
+double Disagreement(int32_t body, double jd, int32_t flags) {
+    double xx[6];
+    double theory[6];
+    char serr[AS_MAXCH];
+    serr[0] = '\0';
+    const int32_t ret = swe_calc_ut(jd, body, kFlags | flags, xx, serr);
+    if (ret < 0) {
+        orbitlib::EphemerisFile* pair = &gFiles[2 * SpanOf(jd)];
+        const bool blnMoonFile = std::strstr(serr, pair[1].strName) != nullptr;
+        NoteTrouble(pair[blnMoonFile ? 1 : 0], orbitlib::FileTrouble::Damaged, serr);
+        ResetLibrary();
+        return 0;
+    }
+    if ((ret & SEFLG_MOSEPH) != 0 || swe_calc_ut(jd, body, SEFLG_MOSEPH | flags, theory, serr) < 0)
+        return 0;
+    const double d = std::fabs(std::remainder(xx[0] - theory[0], 360.0));
+    return std::isfinite(d) ? d : 360.0;
+}
+
+// Notes file as damaged when disagreement (degrees) is beyond what the theory explains.
+void NoteDisagreement(orbitlib::EphemerisFile& file, double disagreement) {
+    if (disagreement <= kMostDisagreement || file.udtTrouble != orbitlib::FileTrouble::None)
+        return;
+    NoteTrouble(file, orbitlib::FileTrouble::Damaged, "");
+    file.dblDisagreement = disagreement;
 }
 
 }  // namespace
@@ -135,6 +212,7 @@ void set_datafiles_folder(const char* folder) {
     for (EphemerisFile& file : gFiles) {
         file.udtTrouble = FileTrouble::None;
         file.strLibraryText.clear();
+        file.dblDisagreement = 0;
         if (strRefusedFile.empty() && FileProc::IsSpecialFile(InFolder(file.strName)))
             strRefusedFile = file.strName;
     }
@@ -176,11 +254,45 @@ std::string RefusedLibraryFile() {
 }
 
 void ProbeEphemerisFiles() {
+    if (!strRefusedFile.empty())
+        return;
     double lon, lat, dist;
-    for (double jd : kSpanMiddle)
-        Compute(SE_SUN, jd, lon, lat, dist);
-    for (double jd : kMoonProbe)
-        Compute(SE_MOON, jd, lon, lat, dist);
+    for (int span = 0; span < kNumSpans; ++span) {
+        EphemerisFile& planets = gFiles[2 * span];
+        EphemerisFile& moon = gFiles[2 * span + 1];
+        // The Moon is asked only in the years the program computes it.
+        const int moonFirst = std::max<int>(moon.intFirstYear, ZDR::intFirstCoveredYear);
+        const int moonLast = std::min<int>(moon.intLastYear, ZDR::intLastCoveredYear);
+        for (int k = 0; k < kProbeDates; ++k) {
+            const double at = (k + 0.5) / kProbeDates;
+            const double jd = ProbeYearJD(planets.intFirstYear +
+                                          at * (planets.intLastYear + 1 - planets.intFirstYear));
+            // As the program asks: this notes a missing or unreadable file.
+            Compute(SE_SUN, jd, lon, lat, dist);
+            const double moonJD = ProbeYearJD(moonFirst + at * (moonLast + 1 - moonFirst));
+            if (moonFirst <= moonLast) {
+                Compute(SE_MOON, moonJD, lon, lat, dist);
+                if (moon.udtTrouble == FileTrouble::None)
+                    NoteDisagreement(moon, Disagreement(SE_MOON, moonJD, 0));
+            }
+            for (const int32_t body : kFileBodies) {
+                // The Earth is found from the Moon: a damaged Moon's file moves it too.
+                if (planets.udtTrouble != FileTrouble::None ||
+                    (body == SE_EARTH && moon.udtTrouble == FileTrouble::Damaged))
+                    continue;
+                NoteDisagreement(planets, Disagreement(body, jd, SEFLG_HELCTR));
+            }
+        }
+    }
+}
+
+bool HouseCusps(double jd, double latitude, double longitude, char system, double (&cusps)[13],
+                double& ascendant, double& midheaven) {
+    double ascmc[10];
+    const int32_t ret = swe_houses_ex(jd, 0, latitude, longitude, system, cusps, ascmc);
+    ascendant = ascmc[SE_ASC];
+    midheaven = ascmc[SE_MC];
+    return ret == OK;
 }
 
 bool AnalyticEphemerisUsed() {

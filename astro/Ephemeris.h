@@ -49,6 +49,9 @@ struct EphemerisFile {
     int16_t intLastYear;   // years 1 to 2799
     FileTrouble udtTrouble;
     std::string strLibraryText;  // the library's own words on the trouble; "" for none
+    // Damaged because its positions lie this far (degrees) from those of the analytic
+    // theory, though the library read them; 0 otherwise.
+    double dblDisagreement;
 };
 
 // Number of ephemeris files: a planets' and a Moon's file for each of five spans.
@@ -64,14 +67,25 @@ const EphemerisFile* EphemerisFiles();
 // "" when there is none. The library is then given no folder: no positions at all.
 std::string RefusedLibraryFile();
 
-// Computes one position from each file that the program uses: the Sun in the middle of
-// each span and the Moon in 1700 and 1950, so that EphemerisFiles() tells afterwards which
-// files are missing or damaged. Seven positions, a few milliseconds.
+// Checks each file that the program uses, so that EphemerisFiles() tells afterwards which
+// are missing or damaged: at three dates across its span, every body of a planets' file
+// (heliocentric) and the Moon of a Moon's file (in the years the program computes it) are
+// compared with the library's analytic theory; a file more than 0.05 degrees from it is
+// damaged, and its span has no positions. About 300 positions, a few tens of milliseconds.
 void ProbeEphemerisFiles();
 
 // true once a position has come from the analytic theory because an ephemeris file was
 // missing.
 bool AnalyticEphemerisUsed();
+
+// Computes the twelve house cusps of the house system with the library's letter system
+// ('P' Placidus, 'K', 'O', 'R', 'C', 'E', 'W', 'B', 'T') for the place at latitude and
+// longitude (degrees, north and east positive) at jd (UT), tropical: cusps[1..12], the
+// Ascendant and the Midheaven in degrees [0, 360). Returns false when the system is not
+// defined there (Placidus and Koch beyond the polar circles): the values are then the
+// library's Porphyry cusps.
+bool HouseCusps(double jd, double latitude, double longitude, char system, double (&cusps)[13],
+                double& ascendant, double& midheaven);
 
 }  // namespace orbitlib
 

@@ -246,9 +246,14 @@ double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac) {
         return -1;
     }
     if (L >= 0 && blnSiderealZodiac) {
-        L = NormalizeAngle(L - (kAyanamsa2000 + (year - 2000) * kAyanamsaPerYear));
+        L = NormalizeAngle(L - Ayanamsa(jd));
     }
     return L;
+}
+
+double Ayanamsa(double jd) {
+    const int16_t year = static_cast<int16_t>(DatePr2::YearOfJD(jd));
+    return kAyanamsa2000 + (year - 2000) * kAyanamsaPerYear;
 }
 
 bool IsRetrograde(int16_t body, double L, double jd, bool blnSiderealZodiac) {

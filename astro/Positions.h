@@ -60,6 +60,10 @@ bool PositionFailed(double L);
 // ayanamsa of their year), in the tropical one otherwise; a negative code as above,
 // unchanged in either zodiac; -1 for a body outside 1..10.
 double BodyLongitudeIn(int16_t body, double jd, bool blnSiderealZodiac);
+// Returns the ayanamsa of the sidereal zodiac at jd (UT) in radians: the amount sidereal
+// longitudes stand behind tropical ones, taken for the whole year of jd.
+double Ayanamsa(double jd);
+
 // As BodyLongitudeIn in the tropical zodiac.
 double BodyLongitude(int16_t body, double jd);
 // true when body, at longitude L (radians, in the zodiac blnSiderealZodiac says) at jd

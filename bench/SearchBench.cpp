@@ -34,13 +34,15 @@
 
 namespace {
 
-// The walk runs day by day through the twentieth century at 12:00 GMT and starts again.
+// The walk runs day by day through a century at 12:00 GMT and starts again: the twentieth
+// (the argument 1900), or one beyond the Moon's files (2500), where the library is told of
+// no Moon's file.
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 1999;
 
-DatePr2::DateSetInput FirstDay() {
+DatePr2::DateSetInput FirstDay(int year = kFirstYear) {
     DatePr2::DateSetInput set;
-    set.strYearText = std::to_string(kFirstYear);
+    set.strYearText = std::to_string(year);
     set.intMonthIndex = 1;
     set.intDayIndex = 1;
     set.intHourIndex = 25;
@@ -58,13 +60,15 @@ void SearchStepDayByDay(benchmark::State& state) {
     PrepareCore();
     ZDR::RunUntilSettings settings;
     settings.intAspectPatternToFind = 12;
-    DatePr2::DateSetInput set = FirstDay();
+    const int first = static_cast<int>(state.range(0));
+    const std::string end = std::to_string(first + 100);
+    DatePr2::DateSetInput set = FirstDay(first);
     int16_t counts[14];
     int16_t found = 0;
     for (auto _ : state) {
         ZDR::StepWorldDate(set, ZDR::intStepDay, false);
-        if (set.strYearText == std::to_string(kLastYear + 1))
-            set = FirstDay();
+        if (set.strYearText == end)
+            set = FirstDay(first);
         ZDR::PatternCountsAt(JDOf(set), ZDR::ChartOptionsInForce(), counts);
         benchmark::DoNotOptimize(ZDR::PatternFound(settings, counts, found));
     }
@@ -87,7 +91,7 @@ void EphemerisCallsOfAStep(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(SearchStepDayByDay)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SearchStepDayByDay)->Arg(1900)->Arg(2500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EphemerisCallsOfAStep)->Unit(benchmark::kMicrosecond);
 
 // ---------------------------------------------------------------- the window's quick run

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/frmMain.h"
+#include "astro/Ephemeris.h"
 #include "bench/BenchSupport.h"
 #include "config/SettingsStore.h"
 #include "tests/MemoryStore.h"
@@ -32,5 +33,16 @@ void BM_StartupToFirstComputedWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartupToFirstComputedWindow)->Unit(benchmark::kMillisecond);
+
+// The check of the ephemeris files at start-up: each file's bodies at three dates against
+// the analytic theory. Goal: a small part of the start-up, under 50 ms.
+void EphemerisProbe(benchmark::State& state) {
+    const std::string folder = BenchDataFolder();
+    for (auto _ : state) {
+        orbitlib::set_datafiles_folder(folder.c_str());
+        orbitlib::ProbeEphemerisFiles();
+    }
+}
+BENCHMARK(EphemerisProbe)->Unit(benchmark::kMillisecond);
 
 }  // namespace

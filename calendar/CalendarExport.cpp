@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "astro/DatePr2.h"
+#include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
@@ -26,6 +27,16 @@ datekit::EuroDateRecord DateOfDay(int32_t jdn) {
     rec.JDN = jdn;
     DatePr2::JDNToDate(rec);
     return rec;
+}
+
+// "2020-12-21" for a JDN: the year in four digits at least, with a sign before year 0.
+std::string IsoDate(int32_t jdn) {
+    const datekit::EuroDateRecord rec = DateOfDay(jdn);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", rec.Year < 0 ? "-" : "",
+                  static_cast<int>(rec.Year < 0 ? -rec.Year : rec.Year),
+                  static_cast<int>(rec.Month), static_cast<int>(rec.Day));
+    return text;
 }
 
 // "20201221" for a JDN.
@@ -144,20 +155,14 @@ std::string ExactList(const Passage& p, int zoneMinutes) {
 
 }  // namespace
 
-int32_t CalendarLocalDay(double jd, int zoneMinutes) {
-    const long long minutes = LocalMinutes(jd, zoneMinutes);
-    return static_cast<int32_t>(minutes >= 0 ? minutes / kMinutesPerDay
-                                             : -((-minutes + kMinutesPerDay - 1) / kMinutesPerDay));
-}
-
 std::string CalendarMinuteText(double jd, int zoneMinutes, bool blnIso) {
-    const int32_t day = CalendarLocalDay(jd, zoneMinutes);
+    const int32_t day = LocalDayNumber(jd, zoneMinutes);
     const long long ofDay =
         LocalMinutes(jd, zoneMinutes) - static_cast<long long>(day) * kMinutesPerDay;
     char time[16];
     std::snprintf(time, sizeof time, "%c%02d:%02d", blnIso ? 'T' : ' ', static_cast<int>(ofDay / 60),
                   static_cast<int>(ofDay % 60));
-    return DatePr2::DateToNumericText(DateOfDay(day)) + time;
+    return IsoDate(day) + time;
 }
 
 std::string PassageSummary(const Passage& p, bool blnPersonal) {
@@ -254,9 +259,8 @@ std::string CalendarICalendar(const std::vector<Passage>& passages, const ICalen
         }
         // All-day dates: from the local day it begins to the day after it ends.
         const int32_t first =
-            CalendarLocalDay(p.dblBegin >= 0 ? p.dblBegin : in.dblFromJD, in.zoneMinutes);
-        const int32_t last =
-            CalendarLocalDay(p.dblEnd >= 0 ? p.dblEnd : in.dblToJD, in.zoneMinutes);
+            LocalDayNumber(p.dblBegin >= 0 ? p.dblBegin : in.dblFromJD, in.zoneMinutes);
+        const int32_t last = LocalDayNumber(p.dblEnd >= 0 ? p.dblEnd : in.dblToJD, in.zoneMinutes);
         std::string description = inOrb;
         if (!p.dblExact.empty())
             description = Language::Text(1307) + " " + ExactList(p, in.zoneMinutes) + zone + "\n" +

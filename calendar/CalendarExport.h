@@ -15,10 +15,6 @@ namespace ZDR {
 // zoneMinutes east of Greenwich, rounded to the minute.
 std::string CalendarMinuteText(double jd, int zoneMinutes, bool blnIso = false);
 
-// Returns the JDN of the local civil date of jd (UT) in the zone (the moment rounded to
-// the minute first).
-int32_t CalendarLocalDay(double jd, int zoneMinutes);
-
 // Returns the passage in words in the current language: "Jupiter conjunct Saturn", in
 // personal transits "Saturn square natal Sun".
 std::string PassageSummary(const Passage& p, bool blnPersonal);

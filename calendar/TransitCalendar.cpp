@@ -521,8 +521,8 @@ struct CalendarWalker::Impl {
                 pairs.push_back(p);
             }
         }
-        // Steps: a pair samples as often as its quicker body needs; a body as often as its
-        // quickest pair.
+        // Steps: a pair samples as often as its quicker body needs; a body's grid is that of
+        // its quickest pair, of which each pair reads every sample or every 2nd, 4th ...
         double stepOf[11];
         for (int b = 0; b < 11; ++b)
             stepOf[b] = kLongestStep;
@@ -536,11 +536,10 @@ struct CalendarWalker::Impl {
             body[b].dblStep = stepOf[b];
         for (PairWalk& p : pairs) {
             body[p.i].blnUsed = true;
-            p.dblStep = stepOf[p.i];
+            p.dblStep = p.blnFixed ? kOwnStep[p.i] : std::min(kOwnStep[p.i], kOwnStep[p.j]);
             double speed = kMaxSpeed[p.i];
             if (!p.blnFixed) {
                 body[p.j].blnUsed = true;
-                p.dblStep = std::max(p.dblStep, stepOf[p.j]);
                 speed += kMaxSpeed[p.j];
             }
             p.dblReach = speed * kDegree * p.dblStep;
@@ -588,13 +587,20 @@ struct CalendarWalker::Impl {
                 blnOpen = blnOpen || k.blnActive;
             if (!blnOpen || p.blnStopped)
                 continue;
-            PushThrough(p, static_cast<int64_t>(std::llround((end - req.dblFromJD) / p.dblStep)));
-            // A track that has closed is no longer followed.
-            for (Track& k : p.tracks) {
-                if (!k.blnInside)
-                    k.blnActive = false;
-                blnAnyOpen = blnAnyOpen || k.blnActive;
+            // Sample by sample until its last passage has closed; a track that has closed is
+            // no longer followed.
+            const int64_t last =
+                static_cast<int64_t>(std::llround((end - req.dblFromJD) / p.dblStep));
+            while (blnOpen && !p.blnStopped && p.lngNext <= last) {
+                Push(p, p.lngNext);
+                blnOpen = false;
+                for (Track& k : p.tracks) {
+                    if (!k.blnInside)
+                        k.blnActive = false;
+                    blnOpen = blnOpen || k.blnActive;
+                }
             }
+            blnAnyOpen = blnAnyOpen || (blnOpen && !p.blnStopped);
         }
         lngStretchIndex += stretches;
         Trim(end);

@@ -105,15 +105,17 @@ bool TakeOwnOptions(int argc, char* argv[], CalendarOptions& own, std::vector<ch
 }
 
 // The JDN of the day a hundred years after a date that DateOptionDay takes (29 February:
-// 28 February).
+// 28 February), also beyond the years the program computes.
 int32_t HundredYearsOn(const std::string& text) {
     DateValue date;
     ParseDateValue(text, date);
-    const std::string year = std::to_string(std::stoi(date.strYearText) + kLongestPeriodYears);
-    for (int day = date.intDay; day > 0; --day) {
-        const double local = DatePr2::DateSetToLocalDay(year, date.intMonth, day, 1);
-        if (local >= 0)
-            return static_cast<int32_t>(local);
+    datekit::EuroDateRecord rec;
+    rec.Year = std::stoi(date.strYearText) + kLongestPeriodYears;
+    rec.Month = date.intMonth;
+    for (rec.Day = date.intDay; rec.Day > 0; --rec.Day) {
+        const int32_t jdn = DatePr2::DateToJDN(rec);
+        if (rec.Valid)
+            return jdn;
     }
     return -1;
 }

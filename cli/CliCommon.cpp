@@ -1,14 +1,18 @@
 #include "cli/CliCommon.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
+#include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/Compute.h"
 #include "engine/CoreStartup.h"
+#include "engine/Report.h"
 #include "places/ClockTime.h"
+#include "places/HouseTexts.h"
 #include "text/EphemerisText.h"
 
 namespace cli {
@@ -107,6 +111,9 @@ int16_t ZoneIndex(const DateSetOptions& set) {
 }
 
 int16_t ZoneMinutes(const DateSetOptions& set) {
+    // A set read at its place keeps the clock of the place, to the minute.
+    if (set.udtPlace.blnSet && set.udtMoment.intOffsetIndex >= 0 && !set.blnHasJD)
+        return static_cast<int16_t>(std::lround(set.udtMoment.Offset().intSeconds / 60.0));
     return static_cast<int16_t>(DatePr2::TimezoneList(false)[ZoneIndex(set)].intMinutes);
 }
 
@@ -114,10 +121,7 @@ std::string DayText(double day) {
     datekit::EuroDateRecord rec;
     rec.JDN = static_cast<int32_t>(day);
     DatePr2::JDNToDate(rec);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(rec.Year), rec.Month,
-                  rec.Day);
-    return text;
+    return DatePr2::DateToIsoText(rec);
 }
 
 std::string JsonString(const std::string& text) {
@@ -167,6 +171,30 @@ bool ChartPositionFailed(const ZDR::ComputeResult& result) {
             return true;
     }
     return false;
+}
+
+std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result) {
+    const ZDR::ChartOptions& chartOptions = ZDR::ChartOptionsInForce();
+    const ZDR::ConfigOptions& config = chartOptions.udtConfig;
+    std::string report =
+        ZDR::ComputationReport(result, chartOptions, options.blnRadians, false, false);
+    if (ZDR::IsTwoChartMode(options.intMode))
+        return report;
+    // A birth chart with a place has houses.
+    const int16_t set = options.intMode == ZDR::intModeNatal1   ? 1
+                        : options.intMode == ZDR::intModeNatal2 ? 2
+                                                                : 0;
+    const Places::DatePlace& place = options.udtSet[set].udtPlace;
+    if (set > 0 && place.blnSet) {
+        const Places::Houses houses =
+            Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
+                                  options.intHouseSystem, config.blnSidereal);
+        double L[ZDR::intBodySlots] = {};
+        for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b)
+            L[b] = result.dblPos[b][0];
+        report += Places::HouseReport(houses, L);
+    }
+    return report;
 }
 
 }  // namespace cli

@@ -28,7 +28,8 @@ int StartCommand(const char* command, unsigned groups, const CommandHelp& help, 
                  char* argv[], CommandOptions& options, double (&jd)[3]);
 
 // Returns the timezone entry of a date set: an empty timezone is GMT, and so is a Julian
-// Day. ZoneMinutes gives its offset, minutes east of Greenwich.
+// Day. ZoneMinutes gives its offset, minutes east of Greenwich; for a set read at its place
+// the offset of the place's clock (rounded to the minute).
 int16_t ZoneIndex(const DateSetOptions& set);
 int16_t ZoneMinutes(const DateSetOptions& set);
 
@@ -53,5 +54,9 @@ int PositionsExitCode(const char* command, bool blnPositionFailed);
 // Returns whether a body of the charts of the computation result has no position because
 // the ephemeris failed.
 bool ChartPositionFailed(const ZDR::ComputeResult& result);
+
+// Returns the report of the computation result of options' mode as the window shows it
+// after a computation (the table on display), with the options in force.
+std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result);
 
 }  // namespace cli

@@ -15,6 +15,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
+#include "places/DatePlace.h"
 #include "text/Language.h"
 
 namespace cli {
@@ -104,6 +105,8 @@ std::string DateSetText(const DateSetOptions& set, double jd) {
         return text;
     }
     DatePr2::DateSetInput input = set.udtInput;
+    if (set.udtPlace.blnSet)
+        return Places::PlaceDateText(input, set.udtPlace, false, Language::intLanguage);
     input.intTimezoneIndex = ZoneIndex(set);
     return DatePr2::InputDateToString(input, false, false, Language::intLanguage);
 }

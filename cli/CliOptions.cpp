@@ -12,7 +12,9 @@
 #include "astro/DatePr2.h"
 #include "cli/CliCommon.h"
 #include "cli/CliPlace.h"
+#include "places/Houses.h"
 #include "store/StateFile.h"
+#include "text/StrProc.h"
 
 namespace cli {
 namespace {
@@ -273,9 +275,30 @@ bool TakeLanguage(const std::string& value, CommandOptions& options) {
     return true;
 }
 
-bool TakePng(const std::string& value, CommandOptions& options) {
-    options.strPng = value;
+// The file options of the pictures: the member of options that holds the file name. The
+// pictures are written through Qt, whose file names are Unicode: a name that is not UTF-8
+// would be written under another name.
+template <std::string CommandOptions::*file>
+bool TakePictureFile(const std::string& value, CommandOptions& options) {
+    for (std::size_t i = 0, n = 0; i < value.size(); i += n) {
+        if ((n = StrProc::Utf8CharLength(value, i)) == 0)
+            return false;
+    }
+    options.*file = value;
     return !value.empty();
+}
+
+bool TakeScale(const std::string& value, CommandOptions& options) {
+    options.intScale = Number(value, 1, 4);
+    return options.intScale > 0;
+}
+
+bool TakePaper(const std::string& value, CommandOptions& options) {
+    std::string lower = value;
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    options.intPaper = lower == "a4" ? 1 : lower == "letter" ? 2 : 0;
+    return options.intPaper > 0;
 }
 
 // The names of the bodies 1..10 and the aspects 1..7 on the command line.
@@ -306,6 +329,11 @@ bool TakeTransit(const std::string& value, CommandOptions& options) {
     options.intTransitAspect = WordIndex(parts[1], kAspectWord, ZDR::intAspectSlots);
     options.intNatalBody = WordIndex(parts[2], kBodyWord, ZDR::intBodySlots);
     return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
+}
+
+bool TakeHouseSystem(const std::string& value, CommandOptions& options) {
+    options.intHouseSystem = Places::HouseSystemIndex(value);
+    return options.intHouseSystem >= 0;
 }
 
 // An option besides the date sets and --state: one with a value, which take reads (and
@@ -356,8 +384,24 @@ const OptionEntry kOptions[] = {
      "  --language en|de      language of the results: names of bodies, signs and aspects,\n"
      "                        titles, table texts and reports (default en); the help and\n"
      "                        the error messages are in English\n"},
-    {"--png", intTakesPicture, "a file name", TakePng, nullptr,
-     "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
+    {"--png", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strPng>,
+     nullptr, "  --png FILE            the PNG picture to write (replaced when it exists)\n"},
+    {"--scale", intTakesPicture, "a factor 1..4", TakeScale, nullptr,
+     "  --scale N             the PNG at N times the picture's size, 1..4 (default 1), for\n"
+     "                        print and slides\n"},
+    {"--svg", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strSvg>,
+     nullptr,
+     "  --svg FILE            the picture as SVG, its texts as text (replaced when it exists)\n"},
+    {"--pdf", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strPdf>,
+     nullptr,
+     "  --pdf FILE            the picture as a PDF page of its own size, its texts as text\n"},
+    {"--sheet", intTakesPicture, "a file name in UTF-8", TakePictureFile<&CommandOptions::strSheet>,
+     nullptr,
+     "  --sheet FILE          the chart sheet as a one-page PDF: title, dates, the wheel, the\n"
+     "                        aspect table and the report, in the language chosen\n"},
+    {"--paper", intTakesPicture, "a4 or letter", TakePaper, nullptr,
+     "  --paper a4|letter     the chart sheet's paper (default: the locale's, Letter in the\n"
+     "                        USA and Canada, A4 elsewhere)\n"},
     {"--transit", intTakesPicture, "TRANSITING,ASPECT,NATAL such as saturn,square,sun", TakeTransit,
      nullptr,
      "  --transit T,A,N       personal transits: instead of the wheel, the transit graphic of\n"
@@ -365,6 +409,13 @@ const OptionEntry kOptions[] = {
      "                        square,sun (bodies sun, mercury .. pluto, moon; aspects\n"
      "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
      "                        quincunx); the aspect must stand at the world date\n"},
+    {"--house-system", intTakesHouses,
+     "placidus, koch, porphyry, regiomontanus, campanus, equal, whole-sign, alcabitius or "
+     "topocentric",
+     TakeHouseSystem, nullptr,
+     "  --house-system NAME   placidus (default), koch, porphyry, regiomontanus, campanus,\n"
+     "                        equal (from the Ascendant), whole-sign, alcabitius or\n"
+     "                        topocentric\n"},
     {"--json", 0, nullptr, nullptr, &CommandOptions::blnJson, nullptr},
 };
 

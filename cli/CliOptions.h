@@ -60,12 +60,18 @@ struct CommandOptions {
     bool blnWaxingWaning = false;
     bool blnRadians = false;
     bool blnJson = false;
-    std::string strPng;  // --png: the picture a command writes
+    std::string strPng;    // --png: the picture a command writes
+    std::string strSvg;    // --svg: the same as SVG
+    std::string strPdf;    // --pdf: the same as a one-page PDF
+    std::string strSheet;  // --sheet: the chart sheet as PDF
+    int intScale = 1;      // --scale: the PNG at 1..4 times the picture's size
+    int16_t intPaper = 0;  // --paper: the sheet's paper, 0 the locale's, 1 A4, 2 Letter
     // --transit: the transit whose graphic a command draws, transiting body 1..10, aspect
     // 1..7 and natal body 1..10; all 0 when not given.
     int16_t intTransitBody = 0;
     int16_t intTransitAspect = 0;
     int16_t intNatalBody = 0;
+    int16_t intHouseSystem = 0;  // --house-system: Places::intPlacidus ..
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -73,8 +79,10 @@ struct CommandOptions {
 constexpr unsigned intTakesCharts = 1;        // --state, --mode, the birthdates, orbs, boldface,
                                               // --no-transiting-moon, --radians
 constexpr unsigned intTakesWaxingWaning = 2;  // --waxing-waning
-constexpr unsigned intTakesPicture = 4;       // --png, --transit
+constexpr unsigned intTakesPicture = 4;       // --png, --svg, --pdf, --sheet, --scale,
+                                              // --paper, --transit
 constexpr unsigned intStepsADate = 8;         // the world date is a date to step: no --jd
+constexpr unsigned intTakesHouses = 16;       // --house-system
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the

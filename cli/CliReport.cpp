@@ -38,17 +38,15 @@ std::string WithLineFeeds(const std::string& text) {
 int ReportCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning, kHelp, argc,
-                                  argv, options, jd);
+    const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning | intTakesHouses,
+                                  kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
-    const ZDR::ChartOptions& config = ZDR::ChartOptionsInForce();
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result);
     // As the window shows them after a computation: the table on display, no graphic.
-    const std::string title = ZDR::SetModeTitle(options.intMode, false, config);
-    const std::string report =
-        ZDR::ComputationReport(result, config, options.blnRadians, false, false);
+    const std::string title = ZDR::SetModeTitle(options.intMode, false, ZDR::ChartOptionsInForce());
+    const std::string report = ReportText(options, result);
     if (options.blnJson) {
         std::printf("{\"mode\": \"%s\", \"title\": %s, \"report\": %s}\n",
                     ModeName(options.intMode), JsonString(title).c_str(),

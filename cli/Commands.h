@@ -25,6 +25,10 @@ int DurationsCommand(int argc, char* argv[]);
 // its beginning, exact moments and end; also as CSV and iCalendar files.
 int CalendarCommand(int argc, char* argv[]);
 
+// zodarc-cli houses: the Ascendant, the Midheaven, the house cusps and each body's house for
+// one date set with a place.
+int HousesCommand(int argc, char* argv[]);
+
 // zodarc-cli chart: the chart wheel of one of the six modes as a PNG picture.
 int ChartCommand(int argc, char* argv[]);
 

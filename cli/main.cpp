@@ -22,8 +22,10 @@ const Command kCommands[] = {
     {"report", cli::ReportCommand, "the title and the report of one of the six modes"},
     {"search", cli::SearchCommand, "step the world date until an aspect pattern forms"},
     {"durations", cli::DurationsCommand, "when each aspect begins and ends, or a chart described"},
-    {"calendar", cli::CalendarCommand, "every transit of a period: beginnings, exact moments, ends"},
+    {"calendar", cli::CalendarCommand,
+     "every transit of a period: beginnings, exact moments, ends"},
     {"chart", cli::ChartCommand, "the chart wheel of one of the six modes as a PNG picture"},
+    {"houses", cli::HousesCommand, "Ascendant, Midheaven, house cusps and each body's house"},
     {"place", cli::PlaceCommand, "the places of the atlas of a name, with zone and coordinates"},
 };
 

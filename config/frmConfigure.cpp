@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -24,6 +25,10 @@
 #include "text/Language.h"
 
 namespace {
+
+// Program texts: what an aspect's orb list and colour swatch are, after the aspect's name.
+constexpr int kOrbName = 1008;
+constexpr int kColorName = 1009;
 
 constexpr int kMinHeight = 4700 / support::intTwipsPerPixel;  // pixels
 constexpr int kMaxHeight = 9660 / support::intTwipsPerPixel;  // pixels
@@ -75,6 +80,7 @@ void frmConfigure::CreateControls() {
         lblAspectColor[i]->setAlignment(Qt::AlignCenter);
         lblAspectColor[i]->setFixedHeight(18);
         lblAspectColor[i]->installEventFilter(this);
+        lblAspectColor[i]->setFocusPolicy(Qt::StrongFocus);
         gridOrbs->addWidget(lblAspectName[i], i + 1, 0);
         gridOrbs->addWidget(lblAspectColor[i], i + 1, 1);
         gridOrbs->addWidget(cboOrb[i], i + 1, 2);
@@ -497,6 +503,16 @@ void frmConfigure::chkUseBoldface_Toggled() {
 }
 
 bool frmConfigure::eventFilter(QObject* watched, QEvent* event) {
+    // Space on a focused swatch does what a click does.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        for (int i = 0; i < 7; ++i) {
+            if (watched == lblAspectColor[i]) {
+                lblAspectColor_MouseDown(i, Qt::LeftButton);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < 7; ++i) {
             if (watched == lblAspectColor[i]) {
@@ -543,6 +559,13 @@ void frmConfigure::SetLanguageDependentText() {
     cmdSetAllNonzeroOrbsToConjunctionOrb->setText(Q(c.strSetAllNonzeroOrbs));
     for (int i = 0; i < 7; ++i)
         lblAspectName[i]->setText(Q(c.strAspectName[i]));
+    // The orb lists and swatches of the aspects are named by their aspect.
+    for (int i = 0; i < 7; ++i) {
+        lblAspectName[i]->setBuddy(cboOrb[i]);
+        cboOrb[i]->setAccessibleName(Q(c.strAspectName[i]) + ", " + support::Text(kOrbName));
+        lblAspectColor[i]->setAccessibleName(Q(c.strAspectName[i]) + ", " +
+                                             support::Text(kColorName));
+    }
     lblOrbDivisors->setText(Q(c.strOrbDivisors));
     lblPersonalTransits->setText(Q(c.strPersonalTransits));
     lblSynastry->setText(Q(c.strSynastry));

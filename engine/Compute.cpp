@@ -255,7 +255,10 @@ int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSe
     for (int16_t set = 0; set < 3; ++set) {
         if (!ModeUsesDateSet(mode, set))
             continue;
-        jd[set] = DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
+        jd[set] =
+            input.dblSetJD[set] >= 0
+                ? input.dblSetJD[set]
+                : DatePr2::InputDateToAJDate(input.udtDateSet[set], input.intDefaultTimezoneIndex);
         input.dblChartAJD[set] = jd[set];
         if (jd[set] < 0) {
             intFailedSet = set;

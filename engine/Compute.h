@@ -37,6 +37,9 @@ struct ComputeInput {
     bool blnRadians = false;
     ChartOptions udtOptions;
     int16_t intDefaultTimezoneIndex = 0;
+    // The JD (UT) of a date set that the caller has read itself (at a place, to the minute);
+    // a negative value: the date set is read from udtDateSet.
+    double dblSetJD[3] = {-1, -1, -1};
     double dblChartAJD[3] = {};
 };
 

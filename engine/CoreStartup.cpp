@@ -41,10 +41,22 @@ bool HoldsEphemerisFiles(const std::string& folder) {
 CoreStartup StartCore(const std::string& dataFolder) {
     CoreStartup startup;
     std::string message;
-    if (Language::LoadProgramText(dataFolder, kProgramTextFile, message) <= 0) {
+    const int32_t texts = Language::LoadProgramText(dataFolder, kProgramTextFile, message);
+    if (texts <= 0) {
         startup.intOutcome = intStartupNoProgramText;
         startup.udtMessages.push_back({message, ""});
         return startup;
+    }
+    // A file cut short still loads; its missing texts would stay empty without a word. The
+    // note cannot come from the file itself.
+    if (texts < ZODARC_TEXT_COUNT) {
+        startup.udtMessages.push_back(
+            {"The program text file " + Language::ProgramTextPath(dataFolder, kProgramTextFile) +
+                 " holds " + std::to_string(texts) + " of the " +
+                 std::to_string(ZODARC_TEXT_COUNT) +
+                 " texts it should hold: it may have been cut short, and the texts it lacks "
+                 "stay empty.",
+             ""});
     }
     DatePr2::InitialiseDatePr2();
     strDataFolder = Language::ProgramTextPath(dataFolder, "");

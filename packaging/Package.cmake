@@ -1,6 +1,7 @@
 # The Debian package, made by "cpack -G DEB" in the build folder (./setup.sh package).
 # It installs into /usr and takes the ephemeris files, Qt's platform plugins and the fonts
-# from Debian's packages; the shared libraries' packages are found by dpkg-shlibdeps.
+# from Debian's packages; the shared libraries' packages are found by dpkg-shlibdeps, and
+# Qt's SVG and print support, which the pictures need, are named as well.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zodarc)
@@ -28,7 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, swe-basic-data, swe-standard-data, fonts-dejavu-core, fonts-liberation, libgeonames0, libgeonames-common, libdate-tz3, tzdata")
+    "qt6-qpa-plugins, libqt6svg6, libqt6printsupport6, swe-basic-data, swe-standard-data, fonts-dejavu-core, fonts-liberation, libgeonames0, libgeonames-common, libdate-tz3, tzdata")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

@@ -1,6 +1,7 @@
 #include "places/DatePlace.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "astro/DatePr2.h"
 #include "places/TimeZones.h"
@@ -66,6 +67,43 @@ PlaceMoment PlaceDateToJD(const DatePr2::DateSetInput& set, const DatePlace& pla
     const int64_t ut = localSeconds - moment.Offset().intSeconds;
     moment.dblJD = static_cast<double>(ut) / 86400.0 + (kJDNOf1970 - 0.5);
     return moment;
+}
+
+int16_t ClockMinute(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    if (first == std::string::npos)
+        return -1;
+    const std::string t = text.substr(first, last - first + 1);
+    const std::size_t colon = t.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 2 || t.size() - colon != 3 ||
+        t.find_first_not_of("0123456789:") != std::string::npos ||
+        t.find(':', colon + 1) != std::string::npos)
+        return -1;
+    const int hours = std::stoi(t.substr(0, colon));
+    const int minutes = std::stoi(t.substr(colon + 1));
+    return hours < 24 && minutes < 60 ? static_cast<int16_t>(hours * 60 + minutes) : -1;
+}
+
+std::string ClockText(int16_t minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 24, minute % 60);
+    return text;
+}
+
+std::string PlaceDateText(const DatePr2::DateSetInput& set, const DatePlace& place,
+                          bool abbreviated, int language) {
+    DatePr2::DateSetInput copy = set;
+    const double day = DatePr2::InputDateToLocalDay(copy);
+    if (day < 0)
+        return std::string();
+    std::string text =
+        DatePr2::JDNToLongDateText(static_cast<int32_t>(std::floor(day)), abbreviated, language) +
+        ", " + ClockText(PlaceMinute(set, place)) + " (" + place.strName;
+    const PlaceMoment moment = PlaceDateToJD(set, place);
+    if (moment.dblJD >= 0)
+        text += (place.strName.empty() ? "" : "; ") + OffsetCaption(moment.Offset());
+    return text + ")";
 }
 
 void NearestGrid(int16_t minute, int32_t offsetSeconds, int16_t& hourIndex,

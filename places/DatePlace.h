@@ -55,6 +55,20 @@ PlaceMoment PlaceDateToJD(const DatePr2::DateSetInput& set, const DatePlace& pla
 // the hour box's half hour (an empty one 12:00).
 int16_t PlaceMinute(const DatePr2::DateSetInput& set, const DatePlace& place);
 
+// Returns the minute of the day of a clock time "hh:mm" or "h:mm" (00:00 to 23:59, blanks
+// around it allowed), -1 for any other text.
+int16_t ClockMinute(const std::string& text);
+
+// Returns a minute of the day 0..1439 as "hh:mm".
+std::string ClockText(int16_t minute);
+
+// Returns the date of set and the clock time with the offset used at the place, as a date
+// set is named in titles: "May 17, 1970, 14:07 (Ulm, Baden-Württemberg, Germany; CET,
+// UT+1:00)" in language (1 German, any other English); without the offset when the clock
+// time cannot be read; "" for a date that is not valid.
+std::string PlaceDateText(const DatePr2::DateSetInput& set, const DatePlace& place,
+                          bool abbreviated, int language);
+
 // Returns the hour and timezone boxes that come nearest to a clock time with a place:
 // the half hour at or before minute, and the zone entry of the offset rounded to half an
 // hour (held within the list). The window and the state file keep them beside the place.

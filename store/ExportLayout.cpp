@@ -124,6 +124,35 @@ std::string CreditWebAddress(int16_t language) {
            (language == Language::intGerman ? "/de/zodarc" : "/zodarc");
 }
 
+SheetTexts SheetTextsOf(const ExportCanvasInput& in) {
+    const TextCollector c(in.intLanguage);
+    SheetTexts sheet;
+    sheet.strTitle = Trimmed(in.strTitleWithOrb);
+    const auto dateLine = [&in](const std::string& caption, int set) {
+        const ExportDateSet& d = in.udtDateSet[set];
+        return caption + ": " + d.strYear + "-" + TwoDigits(d.intMonth) + "-" +
+               TwoDigits(d.intDay) + "  " + d.strHour + " " + d.strTimezone;
+    };
+    const bool personal = in.intModeCode == intModePersonal1 || in.intModeCode == intModePersonal2;
+    if (in.intModeCode == intModeNatal1 || in.intModeCode == intModeSynastry ||
+        in.intModeCode == intModePersonal1)
+        sheet.strDateLines.push_back(dateLine(c.Text(ExportText::Birthdate[1]), 1));
+    if (in.intModeCode == intModeNatal2 || in.intModeCode == intModeSynastry ||
+        in.intModeCode == intModePersonal2)
+        sheet.strDateLines.push_back(dateLine(c.Text(ExportText::Birthdate[2]), 2));
+    if (in.intModeCode == intModeWorldTransits || personal)
+        sheet.strDateLines.push_back(dateLine(c.Text(ExportText::WorldDate), 0));
+    sheet.strDateLines.push_back(
+        c.Text(in.blnSidereal ? ExportText::SiderealZodiac : ExportText::TropicalZodiac));
+    if (!in.blnShowInnerPlanetAspects)
+        sheet.strDateLines.push_back(c.Text(ExportText::InnerNote[0]) + " " +
+                                     c.Text(ExportText::InnerNote[1]));
+    sheet.strCredit = c.Text(ExportText::DrawnWith) + " " + c.Text(ExportText::Calculator) + " " +
+                      c.Text(ExportText::ByMakerVersion) + " " + in.strVersion + " - " +
+                      CreditWebAddress(in.intLanguage);
+    return sheet;
+}
+
 std::vector<CanvasText> ExportCanvasTexts(const ExportCanvasInput& in) {
     TextCollector c(in.intLanguage);
     const bool twoCharts = IsTwoChartMode(in.intModeCode);

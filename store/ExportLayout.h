@@ -72,4 +72,17 @@ std::string CreditWebAddress(int16_t language);
 // place on the canvas (10-point Arial, not bold); texts in input's language.
 std::vector<CanvasText> ExportCanvasTexts(const ExportCanvasInput& input);
 
+// The texts of a chart sheet beside its pictures: the mode with its orb, one line per date
+// set of the mode ("World date: 2024-03-10 12:00 GMT"), the zodiac, the note when the
+// inner planets' lines are left out, and the credit line with the version and the maker's
+// web address; in input's language.
+struct SheetTexts {
+    std::string strTitle;
+    std::vector<std::string> strDateLines;
+    std::string strCredit;
+};
+
+// Returns the texts of the chart sheet of the wheel of input's mode.
+SheetTexts SheetTextsOf(const ExportCanvasInput& input);
+
 }  // namespace ZDR

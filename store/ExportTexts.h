@@ -11,6 +11,9 @@ constexpr int Saved = 134;         // "The graphic was saved as"
 constexpr int NotConverted = 135;  // "... it stays a BMP file:"
 constexpr int NotWritten = 136;    // "The graphic could not be saved as"
 constexpr int NotAFile = 1200;     // "Something other than a file stands there ..."
+constexpr int SvgFilter = 1500;    // "SVG pictures"
+constexpr int PdfFilter = 1501;    // "PDF documents"
+constexpr int PrintFailed = 1504;  // "The chart sheet could not be printed."
 
 // The credit block.
 constexpr int DrawnWith = 92;       // "Drawn with Zodarc,"

@@ -1,6 +1,8 @@
 #include "support/MessageBox.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace support {
 namespace {
@@ -40,7 +42,22 @@ QMessageBox::StandardButton ToQtButton(MsgAnswer answer) {
     return QMessageBox::Ok;
 }
 
+// Room in a title bar beside its text: the window's icon and its three buttons with their
+// margins, in pixels at the screen's resolution.
+constexpr int kTitleBarRoom = 120;
+
 }  // namespace
+
+int FitBoxToTitle(QMessageBox& box) {
+    QFont font = box.font();
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    // The box sizes itself to its layout: a spacer across the grid sets its least width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return needed;
+}
 
 MsgAnswer ShowMessage(const MessageRequest& request) {
     if (InstalledHook())
@@ -59,6 +76,7 @@ MsgAnswer ShowMessage(const MessageRequest& request) {
             break;
     }
     box.setDefaultButton(ToQtButton(request.defaultButton));
+    FitBoxToTitle(box);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MsgAnswer::Yes;

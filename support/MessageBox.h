@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 namespace support {
@@ -30,6 +31,11 @@ MsgAnswer ShowMessage(const MessageRequest& request);
 
 // Shorthand for a box with one OK button.
 void ShowMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon);
+
+// Widens box, when needed, so that its title stands whole in the title bar: the title in
+// the box's bold font beside room for the bar's icon and buttons. Returns the width the
+// title needs, in pixels.
+int FitBoxToTitle(QMessageBox& box);
 
 // Installs a hook that answers every message box instead of the user; an empty hook
 // brings the real boxes back. Returns the hook that was installed before.

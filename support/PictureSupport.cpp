@@ -1,6 +1,8 @@
 #include "support/PictureSupport.h"
 
 #include <QBuffer>
+#include <QPaintEngine>
+#include <QPainterPath>
 
 #include "astro/FileProc.h"
 
@@ -30,13 +32,44 @@ QFont SymbolFont(double points) {
     return font;
 }
 
+int PictureDpi() {
+    return QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+}
+
+QFont FontOnDevice(const QFont& font, const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (!device || device->logicalDpiY() == PictureDpi() || font.pointSizeF() <= 0)
+        return font;
+    QFont sized(font);
+    sized.setPointSizeF(font.pointSizeF() * PictureDpi() / device->logicalDpiY());
+    return sized;
+}
+
+bool OnRaster(const QPainter& painter) {
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+}
+
+void DrawTextRim(QPainter& painter, const QPointF& at, const QFont& font, const QString& text,
+                 const QColor& color, double width) {
+    QPainterPath outline;
+    outline.addText(at, font, text);
+    painter.strokePath(outline, QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+std::string SavePictureFile(const QByteArray& bytes, const QString& path) {
+    if (bytes.isEmpty())
+        return "Cannot write " + path.toStdString() + ": the picture could not be made";
+    return FileProc::WriteWholeFile(path.toStdString(),
+                                    std::string(bytes.constData(), bytes.size()));
+}
+
 std::string SavePicture(const QImage& picture, const QString& path, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
         return "Cannot write " + path.toStdString() + ": the picture could not be encoded";
-    return FileProc::WriteWholeFile(path.toStdString(), std::string(bytes.constData(), bytes.size()));
+    return SavePictureFile(bytes, path);
 }
 
 }  // namespace support

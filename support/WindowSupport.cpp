@@ -1,15 +1,22 @@
 #include "support/WindowSupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
+#include <QWindow>
 #include <cmath>
 
 #include "text/Language.h"
@@ -79,7 +86,125 @@ MsgAnswer Ask(QWidget* parent, const QString& text, const QString& title, MsgBut
     return ShowMessage(request);
 }
 
+// Waits until the window manager has put its frame around window, then keeps that whole
+// frame on the screen's free area: the window shrinks to fit when it must, and the frame
+// stands at the area's top left. It ends itself after that one fitting.
+class FrameKeeper : public QObject {
+  public:
+    explicit FrameKeeper(QWidget* window) : QObject(window), m_window(window) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched == m_window &&
+            (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)) {
+            QWindow* handle = m_window->windowHandle();
+            const QMargins frame = handle ? handle->frameMargins() : QMargins();
+            if (!frame.isNull() && m_window->screen()) {
+                m_window->removeEventFilter(this);
+                deleteLater();
+                const QRect free = m_window->screen()->availableGeometry();
+                const QSize room =
+                    free.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+                if (!room.expandedTo(m_window->size()).isEmpty() &&
+                    room.boundedTo(m_window->size()) != m_window->size())
+                    m_window->resize(room.boundedTo(m_window->size()));
+                handle->setFramePosition(free.topLeft());
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QWidget* m_window;
+};
+
+// Return and Enter that no control of the window used: the focused command, else the
+// default command.
+class ReturnPresser : public QObject {
+  public:
+    ReturnPresser(QWidget* window, QPushButton* defaultButton)
+        : QObject(window), m_default(defaultButton) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QWidget* focus = QApplication::focusWidget();
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter) || qobject_cast<QLineEdit*>(focus))
+            return QObject::eventFilter(watched, event);
+        QPushButton* button = qobject_cast<QPushButton*>(focus);
+        if (!button)
+            button = m_default;
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QPointer<QPushButton> m_default;
+};
+
+// A list for a screen reader: its accessible name, and its chosen entry as its value.
+class NamedListAccessible : public QAccessibleWidget {
+  public:
+    explicit NamedListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* list = static_cast<const QComboBox*>(widget());
+        if (t == QAccessible::Name && !list->accessibleName().isEmpty())
+            return list->accessibleName();
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return list->currentText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* NamedListFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QComboBox") && object && object->isWidgetType())
+        return new NamedListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
 }  // namespace
+
+void NameListsByTheirNames() {
+    static const bool blnInstalled = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    (void)blnInstalled;
+}
+
+QSize SizeOnScreen(const QWidget* window, const QSize& page) {
+    QScreen* screen = window->screen();
+    if (!screen)
+        return page;
+    const QSize frame = window->frameGeometry().size() - window->size();
+    return page.boundedTo(screen->availableGeometry().size() - frame);
+}
+
+void PressOnReturn(QWidget* window, QPushButton* defaultButton) {
+    new ReturnPresser(window, defaultButton);
+}
+
+void PlaceFrameAtTopLeft(QWidget* window) {
+    const QPoint corner =
+        window->screen() ? window->screen()->availableGeometry().topLeft() : QPoint();
+    // Before the window manager knows the window, it is asked to put the frame there.
+    if (QWindow* handle = window->windowHandle())
+        handle->setFramePosition(corner);
+    else
+        window->move(corner);
+    new FrameKeeper(window);
+}
 
 bool AskYesNo(QWidget* parent, const QString& text, const QString& title, MsgAnswer defaultButton) {
     return Ask(parent, text, title, MsgButtons::YesNo, defaultButton) == MsgAnswer::Yes;

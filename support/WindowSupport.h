@@ -5,15 +5,14 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class QPushButton;
 #include <vector>
 
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
 
 namespace support {
-
-// Twips in one pixel of the screen the windows are laid out for.
-constexpr int intTwipsPerPixel = 15;
 
 // Returns twips as whole pixels, rounded to the nearest.
 int Px(int twips);
@@ -34,6 +33,24 @@ QString Text(int n);
 // also its frames and text boxes. Returns the controls it disabled, so that they can be
 // given back their state.
 std::vector<QPointer<QWidget>> DisableControls(QWidget* window, bool blnFramesAndTextBoxes = false);
+
+// Places window's outer frame (title bar and borders) at the top left of its screen's free
+// area; once the window manager has framed it, the whole frame is kept on that area, the
+// window shrinking when it must.
+void PlaceFrameAtTopLeft(QWidget* window);
+
+// Returns the size of window's inside that shows page whole when its screen's free area
+// holds the page and the window's frame, else the largest that the area holds.
+QSize SizeOnScreen(const QWidget* window, const QSize& page);
+
+// Makes Return (or Enter) in window press the focused command button, or defaultButton
+// while it is shown and enabled when the focus is on a list, an option or a box that
+// does not use the key itself (a one-line text box keeps its own Return).
+void PressOnReturn(QWidget* window, QPushButton* defaultButton);
+
+// Lets a screen reader hear every list of the program by its accessible name, when it has
+// one, with its chosen entry as its value (by default a list is named by its entry).
+void NameListsByTheirNames();
 
 // Lets Qt's own texts (the buttons of message boxes, file dialogs, the menus of text
 // boxes) speak the program's language: German for language 1, English for any other.

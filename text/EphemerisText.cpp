@@ -1,6 +1,7 @@
 #include "text/EphemerisText.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
@@ -17,6 +18,7 @@ constexpr int kTextPlanetsMissing = 262;
 constexpr int kTextMoonMissing = 263;
 constexpr int kTextNotRegular = 264;
 constexpr int kTextLibrarySays = 265;
+constexpr int kTextDisagrees = 1201;
 
 // Text #n with the file's name and the years first to last put in.
 std::string FileText(int n, const char* name, int first, int last) {
@@ -45,6 +47,14 @@ std::string FileMessage(const orbitlib::EphemerisFile& file) {
             break;
         case FileTrouble::None:
             break;
+    }
+    if (file.dblDisagreement > 0) {
+        char degrees[32];
+        std::snprintf(degrees, sizeof degrees, "%.2f", file.dblDisagreement);
+        std::string number = degrees;
+        if (Language::intLanguage == Language::intGerman)
+            std::replace(number.begin(), number.end(), '.', ',');
+        message += " " + StrProc::ReplaceAll(Language::Text(kTextDisagrees), "DEGREES", number);
     }
     if (!message.empty() && !file.strLibraryText.empty())
         message += "\n" + Language::Text(kTextLibrarySays) + " " + file.strLibraryText;

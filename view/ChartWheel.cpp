@@ -30,52 +30,86 @@ double Px(double twips) {
     return twips / kTwipsPerPixel;
 }
 
-// Draws text (one glyph symbol) with the middle of its ink at x, y (pixels).
-void DrawCentred(QPainter& painter, const QString& text, double x, double y) {
-    const QRectF ink = QFontMetricsF(painter.font()).tightBoundingRect(text);
-    painter.drawText(QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0),
-                     text);
+// Returns where text (one glyph symbol) in the painter's font starts, for the middle of its
+// ink to lie at x, y (pixels).
+QPointF CentredAt(const QPainter& painter, const QString& text, double x, double y) {
+    const QRectF ink = QFontMetricsF(painter.font(), painter.device()).tightBoundingRect(text);
+    return QPointF(x - ink.x() - ink.width() / 2.0, y - ink.y() - ink.height() / 2.0);
 }
 
-// The wheel being drawn: the picture, its painter and the fonts.
+// Draws text (one glyph symbol) with the middle of its ink at x, y (pixels).
+void DrawCentred(QPainter& painter, const QString& text, double x, double y) {
+    painter.drawText(CentredAt(painter, text, x, y), text);
+}
+
+// The wheel being drawn. Its glyphs are laid out on a picture of their own, whose unsmoothed
+// pixels the free-spot test reads; the wheel is then painted on any painter, in the
+// picture's pixels, from the corners found.
 class WheelPainter {
   public:
-    WheelPainter(const ChartWheelInput& input, ChartWheelPicture& result)
+    WheelPainter(const ChartWheelInput& input, ChartWheelPicture& result, QPainter& painter)
         : m_input(input),
           m_result(result),
-          m_layout(input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel()) {
-        m_result.imgPicture =
-            QImage(static_cast<int>(m_layout.lngWidth / kTwipsPerPixel),
-                   static_cast<int>(m_layout.lngHeight / kTwipsPerPixel), QImage::Format_RGB32);
-        m_result.imgPicture.fill(support::ColorFromValue(ZDR::dblWheelBackColor));
-        m_glyphFont = support::SymbolFont(kGlyphPoints);
+          m_layout(input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel()),
+          m_painter(painter),
+          m_blnRaster(support::OnRaster(painter)) {
+        m_glyphFont = support::FontOnDevice(support::SymbolFont(kGlyphPoints), painter);
         m_sharpGlyphFont = m_glyphFont;
         m_sharpGlyphFont.setStyleStrategy(QFont::NoAntialias);
     }
 
-    void Draw() {
-        m_painter.begin(&m_result.imgPicture);
+    // Places the glyphs on the layout picture (result's picture, empty before), as far as
+    // there is room.
+    void LayOut() {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
         DrawDiscAndSpokes();
-        if (m_input.blnTwoChart ? PlaceTwoChartGlyphs() : PlaceSingleChartGlyphs()) {
+        m_result.blnNoRoom =
+            !(m_input.blnTwoChart ? PlaceTwoChartGlyphs() : PlaceSingleChartGlyphs());
+    }
+
+    // Paints the wheel laid out in result.
+    void Paint() {
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.fillRect(QRectF(0, 0, Px(m_layout.lngWidth), Px(m_layout.lngHeight)),
+                           support::ColorFromValue(ZDR::dblWheelBackColor));
+        DrawDiscAndSpokes();
+        if (m_result.blnNoRoom) {
+            // As far as it was drawn: the glyphs that found room, as they were placed.
+            for (const Placing& placing : m_udtOrder)
+                if (placing.blnPrint)
+                    PrintGlyph(placing.intBody, placing.intSet, FirstColor(placing.intSet), false);
+        } else {
             DrawLines();
             DrawGlyphsAgain();
             DrawSignRingAndCentre();
-            PrintLegends();
-        } else {
-            m_result.blnNoRoom = true;
+            PaintLegend(m_painter, m_layout, m_input.udtLegends.strLinesA,
+                        m_input.udtLegends.lngLeftA, Qt::black);
+            PaintLegend(m_painter, m_layout, m_input.udtLegends.strLinesSecond,
+                        m_input.udtLegends.lngLeftSecond, Qt::black);
         }
-        m_painter.end();
+        m_painter.restore();
     }
 
+    // The order in which the glyphs were placed, and whether each was printed.
+    struct Placing {
+        int16_t intBody;
+        int intSet;
+        bool blnPrint;
+    };
+    std::vector<Placing> m_udtOrder;
+
   private:
+    static QColor FirstColor(int s) { return s == 0 ? QColor(Qt::white) : QColor(Qt::black); }
+
     void DrawDiscAndSpokes() {
-        m_painter.setPen(QPen(Qt::white, 0));
+        // Lines one picture pixel wide, on every device.
+        m_painter.setPen(QPen(Qt::white, 1));
         m_painter.setBrush(Qt::black);
         const double r = Px(m_layout.lngDiscRadius);
         m_painter.drawEllipse(QPointF(Px(m_layout.lngCentreX), Px(m_layout.lngCentreY)), r, r);
         m_painter.setBrush(Qt::NoBrush);
-        m_painter.setPen(QPen(support::ColorFromValue(ZDR::dblSpokeColor), 0));
+        m_painter.setPen(QPen(support::ColorFromValue(ZDR::dblSpokeColor), 1));
         for (int16_t d = 0; d < 12; ++d) {
             double x = 0;
             double y = 0;
@@ -118,8 +152,9 @@ class WheelPainter {
                 continue;
             m_result.udtCorner[b][s] = corner;
             m_result.blnPlaced[b][s] = true;
+            m_udtOrder.push_back(Placing{b, s, blnPrint});
             if (blnPrint)
-                PrintGlyph(b, s, s == 0 ? QColor(Qt::white) : QColor(Qt::black), false);
+                PrintGlyph(b, s, FirstColor(s), false);
             return true;
         }
         return false;
@@ -129,7 +164,8 @@ class WheelPainter {
     // sharp and one pixel bolder all round, so that the free-spot test finds every pixel the
     // smoothed glyph will cover; the second erases it in black (hiding the lines under the
     // glyph) and prints the glyph smoothed. The second set's glyphs stand on tiles of the
-    // background colour that fill their boxes.
+    // background colour that fill their boxes. Off the raster the rim is the glyph's outline
+    // drawn broad, so that the glyph itself stays one piece of text.
     void PrintGlyph(int16_t b, int s, const QColor& color, bool blnSmooth) {
         const TwipPoint corner = m_result.udtCorner[b][s];
         const QString symbol = support::Q(ZDR::GlyphSymbol(ZDR::strBodyGlyph[b]));
@@ -144,19 +180,22 @@ class WheelPainter {
             ZDR::GlyphBoxPixels(corner, m_layout.lngGlyphBoxHeight, left, top, right, bottom);
             m_painter.fillRect(QRect(left, top, right - left + 1, bottom - top + 1),
                                support::ColorFromValue(ZDR::dblWheelBackColor));
-        } else {
+        } else if (m_blnRaster || !blnSmooth) {
             m_painter.setPen(blnSmooth ? QColor(Qt::black) : color);
             for (int dx = -1; dx <= 1; ++dx)
                 for (int dy = -1; dy <= 1; ++dy)
                     DrawCentred(m_painter, symbol, x + dx, y + dy);
             if (!blnSmooth)
                 return;
+        } else {
+            m_painter.setFont(m_glyphFont);
+            support::DrawTextRim(m_painter, CentredAt(m_painter, symbol, x, y), m_glyphFont, symbol,
+                                 Qt::black, 2.5);
         }
         m_painter.setFont(blnSmooth ? m_glyphFont : m_sharpGlyphFont);
         m_painter.setPen(color);
         DrawCentred(m_painter, symbol, x, y);
     }
-
     bool PlaceSingleChartGlyphs() {
         for (int16_t b = m_input.intNumBodies; b >= 1; --b) {
             if (m_input.dblPos[b][0] >= 0 && !PlaceGlyph(b, 0, true))
@@ -187,12 +226,22 @@ class WheelPainter {
             if (!m_result.blnPlaced[line.intBody1][s1] || !m_result.blnPlaced[line.intBody2][0])
                 continue;
             const double color = m_input.udtLineOptions.dblAspectColor[line.intAspect];
-            m_painter.setPen(QPen(support::ColorFromValue(color), line.blnBold ? 2 : 1));
             const TwipPoint a = m_result.udtCorner[line.intBody1][s1];
             const TwipPoint b = m_result.udtCorner[line.intBody2][0];
-            m_painter.drawLine(
-                QPointF(Px(a.x + ZDR::lngLineEndOffset), Px(a.y + ZDR::lngLineEndOffset)),
-                QPointF(Px(b.x + ZDR::lngLineEndOffset), Px(b.y + ZDR::lngLineEndOffset)));
+            ZDR::DrawnLine drawn;
+            drawn.intAspect = line.intAspect;
+            drawn.intBody1 = line.intBody1;
+            drawn.intBody2 = line.intBody2;
+            drawn.dblColor = color;
+            drawn.dblX1 = Px(a.x + ZDR::lngLineEndOffset);
+            drawn.dblY1 = Px(a.y + ZDR::lngLineEndOffset);
+            drawn.dblX2 = Px(b.x + ZDR::lngLineEndOffset);
+            drawn.dblY2 = Px(b.y + ZDR::lngLineEndOffset);
+            drawn.intWidth = line.blnBold ? 2 : 1;
+            m_painter.setPen(QPen(support::ColorFromValue(color), drawn.intWidth));
+            m_painter.drawLine(QPointF(drawn.dblX1, drawn.dblY1),
+                               QPointF(drawn.dblX2, drawn.dblY2));
+            m_result.udtLines.push_back(drawn);
         }
     }
 
@@ -223,7 +272,7 @@ class WheelPainter {
     void DrawSignRingAndCentre() {
         m_painter.setRenderHint(QPainter::TextAntialiasing, true);
         m_painter.setPen(Qt::white);
-        m_painter.setFont(support::SymbolFont(kSignPoints));
+        m_painter.setFont(support::FontOnDevice(support::SymbolFont(kSignPoints), m_painter));
         for (int16_t g = 0; g < 12; ++g) {
             double x = 0;
             double y = 0;
@@ -236,19 +285,11 @@ class WheelPainter {
                     Px(m_layout.lngCentreX), Px(m_layout.lngCentreY));
     }
 
-    void PrintLegends() {
-        m_painter.end();
-        const ZDR::WheelLegends& legends = m_input.udtLegends;
-        PrintLegend(m_result.imgPicture, m_layout, legends.strLinesA, legends.lngLeftA, Qt::black);
-        PrintLegend(m_result.imgPicture, m_layout, legends.strLinesSecond, legends.lngLeftSecond,
-                    Qt::black);
-        m_painter.begin(&m_result.imgPicture);
-    }
-
     const ChartWheelInput& m_input;
     ChartWheelPicture& m_result;
     const WheelLayout& m_layout;
-    QPainter m_painter;
+    QPainter& m_painter;
+    const bool m_blnRaster;
     QFont m_glyphFont;
     QFont m_sharpGlyphFont;
 };
@@ -272,34 +313,61 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
         input.udtLineOptions.dblAspectColor[k] = ZDR::AspectColorShown(k, options);
     input.udtLineOptions.blnShowInnerPlanetAspects = !options.blnSuppressInnerPlanetAspects;
     input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
-    input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode);
+    input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode, options.blnUseColor);
     return input;
 }
 
-ChartWheelPicture DrawChartWheel(const ChartWheelInput& input) {
-    ChartWheelPicture result;
-    WheelPainter(input, result).Draw();
-    return result;
+ChartWheelPicture DrawChartWheel(const ChartWheelInput& input, QPainter* painter) {
+    const WheelLayout& layout = input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
+    ChartWheelPicture wheel;
+    wheel.imgPicture =
+        QImage(static_cast<int>(layout.lngWidth / kTwipsPerPixel),
+               static_cast<int>(layout.lngHeight / kTwipsPerPixel), QImage::Format_RGB32);
+    wheel.imgPicture.fill(support::ColorFromValue(ZDR::dblWheelBackColor));
+    std::vector<WheelPainter::Placing> order;
+    {
+        QPainter layoutPainter(&wheel.imgPicture);
+        WheelPainter laying(input, wheel, layoutPainter);
+        laying.LayOut();
+        order = laying.m_udtOrder;
+    }
+    QPainter own;
+    if (!painter) {
+        own.begin(&wheel.imgPicture);
+        painter = &own;
+    }
+    WheelPainter painting(input, wheel, *painter);
+    painting.m_udtOrder = order;
+    painting.Paint();
+    return wheel;
 }
 
-void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
+void PaintLegend(QPainter& painter, const ZDR::WheelLayout& layout,
                  const std::vector<std::string>& lines, int32_t left, const QColor& color) {
     if (lines.empty())
         return;
     QFont font(QString::fromLatin1(kLegendFontName));
     font.setPointSizeF(kLegendPoints);
     font.setStyleStrategy(QFont::NoAntialias);
+    // Laid out in the picture's pixels, whatever the device.
     const QFontMetricsF metrics(font);
     const auto measure = [&metrics](const std::string& text) {
         return static_cast<int32_t>(
             std::ceil(metrics.horizontalAdvance(support::Q(text)) * kTwipsPerPixel));
     };
-    QPainter painter(&picture);
-    painter.setFont(font);
+    painter.save();
+    painter.setFont(support::FontOnDevice(font, painter));
     painter.setPen(color);
     for (const ZDR::LegendRow& row : ZDR::LayOutLegend(layout, lines, left, measure))
         painter.drawText(QPointF(Px(row.lngLeft), Px(row.lngTop) + metrics.ascent()),
                          support::Q(row.strText));
+    painter.restore();
+}
+
+void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
+                 const std::vector<std::string>& lines, int32_t left, const QColor& color) {
+    QPainter painter(&picture);
+    PaintLegend(painter, layout, lines, left, color);
 }
 
 double PictureColorAt(const QImage& picture, int x, int y) {
@@ -308,10 +376,11 @@ double PictureColorAt(const QImage& picture, int x, int y) {
     return support::ValueFromColor(QColor(picture.pixel(x, y)));
 }
 
-std::string LineEnquiryAt(const QImage& picture, int x, int y,
-                          const double (&dblAspectColor)[ZDR::intAspectSlots]) {
+std::string LineEnquiryAt(const QImage& picture, const std::vector<ZDR::DrawnLine>& lines, int x,
+                          int y) {
     const double color = PictureColorAt(picture, x, y);
-    return color < 0 ? std::string() : ZDR::WheelLineEnquiry(color, dblAspectColor);
+    // The middle of the pixel is what the lines are measured against.
+    return color < 0 ? std::string() : ZDR::WheelLineEnquiryAt(lines, color, x + 0.5, y + 0.5);
 }
 
 }  // namespace view

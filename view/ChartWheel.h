@@ -2,10 +2,12 @@
 // The chart wheel drawn into a picture: the black disc with its spokes, the body glyphs at
 // their longitudes (moved inwards until their box is free), one line for every aspect the
 // table shows, the sign ring, the centre glyph and the legends. The main window, the image
-// export and zodarc-cli chart all draw it here. The picture has 15 twips a pixel.
+// export, the chart sheet and zodarc-cli chart all draw it here. The picture has 15 twips a
+// pixel.
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,13 +35,14 @@ struct ChartWheelInput {
 };
 
 // The drawn wheel: the picture (400 x 400 or 660 x 440 pixels), whether a glyph found no
-// room (the drawing then ends with that glyph), and for each body and set whether its
-// glyph was placed and the top-left corner of its box (twips).
+// room (the drawing then ends with that glyph), for each body and set whether its glyph
+// was placed and the top-left corner of its box (twips), and the aspect lines drawn.
 struct ChartWheelPicture {
     QImage imgPicture;
     bool blnNoRoom = false;
     bool blnPlaced[ZDR::intBodySlots][2] = {};
     ZDR::TwipPoint udtCorner[ZDR::intBodySlots][2];
+    std::vector<ZDR::DrawnLine> udtLines;
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
@@ -50,12 +53,20 @@ struct ChartWheelPicture {
 ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
                                    const ZDR::ChartOptions& options);
 
-// Draws the wheel of input.
-ChartWheelPicture DrawChartWheel(const ChartWheelInput& input);
+// Draws the wheel of input. The glyphs are laid out on the returned picture, whose plain
+// pixels the free-spot test reads; the wheel is then drawn into that picture, or, given a
+// painter, on the painter in the picture's pixels (its transform maps them onto its
+// device: a screen at any pixel ratio, an SVG, a PDF page, a printer), and the picture
+// keeps only the layout.
+ChartWheelPicture DrawChartWheel(const ChartWheelInput& input, QPainter* painter = nullptr);
 
-// Prints a legend's lines into the wheel picture of layout, beginning at left (twips), in
-// color, laid out beside the disc (ZDR::LayOutLegend); Arial 8.25 points, not smoothed, so
-// that printing it again in the background colour takes it away.
+// Paints a legend's lines on painter, in the wheel picture's pixels of layout, beginning at
+// left (twips), in color, laid out beside the disc (ZDR::LayOutLegend); Arial 8.25 points,
+// not smoothed, so that printing it again in the background colour takes it away.
+void PaintLegend(QPainter& painter, const ZDR::WheelLayout& layout,
+                 const std::vector<std::string>& lines, int32_t left, const QColor& color);
+
+// PaintLegend into the wheel picture itself.
 void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
                  const std::vector<std::string>& lines, int32_t left, const QColor& color);
 
@@ -63,10 +74,10 @@ void PrintLegend(QImage& picture, const ZDR::WheelLayout& layout,
 // -1 outside it.
 double PictureColorAt(const QImage& picture, int x, int y);
 
-// Returns the right-click's answer for pixel x, y of a wheel picture: the aspects whose
-// display colour (dblAspectColor, aspects 1..7) is the colour there (ZDR::WheelLineEnquiry);
-// "" when it names none.
-std::string LineEnquiryAt(const QImage& picture, int x, int y,
-                          const double (&dblAspectColor)[ZDR::intAspectSlots]);
+// Returns the right-click's answer for pixel x, y of a wheel picture whose drawn lines are
+// lines: the aspects of the lines of the colour there that run through the pixel
+// (ZDR::WheelLineEnquiryAt); "" when it names none.
+std::string LineEnquiryAt(const QImage& picture, const std::vector<ZDR::DrawnLine>& lines, int x,
+                          int y);
 
 }  // namespace view

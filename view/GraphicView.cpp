@@ -1,9 +1,12 @@
 #include "view/GraphicView.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "astro/CatalogueCounts.h"
 #include "support/MessageBox.h"
@@ -25,12 +28,27 @@ constexpr int kSaveGraphicToolTip = 388;
 constexpr int kNoRoomTitle = 346;
 constexpr int kNoRoom = 347;
 constexpr int kTransitToolTip = 351;
+// The caption and tool-tip of "Print ...".
+constexpr int kPrint = 1502;
+constexpr int kPrintToolTip = 1503;
 
 }  // namespace
 
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
     hide();
+    setFocusPolicy(Qt::StrongFocus);
+    m_cmdPrint = new QPushButton(parent);
+    m_cmdPrint->hide();
+    connect(m_cmdPrint, &QPushButton::clicked, this, &GraphicView::printRequested);
+}
+
+std::string GraphicView::ReportShown() const {
+    for (const QPlainTextEdit* report : m_link.txbReport) {
+        if (report && !report->isHidden())
+            return report->toPlainText().toStdString();
+    }
+    return std::string();
 }
 
 void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
@@ -47,14 +65,17 @@ void GraphicView::cmdToggleGraphic_Click(const ZDR::ComputeResult& result,
 bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOptions& options) {
     if (TransitGraphicShown())
         ReleaseWindow();
-    // A right-click names the aspects by their own colours, which "Use color" leaves as
-    // they are.
-    for (int k = 0; k < ZDR::intAspectSlots; ++k)
-        m_dblAspectColor[k] = options.udtConfig.dblAspectColor[k];
-    const view::ChartWheelInput input = view::WheelInputOfResult(result, options);
-    m_udtLegends = input.udtLegends;
-    m_blnTwoChart = input.blnTwoChart;
-    const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
+    m_udtWheelInput = view::WheelInputOfResult(result, options);
+    m_blnTwoChart = m_udtWheelInput.blnTwoChart;
+    const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
+    // A right-click names the aspect of the line it finds where it is, whatever its colour.
+    m_udtLines = wheel.udtLines;
+    m_intSelectedLine = -1;
+    // A screen reader describes the picture by its lines.
+    QStringList lines;
+    for (const ZDR::DrawnLine& line : m_udtLines)
+        lines << support::Q(ZDR::DrawnLineSentence(line));
+    setAccessibleDescription(lines.join(QStringLiteral("; ")));
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -64,6 +85,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOp
 }
 
 void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
+    m_udtTransitInput = input;
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
@@ -87,11 +109,33 @@ void GraphicView::EraseLegends() {
         return;
     const QColor background = m_imgPicture.pixelColor(0, 0);
     const ZDR::WheelLayout& layout = m_blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesA, m_udtLegends.lngLeftA,
+    const ZDR::WheelLegends& legends = m_udtWheelInput.udtLegends;
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesA, legends.lngLeftA, background);
+    view::PrintLegend(m_imgPicture, layout, legends.strLinesSecond, legends.lngLeftSecond,
                       background);
-    view::PrintLegend(m_imgPicture, layout, m_udtLegends.strLinesSecond, m_udtLegends.lngLeftSecond,
-                      background);
+    // The wheel drawn from now on has none.
+    m_udtWheelInput.udtLegends = ZDR::WheelLegends();
+    DrawForScreen();
     update();
+}
+
+void GraphicView::PaintGraphic(QPainter& painter) const {
+    if (m_intShown == Shown::Wheel)
+        view::DrawChartWheel(m_udtWheelInput, &painter);
+    else if (m_intShown == Shown::TransitGraphic)
+        view::DrawTransitGraphic(m_udtTransitInput, &painter);
+}
+
+void GraphicView::DrawForScreen() {
+    const qreal ratio = devicePixelRatioF();
+    m_imgScreen = QImage();
+    if (ratio == 1.0 || m_imgPicture.isNull())
+        return;
+    m_imgScreen = QImage(m_imgPicture.size() * ratio, QImage::Format_RGB32);
+    m_imgScreen.setDevicePixelRatio(ratio);
+    m_imgScreen.fill(Qt::black);
+    QPainter painter(&m_imgScreen);
+    PaintGraphic(painter);
 }
 
 void GraphicView::ReleaseWindow() {
@@ -111,17 +155,23 @@ void GraphicView::ReleaseWindow() {
 void GraphicView::Show(const QImage& picture, Shown kind, int left) {
     m_imgPicture = picture;
     m_intShown = kind;
+    DrawForScreen();
     setGeometry(support::Px(left), support::Px(m_intTableTop), picture.width(), picture.height());
     m_link.picTable->hide();
     show();
     raise();
     update();
+    if (m_link.cmdLoadState)
+        m_cmdPrint->setGeometry(m_link.cmdLoadState->geometry());
+    m_cmdPrint->show();
+    m_cmdPrint->raise();
     SetCaptions();
 }
 
 void GraphicView::ShowTable() {
     m_intShown = Shown::Nothing;
     hide();
+    m_cmdPrint->hide();
     m_link.picTable->show();
     SetCaptions();
 }
@@ -129,11 +179,17 @@ void GraphicView::ShowTable() {
 void GraphicView::SetCaptions() {
     m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
     m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
+    m_cmdPrint->setText(support::Text(kPrint));
+    m_cmdPrint->setToolTip(support::Text(kPrintToolTip));
 }
 
 void GraphicView::paintEvent(QPaintEvent*) {
+    // A screen of another pixel ratio (the window moved) gets the graphic drawn anew.
+    if (m_imgScreen.isNull() ? devicePixelRatioF() != 1.0
+                             : m_imgScreen.devicePixelRatio() != devicePixelRatioF())
+        DrawForScreen();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_imgPicture);
+    painter.drawImage(0, 0, m_imgScreen.isNull() ? m_imgPicture : m_imgScreen);
 }
 
 void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
@@ -146,8 +202,43 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
         AskAboutPoint(pos);
 }
 
+void GraphicView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_intShown != Shown::Wheel || m_udtLines.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = static_cast<int>(m_udtLines.size());
+    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        m_intSelectedLine = (m_intSelectedLine + 1) % count;
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        m_intSelectedLine = m_intSelectedLine <= 0 ? count - 1 : m_intSelectedLine - 1;
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu) &&
+               m_intSelectedLine >= 0) {
+        const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+        const QPoint middle(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                            static_cast<int>((line.dblY1 + line.dblY2) / 2));
+        support::ShowMessage(this,
+                             support::Q(ZDR::WheelLineEnquiryAt(
+                                 {line}, line.dblColor, middle.x() + 0.5, middle.y() + 0.5)),
+                             support::Q(ZDR::WheelLineEnquiryTitle()),
+                             support::MsgIcon::Information);
+        return;
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The selected line is shown by its words beside its middle, and told to a screen reader.
+    const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+    const QString words = support::Q(ZDR::DrawnLineSentence(line));
+    QToolTip::showText(mapToGlobal(QPoint(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                                          static_cast<int>((line.dblY1 + line.dblY2) / 2))),
+                       words, this);
+    update();
+}
+
 void GraphicView::AskAboutLine(const QPoint& pos) {
-    const std::string names = view::LineEnquiryAt(m_imgPicture, pos.x(), pos.y(), m_dblAspectColor);
+    const std::string names = view::LineEnquiryAt(m_imgPicture, m_udtLines, pos.x(), pos.y());
     if (!names.empty())
         support::ShowMessage(this, support::Q(names), support::Q(ZDR::WheelLineEnquiryTitle()),
                              support::MsgIcon::Information);

@@ -8,32 +8,40 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <array>
+#include <string>
 #include <vector>
 
 #include "astro/CatalogueCounts.h"
 #include "engine/Chart.h"
 #include "engine/Compute.h"
+#include "view/ChartWheel.h"
 #include "view/TransitGraphic.h"
 #include "view/WheelGeometry.h"
 
+class QPlainTextEdit;
 class QPushButton;
 
 // The controls of the main window that the graphic switches: the window (whose controls
 // the transit graphic locks), the table it stands in for, the chart/table toggle, "Save as
-// ..." and Quit, and the configuration dialog that the transit graphic hides.
+// ...", Quit, "Load from ..." (in whose place "Print ..." stands), the two report boxes
+// (single chart, two charts) and the configuration dialog that the transit graphic hides.
 struct GraphicViewLink {
     QWidget* frmMainWindow = nullptr;
     QWidget* picTable = nullptr;
     QPushButton* cmdToggleGraphic = nullptr;
     QPushButton* cmdSaveAs = nullptr;
     QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdLoadState = nullptr;
+    std::array<QPlainTextEdit*, 2> txbReport{};
     QPointer<QWidget> frmConfigure;  // may come later: SetConfigurationDialog
 };
 
 class GraphicView : public QWidget {
     Q_OBJECT
   public:
-    // A hidden picture box among link's controls, at the table's top (twips).
+    // A hidden picture box among link's controls, at the table's top (twips), with its
+    // "Print ..." button, shown with the graphic in the place of "Load from ...".
     GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent);
 
     // The chart/table toggle: the controls a transit graphic disabled enabled again (and the
@@ -61,34 +69,61 @@ class GraphicView : public QWidget {
     bool GraphicShown() const { return m_intShown != Shown::Nothing; }
     bool TransitGraphicShown() const { return m_intShown == Shown::TransitGraphic; }
 
-    // The picture on display (empty before the first).
+    // The picture on display (empty before the first), in its own pixels.
     const QImage& Picture() const { return m_imgPicture; }
+
+    // Paints the graphic on display on painter, in the picture's pixels; the wheel with its
+    // legends unless they were erased. Nothing while no graphic is on display.
+    void PaintGraphic(QPainter& painter) const;
+
+    // The input of the wheel drawn last (its legends gone once they were erased).
+    const view::ChartWheelInput& WheelInput() const { return m_udtWheelInput; }
+
+    // Returns the text of the report box on display (UTF-8).
+    std::string ReportShown() const;
+
+    // "Print ...", which prints the chart sheet (printRequested).
+    QPushButton* PrintButton() const { return m_cmdPrint; }
+
+    // Captions the toggle ("Display table" or "Display chart") and "Print ...", and gives
+    // "Save as ..." its tool-tip while a graphic is on display, in the current language.
+    void SetCaptions();
 
     // Takes the legends off the wheel on display: prints them again in the colour of its
     // top-left pixel. Nothing happens while no wheel is on display.
     void EraseLegends();
 
+  signals:
+    // "Print ..." was clicked.
+    void printRequested();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // From the keyboard: the arrow keys step through the wheel's lines, showing the one
+    // selected; Return (or the menu key) names it as a right-click on it does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     enum class Shown { Nothing, Wheel, TransitGraphic };
     void Show(const QImage& picture, Shown kind, int left);
     void ShowTable();
     void ReleaseWindow();
-    void SetCaptions();
     void AskAboutLine(const QPoint& pos);
     void AskAboutPoint(const QPoint& pos);
+    void DrawForScreen();
 
     GraphicViewLink m_link;
+    QPushButton* m_cmdPrint = nullptr;
     int m_intTableTop;
     QImage m_imgPicture;
+    QImage m_imgScreen;  // the picture drawn anew at the screen's pixel ratio, when not 1
     Shown m_intShown = Shown::Nothing;
+    view::ChartWheelInput m_udtWheelInput;  // what the graphic on display was drawn from
+    view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
-    double m_dblAspectColor[ZDR::intAspectSlots] =
-        {};                                      // the aspects' colours when the wheel was drawn
-    ZDR::WheelLegends m_udtLegends;              // and its legends
+    std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display
+    int m_intSelectedLine = -1;                  // the line the keys selected, -1 none
     bool m_blnTwoChart = false;                  // and its form
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic

@@ -19,9 +19,9 @@ constexpr double kLabelPoints = 8.0;
 const QColor kGridColor(64, 64, 64);
 const QColor kOtherZodiacColor(128, 128, 128);
 
-// Prints text with its top-left corner at x, y (pixels).
-void PrintAt(QPainter& painter, const QString& text, double x, double y) {
-    painter.drawText(QPointF(x, y + QFontMetricsF(painter.font()).ascent()), text);
+// Prints text with its top-left corner at x, y (pixels), the font's ascent below it.
+void PrintAt(QPainter& painter, const QString& text, double x, double y, double ascent) {
+    painter.drawText(QPointF(x, y + ascent), text);
 }
 
 // Plots the points of a curve whose distance lies within the orb, the rows at their twips,
@@ -76,7 +76,7 @@ TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intMod
     return input;
 }
 
-TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
+TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input, QPainter* device) {
     TransitGraphicPicture result;
     const int16_t p = ZDR::TransitPixelSize(input.intPixelSize);
     const double orb = input.dblOrb;
@@ -92,11 +92,20 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
     result.intCurrentRow =
         ZDR::TransitCurrentRow(input.dblStartDay, input.dblEndDay, input.dblWorldDay);
 
-    QPainter painter(&result.imgPicture);
+    QPainter own;
+    if (!device)
+        own.begin(&result.imgPicture);
+    QPainter& painter = device ? *device : own;
+    painter.save();
+    if (device)
+        painter.fillRect(QRectF(QPointF(0, 0), result.imgPicture.size()), Qt::black);
     QFont font(QString::fromLatin1(kLabelFontName));
     font.setPointSizeF(kLabelPoints);
-    painter.setFont(font);
-    const double textHeight = QFontMetricsF(font).height();
+    painter.setFont(support::FontOnDevice(font, painter));
+    // The texts are placed in the picture's pixels, whatever the device.
+    const QFontMetricsF metrics(font);
+    const double textHeight = metrics.height();
+    const double ascent = metrics.ascent();
 
     // The date labels, each on its grid line, and the grid.
     const int left = ZDR::intTransitLeftMargin;
@@ -107,7 +116,7 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
         PrintAt(painter,
                 support::Q(ZDR::TransitLabelText(
                     ZDR::TransitLabelDay(input.dblStartDay, input.dblEndDay, r))),
-                0, y - textHeight / 2.0);
+                0, y - textHeight / 2.0, ascent);
         painter.setPen(r == result.intCurrentRow ? QColor(Qt::white) : kGridColor);
         painter.drawLine(left, y, right, y);
     }
@@ -115,7 +124,7 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
     // The axis of the exact aspect, one point a plot row, and the ticks with their values.
     const double tickTop = ZDR::lngTransitTickLabelTop / static_cast<double>(p);
     painter.setPen(Qt::white);
-    PrintAt(painter, support::Q(ZDR::FormatDegMin(0.0)), ZDR::intTransitAxis - 10, tickTop);
+    PrintAt(painter, support::Q(ZDR::FormatDegMin(0.0)), ZDR::intTransitAxis - 10, tickTop, ascent);
     for (int16_t n = 0; n <= ZDR::intTransitPlotSteps; ++n)
         painter.drawPoint(
             ZDR::intTransitAxis,
@@ -127,7 +136,7 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
         for (int side : {1, -1}) {
             const int x = ZDR::intTransitAxis + side * ZDR::intTransitTickSpacing * m;
             painter.setPen(Qt::white);
-            PrintAt(painter, value, x - 10, tickTop);
+            PrintAt(painter, value, x - 10, tickTop, ascent);
             painter.setPen(kGridColor);
             painter.drawLine(x, gridTop, x, gridBottom);
         }
@@ -154,7 +163,9 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input) {
         ZDR::TransitCaption(input.intNatalBody, input.intTransitBody, input.intAspect, orb,
                             input.blnSidereal, input.dblNatalDay);
     PrintAt(painter, support::Q(caption), 0,
-            (ZDR::lngTransitPlotBottom + ZDR::intTransitCaptionGap * p) / static_cast<double>(p));
+            (ZDR::lngTransitPlotBottom + ZDR::intTransitCaptionGap * p) / static_cast<double>(p),
+            ascent);
+    painter.restore();
     return result;
 }
 

@@ -5,6 +5,7 @@
 // main window, the image export and zodarc-cli chart --transit all draw it here.
 
 #include <QImage>
+#include <QPainter>
 #include <cstdint>
 #include <string>
 
@@ -53,7 +54,10 @@ struct TransitGraphicPicture {
     int16_t intCurrentRow = 0;
 };
 
-// Draws the transit graphic of input.
-TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input);
+// Draws the transit graphic of input into the returned picture, or, given a painter, on
+// the painter in the picture's pixels (its transform maps them onto its device), leaving
+// the picture black.
+TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input,
+                                         QPainter* painter = nullptr);
 
 }  // namespace view

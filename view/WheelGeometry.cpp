@@ -30,6 +30,7 @@ constexpr int kLegendA[] = {104, 105, 106};
 constexpr int kLegendB[] = {109, 110, 111, 112};
 constexpr int kLegendC[] = {113, 114, 115, 116};
 constexpr int kLegendD[] = {107, 108};
+constexpr int kLinesAllGrey = 1000;  // the first line of legend A while colour is off
 
 template <std::size_t N>
 std::vector<std::string> Texts(const int (&numbers)[N]) {
@@ -132,6 +133,40 @@ bool FillRow(const std::vector<std::vector<std::string>>& words, WordPosition& p
     return !row.strText.empty();
 }
 
+// Whether color is one no aspect line is drawn in: black, the background, the second
+// set's blue, white.
+bool NoLineColor(double color) {
+    return color == 0.0 || color == dblWheelBackColor || color == dblSecondSetRetroColor ||
+           color == RGB(255, 255, 255);
+}
+
+// Returns the labels of the named aspects 1..7 joined by " or ", in lower case with the
+// first letter a capital; "" when none is named.
+std::string AspectNames(const bool (&named)[8]) {
+    std::string names;
+    for (int16_t k = 1; k <= 7; ++k) {
+        if (!named[k])
+            continue;
+        if (!names.empty())
+            names += " or ";
+        names += udtAspect[k].strLabel;
+    }
+    names = StrProc::LowerCase(names);
+    if (!names.empty() && names[0] >= 'a' && names[0] <= 'z')
+        names[0] = static_cast<char>(names[0] - 'a' + 'A');
+    return names;
+}
+
+// Returns the distance of point x, y from the segment of line, in its units.
+double DistanceToSegment(const DrawnLine& line, double x, double y) {
+    const double dx = line.dblX2 - line.dblX1;
+    const double dy = line.dblY2 - line.dblY1;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((x - line.dblX1) * dx + (y - line.dblY1) * dy) / length2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(x - (line.dblX1 + t * dx), y - (line.dblY1 + t * dy));
+}
+
 }  // namespace
 
 const WheelLayout& SingleChartWheel() {
@@ -228,30 +263,43 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
 }
 
 std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[intAspectSlots]) {
-    if (color == 0.0 || color == dblWheelBackColor || color == dblSecondSetRetroColor ||
-        color == RGB(255, 255, 255))
+    bool named[intAspectSlots] = {};
+    if (!NoLineColor(color))
+        for (int16_t k = 1; k <= intCatalogueAspects; ++k)
+            named[k] = dblAspectColor[k] == color;
+    return AspectNames(named);
+}
+
+std::string WheelLineEnquiryAt(const std::vector<DrawnLine>& lines, double color, double x,
+                               double y) {
+    bool named[intAspectSlots] = {};
+    if (!NoLineColor(color))
+        for (const DrawnLine& line : lines)
+            if (line.dblColor == color && line.intAspect >= 1 &&
+                line.intAspect <= intCatalogueAspects &&
+                DistanceToSegment(line, x, y) <= line.intWidth / 2.0 + 1.0)
+                named[line.intAspect] = true;
+    return AspectNames(named);
+}
+
+std::string DrawnLineSentence(const DrawnLine& line) {
+    if (line.intAspect < 1 || line.intAspect > intCatalogueAspects || line.intBody1 < 1 ||
+        line.intBody1 > intCatalogueBodies || line.intBody2 < 1 ||
+        line.intBody2 > intCatalogueBodies)
         return "";
-    std::string names;
-    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
-        if (dblAspectColor[k] != color)
-            continue;
-        if (!names.empty())
-            names += " or ";
-        names += udtAspect[k].strLabel;
-    }
-    names = StrProc::LowerCase(names);
-    if (!names.empty() && names[0] >= 'a' && names[0] <= 'z')
-        names[0] = static_cast<char>(names[0] - 'a' + 'A');
-    return names;
+    return strBodyName[line.intBody1] + " " + udtAspect[line.intAspect].strAdjective + " " +
+           strBodyName[line.intBody2];
 }
 
 std::string WheelLineEnquiryTitle() {
     return "This line is a";
 }
 
-WheelLegends WheelLegendTexts(int16_t intModeCode) {
+WheelLegends WheelLegendTexts(int16_t intModeCode, bool blnUseColor) {
     WheelLegends legends;
     legends.strLinesA = Texts(kLegendA);
+    if (!blnUseColor)
+        legends.strLinesA[0] = Language::Text(kLinesAllGrey);
     if (!IsTwoChartMode(intModeCode)) {
         legends.lngLeftA = kLegendALeftSingle;
         legends.strLinesSecond = Texts(kLegendD);

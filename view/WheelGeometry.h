@@ -128,8 +128,30 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
 // lower case with the first letter a capital ("Square (90°) or trine (120°)"). "" for black,
 // the background, the second set's blue, white, or a colour no aspect has.
 std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[intAspectSlots]);
+// A line as a wheel draws it: its aspect 1..7, the bodies it joins, its colour value, its
+// ends and its width (pixels of the picture).
+struct DrawnLine {
+    int16_t intAspect = 0;
+    int16_t intBody1 = 0;  // the bodies it joins: 1..10
+    int16_t intBody2 = 0;
+    double dblColor = 0;
+    double dblX1 = 0, dblY1 = 0, dblX2 = 0, dblY2 = 0;
+    int intWidth = 1;
+};
+
+// Returns the right-click's answer at point x, y (pixels) of a wheel whose colour there is
+// color: the aspects of the drawn lines of that colour that pass through the point (within
+// half their width and a pixel), named and joined as WheelLineEnquiry names them; "" when no
+// line of that colour passes there, or for black, the background, the second set's blue
+// and white. The lines are told apart by where they run, so lines of one colour (all of
+// them grey while colour is off) each name their own aspect.
+std::string WheelLineEnquiryAt(const std::vector<DrawnLine>& lines, double color, double x,
+                               double y);
 // The title of that answer's message.
 std::string WheelLineEnquiryTitle();
+
+// Returns a drawn line as words in the current language: "Sun square Jupiter".
+std::string DrawnLineSentence(const DrawnLine& line);
 
 // The legends of a wheel: the lines of legend A (what the lines mean) and of the mode's
 // second legend (what the glyph colours mean), each with the left edge of its lines.
@@ -141,8 +163,9 @@ struct WheelLegends {
 };
 
 // Returns the legends of mode 1..6 in the current language: A, then D in the single-chart
-// modes, C in synastry, B in the personal-transit modes.
-WheelLegends WheelLegendTexts(int16_t intModeCode);
+// modes, C in synastry, B in the personal-transit modes. Without blnUseColor legend A says
+// that the lines are all grey.
+WheelLegends WheelLegendTexts(int16_t intModeCode, bool blnUseColor);
 
 // One row of a legend as it is printed: its text and the top-left corner of the text, twips.
 struct LegendRow {

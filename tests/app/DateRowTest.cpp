@@ -133,7 +133,76 @@ TEST_F(DateRowTest, ClearAsksFirstAndChoicesAreReported) {
     row.cboHour->setCurrentIndex(4);
     EXPECT_EQ(choices.count(), 0);
     emit row.cboHour->activated(4);
-    EXPECT_EQ(choices.count(), 1);
+    ASSERT_EQ(choices.count(), 1);
+    EXPECT_TRUE(choices[0][0].toBool()) << "by mouse unless the keys were used";
+    QTest::keyClick(row.cboHour, Qt::Key_Down);
+    ASSERT_EQ(choices.count(), 2);
+    EXPECT_FALSE(choices[1][0].toBool());
 }
 
 }  // namespace
+
+namespace {
+
+Places::DatePlace BerlinAt(int16_t minute) {
+    Places::DatePlace p;
+    p.blnSet = true;
+    p.strName = "Berlin, Berlin, Germany";
+    p.dblLatitude = 52.52437;
+    p.dblLongitude = 13.41053;
+    p.strZone = "Europe/Berlin";
+    p.intMinute = minute;
+    return p;
+}
+
+}  // namespace
+
+// With a place the row reads its clock time at the place; a skipped or repeated time asks
+// which offset is meant, and the answer stays with the place.
+TEST_F(DateRowTest, APlaceGivesTheClockTimeOfThePlace) {
+    struct Case {
+        const char* year;
+        int month, day;
+        int16_t minute;
+        support::MsgAnswer answer;  // to the question, if one is asked
+        bool blnAsked;
+        double jd;               // the JD (UT) expected, or a DateRow code
+        const char* buttonText;  // the place's button afterwards
+    };
+    const double jd2021 = 2459301.5;  // 28 March 2021, 0h UT
+    const Case cases[] = {
+        {"2021", 3, 28, 150, support::MsgAnswer::Yes, true, jd2021 + 0.5 / 24, "Berlin, CEST"},
+        {"2021", 3, 28, 150, support::MsgAnswer::No, true, jd2021 + 1.5 / 24, "Berlin, CET"},
+        {"2021", 3, 28, 150, support::MsgAnswer::Cancel, true, DateRow::dblStopped, "Berlin"},
+        {"2021", 3, 28, 14 * 60 + 7, support::MsgAnswer::Ok, false, jd2021 + (12 * 60 + 7) / 1440.0,
+         "Berlin, CEST"},
+        {"2021", 2, 30, 600, support::MsgAnswer::Ok, false, DateRow::dblNoPlace, "Berlin"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.minute);
+        bool asked = false;
+        support::SetMessageHook([&](const support::MessageRequest& r) {
+            asked = true;
+            EXPECT_TRUE(r.strText.contains("02:30")) << r.strText.toStdString();
+            return c.answer;
+        });
+        Enter(c.year, c.month, c.day);
+        row.SetPlace(BerlinAt(c.minute));
+        EXPECT_EQ(row.cboHour->currentText().toStdString(), Places::ClockText(c.minute));
+        EXPECT_FALSE(row.cboTimezone->isVisibleTo(&page));
+        const double jd = row.PlaceJD();
+        EXPECT_EQ(asked, c.blnAsked);
+        EXPECT_NEAR(jd, c.jd, 1e-9);
+        EXPECT_EQ(row.cmdPlace->text().toStdString(), c.buttonText);
+    }
+    // The boxes of the state file's 52 lines come nearest: 14:07 CEST is 14:00, GMT+2:00.
+    Enter("2021", 3, 28);
+    row.SetPlace(BerlinAt(14 * 60 + 7));
+    EXPECT_EQ(row.DateSet().intHourIndex, 29);
+    EXPECT_EQ(row.DateSet().intTimezoneIndex, 28);
+    // Removing the place gives the timezone box back.
+    row.SetPlace(Places::DatePlace());
+    EXPECT_TRUE(row.cboTimezone->isVisibleTo(&page));
+    EXPECT_FALSE(row.cboHour->isEditable());
+    EXPECT_EQ(row.PlaceJD(), DateRow::dblNoPlace);
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -41,8 +43,10 @@
 #include "support/frmView.h"
 #include "support/weblink.h"
 #include "tests/MemoryStore.h"
+#include "tests/cli/CliRunner.h"
 #include "text/Language.h"
 #include "view/GraphicView.h"
+#include "view/SheetPrinter.h"
 #include "view/TableGrid.h"
 #include "view/frmDurations.h"
 
@@ -932,6 +936,7 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     w.cmdClear[2]->setEnabled(false);
     ASSERT_TRUE(
         QString::fromStdString(w.udtResult.udtTable.udtCell[cell].strText).startsWith("Sxt"));
+    const QString report = w.txbReport1->toPlainText();
     w.CellDoubleClicked(cell);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(w.picGraphic->TransitGraphicShown());
@@ -954,6 +959,9 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display table");
     EXPECT_FALSE(w.cmdRun->isVisible());
     EXPECT_FALSE(w.cmdLoadState->isVisible());
+    // The manual's link is greyed with the rest and no link while it can do nothing.
+    EXPECT_FALSE(w.lblUserManualLink->isEnabled());
+    EXPECT_FALSE(w.lblUserManualLink->text().contains("<a "));
 
     // A right-click on the curve tells its point; on black nothing.
     const std::vector<QPoint> curve = PixelsOf(w.picGraphic->Picture(), ZDR::RGB(0, 255, 255));
@@ -974,6 +982,8 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     EXPECT_FALSE(w.cmdClear[2]->isEnabled());  // what was disabled before stays so
     EXPECT_EQ(w.cmdSaveAs->text(), "Save as ...");
     EXPECT_EQ(w.cmdToggleGraphic->text(), "Display chart");
+    EXPECT_EQ(w.txbReport1->toPlainText(), report) << "the chart's report again";
+    EXPECT_TRUE(w.lblUserManualLink->text().contains("<a href=\"manual\">"));
 }
 
 TEST_F(MainWindowTest, HelpAndTheUserManualOpenInTheLanguageOfTheWindow) {
@@ -1022,7 +1032,7 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     QString answer;
     support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
         EXPECT_TRUE(r.blnSave);
-        EXPECT_TRUE(r.strFilter.endsWith(" (*.png)"));
+        EXPECT_TRUE(r.strFilter.contains(" (*.png);;"));
         return answer;
     });
     const double blue = ZDR::RGB(0, 0, 255);
@@ -1074,6 +1084,175 @@ TEST_F(MainWindowTest, SaveAsWritesTheGraphicOnDisplayAsAPng) {
     EXPECT_EQ(messages.back().strTitle, "Grafik speichern ...");
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"course.png", "transits.png", "world.png"}));
+}
+
+// Presses Tab on whatever has the focus until target has it; false when it never does.
+bool TabTo(QWidget* target) {
+    for (int n = 0; n < 80 && QApplication::focusWidget() != target; ++n)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget() == target;
+}
+
+// A whole session without the mouse: a birthdate entered, natal aspects, a cell's
+// explanation and the durations, World transits again, the chart, and the state saved.
+TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
+    frmMain& w = Start();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_EQ(QApplication::focusWidget(), w.cboMonthCE[0]) << "the first focus";
+
+    ASSERT_TRUE(TabTo(w.cboMonthCE[1]));
+    for (int n = 0; n < 5; ++n)
+        QTest::keyClick(w.cboMonthCE[1], Qt::Key_Down);
+    EXPECT_EQ(w.cboMonthCE[1]->currentIndex(), 5);
+    EXPECT_EQ(QApplication::focusWidget(), w.cboMonthCE[1]) << "a key choice keeps the focus";
+    ASSERT_TRUE(TabTo(w.cboDayCE[1]));
+    for (int n = 0; n < 17; ++n)
+        QTest::keyClick(w.cboDayCE[1], Qt::Key_Down);
+    ASSERT_TRUE(TabTo(w.txbYearCE[1]));
+    QTest::keyClicks(w.txbYearCE[1], "1970");
+    EXPECT_EQ(w.cboDayCE[1]->toolTip(), "Sunday");
+
+    ASSERT_TRUE(TabTo(w.optPlanetary));
+    QTest::keyClick(w.optPlanetary, Qt::Key_Down);  // to Natal aspects of the 1st birthdate
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(w.optNatal[0]->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Compute
+    EXPECT_EQ(w.udtResult.intModeCode, ZDR::intModeNatal1);
+
+    ASSERT_TRUE(TabTo(w.optNatal[0]));
+    QTest::keyClick(w.optNatal[0], Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(w.udtResult.intModeCode, ZDR::intModeWorldTransits);
+
+    // The table: arrows to Mars square Uranus (row 5, column 6), Return explains it.
+    ASSERT_TRUE(TabTo(w.picTable));
+    const int16_t cols = w.udtResult.udtTable.intNumCols;
+    while (w.picTable->CurrentCell() / cols > 5)
+        QTest::keyClick(w.picTable, Qt::Key_Up);
+    while (w.picTable->CurrentCell() / cols < 5)
+        QTest::keyClick(w.picTable, Qt::Key_Down);
+    while (w.picTable->CurrentCell() % cols < 6)
+        QTest::keyClick(w.picTable, Qt::Key_Right);
+    while (w.picTable->CurrentCell() % cols > 6)
+        QTest::keyClick(w.picTable, Qt::Key_Left);
+    ASSERT_EQ(w.picTable->CurrentCell(), 56);
+    answer = support::MsgAnswer::Yes;
+    messages.clear();
+    QTest::keyClick(w.picTable, Qt::Key_Menu);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "Mars square to Uranus");
+    ASSERT_NE(w.Durations(), nullptr);
+    EXPECT_TRUE(w.Durations()->isVisible());
+    w.Durations()->hide();
+    QApplication::processEvents();  // the durations window's own activation first
+    QApplication::setActiveWindow(&w);
+
+    ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
+    QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
+    EXPECT_TRUE(w.picGraphic->GraphicShown());
+    // The wheel: its lines in its description; the arrows select one, Return names it.
+    EXPECT_TRUE(w.picGraphic->accessibleDescription().contains("Mars square Uranus"));
+    ASSERT_TRUE(TabTo(w.picGraphic));
+    messages.clear();
+    QTest::keyClick(w.picGraphic, Qt::Key_Right);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "This line is a");
+    EXPECT_FALSE(messages[0].strText.isEmpty());
+    ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
+    QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
+    EXPECT_FALSE(w.picGraphic->GraphicShown());
+
+    const QString saved = userData.path() + "/session.zdr";
+    support::SetFileDialogHook([&](const support::FileDialogRequest&) { return saved; });
+    ASSERT_TRUE(TabTo(w.cmdSaveAs));
+    QTest::keyClick(w.cmdSaveAs, Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(saved));
+    ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
+}
+
+// What a screen reader finds: every visible control named, the three date rows told apart,
+// in both languages, and every cell of the table with its sentence.
+TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndEveryCell) {
+    frmMain& w = Start();
+    w.show();
+    for (QRadioButton* language : {w.optEnglish, w.optGerman}) {
+        language->click();
+        SCOPED_TRACE(language->text().toStdString());
+        std::set<QString> monthNames;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QComboBox*>(c) ||
+                                 qobject_cast<QLineEdit*>(c) || qobject_cast<QPlainTextEdit*>(c) ||
+                                 c == w.picTable || c == w.picGraphic || c == w.lblUserManualLink;
+            if (!control || !c->isVisible() || c->window() != &w)
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty())
+                << c->metaObject()->className() << " " << c->objectName().toStdString();
+        }
+        for (int i = 0; i < 3; ++i)
+            monthNames.insert(
+                QAccessible::queryAccessibleInterface(w.cboMonthCE[i])->text(QAccessible::Name));
+        EXPECT_EQ(monthNames.size(), 3u);
+    }
+    w.optEnglish->click();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.cboMonthCE[0])->text(QAccessible::Name),
+              "World date, Month");
+
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.picTable);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    const std::vector<int> cells = w.picTable->VisibleCells();
+    ASSERT_EQ(table->childCount(), static_cast<int>(cells.size()));
+    for (int i = 0; i < table->childCount(); ++i) {
+        const ZDR::TableCell& cell = w.udtResult.udtTable.udtCell[cells[i]];
+        EXPECT_EQ(table->child(i)->text(QAccessible::Name).isEmpty(), cell.strText.empty())
+            << cells[i];
+        EXPECT_EQ(table->child(i)->role(), QAccessible::Cell);
+    }
+    const auto mars = std::find(cells.begin(), cells.end(), 56);
+    ASSERT_NE(mars, cells.end());
+    EXPECT_TRUE(table->child(static_cast<int>(mars - cells.begin()))
+                    ->text(QAccessible::Name)
+                    .startsWith("Mars square Uranus, "));
+}
+
+// Print ... stands in the place of Load from ... while the wheel is shown, and prints the
+// chart sheet of the wheel with the report on display on one page.
+TEST_F(MainWindowTest, PrintSendsTheChartSheetToThePrinter) {
+    frmMain& w = Start();
+    w.show();
+    QTemporaryDir out;
+    const QString path = out.filePath("sheet.pdf");
+    int asked = 0;
+    view::SetPrintDialogHook([&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    });
+    QPushButton* cmdPrint = w.picGraphic->PrintButton();
+    EXPECT_FALSE(cmdPrint->isVisible());
+    EXPECT_TRUE(w.cmdLoadState->isVisible());
+    w.cmdToggleGraphic->click();
+    EXPECT_TRUE(cmdPrint->isVisible());
+    EXPECT_FALSE(w.cmdLoadState->isVisible());
+    EXPECT_EQ(cmdPrint->geometry(), w.cmdLoadState->geometry());
+    EXPECT_EQ(cmdPrint->text(), "Print ...");
+    cmdPrint->click();
+    view::SetPrintDialogHook(nullptr);
+    EXPECT_EQ(asked, 1);
+    const CliRunner::CliRun info = CliRunner::RunProgram("pdfinfo", "'" + path.toStdString() + "'");
+    EXPECT_TRUE(CliRunner::Holds(info.strOut, "Pages:           1"));
+    const std::string text =
+        CliRunner::RunProgram("pdftotext", "'" + path.toStdString() + "' -").strOut;
+    const QString firstLine = w.txbReport->toPlainText().section(QLatin1Char('\n'), 0, 0);
+    EXPECT_TRUE(CliRunner::Holds(text, firstLine.toStdString()));
+    EXPECT_TRUE(CliRunner::Holds(text, "World date:"));
+    w.cmdToggleGraphic->click();
+    EXPECT_FALSE(cmdPrint->isVisible());
 }
 
 }  // namespace

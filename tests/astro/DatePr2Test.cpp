@@ -196,6 +196,9 @@ TEST(DatePr2, DateTextsInBothLanguages) {
     rec.Year = 5;
     rec.Month = 11;
     EXPECT_EQ(DatePr2::DateToNumericText(rec), "5-11-07");
+    EXPECT_EQ(DatePr2::DateToIsoText(rec), "0005-11-07");
+    rec.Year = 2799;
+    EXPECT_EQ(DatePr2::DateToIsoText(rec), "2799-11-07");
     EXPECT_EQ(DatePr2::MonthName(0, false, 0), "");
     EXPECT_EQ(DatePr2::MonthName(13, true, 1), "");
     EXPECT_EQ(DatePr2::MonthName(12, true, 1), "Dez.");

@@ -59,6 +59,8 @@ TEST(CalendarCli, BadInputGetsAClearMessageAndLeavesNoFile) {
         {"--from 2020-13-01 --to 2021-03-01", 2, "'2020-13-01' after --from"},
         {"--from tomorrow --to 2021-03-01", 2, "'tomorrow' after --from"},
         {"--from 2020-01-01 --to 99999-01-01", 2, "'99999-01-01' after --to"},
+        {"--from 2020-01-1- --to 2020-02-01", 2, "'2020-01-1-' after --from"},
+        {"--from 2020-01-01 --to 2020-02--", 2, "'2020-02--' after --to"},
         {"--from 2020-01-01", 2, "the period needs --from and --to"},
         {"--from 2020-01-01 --to 2020-02-01 --mode natal1 --birth1-date 1970-05-17", 2,
          "takes world, personal1"},
@@ -71,11 +73,22 @@ TEST(CalendarCli, BadInputGetsAClearMessageAndLeavesNoFile) {
         EXPECT_TRUE(Holds(run.strErr, c.message));
         EXPECT_FALSE(Exists(file));
     }
+    // A period at the end of the dates, where a hundred years on lies beyond them.
+    EXPECT_EQ(Cli("calendar --from 2799-12-01 --to 2799-12-31").intExit, 0);
     const CliRun run =
         Cli("calendar --from 2020-01-01 --to 2020-02-01 --csv /nonexistent-folder/x.csv");
     EXPECT_EQ(run.intExit, 1);
     EXPECT_TRUE(Holds(run.strErr, "Cannot create /nonexistent-folder/x.csv"));
     EXPECT_EQ(run.strOut, "");
+}
+
+TEST(CalendarCli, TheFirstAndLastYearsAndFourDigitYears) {
+    CliRun run = Cli("calendar --from 2799-12-01 --to 2799-12-31 --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "\"2800-01-"));  // a passage that ends after the period
+    run = Cli("calendar --from 0001-01-01 --to 0001-01-31 --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "\"begin\": \"0000-12-"));
 }
 
 TEST(CalendarCli, CsvFileIsWrittenWhole) {

@@ -72,3 +72,43 @@ TEST(PlaceCli, Cases) {
 }
 
 }  // namespace
+
+namespace {
+
+const Case kHouseCases[] = {
+    {"houses --date 1879-03-14 --time 11:30 --place Ulm --json", 0,
+     "{\"system\": \"placidus\", \"fallback\": null, \"jd\": 2407422.951412, \"ascendant\": "
+     "101.644",
+     ""},
+    {"houses --date 1879-03-14 --time 11:30 --place Ulm --language de", 0,
+     "Häuser: Placidus\nAszendent: 11 Kre 39\nHimmelsmitte: 12 Fis 50\nHaus 1: 11 Kre 39", ""},
+    {"houses --jd 2451545 --lat 75 --lon 10 --tz UTC --house-system koch --json", 0,
+     "\"system\": \"koch\", \"fallback\": \"porphyry\"", ""},
+    {"houses --jd 2451545 --lat 75 --lon 10 --tz UTC --house-system koch", 0,
+     "Houses: Porphyry\nKoch houses are not defined at this latitude; Porphyry houses are shown "
+     "instead.\n",
+     ""},
+    {"houses --date 2000-01-01 --place Ulm --house-system whole-sign --json", 0,
+     "\"cusps\": [0.000000, 30.000000, 60.000000", ""},
+    {"houses --date 2000-01-01", 2, "", "houses need a place"},
+    {"report --mode natal1 --birth1-date 1879-03-14 --birth1-time 11:30 --birth1-place Ulm "
+     "--house-system equal",
+     0, "\n\nHouses: Equal\nAscendant: 11 Can 39\nMidheaven: 12 Pis 50\nHouse 1: 11 Can 39\n", ""},
+    {"report --mode world --date 1879-03-14 --place Ulm", 0, "", ""},
+    // The local days of the world date are those of the place's clock.
+    {"durations --date 2021-07-01 --time 14:07 --place Ulm", 0,
+     "World transits on July 1, 2021, 14:07 (Ulm, Baden-Württemberg, Germany; CEST, UT+2:00)", ""},
+    {"houses --date 2000-01-01 --place Ulm --house-system vedic", 2, "",
+     "'vedic' after --house-system: expected placidus, koch"},
+};
+
+TEST(PlaceCli, Houses) {
+    for (const Case& c : kHouseCases) {
+        const CliRunner::CliRun run = CliRunner::Cli(c.strArgs);
+        EXPECT_EQ(run.intExit, c.intExit) << c.strArgs << "\n" << run.strErr;
+        EXPECT_TRUE(Holds(run.strOut, c.strOut)) << c.strArgs << "\n" << run.strOut;
+        EXPECT_TRUE(Holds(run.strErr, c.strErr)) << c.strArgs << "\n" << run.strErr;
+    }
+}
+
+}  // namespace

@@ -138,15 +138,15 @@ TEST_F(WheelCliTest, AFailedChartLeavesTheFileAsItWas) {
         {"--jd 0", old, "too early"},
         {"--date 2024-03-10", folder, "not a regular file"},
         {"--date 2024-03-10", fifo, "not a regular file"},
-        // A write cut short by the largest file size the process may write, as a full disk.
-        {"--date 2024-03-10 --mode synastry --birth1-date 1950-01-01 --birth2-date 1960-01-01",
-         old, "File too large"},
+        // A write cut short by the largest file size the process may write (8 KiB of a
+        // picture of some 15 KB), as on a full disk.
+        {"--date 2024-03-11", old, "File too large"},
     };
     for (const auto& row : rows) {
         const std::string chart = "chart --png '" + row.target + "' " + row.args;
         const CliRun run =
             row.reason == std::string("File too large")
-                ? CliRunner::RunProgram("sh", "-c \"trap '' XFSZ; ulimit -f 4; exec '" +
+                ? CliRunner::RunProgram("sh", "-c \"trap '' XFSZ; ulimit -f 16; exec '" +
                                                   CliRunner::BuildDir() + "zodarc-cli' " + chart +
                                                   "\"")
                 : Cli(chart);
@@ -170,10 +170,18 @@ TEST_F(WheelCliTest, UsageErrors) {
         const char* message;
     };
     const Case cases[] = {
-        {"chart --date 2024-03-10", "--png FILE is needed"},
+        {"chart --date 2024-03-10", "--png, --svg, --pdf or --sheet FILE is needed"},
         {"chart --date 2024-03-10 --png", "--png needs a value"},
         {"chart --png x.png --waxing-waning", "unknown option '--waxing-waning'"},
         {"chart --png x.png --mode circle", "'circle' after --mode"},
+        {"chart --png \"$(printf '\\377.png')\" --date 2024-03-10",
+         "expected a file name in UTF-8"},
+        {"chart --png x.png --scale 5", "'5' after --scale: expected a factor 1..4"},
+        {"chart --png x.png --scale 0", "'0' after --scale: expected a factor 1..4"},
+        {"chart --sheet x.pdf --paper a3", "'a3' after --paper: expected a4 or letter"},
+        {"chart --sheet x.pdf --mode personal1 --date 2024-03-10 --birth1-date 1970-05-17 "
+         "--transit neptune,sextile,sun",
+         "--sheet holds the chart wheel"},
     };
     for (const Case& c : cases) {
         const CliRun run = Cli(c.args);
@@ -183,6 +191,50 @@ TEST_F(WheelCliTest, UsageErrors) {
     const CliRun help = Cli("chart --help");
     EXPECT_EQ(help.intExit, 0);
     EXPECT_TRUE(Holds(help.strOut, "--png FILE"));
+    EXPECT_TRUE(Holds(help.strOut, "--sheet FILE"));
+}
+
+// Every file asked for, named in the JSON; the PNG enlarged; the SVG, the PDF and the
+// sheet as their own readers take them. A file that cannot be written leaves nothing.
+TEST_F(WheelCliTest, SvgPdfSheetAndTheEnlargedPng) {
+    const std::string svg = strFolder + "/wheel.svg";
+    const std::string pdf = strFolder + "/wheel.pdf";
+    const std::string sheet = strFolder + "/sheet.pdf";
+    const CliRun run =
+        Cli("chart --png '" + strPng + "' --scale 3 --svg '" + svg + "' --pdf '" + pdf +
+            "' --sheet '" + sheet + "' --paper letter --date 2024-03-10 --json");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "\"png\": \"" + strPng + "\", \"scale\": 3, \"svg\": \"" + svg +
+                                      "\", \"pdf\": \"" + pdf + "\", \"sheet\": \"" + sheet +
+                                      "\", \"width\": 400, \"height\": 400"));
+    EXPECT_EQ(PngSize(strPng), std::make_pair(1200, 1200));
+    const std::string rendered = strFolder + "/rendered.png";
+    EXPECT_EQ(CliRunner::RunProgram("rsvg-convert", "-o '" + rendered + "' '" + svg + "'").intExit,
+              0);
+    EXPECT_EQ(PngSize(rendered).first, 400);
+    const CliRun page = CliRunner::RunProgram("pdfinfo", "'" + pdf + "'");
+    EXPECT_TRUE(Holds(page.strOut, "Page size:       300 x 300 pts"));
+    const CliRun sheetInfo = CliRunner::RunProgram("pdfinfo", "'" + sheet + "'");
+    EXPECT_TRUE(Holds(sheetInfo.strOut, "Pages:           1"));
+    EXPECT_TRUE(Holds(sheetInfo.strOut, "Page size:       612 x 792 pts (letter)"));
+    const CliRun text = CliRunner::RunProgram("pdftotext", "'" + sheet + "' -");
+    for (const char* part : {"World transits", "World date: 2024-03-10", "Tropical zodiac",
+                             "aspects in total", "Drawn with Zodarc"})
+        EXPECT_TRUE(Holds(text.strOut, part)) << part;
+    for (const std::string& path : {svg, pdf, sheet, rendered})
+        std::remove(path.c_str());
+
+    // Nothing half-written: no folder there, or a folder in the file's place.
+    const std::string missing = strFolder + "/no such folder/wheel.svg";
+    const CliRun failed = Cli("chart --svg '" + missing + "' --date 2024-03-10");
+    EXPECT_EQ(failed.intExit, 1);
+    EXPECT_TRUE(Holds(failed.strErr, missing));
+    EXPECT_EQ(CliRunner::RunProgram("test", "-e '" + missing + "'").intExit, 1);
+    ASSERT_EQ(mkdir(pdf.c_str(), 0700), 0);
+    const CliRun onFolder = Cli("chart --pdf '" + pdf + "' --date 2024-03-10");
+    EXPECT_EQ(onFolder.intExit, 1);
+    EXPECT_EQ(CliRunner::RunProgram("test", "-d '" + pdf + "'").intExit, 0);
+    rmdir(pdf.c_str());
 }
 
 // Transiting Neptune sextile the Sun of 17 May 1970, 14:00 GMT+1, at 10 March 2024.

@@ -36,6 +36,17 @@ class ImageExportTest : public ::testing::Test {
         support::SetFileDialogHook(nullptr);
     }
     std::string Path(const QString& name) const { return dir.filePath(name).toStdString(); }
+    // The graphic of the command: the grey picture, as a PNG takes it and painted.
+    ZDR::GraphicToSave Graphic() const {
+        ZDR::GraphicToSave graphic;
+        graphic.picture = [this] { return picture; };
+        graphic.size = [this] { return picture.size(); };
+        graphic.paint = [this](QPainter& painter) {
+            painter.fillRect(QRect(QPoint(0, 0), picture.size()), QColor(224, 224, 224));
+            painter.drawText(QPointF(20, 40), QStringLiteral("Saturn"));
+        };
+        return graphic;
+    }
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
 
     QTemporaryDir dir;
@@ -117,7 +128,8 @@ TEST_F(ImageExportTest, TheCommandAddsTheExtensionAndReports) {
         return answer;
     });
     int taken = 0;
-    const auto take = [&] {
+    ZDR::GraphicToSave take = Graphic();
+    take.picture = [&] {
         ++taken;
         return picture;
     };
@@ -125,7 +137,9 @@ TEST_F(ImageExportTest, TheCommandAddsTheExtensionAndReports) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].blnSave);
     EXPECT_EQ(asked[0].strTitle, "Save graphic as");
-    EXPECT_EQ(asked[0].strFilter, "PNG images (*.png)");
+    EXPECT_EQ(asked[0].strFilter,
+              "PNG images (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)");
+    EXPECT_EQ(asked[0].strDefaultSuffix, "png");
     EXPECT_EQ(Files(), QStringList{"chart.png"});
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strText,
@@ -170,6 +184,51 @@ TEST_F(ImageExportTest, TheCanvasCarriesTheCreditAndDataBlocks) {
     EXPECT_GT(Count(canvas, QRect(5, 0, 120, 68), grey), 100);      // the credit
     EXPECT_GT(Count(canvas, QRect(263, 0, 137, 34), grey), 50);     // the web address
     EXPECT_EQ(Count(canvas, QRect(60, 100, 280, 200), blue), 0);    // the wheel untouched
+}
+
+}  // namespace
+
+namespace {
+
+// The filter chosen decides the format; its extension is added to a name without one.
+TEST_F(ImageExportTest, TheFilterChosenDecidesTheFormat) {
+    struct Case {
+        QString name;
+        QString filter;
+        QString written;
+        QByteArray start;
+    };
+    const Case cases[] = {
+        {"wheel", "SVG pictures (*.svg)", "wheel.svg", "<?xml"},
+        {"sheet.pdf", "PDF documents (*.pdf)", "sheet.pdf", "%PDF"},
+        {"plain", "PNG images (*.png)", "plain.png", "\x89PNG"},
+        {"guess.svg", "", "guess.svg", "<?xml"},  // no filter known: the extension
+    };
+    for (const Case& c : cases) {
+        support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+            if (r.strChosenFilter)
+                *r.strChosenFilter = c.filter;
+            return dir.filePath(c.name);
+        });
+        ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", Graphic());
+        QFile file(dir.filePath(c.written));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.written.toStdString();
+        EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.written.toStdString();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.back().strText,
+                  "The graphic was saved as\n" + QDir::toNativeSeparators(file.fileName()));
+    }
+    EXPECT_EQ(Files(), (QStringList{"guess.svg", "plain.png", "sheet.pdf", "wheel.svg"}));
+
+    // A folder that is not there: a warning, and nothing written.
+    support::SetFileDialogHook([&](const support::FileDialogRequest& r) {
+        *r.strChosenFilter = "PDF documents (*.pdf)";
+        return dir.filePath("missing/sheet.pdf");
+    });
+    ZDR::SaveGraphicAs(nullptr, "Save graphic as ...", Graphic());
+    EXPECT_EQ(messages.back().icon, support::MsgIcon::Warning);
+    EXPECT_TRUE(messages.back().strText.startsWith("The graphic could not be saved as\n"));
+    EXPECT_EQ(Files().size(), 4);
 }
 
 }  // namespace

@@ -114,17 +114,14 @@ TEST_F(ChartWheelTest, AnAspectSwitchedOffDrawsNoLineAndIsNotNamed) {
     const QPoint middle =
         Near(shown.imgPicture, Along(a.x(), a.y(), b.x(), b.y(), 2)[1], RGB(255, 0, 0));
     ASSERT_GE(middle.x(), 0);
-    EXPECT_EQ(view::LineEnquiryAt(shown.imgPicture, middle.x(), middle.y(),
-                                  input.udtLineOptions.dblAspectColor),
+    EXPECT_EQ(view::LineEnquiryAt(shown.imgPicture, shown.udtLines, middle.x(), middle.y()),
               "Square (90°)");
 
     input.udtLineOptions.dblAspectColor[3] = 0;
     const view::ChartWheelPicture off = view::DrawChartWheel(input);
     EXPECT_EQ(CountAlong(off, 1, 0, 5, 0, RGB(255, 0, 0)), 0);
     EXPECT_EQ(ColorAt(off.imgPicture, middle.x(), middle.y()), 0);
-    EXPECT_EQ(view::LineEnquiryAt(off.imgPicture, middle.x(), middle.y(),
-                                  input.udtLineOptions.dblAspectColor),
-              "");
+    EXPECT_EQ(view::LineEnquiryAt(off.imgPicture, off.udtLines, middle.x(), middle.y()), "");
 }
 
 TEST_F(ChartWheelTest, HiddenInnerPlanetAspectsDrawNoLineToTheSunToMars) {
@@ -159,6 +156,14 @@ TEST_F(ChartWheelTest, UseColorUntickedDrawsEveryLineNeutral) {
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     EXPECT_GE(CountAlong(wheel, 1, 0, 5, 0, ZDR::dblNeutralAspectColor), 35);
     EXPECT_EQ(CountAlong(wheel, 5, 0, 6, 0, ZDR::dblNeutralAspectColor), 0);
+    // A right-click on the grey line still names its aspect.
+    const QPointF a = LineEnd(wheel, 1, 0);
+    const QPointF b = LineEnd(wheel, 5, 0);
+    const QPoint middle =
+        Near(wheel.imgPicture, Along(a.x(), a.y(), b.x(), b.y(), 2)[1], ZDR::dblNeutralAspectColor);
+    ASSERT_GE(middle.x(), 0);
+    EXPECT_EQ(view::LineEnquiryAt(wheel.imgPicture, wheel.udtLines, middle.x(), middle.y()),
+              "Square (90°)");
 }
 
 TEST_F(ChartWheelTest, PersonalTransitsWithoutTheTransitingMoonLeaveItOut) {
@@ -194,9 +199,7 @@ TEST_F(ChartWheelTest, PersonalTransitsWithoutTheTransitingMoonLeaveItOut) {
                 blue = QPoint(x, y);
     ASSERT_GE(blue.x(), 0);
     input.udtLineOptions.dblAspectColor[6] = ZDR::dblSecondSetRetroColor;
-    EXPECT_EQ(view::LineEnquiryAt(without.imgPicture, blue.x(), blue.y(),
-                                  input.udtLineOptions.dblAspectColor),
-              "");
+    EXPECT_EQ(view::LineEnquiryAt(without.imgPicture, without.udtLines, blue.x(), blue.y()), "");
 
     input.udtLineOptions.blnIncludeTransitingMoon = true;
     input.intNumBodies = 10;

@@ -275,18 +275,77 @@ TEST(WheelLegend, AFittingLegendKeepsItsPlaceAndLines) {
 }
 
 TEST_F(WheelGeometryTest, LegendTextsFollowTheModeAndLanguage) {
-    const ZDR::WheelLegends single = ZDR::WheelLegendTexts(ZDR::intModeNatal1);
+    const ZDR::WheelLegends single = ZDR::WheelLegendTexts(ZDR::intModeNatal1, true);
     EXPECT_EQ(single.strLinesA.size(), 3u);
     EXPECT_EQ(single.strLinesSecond, (std::vector<std::string>{"Cyan: planet", "is retrograde"}));
-    const ZDR::WheelLegends transit = ZDR::WheelLegendTexts(ZDR::intModePersonal2);
+    const ZDR::WheelLegends transit = ZDR::WheelLegendTexts(ZDR::intModePersonal2, true);
     EXPECT_EQ(transit.lngLeftSecond, 7100);
     EXPECT_EQ(transit.strLinesSecond[1], "Cyan: planet is retrograde");
     Language::intLanguage = Language::intGerman;
-    const ZDR::WheelLegends synastry = ZDR::WheelLegendTexts(ZDR::intModeSynastry);
+    const ZDR::WheelLegends synastry = ZDR::WheelLegendTexts(ZDR::intModeSynastry, true);
     EXPECT_EQ(synastry.lngLeftSecond, 7300);
     // Every line in German, none half in English.
     EXPECT_EQ(synastry.strLinesSecond[1], "Cyan: Planet ist rückläufig");
-    EXPECT_EQ(ZDR::WheelLegendTexts(ZDR::intModeWorldTransits).strLinesSecond[0], "Cyan: Planet");
+    EXPECT_EQ(ZDR::WheelLegendTexts(ZDR::intModeWorldTransits, true).strLinesSecond[0],
+              "Cyan: Planet");
+    // Without colour the first line says what is drawn; the others stay.
+    const ZDR::WheelLegends grey = ZDR::WheelLegendTexts(ZDR::intModeSynastry, false);
+    EXPECT_EQ(grey.strLinesA[0], "Linien: Aspekte, alle in Grau");
+    EXPECT_EQ(grey.strLinesA[1], synastry.strLinesA[1]);
+    Language::intLanguage = Language::intEnglish;
+    EXPECT_EQ(ZDR::WheelLegendTexts(ZDR::intModeNatal1, false).strLinesA[0],
+              "Lines: aspects, all in grey");
+}
+
+// Lines of one colour are told apart by where they run: a square along the top, a trine
+// down the left side and a sextile across the middle, the last two of one grey; the point
+// of the click is measured against each line, a pixel and half its width to either side.
+TEST_F(WheelGeometryTest, TheEnquiryNamesTheLineThatRunsThroughThePoint) {
+    const double grey = ZDR::dblNeutralAspectColor;
+    const double red = ZDR::RGB(255, 0, 0);
+    auto line = [](int16_t aspect, double color, double x1, double y1, double x2, double y2,
+                   int width) {
+        ZDR::DrawnLine l;
+        l.intAspect = aspect;
+        l.dblColor = color;
+        l.dblX1 = x1, l.dblY1 = y1, l.dblX2 = x2, l.dblY2 = y2;
+        l.intWidth = width;
+        return l;
+    };
+    const std::vector<ZDR::DrawnLine> lines = {line(3, red, 0, 0, 100, 0, 1),
+                                               line(4, grey, 0, 0, 0, 100, 1),
+                                               line(5, grey, 0, 50, 100, 50, 2)};
+    struct Case {
+        double color, x, y;
+        const char* names;
+    } cases[] = {
+        {red, 50, 0.5, "Square (90°)"},
+        {grey, 0.5, 20, "Trine (120°)"},
+        {grey, 1.4, 20, "Trine (120°)"},    // a pixel beside the thin line
+        {grey, 1.6, 20, ""},                // farther off
+        {grey, 60, 51.9, "Sextile (60°)"},  // the thick line reaches farther
+        {grey, 60, 52.1, ""},
+        {grey, 0.5, 50, "Trine (120°) or sextile (60°)"},  // where they cross
+        {red, 0.5, 20, ""},                                // a colour no line there has
+        {grey, 102.5, 50, ""},                             // beyond the line's end
+        {ZDR::RGB(255, 255, 255), 0.5, 20, ""},            // a glyph over the line
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+        EXPECT_EQ(ZDR::WheelLineEnquiryAt(lines, c.color, c.x, c.y), c.names);
+    }
+}
+
+// A drawn line in words, for the keyboard and a screen reader.
+TEST_F(WheelGeometryTest, ADrawnLineReadsAsItsBodiesAndAspect) {
+    ZDR::BuildCatalogueNames();
+    ZDR::DrawnLine line;
+    line.intAspect = 3;
+    line.intBody1 = 1;
+    line.intBody2 = 5;
+    EXPECT_EQ(ZDR::DrawnLineSentence(line), "Sun square Jupiter");
+    line.intBody2 = 11;
+    EXPECT_EQ(ZDR::DrawnLineSentence(line), "");
 }
 
 }  // namespace
