@@ -972,6 +972,12 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strTitle, "Transit graphic");
     EXPECT_TRUE(messages[0].strText.startsWith("At this point of the transit:\n20"));
+    // The keys step down the curve and Return tells about the point reached.
+    for (int n = 0; n < 40; ++n)
+        QTest::keyClick(w.picGraphic, Qt::Key_Down);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("At this point of the transit:\n20"));
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->GraphicShown());
