@@ -86,6 +86,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOp
 
 void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
     m_udtTransitInput = input;
+    m_udtCurvePoint = QPoint(-1, -1);
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
@@ -204,6 +205,10 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
 
 void GraphicView::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    if (m_intShown == Shown::TransitGraphic) {
+        StepAlongCurve(key, event);
+        return;
+    }
     if (m_intShown != Shown::Wheel || m_udtLines.empty()) {
         QWidget::keyPressEvent(event);
         return;
@@ -237,6 +242,31 @@ void GraphicView::keyPressEvent(QKeyEvent* event) {
     update();
 }
 
+void GraphicView::StepAlongCurve(int key, QKeyEvent* event) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu) &&
+        m_udtCurvePoint.y() >= 0) {
+        AskAboutPoint(m_udtCurvePoint);
+        return;
+    }
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The next row of the picture, down or up, that the curve crosses.
+    const QRgb curve = support::ColorFromValue(m_udtTransitInput.dblCurveColor).rgb() & 0xFFFFFF;
+    for (int y = m_udtCurvePoint.y() + step; y >= 0 && y < m_imgPicture.height(); y += step)
+        for (int x = 0; x < m_imgPicture.width(); ++x)
+            if ((m_imgPicture.pixel(x, y) & 0xFFFFFF) == curve) {
+                m_udtCurvePoint = QPoint(x, y);
+                QToolTip::showText(mapToGlobal(m_udtCurvePoint), PointMessage(m_udtCurvePoint),
+                                   this);
+                return;
+            }
+}
+
 void GraphicView::AskAboutLine(const QPoint& pos) {
     const std::string names = view::LineEnquiryAt(m_imgPicture, m_udtLines, pos.x(), pos.y());
     if (!names.empty())
@@ -244,15 +274,21 @@ void GraphicView::AskAboutLine(const QPoint& pos) {
                              support::MsgIcon::Information);
 }
 
-void GraphicView::AskAboutPoint(const QPoint& pos) {
-    setToolTip(QString());
+QString GraphicView::PointMessage(const QPoint& pos) const {
     const double color = view::PictureColorAt(m_imgPicture, pos.x(), pos.y());
     const int p = m_udtScale.intPixelSize;
     double day = 0;
     double exactness = 0;
     if (color < 0 ||
         !ZDR::TransitPointAt(m_udtScale, color, pos.x() * p, pos.y() * p, day, exactness))
-        return;
-    support::ShowMessage(this, support::Q(ZDR::TransitPointMessage(day, exactness)),
-                         support::Q(ZDR::TransitPointTitle()), support::MsgIcon::Information);
+        return QString();
+    return support::Q(ZDR::TransitPointMessage(day, exactness));
+}
+
+void GraphicView::AskAboutPoint(const QPoint& pos) {
+    setToolTip(QString());
+    const QString message = PointMessage(pos);
+    if (!message.isEmpty())
+        support::ShowMessage(this, message, support::Q(ZDR::TransitPointTitle()),
+                             support::MsgIcon::Information);
 }

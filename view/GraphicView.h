@@ -101,7 +101,8 @@ class GraphicView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     // From the keyboard: the arrow keys step through the wheel's lines, showing the one
-    // selected; Return (or the menu key) names it as a right-click on it does.
+    // selected, or down and up the transit graphic's curve; Return (or the menu key) tells
+    // about the line or point selected as a right-click on it does.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -110,7 +111,10 @@ class GraphicView : public QWidget {
     void ShowTable();
     void ReleaseWindow();
     void AskAboutLine(const QPoint& pos);
+    void StepAlongCurve(int key, QKeyEvent* event);
     void AskAboutPoint(const QPoint& pos);
+    // The right-click's message for point pos of the transit graphic; "" for none.
+    QString PointMessage(const QPoint& pos) const;
     void DrawForScreen();
 
     GraphicViewLink m_link;
@@ -123,8 +127,9 @@ class GraphicView : public QWidget {
     view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
     std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display
-    int m_intSelectedLine = -1;                  // the line the keys selected, -1 none
     bool m_blnTwoChart = false;                  // and its form
+    int m_intSelectedLine = -1;                  // the line the keys selected, -1 none
+    QPoint m_udtCurvePoint{-1, -1};              // the point of the curve the keys selected
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
     std::vector<QPointer<QWidget>> m_udtLocked;  // the controls the transit graphic disabled

@@ -971,6 +971,12 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strTitle, "Transit graphic");
     EXPECT_TRUE(messages[0].strText.startsWith("At this point of the transit:\n20"));
+    // The keys step down the curve and Return tells about the point reached.
+    for (int n = 0; n < 40; ++n)
+        QTest::keyClick(w.picGraphic, Qt::Key_Down);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("At this point of the transit:\n20"));
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->GraphicShown());
@@ -1170,6 +1176,29 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     QTest::keyClick(w.cmdSaveAs, Qt::Key_Return);
     EXPECT_TRUE(QFile::exists(saved));
     ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
+}
+
+// Every main command has its own Alt key in both languages: Alt+C computes, Alt+O
+// configures in English.
+TEST_F(MainWindowTest, EachMainCommandHasItsOwnAltKey) {
+    frmMain& w = Start();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        std::set<QString> keys;
+        int commands = 0;
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (b->shortcut().isEmpty() || b->window() != &w)
+                continue;
+            ++commands;
+            keys.insert(b->shortcut().toString());
+        }
+        EXPECT_GE(commands, 12) << language->text().toStdString();
+        EXPECT_EQ(keys.size(), static_cast<std::size_t>(commands));
+    }
+    EXPECT_EQ(w.cmdCompute->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+    EXPECT_EQ(w.cmdConfigure->shortcut(), QKeySequence(Qt::ALT | Qt::Key_O));
 }
 
 // What a screen reader finds: every visible control named, the three date rows told apart,
