@@ -374,7 +374,8 @@ std::string DateRow::HousesReport(double jd) const {
         return std::string();
     const Places::Houses houses =
         Places::ComputeHouses(jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude,
-                              Places::intPlacidus, ZDR::OptionsInForce().blnSidereal);
+                              ZDR::OptionsInForce().intHouseSystem,
+                              ZDR::OptionsInForce().blnSidereal);
     double L[11] = {};
     for (int16_t b = 1; b <= 10; ++b)
         L[b] = ZDR::dblPos[b][0];

@@ -16,7 +16,8 @@ constexpr int intNumOrbEntries = 16;         // 0° .. 15°
 constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
 constexpr int intNumProportions = 5;         // 1 .. 1/5
 
-// Returns the dialog's defaults ("Reset to default"). "Keep selected zodiac" stays as in
+// Returns the dialog's defaults ("Reset to default"), Placidus houses and the wheel with
+// the Ascendant on the left among them. "Keep selected zodiac" stays as in
 // current, and so does the zodiac when that box is ticked; North American timezones are
 // on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
@@ -71,6 +72,11 @@ struct ConfigureCaptions {
     std::string strSidereal;                   // optVedicAstrology
     std::string strKeepZodiac;                 // chkKeepZodiac
     std::string strOrbForMidpoints;            // lblOrbForMidpoints
+    std::string strHouseSystem;                // lblHouseSystem
+    std::vector<std::string> strHouseSystemName;  // cboHouseSystem's entries, Placidus first
+    std::string strWheelWithPlace;             // lblWheelWithPlace
+    std::string strAscendantLeft;              // optAscendantLeft
+    std::string strAriesRight;                 // optAriesRight
     std::string strReset;                      // cmdReset
     std::string strAccept;                     // cmdAccept
     std::string strCancel;                     // cmdCancel
