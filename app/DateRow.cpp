@@ -115,6 +115,10 @@ QWidget* DateRow::FieldWidget(Field f) const {
     return nullptr;
 }
 
+std::vector<QWidget*> DateRow::TabOrder() const {
+    return {cboMonthCE, cboDayCE, txbYearCE, cboHour, cboTimezone, cmdPlace, cmdClear};
+}
+
 DatePr2::DateSetInput DateRow::DateSet() const {
     DatePr2::DateSetInput set;
     set.strYearText = txbYearCE->text().toStdString();

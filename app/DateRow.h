@@ -117,6 +117,9 @@ class DateRow : public QWidget {
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdPlace = nullptr;
 
+    // The row's controls in the order Tab takes them, left to right.
+    std::vector<QWidget*> TabOrder() const;
+
   signals:
     // A choice made by the user in the month, day, hour or timezone list; blnByMouse
     // unless it was made with the keys.

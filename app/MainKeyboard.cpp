@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/DateRow.h"
 #include "app/MainTexts.h"
 #include "app/frmMain.h"
 #include "support/WindowSupport.h"
@@ -32,10 +33,9 @@ void NameParts(frmMain& w) {
 void SetUpKeys(frmMain& w) {
     std::vector<QWidget*> order;
     for (int i = 0; i < 3; ++i)
-        for (QWidget* field :
-             std::initializer_list<QWidget*>{w.cboMonthCE[i], w.cboDayCE[i], w.txbYearCE[i],
-                                             w.cboHour[i], w.cboTimezone[i], w.cmdClear[i]})
-            order.push_back(field);
+        for (QWidget* field : w.Row(i)->TabOrder())
+            if (field)
+                order.push_back(field);
     for (QWidget* control : std::initializer_list<QWidget*>{
              w.optPlanetary,   w.optNatal[0],      w.optPersonal[0],    w.optNatal[1],
              w.optPersonal[1], w.optSynastry,      w.cmdForwardBack[1], w.cmdForwardBack[0],

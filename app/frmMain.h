@@ -98,6 +98,7 @@ class frmMain : public QMainWindow {
     frmConfigure* Configuration() const { return m_frmConfigure; }
     StepRunner& Runner() const { return *m_stepRunner; }
     frmDurations* Durations() const { return m_frmDurations; }
+    DateRow* Row(int i) const { return m_dateRow[i]; }
     std::array<QComboBox*, 3> cboMonthCE{};
     std::array<QComboBox*, 3> cboDayCE{};
     std::array<QLineEdit*, 3> txbYearCE{};

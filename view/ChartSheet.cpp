@@ -141,12 +141,11 @@ void PaintChartSheet(QPainter& painter, const QRectF& page, const ChartSheetInpu
         input.udtWheel.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
     const QSizeF wheelSize(layout.lngWidth / double(support::intTwipsPerPixel),
                            layout.lngHeight / double(support::intTwipsPerPixel));
-    const double wheelScale = std::min(width / wheelSize.width(),
-                                       page.height() * kWheelShare / wheelSize.height());
-    const QRectF wheelRect(left + (input.udtWheel.blnTwoChart
-                                       ? (width - wheelSize.width() * wheelScale) / 2.0
-                                       : 0.0),
-                           y, wheelSize.width() * wheelScale, wheelSize.height() * wheelScale);
+    const double wheelScale =
+        std::min(width / wheelSize.width(), page.height() * kWheelShare / wheelSize.height());
+    const QRectF wheelRect(
+        left + (input.udtWheel.blnTwoChart ? (width - wheelSize.width() * wheelScale) / 2.0 : 0.0),
+        y, wheelSize.width() * wheelScale, wheelSize.height() * wheelScale);
     painter.save();
     painter.translate(wheelRect.topLeft());
     painter.scale(wheelScale, wheelScale);
@@ -164,8 +163,8 @@ void PaintChartSheet(QPainter& painter, const QRectF& page, const ChartSheetInpu
     // readable size; the report then takes the room left.
     const QSize tableSize = input.udtTable ? TableSize(*input.udtTable) : QSize(1, 0);
     const QStringList paragraphs = Paragraphs(input.strReport);
-    double tableScale = std::min(
-        {1.0, width / tableSize.width(), std::max(0.0, bottom - y) / std::max(1, tableSize.height())});
+    double tableScale = std::min({1.0, width / tableSize.width(),
+                                  std::max(0.0, bottom - y) / std::max(1, tableSize.height())});
     std::vector<QRectF> reportColumns;
     double points = kLargestReportPoints;
     for (;;) {
@@ -215,9 +214,9 @@ QByteArray ChartSheetPdf(const ChartSheetInput& input, QPageSize::PageSizeId pap
     QPainter painter;
     if (!painter.begin(&pdf))
         return QByteArray();
-    PaintChartSheet(painter,
-                    QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()),
-                    input);
+    PaintChartSheet(
+        painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()),
+        input);
     if (!painter.end())
         return QByteArray();
     return bytes;

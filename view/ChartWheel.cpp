@@ -230,6 +230,8 @@ class WheelPainter {
             const TwipPoint b = m_result.udtCorner[line.intBody2][0];
             ZDR::DrawnLine drawn;
             drawn.intAspect = line.intAspect;
+            drawn.intBody1 = line.intBody1;
+            drawn.intBody2 = line.intBody2;
             drawn.dblColor = color;
             drawn.dblX1 = Px(a.x + ZDR::lngLineEndOffset);
             drawn.dblY1 = Px(a.y + ZDR::lngLineEndOffset);
@@ -317,9 +319,9 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
 ChartWheelPicture DrawChartWheel(const ChartWheelInput& input, QPainter* painter) {
     const WheelLayout& layout = input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel();
     ChartWheelPicture wheel;
-    wheel.imgPicture = QImage(static_cast<int>(layout.lngWidth / kTwipsPerPixel),
-                              static_cast<int>(layout.lngHeight / kTwipsPerPixel),
-                              QImage::Format_RGB32);
+    wheel.imgPicture =
+        QImage(static_cast<int>(layout.lngWidth / kTwipsPerPixel),
+               static_cast<int>(layout.lngHeight / kTwipsPerPixel), QImage::Format_RGB32);
     wheel.imgPicture.fill(support::ColorFromValue(ZDR::dblWheelBackColor));
     std::vector<WheelPainter::Placing> order;
     {

@@ -1,10 +1,12 @@
 #include "view/GraphicView.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
@@ -34,6 +36,7 @@ constexpr int kPrintToolTip = 1503;
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
     hide();
+    setFocusPolicy(Qt::StrongFocus);
     m_cmdPrint = new QPushButton(parent);
     m_cmdPrint->hide();
     connect(m_cmdPrint, &QPushButton::clicked, this, &GraphicView::printRequested);
@@ -66,6 +69,12 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
     const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
     // A right-click names the aspect of the line it finds where it is, whatever its colour.
     m_udtLines = wheel.udtLines;
+    m_intSelectedLine = -1;
+    // A screen reader describes the picture by its lines.
+    QStringList lines;
+    for (const ZDR::DrawnLine& line : m_udtLines)
+        lines << support::Q(ZDR::DrawnLineSentence(line));
+    setAccessibleDescription(lines.join(QStringLiteral("; ")));
     Show(wheel.imgPicture, Shown::Wheel, kWheelLeft);
     setToolTip(QString());
     if (wheel.blnNoRoom)
@@ -76,6 +85,7 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ConfigO
 
 void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
     m_udtTransitInput = input;
+    m_udtCurvePoint = QPoint(-1, -1);
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
@@ -192,6 +202,70 @@ void GraphicView::mouseReleaseEvent(QMouseEvent* event) {
         AskAboutPoint(pos);
 }
 
+void GraphicView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_intShown == Shown::TransitGraphic) {
+        StepAlongCurve(key, event);
+        return;
+    }
+    if (m_intShown != Shown::Wheel || m_udtLines.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = static_cast<int>(m_udtLines.size());
+    if (key == Qt::Key_Right || key == Qt::Key_Down) {
+        m_intSelectedLine = (m_intSelectedLine + 1) % count;
+    } else if (key == Qt::Key_Left || key == Qt::Key_Up) {
+        m_intSelectedLine = m_intSelectedLine <= 0 ? count - 1 : m_intSelectedLine - 1;
+    } else if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu) &&
+               m_intSelectedLine >= 0) {
+        const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+        const QPoint middle(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                            static_cast<int>((line.dblY1 + line.dblY2) / 2));
+        support::ShowMessage(this,
+                             support::Q(ZDR::WheelLineEnquiryAt(
+                                 {line}, line.dblColor, middle.x() + 0.5, middle.y() + 0.5)),
+                             support::Q(ZDR::WheelLineEnquiryTitle()),
+                             support::MsgIcon::Information);
+        return;
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The selected line is shown by its words beside its middle, and told to a screen reader.
+    const ZDR::DrawnLine& line = m_udtLines[m_intSelectedLine];
+    const QString words = support::Q(ZDR::DrawnLineSentence(line));
+    QToolTip::showText(mapToGlobal(QPoint(static_cast<int>((line.dblX1 + line.dblX2) / 2),
+                                          static_cast<int>((line.dblY1 + line.dblY2) / 2))),
+                       words, this);
+    update();
+}
+
+void GraphicView::StepAlongCurve(int key, QKeyEvent* event) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Menu) &&
+        m_udtCurvePoint.y() >= 0) {
+        AskAboutPoint(m_udtCurvePoint);
+        return;
+    }
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The next row of the picture, down or up, that the curve crosses.
+    const QRgb curve = support::ColorFromValue(m_udtTransitInput.dblCurveColor).rgb() & 0xFFFFFF;
+    for (int y = m_udtCurvePoint.y() + step; y >= 0 && y < m_imgPicture.height(); y += step)
+        for (int x = 0; x < m_imgPicture.width(); ++x)
+            if ((m_imgPicture.pixel(x, y) & 0xFFFFFF) == curve) {
+                m_udtCurvePoint = QPoint(x, y);
+                QToolTip::showText(mapToGlobal(m_udtCurvePoint), PointMessage(m_udtCurvePoint),
+                                   this);
+                return;
+            }
+}
+
 void GraphicView::AskAboutLine(const QPoint& pos) {
     const std::string names = view::LineEnquiryAt(m_imgPicture, m_udtLines, pos.x(), pos.y());
     if (!names.empty())
@@ -199,15 +273,21 @@ void GraphicView::AskAboutLine(const QPoint& pos) {
                              support::MsgIcon::Information);
 }
 
-void GraphicView::AskAboutPoint(const QPoint& pos) {
-    setToolTip(QString());
+QString GraphicView::PointMessage(const QPoint& pos) const {
     const double color = view::PictureColorAt(m_imgPicture, pos.x(), pos.y());
     const int p = m_udtScale.intPixelSize;
     double day = 0;
     double exactness = 0;
     if (color < 0 ||
         !ZDR::TransitPointAt(m_udtScale, color, pos.x() * p, pos.y() * p, day, exactness))
-        return;
-    support::ShowMessage(this, support::Q(ZDR::TransitPointMessage(day, exactness)),
-                         support::Q(ZDR::TransitPointTitle()), support::MsgIcon::Information);
+        return QString();
+    return support::Q(ZDR::TransitPointMessage(day, exactness));
+}
+
+void GraphicView::AskAboutPoint(const QPoint& pos) {
+    setToolTip(QString());
+    const QString message = PointMessage(pos);
+    if (!message.isEmpty())
+        support::ShowMessage(this, message, support::Q(ZDR::TransitPointTitle()),
+                             support::MsgIcon::Information);
 }

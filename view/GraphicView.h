@@ -89,7 +89,6 @@ class GraphicView : public QWidget {
     // "Save as ..." its tool-tip while a graphic is on display, in the current language.
     void SetCaptions();
 
-
     // Takes the legends off the wheel on display: prints them again in the colour of its
     // top-left pixel. Nothing happens while no wheel is on display.
     void EraseLegends();
@@ -101,6 +100,10 @@ class GraphicView : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // From the keyboard: the arrow keys step through the wheel's lines, showing the one
+    // selected, or down and up the transit graphic's curve; Return (or the menu key) tells
+    // about the line or point selected as a right-click on it does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     enum class Shown { Nothing, Wheel, TransitGraphic };
@@ -108,7 +111,10 @@ class GraphicView : public QWidget {
     void ShowTable();
     void ReleaseWindow();
     void AskAboutLine(const QPoint& pos);
+    void StepAlongCurve(int key, QKeyEvent* event);
     void AskAboutPoint(const QPoint& pos);
+    // The right-click's message for point pos of the transit graphic; "" for none.
+    QString PointMessage(const QPoint& pos) const;
     void DrawForScreen();
 
     GraphicViewLink m_link;
@@ -117,11 +123,13 @@ class GraphicView : public QWidget {
     QImage m_imgPicture;
     QImage m_imgScreen;  // the picture drawn anew at the screen's pixel ratio, when not 1
     Shown m_intShown = Shown::Nothing;
-    view::ChartWheelInput m_udtWheelInput;      // what the graphic on display was drawn from
+    view::ChartWheelInput m_udtWheelInput;  // what the graphic on display was drawn from
     view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
     std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display
     bool m_blnTwoChart = false;                  // and its form
+    int m_intSelectedLine = -1;                  // the line the keys selected, -1 none
+    QPoint m_udtCurvePoint{-1, -1};              // the point of the curve the keys selected
     bool m_blnConfigureHidden = false;           // the transit graphic hid the configuration dialog
     QString m_strSaveAsCaption;                  // the caption "Save as ..." had before the graphic
     std::vector<QPointer<QWidget>> m_udtLocked;  // the controls the transit graphic disabled

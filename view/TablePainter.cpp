@@ -15,7 +15,8 @@ constexpr double kSmallestFontSize = 6.0;
 
 QRect TableCellRect(const ZDR::TableCell& cell) {
     return QRect(cell.lngLeft / support::intTwipsPerPixel, cell.lngTop / support::intTwipsPerPixel,
-                 cell.lngWidth / support::intTwipsPerPixel, cell.lngHeight / support::intTwipsPerPixel);
+                 cell.lngWidth / support::intTwipsPerPixel,
+                 cell.lngHeight / support::intTwipsPerPixel);
 }
 
 QSize TableSize(const ZDR::AspectTable& table) {

@@ -280,6 +280,14 @@ std::string WheelLineEnquiryAt(const std::vector<DrawnLine>& lines, double color
     return AspectNames(named);
 }
 
+std::string DrawnLineSentence(const DrawnLine& line) {
+    if (line.intAspect < 1 || line.intAspect > 7 || line.intBody1 < 1 || line.intBody1 > 10 ||
+        line.intBody2 < 1 || line.intBody2 > 10)
+        return "";
+    return strBodyName[line.intBody1] + " " + udtAspect[line.intAspect].strAdjective + " " +
+           strBodyName[line.intBody2];
+}
+
 std::string WheelLineEnquiryTitle() {
     return "This line is a";
 }

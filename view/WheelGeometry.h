@@ -127,10 +127,12 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
 // lower case with the first letter a capital ("Square (90°) or trine (120°)"). "" for black,
 // the background, the second set's blue, white, or a colour no aspect has.
 std::string WheelLineEnquiry(double color, const double (&dblAspectColor)[8]);
-// A line as a wheel draws it: its aspect 1..7, its colour value, its ends and its width
-// (pixels of the picture).
+// A line as a wheel draws it: its aspect 1..7, the bodies it joins, its colour value, its
+// ends and its width (pixels of the picture).
 struct DrawnLine {
     int16_t intAspect = 0;
+    int16_t intBody1 = 0;  // the bodies it joins: 1..10
+    int16_t intBody2 = 0;
     double dblColor = 0;
     double dblX1 = 0, dblY1 = 0, dblX2 = 0, dblY2 = 0;
     int intWidth = 1;
@@ -146,6 +148,9 @@ std::string WheelLineEnquiryAt(const std::vector<DrawnLine>& lines, double color
                                double y);
 // The title of that answer's message.
 std::string WheelLineEnquiryTitle();
+
+// Returns a drawn line as words in the current language: "Sun square Jupiter".
+std::string DrawnLineSentence(const DrawnLine& line);
 
 // The legends of a wheel: the lines of legend A (what the lines mean) and of the mode's
 // second legend (what the glyph colours mean), each with the left edge of its lines.

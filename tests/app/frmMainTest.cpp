@@ -972,6 +972,12 @@ TEST_F(MainWindowTest, ADoubleClickOnAPersonalTransitDrawsItsGraphicAndLocksTheW
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].strTitle, "Transit graphic");
     EXPECT_TRUE(messages[0].strText.startsWith("At this point of the transit:\n20"));
+    // The keys step down the curve and Return tells about the point reached.
+    for (int n = 0; n < 40; ++n)
+        QTest::keyClick(w.picGraphic, Qt::Key_Down);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].strText.startsWith("At this point of the transit:\n20"));
 
     w.cmdToggleGraphic->click();
     EXPECT_FALSE(w.picGraphic->GraphicShown());
@@ -1152,6 +1158,15 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
     QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
     EXPECT_TRUE(w.picGraphic->GraphicShown());
+    // The wheel: its lines in its description; the arrows select one, Return names it.
+    EXPECT_TRUE(w.picGraphic->accessibleDescription().contains("Mars square Uranus"));
+    ASSERT_TRUE(TabTo(w.picGraphic));
+    messages.clear();
+    QTest::keyClick(w.picGraphic, Qt::Key_Right);
+    QTest::keyClick(w.picGraphic, Qt::Key_Return);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].strTitle, "This line is a");
+    EXPECT_FALSE(messages[0].strText.isEmpty());
     ASSERT_TRUE(TabTo(w.cmdToggleGraphic));
     QTest::keyClick(w.cmdToggleGraphic, Qt::Key_Return);
     EXPECT_FALSE(w.picGraphic->GraphicShown());

@@ -336,4 +336,16 @@ TEST_F(WheelGeometryTest, TheEnquiryNamesTheLineThatRunsThroughThePoint) {
     }
 }
 
+// A drawn line in words, for the keyboard and a screen reader.
+TEST_F(WheelGeometryTest, ADrawnLineReadsAsItsBodiesAndAspect) {
+    ZDR::BuildCatalogueNames();
+    ZDR::DrawnLine line;
+    line.intAspect = 3;
+    line.intBody1 = 1;
+    line.intBody2 = 5;
+    EXPECT_EQ(ZDR::DrawnLineSentence(line), "Sun square Jupiter");
+    line.intBody2 = 11;
+    EXPECT_EQ(ZDR::DrawnLineSentence(line), "");
+}
+
 }  // namespace
