@@ -1,6 +1,7 @@
 #include "app/MainKeyboard.h"
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,6 +28,23 @@ void NameParts(frmMain& w) {
     for (int i = 0; i < 2; ++i) {
         w.optNatal[i]->setAccessibleName(w.optNatal[i]->toolTip());
         w.optPersonal[i]->setAccessibleName(w.optPersonal[i]->toolTip());
+    }
+    // Alt and a letter of its caption press each main command: the first letter not taken
+    // by a command before it, so that none repeats in either language.
+    QString taken;
+    for (QPushButton* command : std::initializer_list<QPushButton*>{
+             w.cmdCompute, w.cmdConfigure, w.cmdNow, w.cmdHelp, w.cmdSave, w.cmdRestore, w.cmdQuit,
+             w.cmdToggleGraphic, w.cmdReport, w.cmdSaveAs, w.cmdLoadState, w.cmdCalendar,
+             w.cmdForwardBack[1], w.cmdForwardBack[0]}) {
+        command->setShortcut(QKeySequence());
+        for (const QChar letter : command->text().toUpper()) {
+            if (letter.isLetter() && !taken.contains(letter)) {
+                taken += letter;
+                command->setShortcut(
+                    QKeySequence(Qt::ALT | QKeySequence(QString(letter))[0].key()));
+                break;
+            }
+        }
     }
 }
 

@@ -7,7 +7,7 @@ class frmMain;
 namespace MainKeyboard {
 
 // Names the report boxes, the table, the picture, the step-size list and the two rows of
-// birthdate modes in the current language.
+// birthdate modes in the current language, and gives each main command its Alt key.
 void NameParts(frmMain& w);
 
 // Sets the Tab order to follow the layout (date rows, modes, steps, commands, table,

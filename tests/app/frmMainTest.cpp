@@ -1179,6 +1179,29 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
 }
 
+// Every main command has its own Alt key in both languages: Alt+C computes, Alt+O
+// configures in English.
+TEST_F(MainWindowTest, EachMainCommandHasItsOwnAltKey) {
+    frmMain& w = Start();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        language->click();
+        std::set<QString> keys;
+        int commands = 0;
+        for (QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (b->shortcut().isEmpty() || b->window() != &w)
+                continue;
+            ++commands;
+            keys.insert(b->shortcut().toString());
+        }
+        EXPECT_GE(commands, 12) << language->text().toStdString();
+        EXPECT_EQ(keys.size(), static_cast<std::size_t>(commands));
+    }
+    EXPECT_EQ(w.cmdCompute->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
+    EXPECT_EQ(w.cmdConfigure->shortcut(), QKeySequence(Qt::ALT | Qt::Key_O));
+}
+
 // What a screen reader finds: every visible control named, the three date rows told apart,
 // in both languages, and every cell of the table with its sentence.
 TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndEveryCell) {
