@@ -375,9 +375,9 @@ double DateRow::PlaceJD() {
 std::string DateRow::HousesReport(double jd, const ZDR::ChartPositions& chart) const {
     if (!m_udtPlace.blnSet || jd < 0)
         return std::string();
-    const Places::Houses houses =
-        Places::ComputeHouses(jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude,
-                              Places::intPlacidus, ZDR::OptionsInForce().blnSidereal);
+    const Places::Houses houses = Places::ComputeHouses(
+        jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude, ZDR::OptionsInForce().intHouseSystem,
+        ZDR::OptionsInForce().blnSidereal);
     double L[ZDR::intBodySlots] = {};
     for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b)
         L[b] = chart.dblPos[b][0];

@@ -2,6 +2,7 @@
 
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
+#include "places/HouseTexts.h"
 #include "text/Language.h"
 #include "text/StrProc.h"
 
@@ -43,6 +44,10 @@ constexpr int kTextZodiac = 50;
 constexpr int kTextPersonalTransits = 161;
 constexpr int kTextSynastry = 14;
 constexpr int kTextCancel = 117;
+constexpr int kTextHouseSystem = 1800;
+constexpr int kTextWheelWithPlace = 1801;
+constexpr int kTextAscendantLeft = 1802;
+constexpr int kTextAriesRight = 1803;
 
 // Texts of the dialog's messages.
 constexpr int kTextSetAllTitle = 390;
@@ -70,6 +75,8 @@ ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
     options.intMidpointOrbIndex = kDefaultMidpointOrbIndex;
     for (int k = 0; k < intAspectSlots; ++k)
         options.dblAspectColor[k] = dblInitialAspectColor[k];
+    options.intHouseSystem = Places::intPlacidus;
+    options.blnAscendantLeft = true;
     return options;
 }
 
@@ -187,6 +194,12 @@ ConfigureCaptions ConfigureDialogCaptions() {
     c.strSidereal = Text(kTextSidereal);
     c.strKeepZodiac = Text(kTextKeepZodiac);
     c.strOrbForMidpoints = Text(kTextOrbForMidpoints);
+    c.strHouseSystem = Text(kTextHouseSystem);
+    for (int16_t i = 0; i < Places::intNumHouseSystems; ++i)
+        c.strHouseSystemName.push_back(Places::HouseSystemText(i));
+    c.strWheelWithPlace = Text(kTextWheelWithPlace);
+    c.strAscendantLeft = Text(kTextAscendantLeft);
+    c.strAriesRight = Text(kTextAriesRight);
     c.strReset = Text(kTextReset);
     c.strAccept = Text(kTextAccept);
     c.strCancel = Text(kTextCancel);

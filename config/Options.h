@@ -17,7 +17,8 @@ constexpr int intNumOrbEntries = 16;         // 0° .. 15°
 constexpr int intNumMidpointOrbEntries = 8;  // 0° 5' .. 3° 0'
 constexpr int intNumProportions = 5;         // 1 .. 1/5
 
-// Returns the dialog's defaults ("Reset to default"). "Keep selected zodiac" stays as in
+// Returns the dialog's defaults ("Reset to default"), Placidus houses and the wheel with
+// the Ascendant on the left among them. "Keep selected zodiac" stays as in
 // current, and so does the zodiac when that box is ticked; North American timezones are
 // on in English only (language 1 German, any other English).
 ConfigOptions DefaultOptions(int language, const ConfigOptions& current);
@@ -56,27 +57,32 @@ struct ConfigureCaptions {
     std::string strTitle;              // the dialog's title
     std::string strSetAllNonzeroOrbs;  // cmdSetAllNonzeroOrbsToConjunctionOrb
     std::array<std::string, intCatalogueAspects>
-        strAspectName;                     // lblAspectName(0..6): aspects 1..7
-    std::string strOrbDivisors;            // lblOrbDivisors, the heading of the two divisors
-    std::string strPersonalTransits;       // lblPersonalTransits
-    std::string strSynastry;               // lblSynastry
-    std::string strUseBoldface;            // chkUseBoldface
-    std::string str1DegOfOrb;              // opt1DegOfOrb
-    std::string strOfOrb;                  // lblOfOrb
-    std::string strSuppressInnerPlanets;   // chkSuppressInnerPlanetAspectDisplay
-    std::string strIncludeTransitingMoon;  // chkIncludeTransitingMoon
-    std::string strDisplayNATZ;            // chkDisplayNATZabbr
-    std::string strWaxingWaningAspects;    // chkWaxingWaningAspects
-    std::string strUseColor;               // chkUseColor
-    std::string strZodiac;                 // lblZodiac
-    std::string strTropical;               // optWesternAstrology
-    std::string strSidereal;               // optVedicAstrology
-    std::string strKeepZodiac;             // chkKeepZodiac
-    std::string strOrbForMidpoints;        // lblOrbForMidpoints
-    std::string strReset;                  // cmdReset
-    std::string strAccept;                 // cmdAccept
-    std::string strCancel;                 // cmdCancel
-    std::string strHide;                   // cmdHide
+        strAspectName;                            // lblAspectName(0..6): aspects 1..7
+    std::string strOrbDivisors;                   // lblOrbDivisors, the heading of the two divisors
+    std::string strPersonalTransits;              // lblPersonalTransits
+    std::string strSynastry;                      // lblSynastry
+    std::string strUseBoldface;                   // chkUseBoldface
+    std::string str1DegOfOrb;                     // opt1DegOfOrb
+    std::string strOfOrb;                         // lblOfOrb
+    std::string strSuppressInnerPlanets;          // chkSuppressInnerPlanetAspectDisplay
+    std::string strIncludeTransitingMoon;         // chkIncludeTransitingMoon
+    std::string strDisplayNATZ;                   // chkDisplayNATZabbr
+    std::string strWaxingWaningAspects;           // chkWaxingWaningAspects
+    std::string strUseColor;                      // chkUseColor
+    std::string strZodiac;                        // lblZodiac
+    std::string strTropical;                      // optWesternAstrology
+    std::string strSidereal;                      // optVedicAstrology
+    std::string strKeepZodiac;                    // chkKeepZodiac
+    std::string strOrbForMidpoints;               // lblOrbForMidpoints
+    std::string strHouseSystem;                   // lblHouseSystem
+    std::vector<std::string> strHouseSystemName;  // cboHouseSystem's entries, Placidus first
+    std::string strWheelWithPlace;                // lblWheelWithPlace
+    std::string strAscendantLeft;                 // optAscendantLeft
+    std::string strAriesRight;                    // optAriesRight
+    std::string strReset;                         // cmdReset
+    std::string strAccept;                        // cmdAccept
+    std::string strCancel;                        // cmdCancel
+    std::string strHide;                          // cmdHide
 };
 
 // Returns the dialog's captions in the current language (Language::intLanguage), the

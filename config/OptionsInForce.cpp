@@ -43,6 +43,8 @@ void UseStateFileSettings(const ConfigOptions& fileOptions) {
     ConfigOptions options = fileOptions;
     options.blnSuppressInnerPlanetAspects = InForce().blnSuppressInnerPlanetAspects;
     options.blnDisplayNATZ = InForce().blnDisplayNATZ;
+    options.intHouseSystem = InForce().intHouseSystem;
+    options.blnAscendantLeft = InForce().blnAscendantLeft;
     UseSettings(options);
 }
 

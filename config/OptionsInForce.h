@@ -19,9 +19,10 @@ const ChartOptions& ChartOptionsInForce();
 // Puts options in force: keeps them, and builds ChartOptionsInForce from them.
 void UseSettings(const ConfigOptions& options);
 
-// Puts in force what a state file restores: every option of fileOptions except the two
-// that the file does not keep ("Don't show aspects including inner planets" and "Display
-// North American timezones"), which stay as they are in force.
+// Puts in force what a state file restores: every option of fileOptions except those that
+// the file does not keep ("Don't show aspects including inner planets", "Display North
+// American timezones", the house system and the wheel's orientation), which stay as they
+// are in force.
 void UseStateFileSettings(const ConfigOptions& fileOptions);
 
 }  // namespace ZDR

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "places/Houses.h"
+
 namespace Registry3 {
 
 namespace {
@@ -21,7 +23,39 @@ void WriteOption(SettingsStore& store, const char* strName, bool blnOn) {
     store.WriteStringValue(strProgramKey, strName, blnOn ? "1" : "0");
 }
 
+constexpr char kHouseSystemName[] = "HouseSystem";
+constexpr char kWheelLeftName[] = "WheelLeft";
+constexpr char kAscendantLeft[] = "ascendant";
+constexpr char kAriesRight[] = "aries";
+
+// Returns the text stored under name, "" when it could not be read.
+std::string ReadText(SettingsStore& store, const char* strName) {
+    std::string strValue;
+    const std::string strStatus = store.ReadStringValue(strProgramKey, strName, strValue);
+    return !strStatus.empty() && strStatus[0] == '0' ? strValue : std::string();
+}
+
 }  // namespace
+
+HouseOptions LoadHouseOptions(SettingsStore& store) {
+    HouseOptions options;
+    const int16_t system = Places::HouseSystemIndex(ReadText(store, kHouseSystemName));
+    if (system >= 0)
+        options.intSystem = system;
+    options.blnAscendantLeft = ReadText(store, kWheelLeftName) != kAriesRight;
+    return options;
+}
+
+void SaveHouseOptions(SettingsStore& store, const HouseOptions& options) {
+    const HouseOptions stored = LoadHouseOptions(store);
+    if (options.intSystem != stored.intSystem && options.intSystem >= 0 &&
+        options.intSystem < Places::intNumHouseSystems)
+        store.WriteStringValue(strProgramKey, kHouseSystemName,
+                               Places::strHouseSystemName[options.intSystem]);
+    if (options.blnAscendantLeft != stored.blnAscendantLeft)
+        store.WriteStringValue(strProgramKey, kWheelLeftName,
+                               options.blnAscendantLeft ? kAscendantLeft : kAriesRight);
+}
 
 bool LoadTZDispOption(SettingsStore& store, int32_t intTimezoneMinutes) {
     const bool blnAmericas = intTimezoneMinutes >= -600 && intTimezoneMinutes <= -150;

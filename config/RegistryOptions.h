@@ -28,4 +28,21 @@ bool LoadMoonOption(SettingsStore& store);
 // IPAD reads "0".
 bool LoadIPADOption(SettingsStore& store);
 
+// The house system (HouseSystem, a system's name: "placidus" .. "topocentric") and the
+// orientation of the wheel of a chart with a place (WheelLeft: "ascendant" or "aries").
+// Unlike the three above they are stored only once the user has chosen other than the
+// default, so that a settings file of a user who never chose keeps its values as they are.
+struct HouseOptions {
+    int16_t intSystem = 0;  // Places::intPlacidus ..
+    bool blnAscendantLeft = true;
+};
+
+// Returns the stored house options; a missing or unknown value gives its default (Placidus,
+// the Ascendant on the left). Nothing is written.
+HouseOptions LoadHouseOptions(SettingsStore& store);
+
+// Writes each house option that differs from what the store holds (a missing value counts
+// as its default).
+void SaveHouseOptions(SettingsStore& store, const HouseOptions& options);
+
 }  // namespace Registry3

@@ -168,6 +168,32 @@ void frmConfigure::CreateControls() {
     rowMidpoints->addWidget(cboOrbForMidpoints);
     rowMidpoints->addStretch(1);
     layout->addLayout(rowMidpoints);
+    layout->addSpacing(5);
+
+    // Houses and the wheel of a chart with a place.
+    lblHouseSystem = new QLabel(fraContent);
+    cboHouseSystem = new QComboBox(fraContent);
+    lblHouseSystem->setBuddy(cboHouseSystem);
+    auto* rowHouses = new QHBoxLayout;
+    rowHouses->addWidget(lblHouseSystem);
+    rowHouses->addSpacing(6);
+    rowHouses->addWidget(cboHouseSystem);
+    rowHouses->addStretch(1);
+    layout->addLayout(rowHouses);
+    lblWheelWithPlace = new QLabel(fraContent);
+    optAscendantLeft = new QRadioButton(fraContent);
+    optAriesRight = new QRadioButton(fraContent);
+    optAscendantLeft->setChecked(true);
+    auto* groupWheel = new QButtonGroup(this);
+    groupWheel->addButton(optAscendantLeft);
+    groupWheel->addButton(optAriesRight);
+    auto* rowWheel = new QHBoxLayout;
+    rowWheel->addWidget(lblWheelWithPlace);
+    rowWheel->addSpacing(6);
+    rowWheel->addWidget(optAscendantLeft);
+    rowWheel->addWidget(optAriesRight);
+    rowWheel->addStretch(1);
+    layout->addLayout(rowWheel);
     layout->addSpacing(6);
 
     // Commands.
@@ -198,13 +224,14 @@ void frmConfigure::CreateControls() {
         connect(cboOrb[i], QOverload<int>::of(&QComboBox::activated), this,
                 [this] { MoveFocusToAccept(); });
     for (QComboBox* list : {cboPersonalOrbsProportion[0], cboPersonalOrbsProportion[1],
-                            cboBoldfaceFactor, cboOrbForMidpoints})
+                            cboBoldfaceFactor, cboOrbForMidpoints, cboHouseSystem})
         connect(list, QOverload<int>::of(&QComboBox::activated), this,
                 [this] { MoveFocusToAccept(); });
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              opt1DegOfOrb, optProportionOfOrb, chkSuppressInnerPlanetAspectDisplay,
              chkIncludeTransitingMoon, chkDisplayNATZabbr, chkWaxingWaningAspects, chkUseColor,
-             optWesternAstrology, optVedicAstrology, chkKeepZodiac})
+             optWesternAstrology, optVedicAstrology, chkKeepZodiac, optAscendantLeft,
+             optAriesRight})
         connect(button, &QAbstractButton::clicked, this, [this] { MoveFocusToAccept(); });
 }
 
@@ -227,6 +254,9 @@ void frmConfigure::Load() {
 }
 
 void frmConfigure::FillLists() {
+    cboHouseSystem->clear();
+    for (const std::string& name : ZDR::ConfigureDialogCaptions().strHouseSystemName)
+        cboHouseSystem->addItem(Q(name));
     const std::vector<std::string> orbTexts = ZDR::OrbListTexts();
     for (QComboBox* list : cboOrb) {
         list->clear();
@@ -254,6 +284,11 @@ void frmConfigure::LoadRegistryOptions() {
         Registry3::LoadTZDispOption(udtStore, DatePr2::LocalTimezoneMinutes()));
     chkIncludeTransitingMoon->setChecked(Registry3::LoadMoonOption(udtStore));
     chkSuppressInnerPlanetAspectDisplay->setChecked(Registry3::LoadIPADOption(udtStore));
+    const Registry3::HouseOptions houses = Registry3::LoadHouseOptions(udtStore);
+    ZDR::ConfigOptions options = Controls();
+    options.intHouseSystem = houses.intSystem;
+    options.blnAscendantLeft = houses.blnAscendantLeft;
+    SetControls(options);
 }
 
 void frmConfigure::SetControlFonts() {
@@ -288,6 +323,8 @@ const ZDR::ConfigOptions& frmConfigure::Controls() const {
     o.blnKeepZodiac = chkKeepZodiac->isChecked();
     o.intMidpointOrbIndex = static_cast<int16_t>(cboOrbForMidpoints->currentIndex());
     o.dblAspectColor = dblWorkingColor;
+    o.intHouseSystem = static_cast<int16_t>(cboHouseSystem->currentIndex());
+    o.blnAscendantLeft = optAscendantLeft->isChecked();
     return o;
 }
 
@@ -308,6 +345,8 @@ void frmConfigure::SetControls(const ZDR::ConfigOptions& o) {
     (o.blnSidereal ? optVedicAstrology : optWesternAstrology)->setChecked(true);
     chkKeepZodiac->setChecked(o.blnKeepZodiac);
     SelectIndex(cboOrbForMidpoints, o.intMidpointOrbIndex);
+    SelectIndex(cboHouseSystem, o.intHouseSystem);
+    (o.blnAscendantLeft ? optAscendantLeft : optAriesRight)->setChecked(true);
     for (int k = 1; k < ZDR::intAspectSlots; ++k) {
         dblWorkingColor[k] = o.dblAspectColor[k];
         DrawAspectColor(k - 1);
@@ -422,6 +461,8 @@ void frmConfigure::PlaceBesideMainWindow() {
 
 void frmConfigure::cmdAccept_Click() {
     ZDR::UseSettings(Controls());
+    const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
+    Registry3::SaveHouseOptions(udtStore, {applied.intHouseSystem, applied.blnAscendantLeft});
     TakeSnapshot();  // what Cancel goes back to is what is in force now
     blnAccept = true;
     if (frmMainWindow && frmMainWindow->isMinimized())
@@ -582,6 +623,12 @@ void frmConfigure::SetLanguageDependentText() {
     optVedicAstrology->setText(Q(c.strSidereal));
     chkKeepZodiac->setText(Q(c.strKeepZodiac));
     lblOrbForMidpoints->setText(Q(c.strOrbForMidpoints));
+    lblHouseSystem->setText(Q(c.strHouseSystem));
+    for (int i = 0; i < cboHouseSystem->count(); ++i)
+        cboHouseSystem->setItemText(i, Q(c.strHouseSystemName[i]));
+    lblWheelWithPlace->setText(Q(c.strWheelWithPlace));
+    optAscendantLeft->setText(Q(c.strAscendantLeft));
+    optAriesRight->setText(Q(c.strAriesRight));
     cmdReset->setText(Q(c.strReset));
     cmdAccept->setText(Q(c.strAccept));
     cmdCancel->setText(Q(c.strCancel));

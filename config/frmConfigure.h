@@ -21,7 +21,7 @@ class frmConfigure : public QDialog {
     Q_OBJECT
   public:
     // Creates the dialog hidden and loads it: lists, defaults (neither asked nor applied
-    // before start-up is complete), the three options of the settings store, captions.
+    // before start-up is complete), the options of the settings store, captions.
     frmConfigure(QWidget* mainWindow, Registry3::SettingsStore& store);
 
     // Returns what the controls show now (orb and list indices, boxes, working colours).
@@ -79,6 +79,11 @@ class frmConfigure : public QDialog {
     QCheckBox* chkKeepZodiac = nullptr;
     QComboBox* cboOrbForMidpoints = nullptr;
     QLabel* lblOrbForMidpoints = nullptr;
+    QComboBox* cboHouseSystem = nullptr;
+    QLabel* lblHouseSystem = nullptr;
+    QLabel* lblWheelWithPlace = nullptr;
+    QRadioButton* optAscendantLeft = nullptr;
+    QRadioButton* optAriesRight = nullptr;
     QPushButton* cmdReset = nullptr;
     QPushButton* cmdAccept = nullptr;
     QPushButton* cmdCancel = nullptr;

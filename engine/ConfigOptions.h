@@ -33,7 +33,10 @@ struct ConfigOptions {
     bool blnKeepZodiac = true;                   // chkKeepZodiac
     int16_t intMidpointOrbIndex = 2;             // cboOrbForMidpoints: 0..7
     std::array<double, intAspectSlots>
-        dblAspectColor{};  // colours of aspects 1..7 (index 0 unused)
+        dblAspectColor{};          // colours of aspects 1..7 (index 0 unused)
+    int16_t intHouseSystem = 0;    // houses of a chart with a place: 0 Placidus .. 8 (places/)
+    bool blnAscendantLeft = true;  // its wheel turned with the Ascendant on the left; false:
+                                   // 0 degrees Aries on the right, as a wheel without a place
 };
 
 // Number of entries of the boldface-factor list (1/2 .. 1/20), and its default entry.

@@ -104,3 +104,40 @@ TEST(RegistryOptionsTest, EveryFailedReadFallsBackToTheDefault) {
 }
 
 }  // namespace
+
+TEST(RegistryOptionsTest, HouseOptionsRoundTripAndStayUnstoredAtTheirDefaults) {
+    struct Case {
+        int16_t intSystem;
+        bool blnAscendantLeft;
+        int intWrites;          // into an empty store
+        const char* strSystem;  // stored; "" none
+        const char* strWheel;
+    };
+    const Case cases[] = {
+        {0, true, 0, "", ""},  // the defaults leave the store as it was
+        {1, true, 1, "koch", ""},   {6, false, 2, "whole-sign", "aries"},
+        {0, false, 1, "", "aries"}, {8, true, 1, "topocentric", ""},
+    };
+    for (const Case& c : cases) {
+        FakeStore store;
+        Registry3::SaveHouseOptions(store, {c.intSystem, c.blnAscendantLeft});
+        EXPECT_EQ(store.intWrites, c.intWrites) << c.intSystem;
+        EXPECT_EQ(store.values["HouseSystem"], c.strSystem);
+        EXPECT_EQ(store.values["WheelLeft"], c.strWheel);
+        const Registry3::HouseOptions loaded = Registry3::LoadHouseOptions(store);
+        EXPECT_EQ(loaded.intSystem, c.intSystem);
+        EXPECT_EQ(loaded.blnAscendantLeft, c.blnAscendantLeft);
+        // Saving what is stored writes nothing more.
+        Registry3::SaveHouseOptions(store, loaded);
+        EXPECT_EQ(store.intWrites, c.intWrites);
+    }
+    // Unknown values read as the defaults; going back to a default stores it.
+    FakeStore store;
+    store.values = {{"HouseSystem", "nonsense"}, {"WheelLeft", "up"}};
+    EXPECT_EQ(Registry3::LoadHouseOptions(store).intSystem, 0);
+    EXPECT_TRUE(Registry3::LoadHouseOptions(store).blnAscendantLeft);
+    store.values = {{"HouseSystem", "Koch"}, {"WheelLeft", "aries"}};
+    Registry3::SaveHouseOptions(store, {0, true});
+    EXPECT_EQ(store.values["HouseSystem"], "placidus");
+    EXPECT_EQ(store.values["WheelLeft"], "ascendant");
+}

@@ -353,3 +353,40 @@ TEST_F(frmConfigureTest, PlacedBesideTheMainWindowWithinItsSizeLimits) {
 }
 
 }  // namespace
+
+TEST_F(frmConfigureTest, HouseSystemAndWheelAreChosenAppliedAndKept) {
+    const std::string kSystem = "Software\\Quillfen\\ZDR|HouseSystem";
+    const std::string kWheel = "Software\\Quillfen\\ZDR|WheelLeft";
+    // Never chosen: the defaults are in force and nothing of them is stored.
+    EXPECT_EQ(ZDR::OptionsInForce().intHouseSystem, 0);
+    EXPECT_TRUE(ZDR::OptionsInForce().blnAscendantLeft);
+    EXPECT_EQ(dialog->cboHouseSystem->count(), 9);
+    EXPECT_EQ(dialog->cboHouseSystem->currentText(), "Placidus");
+    dialog->ShowBesideMainWindow();
+    dialog->cmdAccept->click();
+    EXPECT_EQ(store.values.count(kSystem) + store.values.count(kWheel), 0u);
+
+    dialog->cboHouseSystem->setCurrentIndex(3);
+    dialog->optAriesRight->click();
+    dialog->cmdAccept->click();
+    EXPECT_EQ(ZDR::OptionsInForce().intHouseSystem, 3);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnAscendantLeft);
+    EXPECT_EQ(store.values[kSystem], "regiomontanus");
+    EXPECT_EQ(store.values[kWheel], "aries");
+
+    // A state file keeps neither; the next start loads both from the store.
+    ZDR::UseStateFileSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    EXPECT_EQ(ZDR::OptionsInForce().intHouseSystem, 3);
+    ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
+    dialog.reset();
+    dialog = std::make_unique<frmConfigure>(&main, store);
+    EXPECT_EQ(ZDR::OptionsInForce().intHouseSystem, 3);
+    EXPECT_FALSE(ZDR::OptionsInForce().blnAscendantLeft);
+    EXPECT_TRUE(dialog->optAriesRight->isChecked());
+
+    Language::intLanguage = Language::intGerman;
+    dialog->SetLanguageDependentText();
+    EXPECT_EQ(dialog->lblHouseSystem->text(), "Häusersystem:");
+    EXPECT_EQ(dialog->cboHouseSystem->itemText(6), "Ganzzeichen");
+    EXPECT_EQ(dialog->optAscendantLeft->text(), "Aszendent links");
+}
