@@ -172,6 +172,16 @@ bool ChartPositionFailed(int16_t mode) {
     return false;
 }
 
+bool HousesOfSet(const CommandOptions& options, const ZDR::ComputeResult& result, int16_t set,
+                 Places::Houses& houses) {
+    const Places::DatePlace& place = options.udtSet[set].udtPlace;
+    if (set <= 0 || !place.blnSet)
+        return false;
+    houses = Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
+                                   options.intHouseSystem, ZDR::OptionsInForce().blnSidereal);
+    return true;
+}
+
 std::string ReportText(const CommandOptions& options, const ZDR::ComputeResult& result) {
     const ZDR::ConfigOptions& config = ZDR::OptionsInForce();
     if (ZDR::IsTwoChartMode(options.intMode))
@@ -183,11 +193,8 @@ std::string ReportText(const CommandOptions& options, const ZDR::ComputeResult& 
     const int16_t set = options.intMode == ZDR::intModeNatal1   ? 1
                         : options.intMode == ZDR::intModeNatal2 ? 2
                                                                 : 0;
-    const Places::DatePlace& place = options.udtSet[set].udtPlace;
-    if (set > 0 && place.blnSet) {
-        const Places::Houses houses =
-            Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
-                                  options.intHouseSystem, config.blnSidereal);
+    Places::Houses houses;
+    if (HousesOfSet(options, result, set, houses)) {
         double L[11] = {};
         for (int16_t b = 1; b <= 10; ++b)
             L[b] = ZDR::dblPos[b][0];
