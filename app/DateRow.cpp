@@ -372,12 +372,19 @@ double DateRow::PlaceJD() {
     return dblStopped;
 }
 
-std::string DateRow::HousesReport(double jd, const ZDR::ChartPositions& chart) const {
+bool DateRow::HousesAt(double jd, Places::Houses& houses) const {
     if (!m_udtPlace.blnSet || jd < 0)
+        return false;
+    houses = Places::ComputeHouses(jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude,
+                                   ZDR::OptionsInForce().intHouseSystem,
+                                   ZDR::OptionsInForce().blnSidereal);
+    return true;
+}
+
+std::string DateRow::HousesReport(double jd, const ZDR::ChartPositions& chart) const {
+    Places::Houses houses;
+    if (!HousesAt(jd, houses))
         return std::string();
-    const Places::Houses houses = Places::ComputeHouses(
-        jd, m_udtPlace.dblLatitude, m_udtPlace.dblLongitude, ZDR::OptionsInForce().intHouseSystem,
-        ZDR::OptionsInForce().blnSidereal);
     double L[ZDR::intBodySlots] = {};
     for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b)
         L[b] = chart.dblPos[b][0];

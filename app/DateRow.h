@@ -13,6 +13,7 @@
 #include "astro/DatePr2.h"
 #include "engine/Compute.h"
 #include "places/DatePlace.h"
+#include "places/Houses.h"
 #include "store/StateFile.h"
 
 class QComboBox;
@@ -76,6 +77,10 @@ class DateRow : public QWidget {
     // The houses of the row's place at jd (UT), with the bodies of chart A of chart, as the
     // report adds them below a birth chart; "" without a place.
     std::string HousesReport(double jd, const ZDR::ChartPositions& chart) const;
+
+    // Computes the houses of the row's place at jd (UT) in the system and zodiac in force;
+    // false, houses unchanged, without a place.
+    bool HousesAt(double jd, Places::Houses& houses) const;
 
     // The date set in words for titles: with a place its clock time and offset.
     std::string DateText(bool blnNorthAmericanZones) const;

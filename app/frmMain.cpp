@@ -659,6 +659,9 @@ void frmMain::ShowResult() {
     ArrangeResultArea();
     picTable->update();
     // While a graphic is on display, every computation redraws the wheel.
+    Places::Houses houses;
+    const int16_t set = view::WheelHouseSet(udtResult.intModeCode);
+    picGraphic->SetHouses(m_dateRow[set]->HousesAt(udtResult.dblChartAJD[set], houses), houses);
     if (ChartShown())
         picGraphic->ShowWheel(udtResult, ZDR::ChartOptionsInForce());
     else

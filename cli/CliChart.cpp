@@ -245,8 +245,11 @@ int ChartCommand(int argc, char* argv[]) {
         return intExitOk;
     }
 
-    const view::ChartWheelInput input =
-        view::WheelInputOfResult(result, ZDR::ChartOptionsInForce());
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::ChartOptionsInForce());
+    // A birthdate with a place has its houses on the wheel, the Ascendant on the left.
+    Places::Houses houses;
+    if (HousesOfSet(options, result, view::WheelHouseSet(options.intMode), houses))
+        view::SetWheelHouses(input, houses, true);
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     if (!WritePictureFiles(options, wheel.imgPicture.size(),
                            [&input](QPainter& painter) { view::DrawChartWheel(input, &painter); }))

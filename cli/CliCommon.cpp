@@ -173,9 +173,18 @@ bool ChartPositionFailed(const ZDR::ComputeResult& result) {
     return false;
 }
 
+bool HousesOfSet(const CommandOptions& options, const ZDR::ComputeResult& result, int16_t set,
+                 Places::Houses& houses) {
+    const Places::DatePlace& place = options.udtSet[set].udtPlace;
+    if (set <= 0 || !place.blnSet)
+        return false;
+    houses = Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
+                                   options.intHouseSystem, ZDR::OptionsInForce().blnSidereal);
+    return true;
+}
+
 std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result) {
     const ZDR::ChartOptions& chartOptions = ZDR::ChartOptionsInForce();
-    const ZDR::ConfigOptions& config = chartOptions.udtConfig;
     std::string report =
         ZDR::ComputationReport(result, chartOptions, options.blnRadians, false, false);
     if (ZDR::IsTwoChartMode(options.intMode))
@@ -184,11 +193,8 @@ std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result
     const int16_t set = options.intMode == ZDR::intModeNatal1   ? 1
                         : options.intMode == ZDR::intModeNatal2 ? 2
                                                                 : 0;
-    const Places::DatePlace& place = options.udtSet[set].udtPlace;
-    if (set > 0 && place.blnSet) {
-        const Places::Houses houses =
-            Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
-                                  options.intHouseSystem, config.blnSidereal);
+    Places::Houses houses;
+    if (HousesOfSet(options, result, set, houses)) {
         double L[ZDR::intBodySlots] = {};
         for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b)
             L[b] = result.dblPos[b][0];

@@ -8,6 +8,7 @@
 
 #include "cli/CliOptions.h"
 #include "engine/Compute.h"
+#include "places/Houses.h"
 
 namespace cli {
 
@@ -54,6 +55,11 @@ int PositionsExitCode(const char* command, bool blnPositionFailed);
 // Returns whether a body of the charts of the computation result has no position because
 // the ephemeris failed.
 bool ChartPositionFailed(const ZDR::ComputeResult& result);
+
+// Computes the houses of date set 1 or 2 of options at its moment in result, with the house
+// system asked for and the zodiac in force; false without a place (and for the world date).
+bool HousesOfSet(const CommandOptions& options, const ZDR::ComputeResult& result, int16_t set,
+                 Places::Houses& houses);
 
 // Returns the report of the computation result of options' mode as the window shows it
 // after a computation (the table on display), with the options in force.

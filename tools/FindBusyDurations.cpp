@@ -66,17 +66,17 @@ std::string DateText(int32_t jdn) {
 
 // The durations list of the world date jdn at 12:00 UT: positions its walks computed and
 // the number of timed aspects.
-Busy Measure(int32_t jdn, double birthJD, const ZDR::ConfigOptions& options) {
+Busy Measure(int32_t jdn, double birthJD, const ZDR::ChartOptions& options) {
     const int16_t mode = birthJD > 0 ? ZDR::intModePersonal1 : ZDR::intModeWorldTransits;
     const double jd[3] = {static_cast<double>(jdn), birthJD, 0.0};
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(mode, jd, false, options, result);
-    const ZDR::TimingContext context = ZDR::TimingContextOf(mode, jd, 0);
-    ZDR::WalkPositions positions(jdn, 0);
+    const ZDR::TimingContext context = ZDR::TimingContextOf(mode, jd, 0, options);
+    ZDR::WalkPositions positions(jdn, 0, options);
     Busy busy;
     busy.lngJDN = jdn;
     for (const std::string& record :
-         ZDR::GetDurations(result.udtTable, context, ZDR::dblPos, positions)) {
+         ZDR::GetDurations(result.udtTable, context, result.dblPos, positions)) {
         ZDR::AspectRecordFields f;
         if (ZDR::ParseAspectRecord(record, f) && f.intTiming == ZDR::RecordTiming::Days)
             ++busy.intTimed;
@@ -117,7 +117,7 @@ int main(int argc, char* argv[]) {
     if (!cli::StartCoreFromExecutable("zodarc-find-busy-durations: "))
         return cli::intExitFailed;
     ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
-    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
+    const ZDR::ChartOptions& options = ZDR::ChartOptionsInForce();
 
     const int32_t first = FirstDay(from);
     const int32_t last = LastDay(to);

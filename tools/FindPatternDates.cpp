@@ -111,8 +111,7 @@ int main(int argc, char* argv[]) {
     if (!cli::StartCoreFromExecutable("zodarc-find-patterns: "))
         return cli::intExitFailed;
     ZDR::UseSettings(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
-    const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
-    const double dblMidpointOrb = ZDR::MidpointOrb(options.intMidpointOrbIndex);
+    const ZDR::ChartOptions& options = ZDR::ChartOptionsInForce();
 
     KindSummary summary[kNumPatterns];
     ZDR::ComputeResult result;
@@ -122,15 +121,15 @@ int main(int argc, char* argv[]) {
         // A Julian Day is whole at noon UT.
         const double dblJD[3] = {static_cast<double>(jdn), 0.0, 0.0};
         ZDR::ComputeAtJD(ZDR::intModeWorldTransits, dblJD, false, options, result);
-        for (int16_t& count : ZDR::intNumPatternsOfType)
+        for (int16_t& count : result.intNumPatternsOfType)
             count = 0;
-        const std::string section = ZDR::PatternSection(dblMidpointOrb);
+        const std::string section = ZDR::PatternSection(result, options, result.intNumPatternsOfType);
 
         bool blnShown = false;
         std::string kinds;
         const std::string date = DateText(jdn);
         for (int p = 0; p < kNumPatterns; ++p) {
-            if (ZDR::intNumPatternsOfType[p] <= 0)
+            if (result.intNumPatternsOfType[p] <= 0)
                 continue;
             KindSummary& s = summary[p];
             if (s.intDates++ == 0)

@@ -5,7 +5,9 @@
 
 #include "astro/CatalogueCounts.h"
 #include "engine/Catalogue.h"
+#include "engine/Angles.h"
 #include "support/PictureSupport.h"
+#include "text/Language.h"
 
 namespace view {
 
@@ -20,6 +22,61 @@ constexpr double kGlyphPoints = 14.0;
 constexpr double kSignPoints = 8.0;
 constexpr double kLegendPoints = 8.25;
 const char* const kLegendFontName = "Arial";
+// The houses: the cusps' and the angles' colours, the angles' line width (pixels), the
+// house numbers' size (points) and colour, and the text numbers of ASC, DSC, MC, IC.
+constexpr double kCuspColor = ZDR::RGB(150, 150, 150);
+constexpr double kAngleColor = ZDR::RGB(255, 255, 255);
+constexpr int kAngleWidth = 2;
+constexpr double kHouseNumberPoints = 7.0;
+constexpr double kHouseNumberColor = ZDR::RGB(170, 170, 170);
+constexpr int kTextFirstAngle = 1804;
+
+// Returns the legends' font (Arial 8.25 points, not smoothed), which the angles' labels use
+// too.
+QFont LegendFont() {
+    QFont font(QString::fromLatin1(kLegendFontName));
+    font.setPointSizeF(kLegendPoints);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+// An angle's label: its text, where its line runs (radians on the wheel) and its box.
+struct AngleLabel {
+    QString strText;
+    double dblAngle = 0;
+    TwipPoint udtCorner;
+    int32_t lngWidth = 0;
+    int32_t lngHeight = 0;
+};
+
+// Returns the labels of the four angles of input's houses, laid out beside their lines.
+std::vector<AngleLabel> AngleLabels(const ChartWheelInput& input, const WheelLayout& layout) {
+    std::vector<AngleLabel> labels;
+    if (!input.blnHouses)
+        return labels;
+    const QFontMetricsF metrics(LegendFont());
+    const double longitude[4] = {input.udtHouses.dblAscendant,
+                                 ZDR::NormalizeAngle(input.udtHouses.dblAscendant + ZDR::dblPi),
+                                 input.udtHouses.dblMidheaven,
+                                 ZDR::NormalizeAngle(input.udtHouses.dblMidheaven + ZDR::dblPi)};
+    for (int i = 0; i < 4; ++i) {
+        AngleLabel label;
+        label.strText = support::Q(Language::Text(kTextFirstAngle + i) + " " +
+                                   ZDR::FormatSignPosition(longitude[i], false, true));
+        label.dblAngle = longitude[i] + input.dblTurn;
+        // In whole pixels, so that the free-spot test sees the box as it is.
+        label.lngWidth = static_cast<int32_t>(std::ceil(metrics.horizontalAdvance(label.strText))) *
+                         ZDR::lngWheelTwipsPerPixel;
+        label.lngHeight =
+            static_cast<int32_t>(std::ceil(metrics.height())) * ZDR::lngWheelTwipsPerPixel;
+        const TwipPoint corner = ZDR::AngleLabelCorner(layout, label.dblAngle, label.lngWidth,
+                                                       label.lngHeight);
+        label.udtCorner = TwipPoint{ZDR::TwipsToPixel(corner.x) * ZDR::lngWheelTwipsPerPixel,
+                                    ZDR::TwipsToPixel(corner.y) * ZDR::lngWheelTwipsPerPixel};
+        labels.push_back(label);
+    }
+    return labels;
+}
 
 // The pixel colour of a colour value, as a 32-bit picture holds it (without alpha).
 QRgb Rgb(double value) {
@@ -52,7 +109,8 @@ class WheelPainter {
           m_result(result),
           m_layout(input.blnTwoChart ? ZDR::TwoChartWheel() : ZDR::SingleChartWheel()),
           m_painter(painter),
-          m_blnRaster(support::OnRaster(painter)) {
+          m_blnRaster(support::OnRaster(painter)),
+          m_udtLabels(AngleLabels(input, m_layout)) {
         m_glyphFont = support::FontOnDevice(support::SymbolFont(kGlyphPoints), painter);
         m_sharpGlyphFont = m_glyphFont;
         m_sharpGlyphFont.setStyleStrategy(QFont::NoAntialias);
@@ -63,6 +121,11 @@ class WheelPainter {
     void LayOut() {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
         DrawDiscAndSpokes();
+        // The glyphs keep off the angles' labels.
+        for (const AngleLabel& label : m_udtLabels) {
+            m_painter.fillRect(LabelRect(label), Qt::white);
+            m_result.rctAngleLabels.push_back(LabelRect(label));
+        }
         m_result.blnNoRoom =
             !(m_input.blnTwoChart ? PlaceTwoChartGlyphs() : PlaceSingleChartGlyphs());
     }
@@ -74,6 +137,7 @@ class WheelPainter {
         m_painter.fillRect(QRectF(0, 0, Px(m_layout.lngWidth), Px(m_layout.lngHeight)),
                            support::ColorFromValue(ZDR::dblWheelBackColor));
         DrawDiscAndSpokes();
+        DrawCusps();
         if (m_result.blnNoRoom) {
             // As far as it was drawn: the glyphs that found room, as they were placed.
             for (const Placing& placing : m_udtOrder)
@@ -83,6 +147,7 @@ class WheelPainter {
             DrawLines();
             DrawGlyphsAgain();
             DrawSignRingAndCentre();
+            DrawHouseNumbersAndLabels();
             PaintLegend(m_painter, m_layout, m_input.udtLegends.strLinesA,
                         m_input.udtLegends.lngLeftA, Qt::black);
             PaintLegend(m_painter, m_layout, m_input.udtLegends.strLinesSecond,
@@ -113,7 +178,7 @@ class WheelPainter {
         for (int16_t d = 0; d < 12; ++d) {
             double x = 0;
             double y = 0;
-            ZDR::SpokeEnd(m_layout, d, x, y);
+            ZDR::SpokeEnd(m_layout, d, x, y, m_input.dblTurn);
             m_painter.drawLine(QPointF(Px(m_layout.lngCentreX), Px(m_layout.lngCentreY)),
                                QPointF(Px(x), Px(y)));
         }
@@ -144,7 +209,7 @@ class WheelPainter {
     // Finds a free spot for body b of set s, from the first radius inwards, and prints its
     // glyph there when blnPrint. Returns false when there is no room.
     bool PlaceGlyph(int16_t b, int s, bool blnPrint) {
-        const double lambda = m_input.dblPos[b][s];
+        const double lambda = m_input.dblPos[b][s] + m_input.dblTurn;
         for (double r = m_layout.lngFirstGlyphRadius; r >= ZDR::dblSmallestGlyphRadius;
              r *= ZDR::dblGlyphRadiusShrink) {
             const TwipPoint corner = ZDR::GlyphCorner(ZDR::WheelPoint(m_layout, lambda, r));
@@ -276,7 +341,7 @@ class WheelPainter {
         for (int16_t g = 0; g < 12; ++g) {
             double x = 0;
             double y = 0;
-            ZDR::SignRingPoint(m_layout, g, x, y);
+            ZDR::SignRingPoint(m_layout, g, x, y, m_input.dblTurn);
             DrawCentred(m_painter, support::Q(ZDR::GlyphSymbol(ZDR::strSignGlyph[g])), Px(x),
                         Px(y));
         }
@@ -285,11 +350,59 @@ class WheelPainter {
                     Px(m_layout.lngCentreX), Px(m_layout.lngCentreY));
     }
 
+    // The box of an angle's label, pixels.
+    static QRectF LabelRect(const AngleLabel& label) {
+        return QRectF(Px(label.udtCorner.x), Px(label.udtCorner.y), Px(label.lngWidth),
+                      Px(label.lngHeight));
+    }
+
+    // Draws the line of a cusp or angle at angle a (radians on the wheel) from the rim in.
+    void DrawCuspLine(double a, double color, int width) {
+        const ZDR::TwipPoint rim = ZDR::WheelPoint(m_layout, a, m_layout.lngDiscRadius);
+        const ZDR::TwipPoint inner = ZDR::WheelPoint(m_layout, a, ZDR::lngCuspInnerRadius);
+        m_painter.setPen(QPen(support::ColorFromValue(color), width));
+        m_painter.drawLine(QPointF(Px(rim.x), Px(rim.y)), QPointF(Px(inner.x), Px(inner.y)));
+    }
+
+    // The twelve cusps, the four angles over them.
+    void DrawCusps() {
+        if (!m_input.blnHouses)
+            return;
+        for (int h = 1; h <= 12; ++h)
+            DrawCuspLine(m_input.udtHouses.dblCusp[h] + m_input.dblTurn, kCuspColor, 1);
+        for (const AngleLabel& label : m_udtLabels)
+            DrawCuspLine(label.dblAngle, kAngleColor, kAngleWidth);
+    }
+
+    void DrawHouseNumbersAndLabels() {
+        if (!m_input.blnHouses)
+            return;
+        QFont numbers(QString::fromLatin1(kLegendFontName));
+        numbers.setPointSizeF(kHouseNumberPoints);
+        m_painter.setFont(support::FontOnDevice(numbers, m_painter));
+        m_painter.setPen(support::ColorFromValue(kHouseNumberColor));
+        for (int h = 1; h <= 12; ++h) {
+            double x = 0;
+            double y = 0;
+            ZDR::HouseNumberPoint(m_layout, m_input.udtHouses.dblCusp[h],
+                                  m_input.udtHouses.dblCusp[h % 12 + 1], m_input.dblTurn, x, y);
+            DrawCentred(m_painter, QString::number(h), Px(x), Px(y));
+        }
+        m_painter.setFont(support::FontOnDevice(LegendFont(), m_painter));
+        m_painter.setPen(support::ColorFromValue(kAngleColor));
+        // On black, over any aspect line that crosses the label.
+        for (const AngleLabel& label : m_udtLabels) {
+            m_painter.fillRect(LabelRect(label), Qt::black);
+            m_painter.drawText(LabelRect(label), Qt::AlignCenter, label.strText);
+        }
+    }
+
     const ChartWheelInput& m_input;
     ChartWheelPicture& m_result;
     const WheelLayout& m_layout;
     QPainter& m_painter;
     const bool m_blnRaster;
+    const std::vector<AngleLabel> m_udtLabels;
     QFont m_glyphFont;
     QFont m_sharpGlyphFont;
 };
@@ -315,6 +428,24 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
     input.udtLineOptions.blnIncludeTransitingMoon = options.blnIncludeTransitingMoon;
     input.udtLegends = ZDR::WheelLegendTexts(result.intModeCode, options.blnUseColor);
     return input;
+}
+
+int16_t WheelHouseSet(int16_t mode) {
+    switch (mode) {
+        case ZDR::intModeNatal1:
+        case ZDR::intModePersonal1:
+            return 1;
+        case ZDR::intModeWorldTransits:
+            return 0;
+        default:
+            return 2;
+    }
+}
+
+void SetWheelHouses(ChartWheelInput& input, const Places::Houses& houses, bool blnAscendantLeft) {
+    input.blnHouses = true;
+    input.udtHouses = houses;
+    input.dblTurn = ZDR::WheelTurn(houses.dblAscendant, blnAscendantLeft);
 }
 
 ChartWheelPicture DrawChartWheel(const ChartWheelInput& input, QPainter* painter) {
@@ -346,9 +477,7 @@ void PaintLegend(QPainter& painter, const ZDR::WheelLayout& layout,
                  const std::vector<std::string>& lines, int32_t left, const QColor& color) {
     if (lines.empty())
         return;
-    QFont font(QString::fromLatin1(kLegendFontName));
-    font.setPointSizeF(kLegendPoints);
-    font.setStyleStrategy(QFont::NoAntialias);
+    const QFont font = LegendFont();
     // Laid out in the picture's pixels, whatever the device.
     const QFontMetricsF metrics(font);
     const auto measure = [&metrics](const std::string& text) {

@@ -15,6 +15,7 @@
 #include "astro/CatalogueCounts.h"
 #include "engine/Compute.h"
 #include "engine/ConfigOptions.h"
+#include "places/Houses.h"
 #include "view/WheelGeometry.h"
 
 namespace view {
@@ -32,6 +33,9 @@ struct ChartWheelInput {
     int16_t intNumBodies = 10;
     ZDR::WheelLineOptions udtLineOptions;
     ZDR::WheelLegends udtLegends;
+    bool blnHouses = false;     // a chart with a place: the cusps, angles and house numbers
+    Places::Houses udtHouses;   // of the birthdate of the inner ring (SetWheelHouses)
+    double dblTurn = 0;         // radians added to every longitude (ZDR::WheelTurn)
 };
 
 // The drawn wheel: the picture (400 x 400 or 660 x 440 pixels), whether a glyph found no
@@ -43,6 +47,7 @@ struct ChartWheelPicture {
     bool blnPlaced[ZDR::intBodySlots][2] = {};
     ZDR::TwipPoint udtCorner[ZDR::intBodySlots][2];
     std::vector<ZDR::DrawnLine> udtLines;
+    std::vector<QRectF> rctAngleLabels;  // the boxes of ASC, DSC, MC, IC (pixels); none without houses
 };
 
 // Returns the input of the wheel of the last computation (mode result.intModeCode): its
@@ -52,6 +57,16 @@ struct ChartWheelPicture {
 // was given.
 ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
                                    const ZDR::ChartOptions& options);
+
+// Returns the date set (1st or 2nd birthdate) whose place gives the houses on the wheel of
+// mode: the natal chart's, the rows' birthdate in personal transits and synastry; 0 for
+// world transits, which have none.
+int16_t WheelHouseSet(int16_t mode);
+
+// Gives input the houses of a chart with a place: its cusps drawn from the rim, its angles
+// labelled, its house numbers on a ring, and the wheel turned with the Ascendant on the left
+// when blnAscendantLeft.
+void SetWheelHouses(ChartWheelInput& input, const Places::Houses& houses, bool blnAscendantLeft);
 
 // Draws the wheel of input. The glyphs are laid out on the returned picture, whose plain
 // pixels the free-spot test reads; the wheel is then drawn into that picture, or, given a

@@ -66,6 +66,8 @@ bool GraphicView::ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOp
     if (TransitGraphicShown())
         ReleaseWindow();
     m_udtWheelInput = view::WheelInputOfResult(result, options);
+    if (m_blnHouses)
+        view::SetWheelHouses(m_udtWheelInput, m_udtHouses, options.udtConfig.blnAscendantLeft);
     m_blnTwoChart = m_udtWheelInput.blnTwoChart;
     const view::ChartWheelPicture wheel = view::DrawChartWheel(m_udtWheelInput);
     // A right-click names the aspect of the line it finds where it is, whatever its colour.

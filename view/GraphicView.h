@@ -57,6 +57,13 @@ class GraphicView : public QWidget {
     // warning has been shown.
     bool ShowWheel(const ZDR::ComputeResult& result, const ZDR::ChartOptions& options);
 
+    // The houses the wheels drawn from now on show (view::SetWheelHouses), turned as the
+    // options of each drawing say; blnHouses false: none.
+    void SetHouses(bool blnHouses, const Places::Houses& houses) {
+        m_blnHouses = blnHouses;
+        m_udtHouses = houses;
+    }
+
     // Draws the transit graphic of input in place of the table and locks the window around
     // it: every control disabled but the toggle, Quit and "Save as ...", which is captioned
     // "Save graphic as ..."; a visible configuration dialog is hidden until the toggle.
@@ -124,6 +131,8 @@ class GraphicView : public QWidget {
     QImage m_imgScreen;  // the picture drawn anew at the screen's pixel ratio, when not 1
     Shown m_intShown = Shown::Nothing;
     view::ChartWheelInput m_udtWheelInput;  // what the graphic on display was drawn from
+    bool m_blnHouses = false;
+    Places::Houses m_udtHouses;
     view::TransitGraphicInput m_udtTransitInput;
     ZDR::TransitEnquiryScale m_udtScale;
     std::vector<ZDR::DrawnLine> m_udtLines;      // the lines of the wheel on display

@@ -196,16 +196,62 @@ void GlyphBoxPixels(TwipPoint corner, int32_t lngBoxHeight, int32_t& left, int32
     bottom = TwipsToPixel(corner.y + lngBoxHeight);
 }
 
-void SpokeEnd(const WheelLayout& layout, int16_t d, double& x, double& y) {
-    const double angle = d * dblPi / 6.0;
+void SpokeEnd(const WheelLayout& layout, int16_t d, double& x, double& y, double turn) {
+    const double angle = d * dblPi / 6.0 + turn;
     x = layout.lngCentreX + layout.lngSpokeLength * std::cos(angle);
     y = layout.lngCentreY - layout.lngSpokeLength * std::sin(angle);
 }
 
-void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y) {
-    const double angle = g * dblPi / 6.0 + dblPi / 12.0;
+void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y, double turn) {
+    const double angle = g * dblPi / 6.0 + dblPi / 12.0 + turn;
     x = layout.lngCentreX + layout.lngSignRingRadius * std::cos(angle);
     y = layout.lngCentreY - layout.lngSignRingRadius * std::sin(angle);
+}
+
+double WheelTurn(double ascendant, bool blnAscendantLeft) {
+    if (!blnAscendantLeft)
+        return 0.0;
+    return NormalizeAngle(dblPi - ascendant);
+}
+
+TwipPoint AngleLabelCorner(const WheelLayout& layout, double a, int32_t width, int32_t height) {
+    const double c = std::cos(a);
+    const double s = std::sin(a);  // upwards on the picture
+    const double limit = layout.lngDiscRadius - lngAngleLabelGap;
+    TwipPoint corner;
+    for (double r = limit; r > 0; r -= lngAngleLabelGap) {
+        const double x = layout.lngCentreX + r * c;
+        const double y = layout.lngCentreY - r * s;
+        double left = 0;
+        double top = 0;
+        if (std::fabs(c) >= std::fabs(s)) {
+            // A line across: the label inwards of the rim, above it unless the line climbs
+            // from the rim towards the centre.
+            left = c < 0 ? x : x - width;
+            top = s >= 0 ? y - height - lngAngleLabelGap : y + lngAngleLabelGap;
+        } else {
+            // A line up or down: the label beside it, away from the centre's side.
+            left = c >= 0 ? x + lngAngleLabelGap : x - width - lngAngleLabelGap;
+            top = s > 0 ? y : y - height;
+        }
+        corner = TwipPoint{static_cast<int32_t>(std::lround(left)),
+                           static_cast<int32_t>(std::lround(top))};
+        bool blnInside = true;
+        for (const double cx : {left, left + width})
+            for (const double cy : {top, top + height})
+                blnInside = blnInside && std::hypot(cx - layout.lngCentreX,
+                                                    cy - layout.lngCentreY) <= limit;
+        if (blnInside)
+            break;
+    }
+    return corner;
+}
+
+void HouseNumberPoint(const WheelLayout& layout, double from, double to, double turn, double& x,
+                      double& y) {
+    const double angle = from + NormalizeAngle(to - from) / 2.0 + turn;
+    x = layout.lngCentreX + lngHouseRingRadius * std::cos(angle);
+    y = layout.lngCentreY - lngHouseRingRadius * std::sin(angle);
 }
 
 int32_t TwipsToPixel(int32_t t) {

@@ -78,12 +78,37 @@ TwipPoint GlyphCorner(TwipPoint p);
 void GlyphBoxPixels(TwipPoint corner, int32_t lngBoxHeight, int32_t& left, int32_t& top,
                     int32_t& right, int32_t& bottom);
 
-// Returns the end of spoke d = 0..11 (at d x 30 degrees), twips, not rounded, in x and y.
-void SpokeEnd(const WheelLayout& layout, int16_t d, double& x, double& y);
+// Returns the end of spoke d = 0..11 (at d x 30 degrees, plus turn radians), twips, not
+// rounded, in x and y.
+void SpokeEnd(const WheelLayout& layout, int16_t d, double& x, double& y, double turn = 0.0);
 
-// Returns the middle of the ring sector of sign g = 0..11 (Aries..Pisces), twips, not
-// rounded, in x and y: the sign glyph is drawn there.
-void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y);
+// Returns the middle of the ring sector of sign g = 0..11 (Aries..Pisces), turned by turn
+// radians, twips, not rounded, in x and y: the sign glyph is drawn there.
+void SignRingPoint(const WheelLayout& layout, int16_t g, double& x, double& y,
+                   double turn = 0.0);
+
+// The houses of a chart with a place on its wheel: the cusp lines run from the disc's rim
+// in to lngCuspInnerRadius, the house numbers stand on the ring of lngHouseRingRadius (twips).
+constexpr int32_t lngCuspInnerRadius = 1300;
+constexpr int32_t lngHouseRingRadius = 1100;
+// An angle's label keeps lngAngleLabelGap twips from its line and from the disc's rim.
+constexpr int32_t lngAngleLabelGap = 45;
+
+// Returns the turn (radians) added to every longitude on a wheel with houses: the one that
+// puts ascendant (radians) on the left with blnAscendantLeft, otherwise 0 (0 degrees Aries on
+// the right, as on every wheel without a place). In [0, 2 pi).
+double WheelTurn(double ascendant, bool blnAscendantLeft);
+
+// Returns the top-left corner (twips) of the label of an angle whose line runs at angle a
+// (radians on the wheel, turn included) from the rim: a box width x height (twips) beside
+// the line, on the side the line leaves free, as near the rim as the disc holds it whole.
+TwipPoint AngleLabelCorner(const WheelLayout& layout, double a, int32_t width, int32_t height);
+
+// Returns the point (twips, not rounded) where the number of the house from cusp from to
+// cusp to (longitudes, radians) stands: midway between them, turned by turn, on the ring of
+// lngHouseRingRadius.
+void HouseNumberPoint(const WheelLayout& layout, double from, double to, double turn, double& x,
+                      double& y);
 
 // Twips in one pixel of the wheel's picture.
 constexpr int32_t lngWheelTwipsPerPixel = 15;

@@ -249,3 +249,37 @@ TEST_F(ChartWheelTest, EveryGlyphIsASymbolOfTheSymbolFont) {
 }
 
 }  // namespace
+
+TEST_F(ChartWheelTest, AStelliumOnTheAscendantKeepsOffTheAnglesLabels) {
+    Places::Houses houses;
+    houses.dblAscendant = Rad(314.4);
+    houses.dblMidheaven = Rad(251.2);
+    const double cusps[13] = {0, 314.4, 16.6, 50.3, 71.2, 88.3, 106.4, 134.4, 196.6, 230.3,
+                              251.2, 268.3, 286.4};
+    for (int h = 1; h <= 12; ++h)
+        houses.dblCusp[h] = Rad(cusps[h]);
+    const double stellium[11] = {0, 316, 313, 311, 318, 314.4, 315, 312, 317, 319, 314};
+    for (int b = 1; b <= 10; ++b)
+        input.dblPos[b][0] = Rad(stellium[b]);
+    for (bool blnAscendantLeft : {true, false}) {
+        view::ChartWheelInput turned = input;
+        view::SetWheelHouses(turned, houses, blnAscendantLeft);
+        const view::ChartWheelPicture wheel = view::DrawChartWheel(turned);
+        ASSERT_FALSE(wheel.blnNoRoom);
+        ASSERT_EQ(wheel.rctAngleLabels.size(), 4u);
+        for (int b = 1; b <= 10; ++b) {
+            int32_t left = 0, top = 0, right = 0, bottom = 0;
+            ZDR::GlyphBoxPixels(wheel.udtCorner[b][0], 300, left, top, right, bottom);
+            const QRectF box(left, top, right - left + 1, bottom - top + 1);
+            for (const QRectF& label : wheel.rctAngleLabels)
+                EXPECT_FALSE(box.intersects(label)) << b << " " << blnAscendantLeft;
+        }
+        // The Ascendant's thick line runs to the rim due left, or where 314.4° lies.
+        const ZDR::TwipPoint rim = ZDR::WheelPoint(
+            ZDR::SingleChartWheel(), houses.dblAscendant + turned.dblTurn, 2930);
+        EXPECT_EQ(ColorAt(wheel.imgPicture, rim.x / 15, rim.y / 15), RGB(255, 255, 255));
+        EXPECT_EQ(rim.x < 200, blnAscendantLeft);
+    }
+    // Without a place nothing of the houses is drawn.
+    EXPECT_TRUE(view::DrawChartWheel(input).rctAngleLabels.empty());
+}

@@ -349,3 +349,46 @@ TEST_F(WheelGeometryTest, ADrawnLineReadsAsItsBodiesAndAspect) {
 }
 
 }  // namespace
+
+TEST(WheelGeometry, TheTurnPutsTheAscendantOnTheLeftAndItsLabelInsideTheDisc) {
+    const double kPi = 3.14159265358979;
+    struct Case {
+        double dblAscendant;  // degrees
+        bool blnAscendantLeft;
+        double dblTurn;  // degrees
+    };
+    const Case cases[] = {
+        {0, true, 180},   {180, true, 0},   {90, true, 90},  {270, true, 270},
+        {314.4, true, 225.6}, {15, true, 165}, {200, false, 0}, {359.9, true, 180.1},
+    };
+    for (const Case& c : cases) {
+        const double turn = ZDR::WheelTurn(c.dblAscendant * kPi / 180, c.blnAscendantLeft);
+        EXPECT_NEAR(turn * 180 / kPi, c.dblTurn, 1e-9) << c.dblAscendant;
+        if (!c.blnAscendantLeft)
+            continue;
+        // The Ascendant's point lies due left of the centre, in both forms.
+        for (const ZDR::WheelLayout* layout : {&ZDR::SingleChartWheel(), &ZDR::TwoChartWheel()}) {
+            const ZDR::TwipPoint p =
+                ZDR::WheelPoint(*layout, c.dblAscendant * kPi / 180 + turn, 2000);
+            EXPECT_EQ(p.x, layout->lngCentreX - 2000);
+            EXPECT_EQ(p.y, layout->lngCentreY);
+        }
+    }
+    // Every angle's label lies whole inside the disc and off its line.
+    const ZDR::WheelLayout& layout = ZDR::SingleChartWheel();
+    for (int degrees = 0; degrees < 360; degrees += 15) {
+        const double a = degrees * kPi / 180;
+        const ZDR::TwipPoint corner = ZDR::AngleLabelCorner(layout, a, 1100, 200);
+        for (int dx : {0, 1100})
+            for (int dy : {0, 200})
+                EXPECT_LE(std::hypot(corner.x + dx - 3000.0, corner.y + dy - 3000.0), 2950)
+                    << degrees;
+        // Samples of the line from the rim inwards stay out of the box.
+        for (double r = 1300; r <= 2950; r += 10) {
+            const ZDR::TwipPoint p = ZDR::WheelPoint(layout, a, r);
+            EXPECT_FALSE(p.x > corner.x && p.x < corner.x + 1100 && p.y > corner.y &&
+                         p.y < corner.y + 200)
+                << degrees << " at " << r;
+        }
+    }
+}
