@@ -15,6 +15,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
 #include "engine/Report.h"
+#include "places/Houses.h"
 #include "view/ChartSheet.h"
 #include "view/ChartWheel.h"
 #include "view/TransitGraphic.h"
@@ -75,6 +76,21 @@ void SingleWheelStellium(benchmark::State& state) {
     DrawWheel(state, view::WheelInputOfResult(result, ZDR::ChartOptionsInForce()));
 }
 BENCHMARK(SingleWheelStellium)->Unit(benchmark::kMillisecond);
+
+// The same stellium on the Ascendant in Berlin, with the cusps, the angles' labels and the
+// house numbers, turned with the Ascendant on the left.
+void SingleWheelStelliumWithHouses(benchmark::State& state) {
+    PrepareGui();
+    const ZDR::ComputeResult result =
+        Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
+    view::SetWheelHouses(
+        input, Places::ComputeHouses(result.dblChartAJD[0] - 0.18, 52.52, 13.41,
+                                     Places::intPlacidus, false),
+        true);
+    DrawWheel(state, input);
+}
+BENCHMARK(SingleWheelStelliumWithHouses)->Unit(benchmark::kMillisecond);
 
 // Six bodies within 3° (Sun to Jupiter at 300° to 302.5°): every glyph of them but the
 // first moves inwards, the last one about seventy times.

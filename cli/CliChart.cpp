@@ -44,6 +44,10 @@ const CommandHelp kHelp = {
     "                        (twips, 15 to a pixel)}, ..]}; with --transit {\"mode\", the\n"
     "                        files, \"width\", \"height\", \"begin\", \"end\" (local days\n"
     "                        of the world timezone, \"YYYY-MM-DD\")}\n",
+    "A birthdate with a place (the natal chart's, the natal bodies' in personal transits,\n"
+    "the 2nd birthdate's in synastry) brings its houses onto the wheel, in the system of\n"
+    "--house-system: the cusps from the rim, the angles thick and labelled ASC, DSC, MC, IC,\n"
+    "the house numbers on a ring, the wheel turned with the Ascendant on the left.\n"
     "A state file's \"Use color\" and inner-planet options apply to the lines. When there is\n"
     "no room left for a glyph, the wheel is written as far as it was drawn, the message goes\n"
     "to standard error and the exit code is 1. A transit that does not stand at the world\n"
