@@ -83,7 +83,7 @@ void SingleWheelStelliumWithHouses(benchmark::State& state) {
     PrepareGui();
     const ZDR::ComputeResult result =
         Computed(ZDR::intModeWorldTransits, "1962-2-4", "1962-2-4", "1962-2-4");
-    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::OptionsInForce());
+    view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::ChartOptionsInForce());
     view::SetWheelHouses(
         input, Places::ComputeHouses(result.dblChartAJD[0] - 0.18, 52.52, 13.41,
                                      Places::intPlacidus, false),
