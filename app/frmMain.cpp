@@ -26,6 +26,7 @@
 #include "config/frmConfigure.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CellExplanation.h"
 #include "engine/CellSentence.h"
 #include "engine/CoreStartup.h"
 #include "engine/Durations.h"

@@ -17,6 +17,7 @@
 #include "config/Options.h"
 #include "config/OptionsInForce.h"
 #include "engine/AspectTiming.h"
+#include "engine/CellExplanation.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
 #include "text/Language.h"

@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "config/OptionsInForce.h"
 #include "engine/Catalogue.h"
+#include "engine/CellExplanation.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
 #include "store/ExportLayout.h"

@@ -13,6 +13,7 @@
 #include "config/OptionsInForce.h"
 #include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
+#include "engine/ChartDescription.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
 #include "places/DatePlace.h"

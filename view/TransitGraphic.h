@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/CellExplanation.h"
 #include "engine/ConfigOptions.h"
-#include "engine/Durations.h"
 #include "view/TransitGeometry.h"
 
 namespace view {

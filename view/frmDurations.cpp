@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "engine/ChartDescription.h"
 #include "engine/Compute.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"

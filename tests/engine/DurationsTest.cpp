@@ -1,112 +1,24 @@
-// The duration records and their texts: the fixed-column layout, the bodies each cell
-// holds in every mode, the sorting with its ties, the lines of the durations list, the
-// duration texts and the description of a natal chart or a synastry.
+// The durations of the aspects: the bodies each cell holds in every mode, the lines of
+// the durations list, the duration texts and the titles of the durations window.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "config/Options.h"
-#include "engine/Compute.h"
-#include "engine/Durations.h"
-#include "tests/EngineTestSupport.h"
-#include "text/Language.h"
+#include "tests/engine/DurationsTestSupport.h"
 
 namespace {
 
 using ZDR::AspectRecordFields;
 using ZDR::RecordTiming;
 
+class DurationsTest : public DurationsFixture {};
+
 const std::string kCrLf = "\r\n";
 
 // A sky without positions: every walk runs out of the data at once.
 double NoPosition(int16_t, double) {
     return -100;
-}
-
-class DurationsTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(LoadTestDataFiles()); }
-    void SetUp() override {
-        Language::intLanguage = Language::intEnglish;
-        ZDR::BuildCatalogueNames();
-        udtTestOptions =
-            ZDR::MakeChartOptions(ZDR::DefaultOptions(Language::intEnglish, ZDR::ConfigOptions{}));
-        for (auto& pos : udtTestChart.dblPos)
-            pos[0] = pos[1] = -99;
-        udtTestChart.intNumBodies = 10;
-    }
-    static void German() {
-        Language::intLanguage = Language::intGerman;
-        ZDR::BuildCatalogueNames();
-    }
-    // Records of a timed transit, a Moon aspect or a natal aspect.
-    static std::string Timed(int16_t first, int16_t second, int16_t k, double dev, double begin,
-                             double end) {
-        AspectRecordFields f;
-        f.intFirst = first;
-        f.intSecond = second;
-        f.intAspect = k;
-        f.dblDeviation = dev;
-        f.intTiming = RecordTiming::Days;
-        f.dblBegin = begin;
-        f.dblEnd = end;
-        return ZDR::FormatAspectRecord(f);
-    }
-    static std::string Untimed(int16_t first, int16_t second, int16_t k, double dev,
-                               RecordTiming timing) {
-        AspectRecordFields f;
-        f.intFirst = first;
-        f.intSecond = second;
-        f.intAspect = k;
-        f.dblDeviation = dev;
-        f.intTiming = timing;
-        return ZDR::FormatAspectRecord(f);
-    }
-    // The first bodies of records in their order.
-    static std::vector<int> FirstBodies(const std::vector<std::string>& records) {
-        std::vector<int> bodies;
-        for (const std::string& r : records) {
-            AspectRecordFields f;
-            EXPECT_TRUE(ZDR::ParseAspectRecord(r, f)) << r;
-            bodies.push_back(f.intFirst);
-        }
-        return bodies;
-    }
-
-    SavedEngineTables udtSaved;
-};
-
-TEST_F(DurationsTest, RecordLayoutInEveryForm) {
-    struct Row {
-        std::string strRecord;
-        const char* strExpected;
-    } rows[] = {
-        {Timed(3, 4, 3, 0.012345, 2458850, 2458900), " 3 4 3 3 0.012345 2458850 2458900    51"},
-        {Timed(7, 9, 4, 0.1, -1, 2458900), " 7 9 7 4 0.100000      -1 2458900      "},
-        {Timed(7, 9, 4, 0.1, 2458850, -1), " 7 9 7 4 0.100000 2458850      -1      "},
-        {Timed(2, 5, 1, 0.0, 2458856, 2458856), " 2 5 2 1 0.000000 2458856 2458856     1"},
-        {Untimed(1, 10, 1, 0.0000014, RecordTiming::Moon),
-         " 110 1 1 0.000001                      "},
-        {Untimed(10, 2, 5, 0.2, RecordTiming::NotApplicable),
-         "10 210 5 0.200000----------------------"},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(r.strRecord, r.strExpected);
-        AspectRecordFields f;
-        ASSERT_TRUE(ZDR::ParseAspectRecord(r.strRecord, f)) << r.strRecord;
-        EXPECT_EQ(ZDR::FormatAspectRecord(f), r.strRecord);
-    }
-    // The sort keys start on their fields.
-    const std::string record = rows[0].strRecord;
-    const char* const keys[7] = {" 3 4 3 3", " 3 0.01",  " 0.0123", " 4 3 3",
-                                 " 2458850", " 2458900", "    51"};
-    for (int16_t s = 0; s < 7; ++s)
-        EXPECT_EQ(record.compare(ZDR::KeyColumn(s) - 1, std::string(keys[s]).size(), keys[s]), 0)
-            << s;
-    AspectRecordFields f;
-    EXPECT_FALSE(ZDR::ParseAspectRecord("", f));
-    EXPECT_FALSE(ZDR::ParseAspectRecord(" 3 4 5 3 0.012345 2458850 2458900    51", f));
 }
 
 // One mode: chart A and chart B longitudes (degrees, bodies not named have none) and the
@@ -223,74 +135,6 @@ TEST_F(DurationsTest, CellsWithoutAPairGiveNoBodies) {
     EXPECT_EQ(first, 10);
     EXPECT_EQ(second, 1);
 }
-
-// Records of first bodies 1.. in this order with the given durations (begin day 2458000).
-std::vector<std::string> WithDurations(const std::vector<int>& durations) {
-    std::vector<std::string> records;
-    for (std::size_t i = 0; i < durations.size(); ++i) {
-        AspectRecordFields f;
-        f.intFirst = static_cast<int16_t>(i + 1);
-        f.intSecond = 10;
-        f.intAspect = 1;
-        f.intTiming = RecordTiming::Days;
-        f.dblBegin = 2458000;
-        f.dblEnd = 2458000 + durations[i] - 1;
-        records.push_back(ZDR::FormatAspectRecord(f));
-    }
-    return records;
-}
-
-TEST_F(DurationsTest, SortingByDurationKeepsTheQuicksortsTies) {
-    struct Row {
-        std::vector<int> intDurations;
-        std::vector<int> intExpectedFirst;
-    } rows[] = {
-        {{12, 12}, {1, 2}},
-        {{12, 12, 12}, {1, 2, 3}},
-        // Four equal keys: the descending pass swaps them in pairs, the reversal turns them.
-        {{12, 12, 12, 12}, {2, 1, 4, 3}},
-        {{5, 3, 5, 1}, {4, 2, 1, 3}},
-        {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}},
-        {{5, 4, 3, 2, 1}, {5, 4, 3, 2, 1}},
-        {{7}, {1}},
-    };
-    for (const Row& r : rows) {
-        std::vector<std::string> records = WithDurations(r.intDurations);
-        ZDR::SortAspectRecords(records, ZDR::intSortDuration);
-        EXPECT_EQ(FirstBodies(records), r.intExpectedFirst);
-    }
-    // Without the flag the quicksort leaves them descending.
-    std::vector<std::string> records = WithDurations({5, 3, 5, 1});
-    ZDR::QuickSortRecords(false, records, 0, 3, ZDR::KeyColumn(ZDR::intSortDuration));
-    EXPECT_EQ(FirstBodies(records), (std::vector<int>{3, 1, 2, 4}));
-    std::vector<std::string> none;
-    ZDR::SortAspectRecords(none, ZDR::intSortDuration);
-    EXPECT_TRUE(none.empty());
-}
-
-TEST_F(DurationsTest, EverySortOrderIsAscendingByItsField) {
-    const std::vector<std::string> source = {
-        Timed(10, 3, 2, 0.05, 2458840, 2458870), Timed(9, 1, 5, 0.01, 2458850, 2458860),
-        Timed(2, 8, 3, 0.03, 2458830, 2458900), Untimed(4, 10, 4, 0.02, RecordTiming::Moon)};
-    struct Row {
-        int16_t intSort;
-        std::vector<int> intExpectedFirst;
-    } rows[] = {
-        {ZDR::intSortFirstBody, {2, 4, 9, 10}},  // " 9" before "10"
-        {ZDR::intSortAspect, {10, 2, 4, 9}},
-        {ZDR::intSortDeviation, {9, 4, 2, 10}},
-        {ZDR::intSortSecondBody, {9, 10, 2, 4}},
-        {ZDR::intSortBeginning, {4, 2, 10, 9}},  // the Moon's blank days first
-        {ZDR::intSortEnd, {4, 9, 10, 2}},
-        {ZDR::intSortDuration, {4, 9, 10, 2}},
-    };
-    for (const Row& r : rows) {
-        std::vector<std::string> records = source;
-        ZDR::SortAspectRecords(records, r.intSort);
-        EXPECT_EQ(FirstBodies(records), r.intExpectedFirst) << "sort " << r.intSort;
-    }
-}
-
 TEST_F(DurationsTest, DurationTexts) {
     struct Row {
         int32_t intDays;
@@ -389,86 +233,6 @@ TEST_F(DurationsTest, SortedByBeginningTheTransitingMoonIsLeftOut) {
     }
 }
 
-TEST_F(DurationsTest, DescriptionOfOneTwoAndManyAspects) {
-    const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
-    // Sun 0°, Mars 90°, Neptune 125°: the Sun square Mars exactly, trine Neptune 5° wide.
-    udtTestChart.dblPos[1][0] = Rad(0);
-    udtTestChart.dblPos[4][0] = Rad(90);
-    udtTestChart.dblPos[8][0] = Rad(125);
-    const std::string square = Untimed(1, 4, 3, 0.0, RecordTiming::NotApplicable);
-    const std::string trine = Untimed(1, 8, 4, Rad(5), RecordTiming::NotApplicable);
-    const std::string noPatterns = "\r\nThere are no aspect patterns.\r\n";
-
-    EXPECT_EQ(ZDR::ChartDescription({square}, ZDR::intModeNatal1, udtTestChart, MidpointOptions(0),
-                                    widths),
-              "There is one aspect in this natal chart.\r\n\r\n"
-              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n" +
-                  noPatterns);
-    EXPECT_EQ(ZDR::ChartDescription({square, trine}, ZDR::intModeNatal1, udtTestChart,
-                                    MidpointOptions(0), widths),
-              "There are two aspects in this natal chart.\r\n\r\n"
-              "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
-              "The next closest is Sun (0° in Aries) trine Neptune (5° in Leo), 5°0' from "
-              "exact.\r\n" +
-                  noPatterns);
-
-    // Neptune at 120°: three exact aspects, a count line.
-    udtTestChart.dblPos[8][0] = Rad(120);
-    const std::vector<std::string> three = {square,
-                                            Untimed(1, 8, 4, 0.0, RecordTiming::NotApplicable),
-                                            Untimed(4, 8, 6, 0.0, RecordTiming::NotApplicable)};
-    EXPECT_EQ(
-        ZDR::ChartDescription(three, ZDR::intModeNatal1, udtTestChart, MidpointOptions(0), widths),
-        "There are three aspects in this natal chart.\r\n\r\n"
-        "Sun (0° in Aries) square Mars (0° in Cancer), exact to the minute.\r\n"
-        "Also exact is Sun (0° in Aries) trine Neptune (0° in Leo).\r\n"
-        "\r\nThe other aspects, closest first:\r\n"
-        "Mars (0° in Cancer) semisextile Neptune (0° in Leo), 0°0' from exact.\r\n"
-        "\r\nThere are no conjunctions, no oppositions, one square, one trine, no sextiles, "
-        "one semisextile and no quincunxes.\r\n" +
-            noPatterns);
-}
-
-TEST_F(DurationsTest, SynastryDescriptionHasNoPatternSection) {
-    udtTestChart.dblPos[2][0] = Rad(0);
-    udtTestChart.dblPos[7][1] = Rad(180.5);
-    const std::string opposition = Untimed(2, 7, 2, Rad(0.5), RecordTiming::NotApplicable);
-    const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
-    EXPECT_EQ(ZDR::ChartDescription({opposition}, ZDR::intModeSynastry, udtTestChart,
-                                    MidpointOptions(0), widths),
-              "There is one aspect in this synastry.\r\n\r\n"
-              "Mercury(1) (0° in Aries) opposite Uranus(2) (0° in Libra), 0°30' from exact.\r\n");
-    German();
-    EXPECT_EQ(ZDR::ChartDescription({opposition, opposition}, ZDR::intModeSynastry, udtTestChart,
-                                    MidpointOptions(0), ZDR::DurationColumnWidths())
-                  .rfind("In dieser Synastrie gibt es zwei Aspekte.\r\n\r\n", 0),
-              0u);
-}
-
-TEST_F(DurationsTest, PatternSectionHeadings) {
-    struct Row {
-        int16_t intCount, intPattern;
-        const char* strExpected;
-    } rows[] = {
-        {1, 3, "\r\nThere is one T-square: Sun-Mars-Pluto\r\n"},
-        {2, 4, "\r\nThere are two grand crosses:\r\nSun-Mars-Pluto\r\n"},
-        {3, 13, "\r\nThere are three midpoints:\r\nSun-Mars-Pluto\r\n"},
-        {1, 11, "\r\nThere is one 3-stellium: Sun-Mars-Pluto\r\n"},
-    };
-    for (const Row& r : rows) {
-        std::string text;
-        int16_t listed = 1;
-        ZDR::AppendPatternSection(text, "Sun-Mars-Pluto\r\n", r.intCount, r.intPattern, listed);
-        EXPECT_EQ(text, r.strExpected);
-        EXPECT_EQ(listed, 1 + r.intCount);
-    }
-    German();
-    std::string text;
-    int16_t listed = 0;
-    ZDR::AppendPatternSection(text, "Sonne-Mars-Pluto\r\n", 1, 0, listed);
-    EXPECT_EQ(text, "\r\nAspektmuster Großes Trigon: Sonne-Mars-Pluto\r\n");
-}
-
 TEST_F(DurationsTest, CaptionsAndTitlesOfEachMode) {
     const std::string dates[3] = {"March 10, 2024, 22:00 (GMT+1:00)", "May 17, 1970, 14:00 (GMT)",
                                   "May 17, 1971, 12:00 (GMT)"};
@@ -494,5 +258,4 @@ TEST_F(DurationsTest, CaptionsAndTitlesOfEachMode) {
         EXPECT_EQ(ZDR::DurationsTitle(r.intMode, dates, TestSidereal()), r.strTitle);
     }
 }
-
 }  // namespace

@@ -13,6 +13,7 @@
 #include "config/Options.h"
 #include "engine/AspectTiming.h"
 #include "engine/Catalogue.h"
+#include "engine/CellExplanation.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
 #include "tests/EngineTestSupport.h"

@@ -11,6 +11,7 @@
 #include "config/Options.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
+#include "engine/CellExplanation.h"
 #include "engine/Compute.h"
 #include "tests/view/PictureTest.h"
 #include "view/TransitGraphic.h"
