@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
 #include "engine/Catalogue.h"
@@ -22,11 +23,11 @@ constexpr double kStationResolution = 0.005;
 constexpr double kSamePoint = 1e-6;
 
 // The most a body moves in a day (degrees), with a margin: what no body can outrun.
-constexpr double kMaxSpeed[11] = {0,    1.05, 2.3,  1.3,  0.82, 0.26,
+constexpr double kMaxSpeed[intBodySlots] = {0,    1.05, 2.3,  1.3,  0.82, 0.26,
                                   0.14, 0.075, 0.045, 0.045, 15.6};
 // Each body's own sampling step (days): powers of two, so that the grids of all bodies
 // meet. Stations of any pair lie many steps apart.
-constexpr double kOwnStep[11] = {0, 2, 2, 2, 4, 8, 8, 16, 16, 16, 0.5};
+constexpr double kOwnStep[intBodySlots] = {0, 2, 2, 2, 4, 8, 8, 16, 16, 16, 0.5};
 // The longest step; a stretch of the walk is a whole number of them.
 constexpr double kLongestStep = 16;
 
@@ -89,7 +90,7 @@ struct CalendarWalker::Impl {
     CalendarRequest req;
     CalendarLongitude source;
     long lngCalls = 0;
-    BodySamples body[11];
+    BodySamples body[intBodySlots];
     std::vector<PairWalk> pairs;
     bool blnStarted = false;
     bool blnMainDone = false;
@@ -483,16 +484,16 @@ struct CalendarWalker::Impl {
 
     void Start() {
         const bool blnPersonal = req.blnPersonal;
-        double natal[11] = {};
+        double natal[intBodySlots] = {};
         if (blnPersonal) {
-            for (int16_t b = 1; b <= 10; ++b)
+            for (int16_t b = bodySun; b <= intCatalogueBodies; ++b)
                 natal[b] = Longitude(b, req.dblNatalJD);
         }
-        const int16_t lastMoving = req.blnMoon ? 10 : 9;
+        const int16_t lastMoving = req.blnMoon ? intCatalogueBodies : intLastPlanet;
         for (int16_t i = 1; i <= lastMoving; ++i) {
             const int16_t firstOther = blnPersonal ? 1 : static_cast<int16_t>(i + 1);
-            for (int16_t j = firstOther; j <= 10; ++j) {
-                if (!blnPersonal && j == 10 && !req.blnMoon)
+            for (int16_t j = firstOther; j <= intCatalogueBodies; ++j) {
+                if (!blnPersonal && j == bodyMoon && !req.blnMoon)
                     continue;
                 if (blnPersonal && natal[j] < 0)
                     continue;
@@ -501,7 +502,7 @@ struct CalendarWalker::Impl {
                 p.j = j;
                 p.blnFixed = blnPersonal;
                 p.dblNatal = natal[j];
-                for (int16_t k = 1; k <= 7; ++k) {
+                for (int16_t k = aspectConjunction; k <= intCatalogueAspects; ++k) {
                     const double orb = req.dblOrb[k];
                     if (!(orb > 0))
                         continue;
@@ -523,8 +524,8 @@ struct CalendarWalker::Impl {
         }
         // Steps: a pair samples as often as its quicker body needs; a body's grid is that of
         // its quickest pair, of which each pair reads every sample or every 2nd, 4th ...
-        double stepOf[11];
-        for (int b = 0; b < 11; ++b)
+        double stepOf[intBodySlots];
+        for (int b = 0; b < intBodySlots; ++b)
             stepOf[b] = kLongestStep;
         for (const PairWalk& p : pairs) {
             const double s = p.blnFixed ? kOwnStep[p.i] : std::min(kOwnStep[p.i], kOwnStep[p.j]);
@@ -532,7 +533,7 @@ struct CalendarWalker::Impl {
             if (!p.blnFixed)
                 stepOf[p.j] = std::min(stepOf[p.j], s);
         }
-        for (int16_t b = 1; b <= 10; ++b)
+        for (int16_t b = bodySun; b <= intCatalogueBodies; ++b)
             body[b].dblStep = stepOf[b];
         for (PairWalk& p : pairs) {
             body[p.i].blnUsed = true;

@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Chart.h"
 
 namespace ZDR {
@@ -27,7 +28,7 @@ struct CalendarRequest {
     double dblNatalJD = 0;     // JD (UT) of the birth date in personal transits
     double dblFromJD = 0;      // the period, JD (UT), from < to
     double dblToJD = 0;
-    double dblOrb[8] = {};         // orb of aspect 1..7, radians; 0 leaves the aspect out
+    double dblOrb[intAspectSlots] = {};  // orb of aspect 1..7, radians; 0 leaves it out
     bool blnSidereal = false;      // longitudes in the sidereal zodiac
     bool blnMoon = false;          // also the aspects of the transiting (World: either) Moon
     int16_t intTimeZone = 0;       // world timezone, minutes east of Greenwich (for texts)

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/FileProc.h"
 #include "calendar/CalendarExport.h"
@@ -359,11 +360,11 @@ void frmCalendar::SetTexts() {
     cboBody->addItem(Text(kBody) + QStringLiteral(" ") + Text(kAll));
     cboBody->setToolTip(Text(kBody));
     cboAspect->setToolTip(Text(kAspect));
-    for (int b = 1; b <= 10; ++b)
+    for (int b = ZDR::bodySun; b <= ZDR::intCatalogueBodies; ++b)
         cboBody->addItem(Q(ZDR::strBodyName[b]));
     cboAspect->clear();
     cboAspect->addItem(Text(kAspect) + QStringLiteral(" ") + Text(kAll));
-    for (int k = 1; k <= 7; ++k)
+    for (int k = ZDR::aspectConjunction; k <= ZDR::intCatalogueAspects; ++k)
         cboAspect->addItem(Q(ZDR::udtAspect[k].strName));
     cboBody->setCurrentIndex(body);
     cboAspect->setCurrentIndex(aspect);
