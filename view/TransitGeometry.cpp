@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "astro/DatePr2.h"
-#include "astro/Positions.h"
-#include "astro/Turn.h"
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "text/Language.h"
@@ -35,32 +33,6 @@ double TransitLocalDay(double jd, int tzMinutes) {
 
 int16_t TransitPixelSize(int p) {
     return static_cast<int16_t>(p >= 12 && p <= 15 ? p : 15);
-}
-
-double TransitExactPoint(double lambdaNatal, double lambdaTransit, int16_t k) {
-    if (k == 1)
-        return NormalizeAngle(lambdaNatal);
-    if (k == 2)
-        return NormalizeAngle(lambdaNatal + dblPi);
-    const double plus = NormalizeAngle(lambdaNatal + dblAspectAngle[k]);
-    const double minus = NormalizeAngle(lambdaNatal - dblAspectAngle[k]);
-    int16_t direction = 0;
-    const double toPlus = Separation(lambdaTransit, plus, direction);
-    const double toMinus = Separation(lambdaTransit, minus, direction);
-    return toPlus >= toMinus ? minus : plus;
-}
-
-double TransitExactPointIn(int16_t b1, double natalJD, int16_t b2, double worldJD, int16_t k,
-                           bool blnSiderealZodiac) {
-    const double natal = BodyLongitudeIn(b1, natalJD, blnSiderealZodiac);
-    if (natal < 0)
-        return natal;
-    if (k <= 2)
-        return TransitExactPoint(natal, 0.0, k);
-    const double transit = BodyLongitudeIn(b2, worldJD, blnSiderealZodiac);
-    if (transit < 0)
-        return transit;
-    return TransitExactPoint(natal, transit, k);
 }
 
 double TransitSpan(double startDay, double endDay) {
@@ -102,19 +74,6 @@ int32_t TransitPlotRowY(int16_t n) {
 
 double TransitCurveX(double d, double orb) {
     return d / orb * intTransitHalfWidth + intTransitAxis;
-}
-
-TransitCurve ComputeTransitCurve(int16_t b2, double P, double t0, double step, double orb,
-                                 bool blnSiderealZodiac) {
-    TransitCurve curve;
-    curve.dblDistance.assign(intTransitPlotSteps + 1, 2.0 * orb + 1.0);
-    double t = t0;
-    for (int16_t n = 0; n <= intTransitPlotSteps; ++n, t += step) {
-        const double lambda = BodyLongitudeIn(b2, t, blnSiderealZodiac);
-        if (lambda >= 0 && P >= 0)
-            curve.dblDistance[n] = SignedSeparation(lambda, P);
-    }
-    return curve;
 }
 
 bool TransitPointAt(const TransitEnquiryScale& scale, double color, int32_t x, int32_t y,

@@ -2,9 +2,10 @@
 // The transit graphic without the drawing: the course of one personal transit over its
 // whole life, time running downwards from the local midnight that begins the aspect's first
 // day to the one that ends its last day, the distance from the exact aspect point across,
-// one orb to either side of the axis. Here are its geometry, the exact point, the date
-// labels and the current row, the tick values, the curve's points in either zodiac, the
-// captions and the answer of the right-click on a point.
+// one orb to either side of the axis. Here are its geometry, the date labels and the
+// current row, the tick values, the curve's pixels, the captions and the answer of the
+// right-click on a point. The exact point and the curve's samples are in
+// engine/TransitCurve.
 //
 // Pixels are those of the picture; p is the pixel size in twips. Horizontal positions and
 // the grid are laid out in pixels, the plot rows in steps of 15 twips. Days are local day
@@ -12,7 +13,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace ZDR {
 
@@ -48,18 +48,6 @@ double TransitLocalDay(double jd, int tzMinutes);
 // Returns the pixel size p in twips: 12 to 15 as given, any other value 15.
 int16_t TransitPixelSize(int p);
 
-// Returns the exact point P (radians) the transiting body must reach for aspect k (1..7)
-// to natal longitude lambdaNatal: lambdaNatal for a conjunction, plus half a turn for an
-// opposition, otherwise lambdaNatal + or - the aspect's angle, whichever lies nearer to the
-// transiting body's longitude lambdaTransit now; a tie takes lambdaNatal - angle.
-double TransitExactPoint(double lambdaNatal, double lambdaTransit, int16_t k);
-
-// Returns the exact point of aspect k from natal body b1 at its natal JD to transiting body
-// b2 at the world JD, in the sidereal zodiac or the tropical one; a negative code when a
-// longitude is missing.
-double TransitExactPointIn(int16_t b1, double natalJD, int16_t b2, double worldJD, int16_t k,
-                           bool blnSiderealZodiac);
-
 // Returns the days the graphic spans from start day to end day (both whole local days
 // inclusive): (end + 1) - start.
 double TransitSpan(double startDay, double endDay);
@@ -90,17 +78,6 @@ int32_t TransitPlotRowY(int16_t n);
 // Returns the x (pixels, not rounded) of a point at signed distance d from the exact point
 // for an orb (radians): d / orb x 300 + 420.
 double TransitCurveX(double d, double orb);
-
-// The signed distance (radians) of the transiting body from the exact point at each of the
-// 393 plot rows, or a value beyond the orb where the body is outside it or has no position.
-struct TransitCurve {
-    std::vector<double> dblDistance;
-};
-
-// Returns the curve of transiting body b2 with exact point P (radians), from the JD t0 (UT)
-// in plot steps of step days, in the given zodiac; orb bounds the points that count.
-TransitCurve ComputeTransitCurve(int16_t b2, double P, double t0, double step, double orb,
-                                 bool blnSiderealZodiac);
 
 // What the right-click on the graphic needs: the start day, the plot step (days), the orb
 // (radians) and the pixel size in twips.

@@ -8,6 +8,7 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
+#include "engine/TransitCurve.h"
 #include "support/PictureSupport.h"
 
 namespace view {
@@ -151,7 +152,8 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input, QPain
             ZDR::TransitExactPointIn(input.intNatalBody, input.dblNatalJD, input.intTransitBody,
                                      input.dblWorldJD, input.intAspect, zodiac);
         const ZDR::TransitCurve curve =
-            ZDR::ComputeTransitCurve(input.intTransitBody, P, t0, step, orb, zodiac);
+            ZDR::ComputeTransitCurve(input.intTransitBody, P, t0, step,
+                                     ZDR::intTransitPlotSteps, orb, zodiac);
         PlotCurve(painter, curve, orb, p,
                   blnOther ? kOtherZodiacColor : support::ColorFromValue(input.dblCurveColor),
                   blnOther ? 1 : 2);

@@ -13,6 +13,7 @@
 #include "engine/Catalogue.h"
 #include "engine/CellExplanation.h"
 #include "engine/Compute.h"
+#include "engine/TransitCurve.h"
 #include "tests/view/PictureTest.h"
 #include "view/TransitGraphic.h"
 
