@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
@@ -35,7 +36,7 @@ double Degrees(double radians) {
     return radians / ZDR::dblTurn * 360;
 }
 
-void PrintJson(double jd, const Places::Houses& h, const double (&L)[11]) {
+void PrintJson(double jd, const Places::Houses& h, const double (&L)[ZDR::intBodySlots]) {
     std::printf("{\"system\": \"%s\", \"fallback\": ", Places::strHouseSystemName[h.intSystem]);
     if (h.FellBack()) {
         std::printf("\"%s\"", Places::strHouseSystemName[h.intSystemUsed]);
@@ -47,7 +48,7 @@ void PrintJson(double jd, const Places::Houses& h, const double (&L)[11]) {
     for (int k = 1; k <= 12; ++k)
         std::printf("%s%.6f", k > 1 ? ", " : "", Degrees(h.dblCusp[k]));
     std::printf("], \"houses\": {");
-    for (int16_t b = 1; b <= 10; ++b) {
+    for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         std::printf("%s%s: ", b > 1 ? ", " : "", JsonString(ZDR::strBodyName[b]).c_str());
         if (L[b] < 0) {
             std::printf("null");
@@ -58,7 +59,7 @@ void PrintJson(double jd, const Places::Houses& h, const double (&L)[11]) {
     std::printf("}}\n");
 }
 
-void PrintText(double jd, const Places::Houses& h, const double (&L)[11]) {
+void PrintText(double jd, const Places::Houses& h, const double (&L)[ZDR::intBodySlots]) {
     std::printf("JD %.6f (UT), %s\n", jd, Places::HouseSystemTitle(h).c_str());
     if (h.FellBack())
         std::printf("%s\n", Places::HouseFallbackText(h).c_str());

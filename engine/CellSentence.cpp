@@ -1,5 +1,6 @@
 #include "engine/CellSentence.h"
 
+#include "astro/CatalogueCounts.h"
 #include "engine/Catalogue.h"
 #include "engine/Durations.h"
 #include "text/Language.h"
@@ -13,7 +14,7 @@ constexpr int kWidening = 1002;
 
 // Returns the body whose glyph letter is glyph, or 0.
 int16_t BodyOfGlyph(const std::string& glyph) {
-    for (int16_t b = 1; b <= 10; ++b)
+    for (int16_t b = 1; b <= intCatalogueBodies; ++b)
         if (strBodyGlyph[b] == glyph)
             return b;
     return 0;

@@ -38,7 +38,7 @@ std::string HouseFallbackText(const Houses& houses) {
                                HouseSystemText(houses.intSystem));
 }
 
-std::vector<std::string> HouseLines(const Houses& houses, const double (&L)[11]) {
+std::vector<std::string> HouseLines(const Houses& houses, const double (&L)[ZDR::intBodySlots]) {
     std::vector<std::string> lines;
     lines.push_back(Line(Language::Text(kTextAscendant),
                          ZDR::FormatSignPosition(houses.dblAscendant, false, true)));
@@ -48,7 +48,7 @@ std::vector<std::string> HouseLines(const Houses& houses, const double (&L)[11])
         lines.push_back(Line(Language::Text(kTextHouse) + " " + std::to_string(h),
                              ZDR::FormatSignPosition(houses.dblCusp[h], false, true)));
     }
-    for (int16_t b = 1; b <= 10; ++b) {
+    for (int16_t b = 1; b <= ZDR::intCatalogueBodies; ++b) {
         if (L[b] < 0)
             continue;
         lines.push_back(
@@ -58,7 +58,7 @@ std::vector<std::string> HouseLines(const Houses& houses, const double (&L)[11])
     return lines;
 }
 
-std::string HouseReport(const Houses& houses, const double (&L)[11]) {
+std::string HouseReport(const Houses& houses, const double (&L)[ZDR::intBodySlots]) {
     std::string text = "\r\n\r\n" + HouseSystemTitle(houses) + "\r\n";
     if (houses.FellBack())
         text += HouseFallbackText(houses) + "\r\n";

@@ -142,9 +142,9 @@ bool NoLineColor(double color) {
 
 // Returns the labels of the named aspects 1..7 joined by " or ", in lower case with the
 // first letter a capital; "" when none is named.
-std::string AspectNames(const bool (&named)[8]) {
+std::string AspectNames(const bool (&named)[intAspectSlots]) {
     std::string names;
-    for (int16_t k = 1; k <= 7; ++k) {
+    for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         if (!named[k])
             continue;
         if (!names.empty())
