@@ -234,15 +234,15 @@ bool TakeMode(const std::string& value, CommandOptions& options) {
 
 bool TakeOrbs(const std::string& value, CommandOptions& options) {
     const std::vector<std::string> parts = Split(value, ',');
-    if (parts.size() != 7)
+    if (parts.size() != static_cast<std::size_t>(ZDR::intCatalogueAspects))
         return false;
-    int16_t degrees[7];
-    for (int k = 0; k < 7; ++k) {
+    int16_t degrees[ZDR::intCatalogueAspects];
+    for (int k = 0; k < ZDR::intCatalogueAspects; ++k) {
         degrees[k] = static_cast<int16_t>(Number(parts[k], 0, ZDR::intNumOrbEntries - 1));
         if (degrees[k] < 0)
             return false;
     }
-    std::copy(degrees, degrees + 7, options.udtConfig.intOrbListIndex.begin());
+    std::copy(degrees, degrees + ZDR::intCatalogueAspects, options.udtConfig.intOrbListIndex.begin());
     return true;
 }
 

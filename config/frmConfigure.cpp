@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "astro/CatalogueCounts.h"
 #include "astro/DatePr2.h"
 #include "astro/Positions.h"
 #include "config/OptionsInForce.h"
@@ -73,7 +74,7 @@ void frmConfigure::CreateControls() {
     for (int i = 0; i < ZDR::intNumOrbLists; ++i)
         cboOrb[i] = new QComboBox(fraContent);
     gridOrbs->addWidget(cboOrb[ZDR::intSetAllOrbList], 0, 2);
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < ZDR::intCatalogueAspects; ++i) {
         lblAspectName[i] = new QLabel(fraContent);
         lblAspectColor[i] = new QLabel(fraContent);
         lblAspectColor[i]->setAutoFillBackground(true);
@@ -220,7 +221,7 @@ void frmConfigure::CreateControls() {
     connect(chkUseBoldface, &QCheckBox::toggled, this, [this] { chkUseBoldface_Toggled(); });
 
     // Every other control: after the user changes it, the focus goes to "Use settings".
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < ZDR::intCatalogueAspects; ++i)
         connect(cboOrb[i], QOverload<int>::of(&QComboBox::activated), this,
                 [this] { MoveFocusToAccept(); });
     for (QComboBox* list : {cboPersonalOrbsProportion[0], cboPersonalOrbsProportion[1],
@@ -515,7 +516,7 @@ void frmConfigure::cmdSetAllNonzeroOrbsToConjunctionOrb_Click() {
         return;
     ZDR::ConfigOptions options = Controls();
     ZDR::SetAllNonzeroOrbs(options);
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < ZDR::intCatalogueAspects; ++i)
         SelectIndex(cboOrb[i], options.intOrbListIndex[i]);
     // The orbs go into force at once, without "Use settings".
     ZDR::ConfigOptions applied = ZDR::OptionsInForce();
@@ -547,7 +548,7 @@ bool frmConfigure::eventFilter(QObject* watched, QEvent* event) {
     // Space on a focused swatch does what a click does.
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < ZDR::intCatalogueAspects; ++i) {
             if (watched == lblAspectColor[i]) {
                 lblAspectColor_MouseDown(i, Qt::LeftButton);
                 return true;
@@ -555,7 +556,7 @@ bool frmConfigure::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < ZDR::intCatalogueAspects; ++i) {
             if (watched == lblAspectColor[i]) {
                 lblAspectColor_MouseDown(i, static_cast<QMouseEvent*>(event)->button());
                 return true;
@@ -598,10 +599,10 @@ void frmConfigure::SetLanguageDependentText() {
     const ZDR::ConfigureCaptions c = ZDR::ConfigureDialogCaptions();
     setWindowTitle(Q(c.strTitle));
     cmdSetAllNonzeroOrbsToConjunctionOrb->setText(Q(c.strSetAllNonzeroOrbs));
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < ZDR::intCatalogueAspects; ++i)
         lblAspectName[i]->setText(Q(c.strAspectName[i]));
     // The orb lists and swatches of the aspects are named by their aspect.
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < ZDR::intCatalogueAspects; ++i) {
         lblAspectName[i]->setBuddy(cboOrb[i]);
         cboOrb[i]->setAccessibleName(Q(c.strAspectName[i]) + ", " + support::Text(kOrbName));
         lblAspectColor[i]->setAccessibleName(Q(c.strAspectName[i]) + ", " +

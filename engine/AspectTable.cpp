@@ -82,7 +82,7 @@ void ResetCellFonts(AspectTable& table) {
 }
 
 void LayOutSingleChartTable(AspectTable& table) {
-    StartLayout(table, 11, 10);
+    StartLayout(table, intBodySlots, intCatalogueBodies);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
         int16_t col = 0;
@@ -99,7 +99,7 @@ void LayOutSingleChartTable(AspectTable& table) {
 
 void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBirthdate,
                          bool blnIncludeMoon, bool blnSidereal) {
-    StartLayout(table, 12, 12);
+    StartLayout(table, intBodySlots + 1, intBodySlots + 1);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
         int16_t col = 0;
