@@ -54,7 +54,15 @@ std::string strFolder;       // the folder as given, for ResetLibrary
 std::string strRefusedFile;  // a special file in the folder: the library is not used
 bool blnAnalytic = false;    // a position came from the analytic theory
 // The library keeps its state per thread: whether it was pointed at strFolder on this one.
-thread_local bool tlsPointed = false;
+// A thread that used it closes its files and frees its buffers as it ends.
+struct ThreadLibrary {
+    bool blnPointed = false;
+    ~ThreadLibrary() {
+        if (blnPointed)
+            swe_close();
+    }
+};
+thread_local ThreadLibrary tlsLibrary;
 
 int SpanOf(double jd) {
     int span = 0;
@@ -88,7 +96,7 @@ void NoteTrouble(orbitlib::EphemerisFile& file, orbitlib::FileTrouble trouble,
 // after any failure the file of the span read before may be unreadable to it. A position
 // beyond all files closes every file again (it fails, which is what it is for).
 void ResetLibrary() {
-    tlsPointed = true;
+    tlsLibrary.blnPointed = true;
     swe_set_ephe_path(strFolder.c_str());
     double xx[6];
     char serr[AS_MAXCH];
@@ -126,7 +134,7 @@ bool PlanetsFileReads(double jd) {
 bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) {
     if (!strRefusedFile.empty())
         return false;
-    if (!tlsPointed)
+    if (!tlsLibrary.blnPointed)
         ResetLibrary();
     // A position needs both files of its span; one found damaged gives none.
     const orbitlib::EphemerisFile* span = &gFiles[2 * SpanOf(jd)];
