@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "astro/FileProc.h"
 #include "text/StrProc.h"
@@ -33,6 +34,135 @@ constexpr int16_t kNegativeMidpointOrb = 3;
 
 constexpr int64_t kLargestColor = 0xFFFFFF;  // red + 256 x green + 65536 x blue
 constexpr std::size_t kMaxQuotedValue = 20;  // bytes of a bad value quoted in a message
+
+// ---------------------------------------------------------------- the 52 lines
+
+// How a line holds its value.
+enum class LineForm {
+    Index,           // a list index 0 .. count - 1 (print form)
+    IndexOrDefault,  // as Index, where a negative value stands for the entry intNegative
+    Zone,            // a timezone index; one outside the list selects the empty entry
+    Year,            // the year text
+    ModeOption,      // a truth value; one read as selected takes the selection from the others
+    Boolean,         // a truth value
+    Complement,      // the opposite of the truth value before it; read, never applied
+    CheckBox,        // 1 ticked, 0 not (print form)
+    OrbIndex,        // an orb list index of the applied table (write form); also the dialog's
+    Color,           // a colour (write form); 0 leaves the colour as it is
+};
+
+// Where a line's value lives: exactly one of the four is set.
+struct LineField {
+    int16_t* intValue = nullptr;
+    bool* blnValue = nullptr;
+    std::string* strValue = nullptr;
+    double* dblValue = nullptr;
+};
+
+// One line of the file: its form, the size of its list and the entry a negative value
+// stands for, and its field in the data (k: the date set, option, orb list or aspect).
+struct StateLine {
+    LineForm udtForm;
+    int intCount;
+    int16_t intNegative;
+    int k;
+    LineField (*Field)(StateFileData& data, int k);
+};
+
+// Returns the 52 lines in the order of the file; the writer and the reader both walk them.
+const std::vector<StateLine>& StateLines() {
+    static const std::vector<StateLine> lines = [] {
+        std::vector<StateLine> v;
+        auto add = [&v](LineForm form, int count, int16_t negative, int k,
+                        LineField (*field)(StateFileData&, int)) {
+            v.push_back({form, count, negative, k, field});
+        };
+        for (int set = 0; set < 3; ++set) {
+            add(LineForm::Index, kNumMonthEntries, 0, set, [](StateFileData& d, int k) {
+                return LineField{&d.dateSets[k].intMonthIndex, nullptr, nullptr, nullptr};
+            });
+            add(LineForm::Index, kNumDayEntries, 0, set, [](StateFileData& d, int k) {
+                return LineField{&d.dateSets[k].intDayIndex, nullptr, nullptr, nullptr};
+            });
+            add(LineForm::Year, 0, 0, set, [](StateFileData& d, int k) {
+                return LineField{nullptr, nullptr, &d.dateSets[k].strYearText, nullptr};
+            });
+            add(LineForm::Index, kNumHourEntries, 0, set, [](StateFileData& d, int k) {
+                return LineField{&d.dateSets[k].intHourIndex, nullptr, nullptr, nullptr};
+            });
+            add(LineForm::Zone, kNumTimezoneEntries, 0, set, [](StateFileData& d, int k) {
+                return LineField{&d.dateSets[k].intTimezoneIndex, nullptr, nullptr, nullptr};
+            });
+        }
+        for (int option = 0; option < intNumModeOptions; ++option) {
+            add(LineForm::ModeOption, 0, 0, option, [](StateFileData& d, int k) {
+                return LineField{nullptr, &d.blnModeOption[k], nullptr, nullptr};
+            });
+        }
+        add(LineForm::Index, kNumStepSizes, 0, 0, [](StateFileData& d, int) {
+            return LineField{&d.intStepSizeIndex, nullptr, nullptr, nullptr};
+        });
+        for (int list = 0; list < 2; ++list) {
+            add(LineForm::Index, intNumOrbEntries, 0, list, [](StateFileData& d, int k) {
+                return LineField{&d.options.intOrbListIndex[k], nullptr, nullptr, nullptr};
+            });
+        }
+        add(LineForm::CheckBox, 0, 0, 0, [](StateFileData& d, int) {
+            return LineField{nullptr, &d.options.blnUseColor, nullptr, nullptr};
+        });
+        add(LineForm::CheckBox, 0, 0, 0, [](StateFileData& d, int) {
+            return LineField{nullptr, &d.options.blnUseBoldface, nullptr, nullptr};
+        });
+        add(LineForm::IndexOrDefault, intNumBoldfaceFactors, kNegativeBoldfaceFactor, 0,
+            [](StateFileData& d, int) {
+                return LineField{&d.options.intBoldfaceFactorIndex, nullptr, nullptr, nullptr};
+            });
+        // Two pairs of option buttons: the first of each pair, then its complement.
+        for (LineForm form : {LineForm::Boolean, LineForm::Complement}) {
+            add(form, 0, 0, 0, [](StateFileData& d, int) {
+                return LineField{nullptr, &d.options.bln1DegOfOrb, nullptr, nullptr};
+            });
+        }
+        for (LineForm form : {LineForm::Boolean, LineForm::Complement}) {
+            add(form, 0, 0, 0, [](StateFileData& d, int) {
+                return LineField{nullptr, &d.options.blnSidereal, nullptr, nullptr};
+            });
+        }
+        add(LineForm::IndexOrDefault, intNumProportions, kNegativeProportion, 0,
+            [](StateFileData& d, int) {
+                return LineField{&d.options.intProportionIndex[0], nullptr, nullptr, nullptr};
+            });
+        for (int list = 0; list < intNumOrbLists; ++list) {
+            add(LineForm::OrbIndex, intNumOrbEntries, 0, list, [](StateFileData& d, int k) {
+                return LineField{&d.intOrbIndex[k], nullptr, nullptr, nullptr};
+            });
+        }
+        for (int aspect = 1; aspect <= intCatalogueAspects; ++aspect) {
+            add(LineForm::Color, 0, 0, aspect, [](StateFileData& d, int k) {
+                return LineField{nullptr, nullptr, nullptr, &d.options.dblAspectColor[k]};
+            });
+        }
+        add(LineForm::CheckBox, 0, 0, 0, [](StateFileData& d, int) {
+            return LineField{nullptr, &d.options.blnWaxingWaningAspects, nullptr, nullptr};
+        });
+        add(LineForm::CheckBox, 0, 0, 0, [](StateFileData& d, int) {
+            return LineField{nullptr, &d.options.blnKeepZodiac, nullptr, nullptr};
+        });
+        add(LineForm::IndexOrDefault, intNumMidpointOrbEntries, kNegativeMidpointOrb, 0,
+            [](StateFileData& d, int) {
+                return LineField{&d.options.intMidpointOrbIndex, nullptr, nullptr, nullptr};
+            });
+        add(LineForm::IndexOrDefault, intNumProportions, kNegativeProportion, 0,
+            [](StateFileData& d, int) {
+                return LineField{&d.options.intProportionIndex[1], nullptr, nullptr, nullptr};
+            });
+        add(LineForm::CheckBox, 0, 0, 0, [](StateFileData& d, int) {
+            return LineField{nullptr, &d.options.blnIncludeTransitingMoon, nullptr, nullptr};
+        });
+        return v;
+    }();
+    return lines;
+}
 
 bool IsControlCharacter(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
@@ -161,38 +291,38 @@ void AppendPlaceLines(std::string& out, const StateFileData& data) {
 }
 
 std::string StateFileText(const StateFileData& data) {
-    const ConfigOptions& o = data.options;
+    StateFileData values = data;  // the fields are reached through the line table
     std::string out;
-    for (const DatePr2::DateSetInput& set : data.dateSets) {
-        PutPrintInteger(out, set.intMonthIndex);
-        PutPrintInteger(out, set.intDayIndex);
-        out += CleanText(set.strYearText, intMaxYearTextLength);
-        out += "\r\n";
-        PutPrintInteger(out, set.intHourIndex);
-        PutPrintInteger(out, set.intTimezoneIndex);
+    for (const StateLine& line : StateLines()) {
+        const LineField field = line.Field(values, line.k);
+        switch (line.udtForm) {
+        case LineForm::Index:
+        case LineForm::IndexOrDefault:
+        case LineForm::Zone:
+            PutPrintInteger(out, *field.intValue);
+            break;
+        case LineForm::Year:
+            out += CleanText(*field.strValue, intMaxYearTextLength);
+            out += "\r\n";
+            break;
+        case LineForm::ModeOption:
+        case LineForm::Boolean:
+            PutBoolean(out, *field.blnValue);
+            break;
+        case LineForm::Complement:
+            PutBoolean(out, !*field.blnValue);
+            break;
+        case LineForm::CheckBox:
+            PutCheckBox(out, *field.blnValue);
+            break;
+        case LineForm::OrbIndex:
+            PutWriteInteger(out, *field.intValue);
+            break;
+        case LineForm::Color:
+            PutWriteInteger(out, ColorValue(*field.dblValue));
+            break;
+        }
     }
-    for (bool selected : data.blnModeOption)
-        PutBoolean(out, selected);
-    PutPrintInteger(out, data.intStepSizeIndex);
-    PutPrintInteger(out, o.intOrbListIndex[0]);
-    PutPrintInteger(out, o.intOrbListIndex[1]);
-    PutCheckBox(out, o.blnUseColor);
-    PutCheckBox(out, o.blnUseBoldface);
-    PutPrintInteger(out, o.intBoldfaceFactorIndex);
-    PutBoolean(out, o.bln1DegOfOrb);
-    PutBoolean(out, !o.bln1DegOfOrb);
-    PutBoolean(out, o.blnSidereal);
-    PutBoolean(out, !o.blnSidereal);
-    PutPrintInteger(out, o.intProportionIndex[0]);
-    for (int16_t orb : data.intOrbIndex)
-        PutWriteInteger(out, orb);
-    for (int k = 1; k <= intCatalogueAspects; ++k)
-        PutWriteInteger(out, ColorValue(o.dblAspectColor[k]));
-    PutCheckBox(out, o.blnWaxingWaningAspects);
-    PutCheckBox(out, o.blnKeepZodiac);
-    PutPrintInteger(out, o.intMidpointOrbIndex);
-    PutPrintInteger(out, o.intProportionIndex[1]);
-    PutCheckBox(out, o.blnIncludeTransitingMoon);
     AppendPlaceLines(out, data);
     return out;
 }
@@ -411,51 +541,54 @@ class StateReader {
     }
 };
 
-// Reads lines 1 to 52 and the optional 53rd into data, in the order of the file.
-bool ReadValues(StateReader& in, StateFileData& data) {
-    ConfigOptions& o = data.options;
-    for (DatePr2::DateSetInput& set : data.dateSets) {
-        if (!in.Index(set.intMonthIndex, kNumMonthEntries) ||
-            !in.Index(set.intDayIndex, kNumDayEntries) || !in.Year(set.strYearText) ||
-            !in.Index(set.intHourIndex, kNumHourEntries) || !in.TimezoneIndex(set.intTimezoneIndex))
-            return false;
-    }
-    // Option buttons: one read as selected takes the selection from the others.
-    for (bool& option : data.blnModeOption) {
+// Reads one of the 52 lines into its field of data.
+bool ReadLine(StateReader& in, const StateLine& line, StateFileData& data) {
+    const LineField field = line.Field(data, line.k);
+    switch (line.udtForm) {
+    case LineForm::Index:
+        return in.Index(*field.intValue, line.intCount);
+    case LineForm::IndexOrDefault:
+        return in.IndexOrDefault(*field.intValue, line.intCount, line.intNegative);
+    case LineForm::Zone:
+        return in.TimezoneIndex(*field.intValue);
+    case LineForm::Year:
+        return in.Year(*field.strValue);
+    case LineForm::ModeOption: {
+        // An option button read as selected takes the selection from the others.
         bool selected = false;
         if (!in.Boolean(selected))
             return false;
         if (selected)
             data.blnModeOption.fill(false);
-        option = selected;
+        *field.blnValue = selected;
+        return true;
     }
-    if (!in.Index(data.intStepSizeIndex, kNumStepSizes) ||
-        !in.Index(o.intOrbListIndex[0], intNumOrbEntries) ||
-        !in.Index(o.intOrbListIndex[1], intNumOrbEntries) || !in.CheckBox(o.blnUseColor) ||
-        !in.CheckBox(o.blnUseBoldface) ||
-        !in.IndexOrDefault(o.intBoldfaceFactorIndex, intNumBoldfaceFactors,
-                           kNegativeBoldfaceFactor))
-        return false;
-    // The second option of each pair is the complement of the first; it is only checked.
-    bool complement = false;
-    if (!in.Boolean(o.bln1DegOfOrb) || !in.Boolean(complement) || !in.Boolean(o.blnSidereal) ||
-        !in.Boolean(complement) ||
-        !in.IndexOrDefault(o.intProportionIndex[0], intNumProportions, kNegativeProportion))
-        return false;
-    for (int k = 0; k < intNumOrbLists; ++k) {
-        if (!in.Index(data.intOrbIndex[k], intNumOrbEntries))
+    case LineForm::Boolean:
+        return in.Boolean(*field.blnValue);
+    case LineForm::Complement: {
+        bool complement = false;
+        return in.Boolean(complement);
+    }
+    case LineForm::CheckBox:
+        return in.CheckBox(*field.blnValue);
+    case LineForm::OrbIndex:
+        if (!in.Index(*field.intValue, line.intCount))
             return false;
-        o.intOrbListIndex[k] = data.intOrbIndex[k];
+        data.options.intOrbListIndex[line.k] = *field.intValue;
+        return true;
+    case LineForm::Color:
+        return in.Color(*field.dblValue);
     }
-    for (int k = 1; k <= intCatalogueAspects; ++k) {
-        if (!in.Color(o.dblAspectColor[k]))
+    return false;
+}
+
+// Reads lines 1 to 52 and the optional 53rd into data, in the order of the file.
+bool ReadValues(StateReader& in, StateFileData& data) {
+    ConfigOptions& o = data.options;
+    for (const StateLine& line : StateLines()) {
+        if (!ReadLine(in, line, data))
             return false;
     }
-    if (!in.CheckBox(o.blnWaxingWaningAspects) || !in.CheckBox(o.blnKeepZodiac) ||
-        !in.IndexOrDefault(o.intMidpointOrbIndex, intNumMidpointOrbEntries, kNegativeMidpointOrb) ||
-        !in.IndexOrDefault(o.intProportionIndex[1], intNumProportions, kNegativeProportion) ||
-        !in.CheckBox(o.blnIncludeTransitingMoon))
-        return false;
     data.udtPlaces.fill(Places::DatePlace());
     // A file of 52 lines ends here: the synastry proportion follows the personal one.
     if (in.OnlyBlanksLeft()) {
