@@ -157,7 +157,8 @@ bool Compute(int32_t planet, double jd, double& lon, double& lat, double& dist) 
         // Without the planets' file every body comes from the theory, and the Moon too.
         const bool blnMoonFile = (ret & SEFLG_MOSEPH) == 0;
         orbitlib::EphemerisFile& file = gFiles[2 * SpanOf(jd) + (blnMoonFile ? 1 : 0)];
-        if (InFolderExists(file.strName)) {
+        // A file once found missing is not looked for again at every position.
+        if (file.udtTrouble != orbitlib::FileTrouble::Missing && InFolderExists(file.strName)) {
             // The library took a file that is there for missing: it read nonsense in one of
             // the span's files, and the planets' file tells by itself whether it is the one.
             NoteTrouble(gFiles[2 * SpanOf(jd) + (PlanetsFileReads(jd) ? 1 : 0)],
