@@ -204,8 +204,8 @@ void frmMain::CreateControls() {
     lblNotice = new QLabel(central);
     lblUserManual = new QLabel(central);
     lblUserManualLink = new LinkLabel(central);
-    const GraphicViewLink graphicLink{this,    picTable,     cmdToggleGraphic,       cmdSaveAs,
-                                      cmdQuit, cmdLoadState, {txbReport, txbReport1}};
+    const GraphicViewLink graphicLink{this,    picTable,     cmdToggleGraphic,        cmdSaveAs,
+                                      cmdQuit, cmdLoadState, {txbReport, txbReport1}, {}};
     picGraphic = new GraphicView(graphicLink, kTableTop, central);
 
     connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -247,7 +246,7 @@ frmCalendar::frmCalendar(QWidget* mainWindow) : QDialog(mainWindow), m_frmMain(m
     m_timer = new QTimer(this);
     m_timer->setInterval(0);
     connect(m_timer, &QTimer::timeout, this, &frmCalendar::ComputeStretch);
-    SetNowJD(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0 + 2440587.5);
+    SetNowJD(DatePr2::NowAsJD());
 }
 
 frmCalendar::~frmCalendar() = default;
@@ -601,8 +600,7 @@ void frmCalendar::Export(bool blnICalendar) {
         in.zoneMinutes = m_udtCalendar.intTimeZone;
         in.dblFromJD = m_udtCalendar.dblFromJD;
         in.dblToJD = m_udtCalendar.dblToJD;
-        in.dblStampJD =
-            static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0 + 2440587.5;
+        in.dblStampJD = DatePr2::NowAsJD();
         text = ZDR::CalendarICalendar(shown, in);
     } else {
         text = ZDR::CalendarCsv(shown, Personal(), m_udtCalendar.intTimeZone);

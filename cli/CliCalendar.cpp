@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -149,11 +148,6 @@ bool PeriodDays(const CalendarOptions& own, int32_t& from, int32_t& to, std::str
     return true;
 }
 
-// The present moment as a JD (UT): the time stamp of an iCalendar file.
-double NowJD() {
-    return static_cast<double>(std::time(nullptr)) / 86400.0 + 2440587.5;
-}
-
 }  // namespace
 
 int CalendarCommand(int argc, char* argv[]) {
@@ -214,7 +208,7 @@ int CalendarCommand(int argc, char* argv[]) {
         in.zoneMinutes = zone;
         in.dblFromJD = request.dblFromJD;
         in.dblToJD = request.dblToJD;
-        in.dblStampJD = NowJD();
+        in.dblStampJD = DatePr2::NowAsJD();
         files.push_back(Output{own.strIcs, ZDR::CalendarICalendar(passages, in)});
     }
     for (const Output& file : files) {

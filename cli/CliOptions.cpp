@@ -1,7 +1,6 @@
 #include "cli/CliOptions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -294,9 +293,7 @@ bool TakeScale(const std::string& value, CommandOptions& options) {
 }
 
 bool TakePaper(const std::string& value, CommandOptions& options) {
-    std::string lower = value;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = StrProc::LowerCase(value);
     options.intPaper = lower == "a4" ? 1 : lower == "letter" ? 2 : 0;
     return options.intPaper > 0;
 }
@@ -310,9 +307,7 @@ const char* const kAspectWord[ZDR::intAspectSlots] = {
 
 // The index of word (any case) among words[1..count-1]; 0 when it is none of them.
 int16_t WordIndex(const std::string& word, const char* const* words, int16_t count) {
-    std::string lower = word;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = StrProc::LowerCase(word);
     for (int16_t i = 1; i < count; ++i) {
         if (lower == words[i])
             return i;

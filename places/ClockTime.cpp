@@ -28,8 +28,10 @@ ClockOffset OffsetOf(const ZonePeriod& period, double longitudeDegrees) {
     return offset;
 }
 
-// "+H:MM" or "+H:MM:SS" with the hours in as many digits as they take.
-std::string SignedHours(int32_t seconds, bool blnWithSeconds, int hourDigits) {
+// "+H:MM", or "+H:MM:SS" for a mean time or an offset with seconds, the hours in at least
+// hourDigits digits.
+std::string SignedHours(int32_t seconds, bool blnMeanTime, int hourDigits) {
+    const bool blnWithSeconds = blnMeanTime || seconds % 60 != 0;
     const int32_t magnitude = std::abs(seconds);
     char text[24];
     if (blnWithSeconds) {
@@ -92,12 +94,12 @@ int ChosenOffset(const ClockReading& reading, int dstChoice) {
 }
 
 std::string OffsetText(int32_t seconds, bool blnMeanTime) {
-    return SignedHours(seconds, blnMeanTime || seconds % 60 != 0, 2);
+    return SignedHours(seconds, blnMeanTime, 2);
 }
 
 std::string OffsetCaption(const ClockOffset& offset) {
     return offset.strAbbreviation + ", UT" +
-           SignedHours(offset.intSeconds, offset.blnMeanTime || offset.intSeconds % 60 != 0, 1);
+           SignedHours(offset.intSeconds, offset.blnMeanTime, 1);
 }
 
 }  // namespace Places

@@ -1,11 +1,11 @@
 #include "places/Houses.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "astro/Ephemeris.h"
 #include "astro/Positions.h"
 #include "astro/Turn.h"
+#include "text/StrProc.h"
 
 namespace Places {
 
@@ -27,9 +27,7 @@ double Radians(double degrees) {
 }  // namespace
 
 int16_t HouseSystemIndex(const std::string& name) {
-    std::string lower = name;
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string lower = StrProc::LowerCase(name);
     for (int16_t k = 0; k < intNumHouseSystems; ++k) {
         if (lower == strHouseSystemName[k])
             return k;

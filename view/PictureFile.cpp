@@ -5,10 +5,9 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
 #include "support/PictureSupport.h"
+#include "text/StrProc.h"
 
 namespace view {
 namespace {
@@ -76,9 +75,7 @@ PictureFormat FormatOfPath(const std::string& path) {
     const std::string::size_type slash = path.find_last_of("/\\");
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return PictureFormat::Png;
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = StrProc::LowerCase(path.substr(dot + 1));
     if (extension == "svg")
         return PictureFormat::Svg;
     if (extension == "pdf")
