@@ -1,7 +1,6 @@
 #include "app/MainKeyboard.h"
 
 #include <QComboBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,11 +10,33 @@
 #include "app/DateRow.h"
 #include "app/MainTexts.h"
 #include "app/frmMain.h"
+#include "search/RunTexts.h"
+#include "support/AccessKeys.h"
 #include "support/WindowSupport.h"
 #include "view/GraphicView.h"
 #include "view/TableGrid.h"
 
 namespace MainKeyboard {
+
+std::vector<AccessKey> AccessKeys(frmMain& w) {
+    // The mode buttons have none: two pairs of them share their captions.
+    return {{w.cmdCompute, {MainText::Compute}, "C", "B"},
+            {w.cmdConfigure, {MainText::Configure}, "O", "E"},
+            {w.cmdNow, {MainText::Now}, "N", "J"},
+            {w.cmdHelp, {MainText::Help}, "H", "H"},
+            {w.cmdSave, {MainText::Save}, "S", "S"},
+            {w.cmdRestore, {MainText::Restore}, "E", "W"},
+            {w.cmdQuit, {MainText::Quit}, "Q", "N"},
+            {w.cmdReport, {MainText::Report}, "R", "R"},
+            {w.cmdCalendar, {MainText::Calendar}, "A", "K"},
+            {w.cmdSaveAs, {MainText::SaveAs, MainText::SaveGraphicAs}, "V", "P"},
+            {w.cmdLoadState, {MainText::LoadFrom}, "L", "L"},
+            {w.picGraphic->PrintButton(), {MainText::Print}, "P", "D"},
+            {w.cmdToggleGraphic, {MainText::DisplayChart, MainText::DisplayTable}, "D", "G"},
+            {w.cmdRun, {StepText::Run, StepText::Stop}, "UT", "A"},
+            {w.cmdForwardBack[0], {StepText::Forward}, "F", "V"},
+            {w.cmdForwardBack[1], {StepText::Back}, "B", "Z"}};
+}
 
 void NameParts(frmMain& w) {
     const QString report = support::Text(MainText::ReportName);
@@ -28,23 +49,6 @@ void NameParts(frmMain& w) {
     for (int i = 0; i < 2; ++i) {
         w.optNatal[i]->setAccessibleName(w.optNatal[i]->toolTip());
         w.optPersonal[i]->setAccessibleName(w.optPersonal[i]->toolTip());
-    }
-    // Alt and a letter of its caption press each main command: the first letter not taken
-    // by a command before it, so that none repeats in either language.
-    QString taken;
-    for (QPushButton* command : std::initializer_list<QPushButton*>{
-             w.cmdCompute, w.cmdConfigure, w.cmdNow, w.cmdHelp, w.cmdSave, w.cmdRestore, w.cmdQuit,
-             w.cmdToggleGraphic, w.cmdReport, w.cmdSaveAs, w.cmdLoadState, w.cmdCalendar,
-             w.cmdForwardBack[1], w.cmdForwardBack[0]}) {
-        command->setShortcut(QKeySequence());
-        for (const QChar letter : command->text().toUpper()) {
-            if (letter.isLetter() && !taken.contains(letter)) {
-                taken += letter;
-                command->setShortcut(
-                    QKeySequence(Qt::ALT | QKeySequence(QString(letter))[0].key()));
-                break;
-            }
-        }
     }
 }
 
@@ -67,6 +71,9 @@ void SetUpKeys(frmMain& w) {
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     support::PressOnReturn(&w, w.cmdCompute);
+    w.picTable->SetCaptionLabel(w.lblTitle);
+    for (const AccessKey& key : AccessKeys(w))
+        support::SetAccessKeys(key.button, key.strEnglish, key.strGerman);
     support::NameListsByTheirNames();
 }
 

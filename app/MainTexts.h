@@ -47,6 +47,8 @@ constexpr int ProductName = 1;
 constexpr int ClickOnAspect = 32;  // the hint line in the transit modes
 constexpr int DisplayChart = 37;
 constexpr int DisplayTable = 41;
+constexpr int SaveGraphicAs = 42;  // Save as ... while a graphic is shown
+constexpr int Print = 1502;        // in the place of Load from ... while the wheel is shown
 constexpr int LanguageFrame = 187;
 
 // Messages and pop-ups.

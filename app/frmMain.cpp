@@ -33,6 +33,7 @@
 #include "engine/Report.h"
 #include "search/StepRunner.h"
 #include "store/ImageExport.h"
+#include "support/AccessKeys.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/WebAddress.h"
@@ -505,7 +506,7 @@ void frmMain::SetLanguageDependentText() {
         {optDegrees, MainText::Degrees},
         {optRadians, MainText::Radians}};
     for (const auto& [button, n] : captions)
-        button->setText(T(n));
+        support::SetCaption(button, T(n));
     optPlanetary->setToolTip(T(MainText::ModeToolTip));
     optSynastry->setToolTip(T(MainText::ModeToolTip));
     // The two rows of birthdate modes are told apart by the birthdate they name.
@@ -774,7 +775,7 @@ void frmMain::cmdReport_Click() {
         m_frmDurations->hide();
     else if (ZDR::GetTotalNumAspects(udtResult.udtTable) == 0)
         support::ShowMessage(this, Q(ZDR::NoAspectReportMessage(udtResult.intModeCode)),
-                             cmdReport->text(), support::MsgIcon::Information);
+                             T(MainText::Report), support::MsgIcon::Information);
     else
         ShowDurations();
 }
@@ -813,7 +814,7 @@ void frmMain::RefreshControls() {
     for (DateRow* row : m_dateRow)
         row->Tidy();
     m_stepRunner->RefreshStepControls(ChartShown(), picGraphic->TransitGraphicShown());
-    cmdToggleGraphic->setText(ChartShown() ? T(MainText::DisplayTable) : T(MainText::DisplayChart));
+    picGraphic->SetCaptions();
     lblNotice->setVisible(!ChartShown());
     if (isMinimized() && m_frmConfigure->isVisible())
         m_frmConfigure->hide();
@@ -826,14 +827,14 @@ void frmMain::cmdQuit_Click() {
         return;
     }
     const support::MsgAnswer answer = support::AskYesNoCancel(
-        this, T(MainText::QuitQuestion), cmdQuit->text(), support::MsgAnswer::No);
+        this, T(MainText::QuitQuestion), T(MainText::Quit), support::MsgAnswer::No);
     if (answer == support::MsgAnswer::Cancel)
         return;
     if (answer == support::MsgAnswer::Yes) {
         // A state that cannot be saved is not thrown away: say why and stay open.
         const std::string error = WriteState(strUserStateFile);
         if (!error.empty()) {
-            support::ShowMessage(this, Q(error), cmdQuit->text(), support::MsgIcon::Warning);
+            support::ShowMessage(this, Q(error), T(MainText::Quit), support::MsgIcon::Warning);
             return;
         }
     }
@@ -916,7 +917,7 @@ void frmMain::PopUpBeside(QPushButton* button, const QString& message) {
 void frmMain::cmdSave_Click() {
     const std::string error = WriteState(strUserStateFile);
     if (!error.empty())
-        support::ShowMessage(this, Q(error), cmdSave->text(), support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error), T(MainText::Save), support::MsgIcon::Warning);
     else
         PopUpBeside(cmdSave, T(MainText::InputSaved));
     FocusCompute();
@@ -927,7 +928,7 @@ void frmMain::cmdRestore_Click() {
         return;
     const std::string error = ReadState(strUserStateFile);
     if (!error.empty()) {
-        support::ShowMessage(this, Q(error), cmdRestore->text(), support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error), T(MainText::Restore), support::MsgIcon::Warning);
         return;
     }
     cmdCompute_Click();
@@ -946,8 +947,8 @@ QString frmMain::AskStateFileName(bool blnSave, int intTitleText) {
 void frmMain::cmdSaveAs_Click() {
     if (ChartShown()) {
         UpdateFileButtons();
-        ZDR::SaveGraphicOnDisplay(this, cmdSaveAs->text(), *picGraphic, udtResult.intModeCode,
-                                  CollectState().dateSets, kVersion);
+        ZDR::SaveGraphicOnDisplay(this, support::PlainCaption(cmdSaveAs->text()), *picGraphic,
+                                  udtResult.intModeCode, CollectState().dateSets, kVersion);
         return;
     }
     const QString file = AskStateFileName(true, MainText::SaveAsTitle);
@@ -955,7 +956,7 @@ void frmMain::cmdSaveAs_Click() {
         return;
     const std::string error = WriteState(file.toStdString());
     if (!error.empty()) {
-        support::ShowMessage(this, Q(error), cmdSaveAs->text(), support::MsgIcon::Warning);
+        support::ShowMessage(this, Q(error), T(MainText::SaveAs), support::MsgIcon::Warning);
         return;
     }
     frmPopUp::Instance().PopUpInForm(this, T(MainText::InputSaved), kPopUpWidth, kLabelHeight,

@@ -12,6 +12,7 @@
 #include "search/RunTexts.h"
 #include "search/Stepping.h"
 #include "search/frmRun.h"
+#include "support/AccessKeys.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 
@@ -125,7 +126,7 @@ void StepRunner::cmdRun_Click() {
             return;
         m_blnFound = false;
         blnRunning = true;
-        m_link.cmdRun->setText(Text(StepText::Stop));
+        support::SetCaption(m_link.cmdRun, Text(StepText::Stop));
         LockWindowForRun(false);
         cmdForwardBack_Click(0);
     } while (m_blnFound && !m_blnEnding && m_link.SelectedModeCode() == ZDR::intModeWorldTransits);
@@ -177,7 +178,7 @@ void StepRunner::EndRun() {
     if (!blnRunning)
         return;
     blnRunning = false;
-    m_link.cmdRun->setText(Text(StepText::Run));
+    support::SetCaption(m_link.cmdRun, Text(StepText::Run));
     LockWindowForRun(true);
     if (m_pWaitLoop)
         Timer2_Timer();
@@ -224,9 +225,9 @@ void StepRunner::RefreshStepControls(bool blnChartShown, bool blnGraphicShown) {
 }
 
 void StepRunner::SetLanguageDependentText() {
-    m_link.cmdForwardBack[0]->setText(Text(StepText::Forward));
-    m_link.cmdForwardBack[1]->setText(Text(StepText::Back));
-    m_link.cmdRun->setText(Text(blnRunning ? StepText::Stop : StepText::Run));
+    support::SetCaption(m_link.cmdForwardBack[0], Text(StepText::Forward));
+    support::SetCaption(m_link.cmdForwardBack[1], Text(StepText::Back));
+    support::SetCaption(m_link.cmdRun, Text(blnRunning ? StepText::Stop : StepText::Run));
     QComboBox* steps = m_link.cboForwardBack;
     const int selected = steps->currentIndex();
     steps->clear();

@@ -13,6 +13,7 @@
 #include "config/OptionsInForce.h"
 #include "store/ExportTexts.h"
 #include "store/imgxport.h"
+#include "support/AccessKeys.h"
 #include "support/FileDialog.h"
 #include "support/MessageBox.h"
 #include "support/PictureSupport.h"
@@ -206,9 +207,9 @@ void PrintSheetOnDisplay(QWidget* parent, GraphicView& picGraphic, int16_t intMo
     sheet.strReport = picGraphic.ReportShown();
     const std::string error = view::PrintChartSheet(parent, sheet);
     if (!error.empty())
-        support::ShowMessage(parent,
-                             support::Text(ExportText::PrintFailed) + "\n\n" + support::Q(error),
-                             picGraphic.PrintButton()->text(), support::MsgIcon::Warning);
+        support::ShowMessage(
+            parent, support::Text(ExportText::PrintFailed) + "\n\n" + support::Q(error),
+            support::PlainCaption(picGraphic.PrintButton()->text()), support::MsgIcon::Warning);
 }
 
 }  // namespace ZDR
