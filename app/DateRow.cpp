@@ -294,6 +294,9 @@ void DateRow::ShowPlace() {
     if (moment.dblJD >= 0)
         name += QStringLiteral(", ") + Q(moment.Offset().strAbbreviation);
     cmdPlace->setText(placed ? name : QStringLiteral("\u2026"));
+    // A screen reader hears what the button is for, and the place once there is one.
+    cmdPlace->setAccessibleName(lblCaption->text() + ", " + support::Text(PlaceText::Place) +
+                                (placed ? ": " + name : QString()));
     std::string tip =
         StrProc::ReplaceAll(Language::Text(PlaceText::PlacedToolTip), "PLACE", m_udtPlace.strName);
     tip =

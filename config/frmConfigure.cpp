@@ -21,6 +21,7 @@
 #include "astro/Positions.h"
 #include "config/OptionsInForce.h"
 #include "config/RegistryOptions.h"
+#include "support/FocusLabel.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "text/Language.h"
@@ -76,12 +77,11 @@ void frmConfigure::CreateControls() {
     gridOrbs->addWidget(cboOrb[ZDR::intSetAllOrbList], 0, 2);
     for (int i = 0; i < ZDR::intCatalogueAspects; ++i) {
         lblAspectName[i] = new QLabel(fraContent);
-        lblAspectColor[i] = new QLabel(fraContent);
+        lblAspectColor[i] = new FocusLabel(fraContent);
         lblAspectColor[i]->setAutoFillBackground(true);
         lblAspectColor[i]->setAlignment(Qt::AlignCenter);
         lblAspectColor[i]->setFixedHeight(18);
         lblAspectColor[i]->installEventFilter(this);
-        lblAspectColor[i]->setFocusPolicy(Qt::StrongFocus);
         gridOrbs->addWidget(lblAspectName[i], i + 1, 0);
         gridOrbs->addWidget(lblAspectColor[i], i + 1, 1);
         gridOrbs->addWidget(cboOrb[i], i + 1, 2);

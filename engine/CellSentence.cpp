@@ -4,6 +4,7 @@
 #include "engine/Catalogue.h"
 #include "engine/Durations.h"
 #include "text/Language.h"
+#include "text/StrProc.h"
 
 namespace ZDR {
 namespace {
@@ -11,6 +12,7 @@ namespace {
 // Program texts: the movement an aspect cell shows with " -" and " +".
 constexpr int kClosing = 1001;
 constexpr int kWidening = 1002;
+constexpr int kNoAspect = 1010;  // "FIRST and SECOND: no aspect"
 
 // Returns the body whose glyph letter is glyph, or 0.
 int16_t BodyOfGlyph(const std::string& glyph) {
@@ -41,18 +43,27 @@ std::string CellSentence(const AspectTable& table, int16_t intModeCode, int16_t 
     if (intIndex < 0 || intIndex >= table.intNumCells || intIndex >= intMaxNumCells)
         return "";
     const TableCell& cell = table.udtCell[intIndex];
-    if (!cell.blnVisible || cell.strText.empty())
+    if (!cell.blnVisible)
         return "";
+    int16_t first = 0;
+    int16_t second = 0;
+    const bool blnBetweenBodies =
+        CellBodies(intModeCode, table.intNumCols, intIndex, first, second);
+    if (cell.strText.empty()) {
+        const CellHeaders headers = HeaderCells(table, intIndex);
+        if (!blnBetweenBodies || headers.intRow < 0 || headers.intColumn < 0)
+            return "";
+        return StrProc::ReplaceAll(
+            StrProc::ReplaceAll(Language::Text(kNoAspect), "FIRST", strBodyName[first]), "SECOND",
+            strBodyName[second]);
+    }
     if (cell.intFont == CellFont::Glyph) {
         const int16_t b = BodyOfGlyph(cell.strText);
         return b > 0 ? strBodyName[b] : cell.strText;
     }
     const int16_t k = CellAspect(cell.strText);
-    int16_t first = 0;
-    int16_t second = 0;
     const size_t lineBreak = cell.strText.find('\n');
-    if (k > 0 && lineBreak != std::string::npos &&
-        CellBodies(intModeCode, table.intNumCols, intIndex, first, second)) {
+    if (k > 0 && lineBreak != std::string::npos && blnBetweenBodies) {
         std::string deviation = cell.strText.substr(lineBreak + 1);
         std::string movement;
         if (deviation.size() >= 2 && deviation[deviation.size() - 2] == ' ') {
@@ -74,6 +85,33 @@ std::string CellSentence(const AspectTable& table, int16_t intModeCode, int16_t 
     if (body > 0)
         return strBodyName[body] + ": " + JoinLines(cell.strText, ", ");
     return JoinLines(cell.strText, " ");
+}
+
+CellHeaders HeaderCells(const AspectTable& table, int16_t intIndex) {
+    CellHeaders headers;
+    if (intIndex < 0 || intIndex >= table.intNumCells || intIndex >= intMaxNumCells)
+        return headers;
+    const int16_t cols = table.intNumCols;
+    int16_t row = 0;
+    int16_t col = 0;
+    GetRowCol(intIndex, cols, row, col);
+    if (GlyphBodyAt(table, row, col) > 0)
+        return headers;
+    // Below the glyphs of the columns each row has one glyph of its own.
+    int16_t rowGlyph = -1;
+    for (int16_t c = 0; row >= 2 && c < cols && rowGlyph < 0; ++c)
+        if (GlyphBodyAt(table, row, c) > 0)
+            rowGlyph = c;
+    // A shown cell left of its row's glyph stands outside the grid of the bodies (the
+    // zodiac's name), unless it is the position beside the glyph.
+    const bool blnInGrid =
+        rowGlyph >= 0 &&
+        (rowGlyph < col || !table.udtCell[intIndex].blnVisible || (col == 0 && rowGlyph == 1));
+    if (blnInGrid)
+        headers.intRow = static_cast<int16_t>(row * cols + rowGlyph);
+    if ((row == 0 || blnInGrid) && GlyphBodyAt(table, 1, col) > 0)
+        headers.intColumn = static_cast<int16_t>(cols + col);
+    return headers;
 }
 
 }  // namespace ZDR

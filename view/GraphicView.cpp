@@ -1,5 +1,7 @@
 #include "view/GraphicView.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +11,7 @@
 #include <QToolTip>
 
 #include "astro/CatalogueCounts.h"
+#include "support/AccessKeys.h"
 #include "support/MessageBox.h"
 #include "support/WindowSupport.h"
 #include "view/ChartWheel.h"
@@ -32,10 +35,22 @@ constexpr int kTransitToolTip = 351;
 constexpr int kPrint = 1502;
 constexpr int kPrintToolTip = 1503;
 
+// The picture is a graphic for a screen reader, named and described by the view.
+QAccessibleInterface* PictureFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("GraphicView") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
 }  // namespace
 
 GraphicView::GraphicView(const GraphicViewLink& link, int tableTop, QWidget* parent)
     : QWidget(parent), m_link(link), m_intTableTop(tableTop) {
+    static const bool blnFactoryInstalled = [] {
+        QAccessible::installFactory(PictureFactory);
+        return true;
+    }();
+    (void)blnFactoryInstalled;
     hide();
     setFocusPolicy(Qt::StrongFocus);
     m_cmdPrint = new QPushButton(parent);
@@ -91,6 +106,12 @@ void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
     m_udtCurvePoint = QPoint(-1, -1);
     const view::TransitGraphicPicture graphic = view::DrawTransitGraphic(input);
     m_udtScale = graphic.udtScale;
+    // A screen reader describes the graphic by its aspect.
+    ZDR::DrawnLine aspect;
+    aspect.intAspect = input.intAspect;
+    aspect.intBody1 = input.intTransitBody;
+    aspect.intBody2 = input.intNatalBody;
+    setAccessibleDescription(support::Q(ZDR::DrawnLineSentence(aspect)));
     Show(graphic.imgPicture, Shown::TransitGraphic, ZDR::lngTransitLeft);
     setToolTip(support::Text(kTransitToolTip));
     if (m_udtLocked.empty())
@@ -99,8 +120,8 @@ void GraphicView::ShowTransitGraphic(const view::TransitGraphicInput& input) {
     m_link.cmdQuit->setEnabled(true);
     m_link.cmdSaveAs->setEnabled(true);  // it saves the graphic
     if (m_strSaveAsCaption.isEmpty())
-        m_strSaveAsCaption = m_link.cmdSaveAs->text();
-    m_link.cmdSaveAs->setText(support::Text(kSaveGraphicAs));
+        m_strSaveAsCaption = support::PlainCaption(m_link.cmdSaveAs->text());
+    support::SetCaption(m_link.cmdSaveAs, support::Text(kSaveGraphicAs));
     if (m_link.frmConfigure && m_link.frmConfigure->isVisible()) {
         m_link.frmConfigure->hide();
         m_blnConfigureHidden = true;
@@ -151,7 +172,7 @@ void GraphicView::ReleaseWindow() {
     }
     m_udtLocked.clear();
     if (!m_strSaveAsCaption.isEmpty())
-        m_link.cmdSaveAs->setText(m_strSaveAsCaption);
+        support::SetCaption(m_link.cmdSaveAs, m_strSaveAsCaption);
     m_strSaveAsCaption.clear();
 }
 
@@ -180,9 +201,10 @@ void GraphicView::ShowTable() {
 }
 
 void GraphicView::SetCaptions() {
-    m_link.cmdToggleGraphic->setText(support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
+    support::SetCaption(m_link.cmdToggleGraphic,
+                        support::Text(GraphicShown() ? kDisplayTable : kDisplayChart));
     m_link.cmdSaveAs->setToolTip(GraphicShown() ? support::Text(kSaveGraphicToolTip) : QString());
-    m_cmdPrint->setText(support::Text(kPrint));
+    support::SetCaption(m_cmdPrint, support::Text(kPrint));
     m_cmdPrint->setToolTip(support::Text(kPrintToolTip));
 }
 

@@ -8,17 +8,27 @@
 #include <algorithm>
 #include <map>
 
+#include "engine/CellSentence.h"
 #include "engine/Durations.h"
 #include "view/TablePainter.h"
 
 namespace {
 
-// One cell of the table for a screen reader: its sentence, its place, and whether it is
-// the current cell.
-class TableCellAccessible : public QAccessibleInterface {
+// The interface of the table of grid (a TableGrid), or nullptr.
+QAccessibleTableInterface* TableOf(TableGrid* grid) {
+    QAccessibleInterface* table = grid ? QAccessible::queryAccessibleInterface(grid) : nullptr;
+    return table ? table->tableInterface() : nullptr;
+}
+
+// One cell of the table for a screen reader: its sentence, its place and headers, and
+// whether it is the current cell. A hidden cell is there, invisible, so that every row
+// has all its columns.
+class TableCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
   public:
     TableCellAccessible(TableGrid* grid, int index) : m_grid(grid), m_index(index) {}
-    bool isValid() const override { return m_grid != nullptr; }
+    bool isValid() const override {
+        return m_grid && m_grid->Table() && m_index < m_grid->Table()->intNumCells;
+    }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
         return m_grid && m_grid->window() ? m_grid->window()->windowHandle() : nullptr;
@@ -35,7 +45,7 @@ class TableCellAccessible : public QAccessibleInterface {
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        if (!m_grid || !m_grid->Table())
+        if (!Shown())
             return QRect();
         const QRect r = TableGrid::CellRect(m_grid->Table()->udtCell[m_index]);
         return QRect(m_grid->mapToGlobal(r.topLeft()), r.size());
@@ -43,37 +53,78 @@ class TableCellAccessible : public QAccessibleInterface {
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.focusable = true;
-        s.selectable = true;
+        s.focusable = Shown();
+        s.selectable = Shown();
+        s.invisible = !Shown();
         s.focused = m_grid && m_grid->hasFocus() && m_grid->CurrentCell() == m_index;
-        s.selected = m_grid && m_grid->CurrentCell() == m_index;
+        s.selected = isSelected();
         return s;
     }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TableCellInterface
+                   ? static_cast<QAccessibleTableCellInterface*>(this)
+                   : nullptr;
+    }
+
+    bool isSelected() const override { return m_grid && m_grid->CurrentCell() == m_index; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override {
+        return Header(HeaderIndices().intColumn);
+    }
+    QList<QAccessibleInterface*> rowHeaderCells() const override {
+        return Header(HeaderIndices().intRow);
+    }
+    int columnIndex() const override {
+        return isValid() ? m_index % m_grid->Table()->intNumCols : -1;
+    }
+    int rowIndex() const override { return isValid() ? m_index / m_grid->Table()->intNumCols : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
 
   private:
+    bool Shown() const { return isValid() && m_grid->Table()->udtCell[m_index].blnVisible; }
+    ZDR::CellHeaders HeaderIndices() const {
+        return isValid() ? ZDR::HeaderCells(*m_grid->Table(), static_cast<int16_t>(m_index))
+                         : ZDR::CellHeaders();
+    }
+    // The header cell index as a list of its interface, empty for -1.
+    QList<QAccessibleInterface*> Header(int index) const {
+        QAccessibleTableInterface* table = TableOf(m_grid);
+        QAccessibleInterface* header = index >= 0 && table
+                                           ? table->cellAt(index / m_grid->Table()->intNumCols,
+                                                           index % m_grid->Table()->intNumCols)
+                                           : nullptr;
+        return header ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>();
+    }
+
     QPointer<TableGrid> m_grid;
     int m_index;
 };
 
-// The table for a screen reader: a table whose children are its visible cells.
-class TableGridAccessible : public QAccessibleWidget {
+// The table for a screen reader: rows and columns of cells, the cell at row r and column c
+// being child r * columns + c, captioned by the title above it.
+class TableGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit TableGridAccessible(TableGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
     ~TableGridAccessible() override {
         for (const auto& [index, id] : m_cells)
             QAccessible::deleteAccessibleInterface(id);
     }
-    int childCount() const override { return static_cast<int>(Grid()->VisibleCells().size()); }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    int childCount() const override { return Grid()->Table() ? Grid()->Table()->intNumCells : 0; }
     QAccessibleInterface* child(int i) const override {
-        const std::vector<int> cells = Grid()->VisibleCells();
-        return i >= 0 && i < static_cast<int>(cells.size()) ? Cell(cells[i]) : nullptr;
+        return i >= 0 && i < childCount() ? Cell(i) : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        const std::vector<int> cells = Grid()->VisibleCells();
-        for (int i = 0; i < static_cast<int>(cells.size()); ++i)
-            if (Cell(cells[i]) == child)
-                return i;
-        return -1;
+        QAccessibleTableCellInterface* cell =
+            child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+        return cell && cell->table() == this
+                   ? cell->rowIndex() * columnCount() + cell->columnIndex()
+                   : -1;
     }
     QAccessibleInterface* focusChild() const override {
         return Grid()->CurrentCell() >= 0 ? Cell(Grid()->CurrentCell()) : nullptr;
@@ -82,6 +133,47 @@ class TableGridAccessible : public QAccessibleWidget {
         const int index = Grid()->CellAt(Grid()->mapFromGlobal(QPoint(x, y)));
         return index >= 0 ? Cell(index) : nullptr;
     }
+
+    QAccessibleInterface* caption() const override {
+        return Grid()->CaptionLabel()
+                   ? QAccessible::queryAccessibleInterface(Grid()->CaptionLabel())
+                   : nullptr;
+    }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        return row >= 0 && column >= 0 && row < rowCount() && column < columnCount()
+                   ? Cell(row * columnCount() + column)
+                   : nullptr;
+    }
+    int selectedCellCount() const override { return Grid()->CurrentCell() >= 0 ? 1 : 0; }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        return Grid()->CurrentCell() >= 0
+                   ? QList<QAccessibleInterface*>{Cell(Grid()->CurrentCell())}
+                   : QList<QAccessibleInterface*>();
+    }
+    QString columnDescription(int column) const override {
+        return HeaderName(cellAt(0, column), &QAccessibleTableCellInterface::columnHeaderCells);
+    }
+    QString rowDescription(int row) const override {
+        return HeaderName(cellAt(row, columnCount() - 1),
+                          &QAccessibleTableCellInterface::rowHeaderCells);
+    }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return Grid()->Table() ? Grid()->Table()->intNumCols : 0; }
+    int rowCount() const override { return Grid()->Table() ? Grid()->Table()->intNumRows : 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+  private:
+    TableGrid* Grid() const { return static_cast<TableGrid*>(widget()); }
     // The interface of cell index, made once and kept while the table lives.
     QAccessibleInterface* Cell(int index) const {
         const auto found = m_cells.find(index);
@@ -91,9 +183,16 @@ class TableGridAccessible : public QAccessibleWidget {
         m_cells[index] = QAccessible::registerAccessibleInterface(cell);
         return cell;
     }
+    // The name of the first header that headers gives cell, "" without one.
+    static QString HeaderName(
+        QAccessibleInterface* cell,
+        QList<QAccessibleInterface*> (QAccessibleTableCellInterface::*headers)() const) {
+        QAccessibleTableCellInterface* face = cell ? cell->tableCellInterface() : nullptr;
+        const QList<QAccessibleInterface*> found =
+            face ? (face->*headers)() : QList<QAccessibleInterface*>();
+        return found.isEmpty() ? QString() : found.front()->text(QAccessible::Name);
+    }
 
-  private:
-    TableGrid* Grid() const { return static_cast<TableGrid*>(widget()); }
     mutable std::map<int, QAccessible::Id> m_cells;
 };
 
@@ -156,12 +255,9 @@ void TableGrid::SetCurrentCell(int index) {
     update();
     if (index < 0 || !hasFocus())
         return;
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
-    const std::vector<int> cells = VisibleCells();
-    const auto at = std::find(cells.begin(), cells.end(), index);
-    if (table && at != cells.end()) {
+    if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this)) {
         QAccessibleEvent focus(table, QAccessible::Focus);
-        focus.setChild(static_cast<int>(at - cells.begin()));
+        focus.setChild(index);
         QAccessible::updateAccessibility(&focus);
     }
 }

@@ -4,6 +4,7 @@
 // visible ones and Return (or the menu key) does what a double-click does; a screen reader
 // finds the table with every cell read as a sentence.
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -40,6 +41,10 @@ class TableGrid : public QWidget {
     // The sentence of cell index, "" without a namer.
     QString CellName(int index) const;
 
+    // The label whose text is the table's caption for a screen reader (nullptr none).
+    void SetCaptionLabel(QWidget* label) { m_caption = label; }
+    QWidget* CaptionLabel() const { return m_caption; }
+
   signals:
     void cellDoubleClicked(int index);
 
@@ -58,4 +63,5 @@ class TableGrid : public QWidget {
     const ZDR::AspectTable* m_table = nullptr;
     std::function<std::string(int)> m_cellNamer;
     int m_intCurrent = -1;
+    QPointer<QWidget> m_caption;
 };

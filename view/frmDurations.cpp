@@ -109,6 +109,9 @@ void frmDurations::Report(const DurationsRequest& request) {
     setWindowTitle(Q(ZDR::DurationsCaption(mode)));
     lblTitle->setText(Q(ZDR::DurationsTitle(mode, request.strDateText,
                                             request.udtContext.udtOptions.udtConfig.blnSidereal)));
+    // A screen reader names the text by the window's subject and describes it by its dates.
+    txbOutput->setAccessibleName(windowTitle());
+    txbOutput->setAccessibleDescription(lblTitle->text());
     PlaceBesideMainWindow();
     txbOutput->clear();
     strAspectRecord = request.pudtChart

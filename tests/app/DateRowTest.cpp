@@ -194,6 +194,8 @@ TEST_F(DateRowTest, APlaceGivesTheClockTimeOfThePlace) {
         EXPECT_EQ(asked, c.blnAsked);
         EXPECT_NEAR(jd, c.jd, 1e-9);
         EXPECT_EQ(row.cmdPlace->text().toStdString(), c.buttonText);
+        EXPECT_EQ(row.cmdPlace->accessibleName().toStdString(),
+                  std::string("1st birthdate, Place of birth: ") + c.buttonText);
     }
     // The boxes of the state file's 52 lines come nearest: 14:07 CEST is 14:00, GMT+2:00.
     Enter("2021", 3, 28);
@@ -205,4 +207,5 @@ TEST_F(DateRowTest, APlaceGivesTheClockTimeOfThePlace) {
     EXPECT_TRUE(row.cboTimezone->isVisibleTo(&page));
     EXPECT_FALSE(row.cboHour->isEditable());
     EXPECT_EQ(row.PlaceJD(), DateRow::dblNoPlace);
+    EXPECT_EQ(row.cmdPlace->accessibleName(), "1st birthdate, Place of birth");
 }

@@ -1,12 +1,14 @@
 // The aspect table read aloud: each cell as a sentence in the program's language.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "engine/AspectTable.h"
 #include "engine/Catalogue.h"
 #include "engine/CellSentence.h"
 #include "engine/Compute.h"
+#include "engine/Durations.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -41,7 +43,8 @@ TEST_F(CellSentenceTest, EveryKindOfCellReadsAsASentence) {
         {Language::intGerman, 5, 7, "Tri\n4°39' -", "Mars Trigon Neptun, 4°39', enger werdend"},
         {Language::intEnglish, 0, 3, "154°34'\n4Vir34", "Mars: 154°34', 4Vir34"},
         {Language::intEnglish, 10, 0, "Tropical\nzodiac", "Tropical zodiac"},
-        {Language::intEnglish, 4, 5, "", ""},
+        {Language::intEnglish, 4, 5, "", "Venus and Saturn: no aspect"},
+        {Language::intGerman, 4, 5, "", "Venus und Saturn: kein Aspekt"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sentence);
@@ -71,6 +74,65 @@ TEST_F(CellSentenceTest, GlyphsNameTheirBodyAndHiddenCellsNothing) {
     EXPECT_EQ(ZDR::CellSentence(table, ZDR::intModeNatal1, 50), "");
     EXPECT_EQ(ZDR::CellSentence(table, ZDR::intModeNatal1, -1), "");
     EXPECT_EQ(ZDR::CellSentence(table, ZDR::intModeNatal1, ZDR::intMaxNumCells), "");
+}
+
+// The body a glyph cell shows, 0 for any other cell.
+int16_t GlyphBody(const ZDR::AspectTable& table, int index) {
+    if (index < 0 || table.udtCell[index].intFont != ZDR::CellFont::Glyph)
+        return 0;
+    for (int16_t b = 1; b < ZDR::intBodySlots + 1; ++b)
+        if (!ZDR::strBodyGlyph[b].empty() && ZDR::strBodyGlyph[b] == table.udtCell[index].strText)
+            return b;
+    return 0;
+}
+
+// The headers of a cell between two bodies are the glyphs of exactly those two bodies, in
+// every layout; a position's header is the glyph below it; glyphs, corners and the zodiac
+// have none.
+TEST_F(CellSentenceTest, EachCellHasTheGlyphsOfItsBodiesAsHeaders) {
+    const struct Layout {
+        int16_t mode;
+        bool twoChart, synastry, secondBirthdate, moon;
+    } layouts[] = {{ZDR::intModeWorldTransits, false, false, false, false},
+                   {ZDR::intModeNatal1, false, false, false, false},
+                   {ZDR::intModePersonal1, true, false, false, true},
+                   {ZDR::intModePersonal2, true, false, true, false},
+                   {ZDR::intModeSynastry, true, true, false, true}};
+    for (const Layout& l : layouts) {
+        SCOPED_TRACE(l.mode);
+        ZDR::AspectTable table;
+        if (l.twoChart)
+            ZDR::LayOutTwoChartTable(table, l.synastry, l.secondBirthdate, l.moon, false);
+        else
+            ZDR::LayOutSingleChartTable(table);
+        if (!l.twoChart)
+            ZDR::ShowZodiacCell(table, false);
+        int paired = 0;
+        for (int16_t i = 0; i < table.intNumCells; ++i) {
+            const ZDR::CellHeaders h = ZDR::HeaderCells(table, i);
+            int16_t first = 0;
+            int16_t second = 0;
+            const int row = i / table.intNumCols;
+            const int col = i % table.intNumCols;
+            const bool zodiac =
+                l.twoChart ? row < 2 && col < 2 : row == table.intNumRows - 1 && col == 0;
+            if (GlyphBody(table, i) > 0 || zodiac) {
+                EXPECT_EQ(h.intRow, -1) << i;
+                EXPECT_EQ(h.intColumn, -1) << i;
+            } else if (row == 0) {
+                EXPECT_EQ(h.intColumn,
+                          GlyphBody(table, table.intNumCols + col) ? table.intNumCols + col : -1)
+                    << i;
+            } else if (ZDR::CellBodies(l.mode, table.intNumCols, i, first, second) &&
+                       h.intColumn >= 0) {
+                ++paired;
+                const std::set<int16_t> bodies{GlyphBody(table, h.intRow),
+                                               GlyphBody(table, h.intColumn)};
+                EXPECT_EQ(bodies, (std::set<int16_t>{first, second})) << i;
+            }
+        }
+        EXPECT_EQ(paired, l.twoChart ? (l.moon ? 100 : 90) : 45);
+    }
 }
 
 }  // namespace

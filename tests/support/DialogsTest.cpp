@@ -1,12 +1,17 @@
 // The program's own dialogs: a message box wide enough for its title, the folder a file
-// dialog opens in, and the manual's link while its window is locked.
+// dialog opens in, the manual's link while its window is locked, and a label's focus frame.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
 
 #include "support/FileDialog.h"
+#include "support/FocusLabel.h"
 #include "support/LinkLabel.h"
 #include "support/MessageBox.h"
 
@@ -79,6 +84,30 @@ TEST(DialogsTest, TheLinkIsGreyAndNoLinkWhileDisabled) {
     EXPECT_FALSE(link.text().contains("<a "));
     page.setEnabled(true);
     EXPECT_TRUE(link.text().contains("<a "));
+}
+
+// A label with the focus shows the focus frame; the same label without the focus does not.
+TEST(DialogsTest, AFocusedLabelShowsTheFocusFrame) {
+    QWidget page;
+    QVBoxLayout column(&page);
+    QLineEdit before;
+    FocusLabel swatch;
+    swatch.setAutoFillBackground(true);
+    swatch.setPalette(QPalette(Qt::black));
+    swatch.setFixedSize(120, 18);
+    column.addWidget(&before);
+    column.addWidget(&swatch);
+    page.show();
+    QApplication::setActiveWindow(&page);
+    before.setFocus();
+    const QImage unfocused = swatch.grab().toImage();
+    QTest::keyClick(&before, Qt::Key_Tab);
+    ASSERT_TRUE(swatch.hasFocus());
+    const QImage focused = swatch.grab().toImage();
+    EXPECT_NE(focused, unfocused);
+    // A white frame just inside the edge of the black label; the middle stays as it was.
+    EXPECT_EQ(QColor(focused.pixel(1, 9)), QColor(Qt::white));
+    EXPECT_EQ(focused.pixel(60, 9), unfocused.pixel(60, 9));
 }
 
 }  // namespace

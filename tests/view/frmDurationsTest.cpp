@@ -119,6 +119,9 @@ TEST_F(DurationsWindowTest, SortingAndShowDuration) {
 TEST_F(DurationsWindowTest, PersonalTransitsSortListInBothLanguages) {
     Report(ZDR::intModePersonal1);
     EXPECT_EQ(window->windowTitle(), "Durations of current aspects: Personal transits");
+    // A screen reader hears the text named by the window's subject, described by its dates.
+    EXPECT_EQ(window->txbOutput->accessibleName(), window->windowTitle());
+    EXPECT_TRUE(window->txbOutput->accessibleDescription().startsWith("Personal transits "));
     EXPECT_EQ(SortEntries(), (QStringList{"natal planet", "Aspect", "Deviation from exactness",
                                           "transiting planet", "Beginning", "End", "Duration"}));
     EXPECT_EQ(FirstLine(),
@@ -131,6 +134,9 @@ TEST_F(DurationsWindowTest, PersonalTransitsSortListInBothLanguages) {
     EXPECT_EQ(window->cmdCopy->text(), "Kopieren in Zwischenablage");
     EXPECT_EQ(window->cmdClose->text(), "Schließen");
     EXPECT_EQ(window->chkShowDuration->text(), "Dauer anzeigen");
+    EXPECT_EQ(window->txbOutput->accessibleName(),
+              "Dauer der aktuellen Aspekte: Persönliche Transite");
+    EXPECT_TRUE(window->txbOutput->accessibleDescription().startsWith("Persönliche Transite "));
 }
 
 TEST_F(DurationsWindowTest, OneAspectHidesTheSortList) {
