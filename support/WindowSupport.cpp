@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTranslator>
 #include <QWidget>
 #include <QWindow>
@@ -189,6 +190,17 @@ QSize SizeOnScreen(const QWidget* window, const QSize& page) {
         return page;
     const QSize frame = window->frameGeometry().size() - window->size();
     return page.boundedTo(screen->availableGeometry().size() - frame);
+}
+
+void ShowInScrollArea(QWidget* w, const QRect& r) {
+    for (QWidget* up = w->parentWidget(); up; up = up->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(up);
+        if (area && area->widget() && area->widget()->isAncestorOf(w)) {
+            const QPoint middle = w->mapTo(area->widget(), r.center());
+            area->ensureVisible(middle.x(), middle.y(), r.width() / 2 + 1, r.height() / 2 + 1);
+            return;
+        }
+    }
 }
 
 void PressOnReturn(QWidget* window, QPushButton* defaultButton) {

@@ -43,6 +43,10 @@ void PlaceFrameAtTopLeft(QWidget* window);
 // holds the page and the window's frame, else the largest that the area holds.
 QSize SizeOnScreen(const QWidget* window, const QSize& page);
 
+// Scrolls the nearest scroll area that holds w so that rectangle r of w (pixels) is in view,
+// whole when it fits; does nothing when no scroll area holds w.
+void ShowInScrollArea(QWidget* w, const QRect& r);
+
 // Makes Return (or Enter) in window press the focused command button, or defaultButton
 // while it is shown and enabled when the focus is on a list, an option or a box that
 // does not use the key itself (a one-line text box keeps its own Return).

@@ -10,6 +10,7 @@
 
 #include "engine/CellSentence.h"
 #include "engine/Durations.h"
+#include "support/WindowSupport.h"
 #include "view/TablePainter.h"
 
 namespace {
@@ -253,8 +254,9 @@ void TableGrid::SetCurrentCell(int index) {
         return;
     m_intCurrent = index;
     update();
-    if (index < 0 || !hasFocus())
+    if (index < 0 || index >= ZDR::intMaxNumCells || !m_table || !hasFocus())
         return;
+    support::ShowInScrollArea(this, CellRect(m_table->udtCell[index]));
     if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this)) {
         QAccessibleEvent focus(table, QAccessible::Focus);
         focus.setChild(index);
@@ -352,6 +354,14 @@ void TableGrid::focusInEvent(QFocusEvent* event) {
     }
     update();
     QWidget::focusInEvent(event);
+}
+
+QVariant TableGrid::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // A scroll area that brings the table into view on Tab brings its current cell.
+    if (query == Qt::ImCursorRectangle && m_table && m_intCurrent >= 0 &&
+        m_intCurrent < ZDR::intMaxNumCells)
+        return CellRect(m_table->udtCell[m_intCurrent]);
+    return QWidget::inputMethodQuery(query);
 }
 
 void TableGrid::focusOutEvent(QFocusEvent* event) {

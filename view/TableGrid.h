@@ -1,8 +1,8 @@
 #pragma once
 // The aspect table on screen: paints the cells of the core's table model and reports a
 // double-click on a cell. From the keyboard the arrow keys move a current cell among the
-// visible ones and Return (or the menu key) does what a double-click does; a screen reader
-// finds the table with every cell read as a sentence.
+// visible ones, kept in view in a scroll area, and Return (or the menu key) does what a
+// double-click does; a screen reader finds the table with every cell read as a sentence.
 
 #include <QPointer>
 #include <QWidget>
@@ -55,6 +55,7 @@ class TableGrid : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   private:
     // Returns the visible cell nearest to the current one in direction dRow, dCol, or -1.

@@ -1184,6 +1184,30 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
 }
 
+// In a window smaller than its page the keyboard's current cell stays in view while the
+// arrows move it to the far corner of the table and back.
+TEST_F(MainWindowTest, TheCurrentCellStaysInViewWhileTheArrowsMoveIt) {
+    frmMain& w = Start();
+    w.show();
+    w.resize(500, 300);
+    QApplication::setActiveWindow(&w);
+    QScrollArea* scroll = ScrollArea(w);
+    ASSERT_TRUE(TabTo(w.picTable));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
+        for (int n = 0; n < 12; ++n) {
+            QTest::keyClick(w.picTable, key);
+            const QRect cell(
+                w.picTable->mapTo(
+                    scroll->viewport(),
+                    TableGrid::CellRect(w.udtResult.udtTable.udtCell[w.picTable->CurrentCell()])
+                        .topLeft()),
+                QSize(ZDR::intCellWidth / 15, ZDR::intCellHeight / 15));
+            EXPECT_TRUE(scroll->viewport()->rect().contains(cell))
+                << w.picTable->CurrentCell() << " " << key;
+        }
+    }
+}
+
 // Every main command has its own Alt key in both languages, a letter of each of its
 // captions, underlined on the button; the caption itself stays the program text.
 TEST_F(MainWindowTest, EachMainCommandHasItsOwnAltKey) {
