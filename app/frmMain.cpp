@@ -738,8 +738,8 @@ void frmMain::FocusCompute() {
 void frmMain::CellDoubleClicked(int index) {
     const ZDR::CellExplanation e =
         ZDR::ExplainCell(udtResult.udtTable, static_cast<int16_t>(index),
-                         ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
-                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce()),
+                         ZDR::TimingContextOf(udtResult, WorldTimezoneMinutes(),
+                                              ZDR::ChartOptionsInForce()),
                          ZDR::OptionsInForce());
     if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
@@ -790,8 +790,8 @@ void frmMain::ShowDurations() {
     const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     DurationsRequest request;
     request.pudtChart = &udtResult;
-    request.udtContext = ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
-                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
+    request.udtContext =
+        ZDR::TimingContextOf(udtResult, WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
     for (int i = 0; i < 3; ++i)
         request.strDateText[i] = m_dateRow[i]->DateText(options.blnDisplayNATZ);
     request.intTableTop = kTableTop;

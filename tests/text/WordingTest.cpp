@@ -41,7 +41,7 @@ const std::vector<int> kUsedNumbers = {
     1615, 1616, 1617, 1618,
     // houses and angles
     1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634,
-    1800, 1801, 1802, 1803, 1804, 1805, 1806, 1807};
+    1800, 1801, 1802, 1803, 1804, 1805, 1806, 1807, 1808};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
