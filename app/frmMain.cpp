@@ -448,8 +448,8 @@ void frmMain::ArrangeCommandRow() {
 void frmMain::ArrangeResultArea() {
     // The report fills the room beside the table, above the command row.
     const ZDR::AspectTable& table = udtResult.udtTable;
-    const int width = table.intNumCols * ZDR::intCellWidth;
-    const int height = table.intNumRows * ZDR::intCellHeight;
+    const int width = ZDR::TableWidthTwips(table);
+    const int height = ZDR::TableHeightTwips(table);
     Place(picTable, kTableLeft, kTableTop, width, height);
     QPlainTextEdit* report = ZDR::IsTwoChartMode(udtResult.intModeCode) ? txbReport1 : txbReport;
     const int left = kTableLeft + width + kMargin;
