@@ -250,6 +250,11 @@ bool DateRow::ReadInto(ZDR::ComputeInput& input) {
     input.udtDateSet[m_intIndex] = DateSet();
     if (ZDR::ModeUsesDateSet(input.intModeCode, static_cast<int16_t>(m_intIndex)))
         input.dblSetJD[m_intIndex] = PlaceJD();
+    Places::Houses houses;
+    if (ZDR::OptionsInForce().blnAnglesInAspects && HousesAt(input.dblSetJD[m_intIndex], houses)) {
+        input.udtAngles.dblAngle[m_intIndex][0] = houses.dblAscendant;
+        input.udtAngles.dblAngle[m_intIndex][1] = houses.dblMidheaven;
+    }
     return input.dblSetJD[m_intIndex] != dblStopped;
 }
 

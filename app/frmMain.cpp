@@ -449,8 +449,8 @@ void frmMain::ArrangeCommandRow() {
 void frmMain::ArrangeResultArea() {
     // The report fills the room beside the table, above the command row.
     const ZDR::AspectTable& table = udtResult.udtTable;
-    const int width = table.intNumCols * ZDR::intCellWidth;
-    const int height = table.intNumRows * ZDR::intCellHeight;
+    const int width = ZDR::TableWidthTwips(table);
+    const int height = ZDR::TableHeightTwips(table);
     Place(picTable, kTableLeft, kTableTop, width, height);
     QPlainTextEdit* report = ZDR::IsTwoChartMode(udtResult.intModeCode) ? txbReport1 : txbReport;
     const int left = kTableLeft + width + kMargin;
@@ -739,8 +739,8 @@ void frmMain::FocusCompute() {
 void frmMain::CellDoubleClicked(int index) {
     const ZDR::CellExplanation e =
         ZDR::ExplainCell(udtResult.udtTable, static_cast<int16_t>(index),
-                         ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
-                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce()),
+                         ZDR::TimingContextOf(udtResult, WorldTimezoneMinutes(),
+                                              ZDR::ChartOptionsInForce()),
                          ZDR::OptionsInForce());
     if (e.intOutcome == ZDR::CellClick::NoTiming) {
         FocusCompute();
@@ -791,8 +791,8 @@ void frmMain::ShowDurations() {
     const ZDR::ConfigOptions& options = ZDR::OptionsInForce();
     DurationsRequest request;
     request.pudtChart = &udtResult;
-    request.udtContext = ZDR::TimingContextOf(udtResult.intModeCode, udtResult.dblChartAJD,
-                                              WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
+    request.udtContext =
+        ZDR::TimingContextOf(udtResult, WorldTimezoneMinutes(), ZDR::ChartOptionsInForce());
     for (int i = 0; i < 3; ++i)
         request.strDateText[i] = m_dateRow[i]->DateText(options.blnDisplayNATZ);
     request.intTableTop = kTableTop;

@@ -28,6 +28,15 @@ constexpr int16_t intBodySlots = intCatalogueBodies + 1;  // arrays by body inde
 // without the transiting Moon.
 constexpr int16_t intLastPlanet = bodyPluto;
 
+// The angles of a chart with a place, which take part in aspects when the option asks for
+// it: points 11 and 12 after the bodies. Arrays by point index 0..12.
+enum AnglePoint : int16_t {
+    pointAscendant = intBodySlots,
+    pointMidheaven,
+};
+constexpr int16_t intNumAngles = 2;
+constexpr int16_t intPointSlots = pointMidheaven + 1;
+
 // Aspects 1..7; 0 means no aspect.
 enum AspectIndex : int16_t {
     aspectNone = 0,

@@ -36,7 +36,6 @@ constexpr double kBusyPersonalJD = 2463740.0;
 struct Chart {
     ZDR::ComputeResult udtResult;
     ZDR::TimingContext udtContext;
-    double dblPos[ZDR::intBodySlots][2];
     std::vector<ZDR::WalkCall> udtCalls;  // the positions its walks need, in order
     long lngUncachedCalls = 0;            // positions when every walk computes its own
 };
@@ -47,14 +46,10 @@ Chart MakeChart(int16_t mode, double worldJD, double birthJD) {
     const double jd[3] = {worldJD, birthJD, 0.0};
     ZDR::ComputeAtJD(mode, jd, false, ZDR::ChartOptionsInForce(), chart.udtResult);
     chart.udtContext = ZDR::TimingContextOf(mode, jd, 0, ZDR::ChartOptionsInForce());
-    for (int b = 0; b < ZDR::intBodySlots; ++b) {
-        chart.dblPos[b][0] = chart.udtResult.dblPos[b][0];
-        chart.dblPos[b][1] = chart.udtResult.dblPos[b][1];
-    }
     ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
     positions.pudtCallLog = &chart.udtCalls;
     for (const std::string& record :
-         ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.dblPos, positions)) {
+         ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.udtResult.dblPos, positions)) {
         ZDR::AspectRecordFields f;
         if (!ZDR::ParseAspectRecord(record, f) || f.intTiming != ZDR::RecordTiming::Days)
             continue;
@@ -88,7 +83,7 @@ void GetDurations(benchmark::State& state, const Chart& (*which)()) {
     for (auto _ : state) {
         ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
         benchmark::DoNotOptimize(
-            ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.dblPos, positions));
+            ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.udtResult.dblPos, positions));
     }
     SetCounters(state, chart);
 }

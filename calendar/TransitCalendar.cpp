@@ -484,15 +484,18 @@ struct CalendarWalker::Impl {
 
     void Start() {
         const bool blnPersonal = req.blnPersonal;
-        double natal[intBodySlots] = {};
+        double natal[intPointSlots] = {};
         if (blnPersonal) {
             for (int16_t b = bodySun; b <= intCatalogueBodies; ++b)
                 natal[b] = Longitude(b, req.dblNatalJD);
+            for (int16_t a = 0; a < intNumAngles; ++a)
+                natal[pointAscendant + a] = req.dblNatalAngle[a];
         }
         const int16_t lastMoving = req.blnMoon ? intCatalogueBodies : intLastPlanet;
+        const int16_t lastOther = blnPersonal ? pointMidheaven : intCatalogueBodies;
         for (int16_t i = 1; i <= lastMoving; ++i) {
             const int16_t firstOther = blnPersonal ? 1 : static_cast<int16_t>(i + 1);
-            for (int16_t j = firstOther; j <= intCatalogueBodies; ++j) {
+            for (int16_t j = firstOther; j <= lastOther; ++j) {
                 if (!blnPersonal && j == bodyMoon && !req.blnMoon)
                     continue;
                 if (blnPersonal && natal[j] < 0)

@@ -32,13 +32,16 @@ struct CalendarRequest {
     bool blnSidereal = false;      // longitudes in the sidereal zodiac
     bool blnMoon = false;          // also the aspects of the transiting (World: either) Moon
     int16_t intTimeZone = 0;       // world timezone, minutes east of Greenwich (for texts)
+    // Personal transits: the natal Ascendant and Midheaven (radians) that take part as natal
+    // points 11 and 12; negative when they take none.
+    double dblNatalAngle[intNumAngles] = {-1, -1};
 };
 
 // One passage through the orb. In personal transits intFirst is the transiting body and
 // intSecond the natal one.
 struct Passage {
     int16_t intFirst = 0;   // body 1..10
-    int16_t intSecond = 0;  // body 1..10
+    int16_t intSecond = 0;  // body 1..10; in personal transits 11, 12 a natal angle
     int16_t intAspect = 0;  // 1..7
     double dblBegin = -1;   // JD (UT) it comes within its orb; -1 beyond the positions
     double dblEnd = -1;     // JD (UT) it leaves the orb; -1 beyond the positions

@@ -414,6 +414,8 @@ void frmCalendar::Open(QWidget* mainWindow, const ZDR::ComputeResult& result,
     CalendarWindowRequest request;
     request.intModeCode = mode;
     request.dblNatalJD = result.dblChartAJD[mode == ZDR::intModePersonal2 ? 2 : 1];
+    for (int16_t a = 0; a < ZDR::intNumAngles; ++a)
+        request.dblNatalAngle[a] = result.dblPos[ZDR::pointAscendant + a][1];
     request.intTimeZone = static_cast<int16_t>(
         zoneIndex > 0 && zoneIndex < static_cast<int>(zones.size()) ? zones[zoneIndex].intMinutes
                                                                     : 0);
@@ -467,6 +469,8 @@ void frmCalendar::cmdCompute_Click() {
     m_udtCalendar = ZDR::CalendarRequestOf(
         Personal(), m_udtRequest.dblNatalJD, JDOfDate(from, zone), JDOfDate(to.addDays(1), zone),
         static_cast<int16_t>(zone), chkMoon->isChecked(), ZDR::ChartOptionsInForce());
+    for (int16_t a = 0; a < ZDR::intNumAngles; ++a)
+        m_udtCalendar.dblNatalAngle[a] = m_udtRequest.dblNatalAngle[a];
     m_udtPassages.clear();
     lstPassages->setSortingEnabled(false);
     lstPassages->clear();

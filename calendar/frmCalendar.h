@@ -31,6 +31,8 @@ class CalendarTimeline;
 struct CalendarWindowRequest {
     int16_t intModeCode = 0;  // World transits or one of the personal transits
     double dblNatalJD = 0;    // JD (UT) of the birth date in personal transits
+    // Its Ascendant and Midheaven (radians) where they take part in aspects, else negative.
+    double dblNatalAngle[ZDR::intNumAngles] = {-1, -1};
     int32_t lngWorldDay = 0;  // JDN of the world date's local date: the first period
     int16_t intTimeZone = 0;  // world timezone, minutes east of Greenwich
     // Sets the world date to a moment, JD (UT), and computes.

@@ -173,7 +173,7 @@ int CalendarCommand(int argc, char* argv[]) {
     rest.push_back(nullptr);
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("calendar", intTakesCharts, kHelp,
+    const int code = StartCommand("calendar", intTakesCharts | intTakesAngles, kHelp,
                                   static_cast<int>(rest.size()) - 1, rest.data(), options, jd);
     if (code >= 0)
         return code;
@@ -186,10 +186,13 @@ int CalendarCommand(int argc, char* argv[]) {
         return intExitUsage;
     }
     const int16_t zone = ZoneMinutes(options.udtSet[0]);
-    const double natalJD = options.intMode == ZDR::intModePersonal2 ? jd[2] : jd[1];
-    const ZDR::CalendarRequest request = ZDR::CalendarRequestOf(
-        blnPersonal, natalJD, ZDR::LocalMidnightJD(from, zone), ZDR::LocalMidnightJD(to + 1, zone),
-        zone, own.blnMoon, ZDR::ChartOptionsInForce());
+    const int16_t natalSet = options.intMode == ZDR::intModePersonal2 ? 2 : 1;
+    ZDR::CalendarRequest request = ZDR::CalendarRequestOf(
+        blnPersonal, jd[natalSet], ZDR::LocalMidnightJD(from, zone),
+        ZDR::LocalMidnightJD(to + 1, zone), zone, own.blnMoon, ZDR::ChartOptionsInForce());
+    const ZDR::SetAngles angles = AnglesInForce(options, jd);
+    for (int16_t a = 0; a < ZDR::intNumAngles && blnPersonal; ++a)
+        request.dblNatalAngle[a] = angles.dblAngle[natalSet][a];
     const std::vector<ZDR::Passage> passages = ZDR::TransitCalendar(request);
 
     struct Output {
@@ -202,7 +205,7 @@ int CalendarCommand(int argc, char* argv[]) {
     if (!own.strIcs.empty()) {
         ZDR::ICalendarInput in;
         in.blnPersonal = blnPersonal;
-        in.dblNatalJD = natalJD;
+        in.dblNatalJD = jd[natalSet];
         in.blnSidereal = request.blnSidereal;
         in.blnExactEvents = own.blnIcsExact;
         in.zoneMinutes = zone;

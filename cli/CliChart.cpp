@@ -110,6 +110,8 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
     if (!ZDR::IsPersonalTransitMode(options.intMode))
         return "--transit draws a personal transit: --mode personal1 or personal2";
     const ZDR::AspectTable& table = result.udtTable;
+    if (options.intNatalBody > ZDR::intCatalogueBodies && !ZDR::HasAngles(result, 1))
+        return "--transit to a natal angle needs --angles";
     const int16_t cell = static_cast<int16_t>((options.intNatalBody + 1) * table.intNumCols +
                                               options.intTransitBody + 1);
     const std::string name = "transiting " + ZDR::strBodyName[options.intTransitBody] + " " +
@@ -121,8 +123,9 @@ std::string TransitTiming(const CommandOptions& options, const ZDR::ComputeResul
         return name +
                ": the beginning and end of an aspect of the transiting Moon are not "
                "searched";
-    const ZDR::TimingContext context = ZDR::TimingContextOf(
+    ZDR::TimingContext context = ZDR::TimingContextOf(
         options.intMode, jd, ZoneMinutes(options.udtSet[0]), ZDR::ChartOptionsInForce());
+    ZDR::TakeNatalAngles(context, result);
     if (!ZDR::TimingOfCell(table, cell, context, timing) || timing.dblBegin < 0 ||
         timing.dblEnd < 0)
         return name + ": its beginning or end lies beyond the position data";
@@ -186,7 +189,7 @@ bool WriteSheet(const CommandOptions& options, ZDR::ComputeResult& result,
 int ChartCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("chart", intTakesCharts | intTakesPicture | intTakesHouses, kHelp,
+    const int code = StartCommand("chart", intTakesCharts | intTakesPicture | intTakesHouses | intTakesAngles, kHelp,
                                   argc, argv, options, jd);
     if (code >= 0)
         return code;
@@ -205,7 +208,8 @@ int ChartCommand(int argc, char* argv[]) {
     }
 
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result,
+                     AnglesInForce(options, jd));
     // A chart with a body missing is no picture to replace the user's file with.
     if (ChartPositionFailed(result))
         return PositionsExitCode("chart", true);

@@ -94,7 +94,17 @@ int PrepareCommand(const char* command, CommandOptions& options, double (&jd)[3]
     config.blnIncludeTransitingMoon =
         config.blnIncludeTransitingMoon && !options.blnNoTransitingMoon;
     config.blnWaxingWaningAspects = config.blnWaxingWaningAspects || options.blnWaxingWaning;
+    config.blnAnglesInAspects = options.blnAngles;
     ZDR::UseSettings(config);
+    ZDR::SetAngles angles;
+    if (options.blnAngles && !AnglesOfSets(options, jd, angles)) {
+        std::fprintf(stderr,
+                     "zodarc-cli %s: --angles: no birthdate of the mode has a place (a world "
+                     "date has none); give --birth1-place or --birth1-lat and --birth1-lon (or "
+                     "those of birth2)\n",
+                     command);
+        return intExitUsage;
+    }
     return -1;
 }
 }  // namespace
@@ -175,12 +185,37 @@ bool ChartPositionFailed(const ZDR::ComputeResult& result) {
 
 bool HousesOfSet(const CommandOptions& options, const ZDR::ComputeResult& result, int16_t set,
                  Places::Houses& houses) {
+    return HousesAt(options, set, result.dblChartAJD[set], houses);
+}
+
+bool HousesAt(const CommandOptions& options, int16_t set, double jd, Places::Houses& houses) {
     const Places::DatePlace& place = options.udtSet[set].udtPlace;
-    if (set <= 0 || !place.blnSet)
+    if (set <= 0 || set > 2 || !place.blnSet || jd < 0)
         return false;
-    houses = Places::ComputeHouses(result.dblChartAJD[set], place.dblLatitude, place.dblLongitude,
+    houses = Places::ComputeHouses(jd, place.dblLatitude, place.dblLongitude,
                                    options.intHouseSystem, ZDR::OptionsInForce().blnSidereal);
     return true;
+}
+
+bool AnglesOfSets(const CommandOptions& options, const double (&jd)[3], ZDR::SetAngles& angles) {
+    angles = ZDR::SetAngles();
+    bool blnAny = false;
+    for (int16_t set = 1; set < 3; ++set) {
+        Places::Houses houses;
+        if (!ZDR::ModeUsesDateSet(options.intMode, set) || !HousesAt(options, set, jd[set], houses))
+            continue;
+        angles.dblAngle[set][0] = houses.dblAscendant;
+        angles.dblAngle[set][1] = houses.dblMidheaven;
+        blnAny = true;
+    }
+    return blnAny;
+}
+
+ZDR::SetAngles AnglesInForce(const CommandOptions& options, const double (&jd)[3]) {
+    ZDR::SetAngles angles;
+    if (options.blnAngles)
+        AnglesOfSets(options, jd, angles);
+    return angles;
 }
 
 std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result) {

@@ -61,6 +61,17 @@ bool ChartPositionFailed(const ZDR::ComputeResult& result);
 bool HousesOfSet(const CommandOptions& options, const ZDR::ComputeResult& result, int16_t set,
                  Places::Houses& houses);
 
+// Computes the houses of date set 1 or 2 of options at jd (UT), as HousesOfSet does.
+bool HousesAt(const CommandOptions& options, int16_t set, double jd, Places::Houses& houses);
+
+// Fills angles with the Ascendant and Midheaven of each birthdate of options' mode that has
+// a place, at its JD in jd. Returns whether one had.
+bool AnglesOfSets(const CommandOptions& options, const double (&jd)[3], ZDR::SetAngles& angles);
+
+// Returns the angles a computation of options is given: those of AnglesOfSets with
+// --angles, none without.
+ZDR::SetAngles AnglesInForce(const CommandOptions& options, const double (&jd)[3]);
+
 // Returns the report of the computation result of options' mode as the window shows it
 // after a computation (the table on display), with the options in force.
 std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result);

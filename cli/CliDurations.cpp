@@ -208,16 +208,18 @@ int DurationsCommand(int argc, char* argv[]) {
     }
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("durations", intTakesCharts, kHelp,
+    const int code = StartCommand("durations", intTakesCharts | intTakesAngles, kHelp,
                                   static_cast<int>(rest.size()) - 1, rest.data(), options, jd);
     if (code >= 0)
         return code;
     const ZDR::ChartOptions& config = ZDR::ChartOptionsInForce();
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result);
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result,
+                     AnglesInForce(options, jd));
 
     const int16_t zone = ZoneMinutes(options.udtSet[0]);
-    const ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone, config);
+    ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone, config);
+    ZDR::TakeNatalAngles(context, result);
     ZDR::WalkPositions positions(context.lngWorldDay, context.intTimeZone, config);
     std::vector<std::string> records =
         ZDR::GetDurations(result.udtTable, context, result.dblPos, positions);
@@ -237,7 +239,8 @@ int DurationsCommand(int argc, char* argv[]) {
     }
     std::printf("%s\n\n",
                 ZDR::DurationsTitle(options.intMode, dates, config.udtConfig.blnSidereal).c_str());
-    const ZDR::DurationColumns widths = ZDR::DurationColumnWidths();
+    const ZDR::DurationColumns widths =
+        ZDR::DurationColumnWidths(ZDR::HasAngles(result, 0) || ZDR::HasAngles(result, 1));
     if (!blnTransits) {
         std::string text = ZDR::ChartDescription(records, options.intMode, result, config, widths);
         std::string plain;

@@ -299,9 +299,10 @@ bool TakePaper(const std::string& value, CommandOptions& options) {
 }
 
 // The names of the bodies 1..10 and the aspects 1..7 on the command line.
-const char* const kBodyWord[ZDR::intBodySlots] = {"",        "sun",     "mercury", "venus",
-                                                  "mars",    "jupiter", "saturn",  "uranus",
-                                                  "neptune", "pluto",   "moon"};
+// The bodies, then the natal angles that --transit takes with --angles.
+const char* const kBodyWord[ZDR::intPointSlots] = {
+    "", "sun", "mercury", "venus", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto",
+    "moon", "ascendant", "midheaven"};
 const char* const kAspectWord[ZDR::intAspectSlots] = {
     "", "conjunction", "opposition", "square", "trine", "sextile", "semisextile", "quincunx"};
 
@@ -322,7 +323,7 @@ bool TakeTransit(const std::string& value, CommandOptions& options) {
         return false;
     options.intTransitBody = WordIndex(parts[0], kBodyWord, ZDR::intBodySlots);
     options.intTransitAspect = WordIndex(parts[1], kAspectWord, ZDR::intAspectSlots);
-    options.intNatalBody = WordIndex(parts[2], kBodyWord, ZDR::intBodySlots);
+    options.intNatalBody = WordIndex(parts[2], kBodyWord, ZDR::intPointSlots);
     return options.intTransitBody > 0 && options.intTransitAspect > 0 && options.intNatalBody > 0;
 }
 
@@ -401,10 +402,14 @@ const OptionEntry kOptions[] = {
      nullptr,
      "  --transit T,A,N       personal transits: instead of the wheel, the transit graphic of\n"
      "                        transiting body T in aspect A to natal body N, as saturn,\n"
-     "                        square,sun (bodies sun, mercury .. pluto, moon; aspects\n"
+     "                        square,sun (bodies sun, mercury .. pluto, moon, and with\n"
+     "                        --angles the natal ascendant or midheaven; aspects\n"
      "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
      "                        quincunx); the aspect must stand at the world date\n"},
-    {"--house-system", intTakesHouses,
+    {"--angles", intTakesAngles, nullptr, nullptr, &CommandOptions::blnAngles,
+     "  --angles              the Ascendant and the Midheaven of a birthdate with a place\n"
+     "                        take part in the aspects (the mode's birthdates need a place)\n"},
+    {"--house-system", intTakesHouses | intTakesAngles,
      "placidus, koch, porphyry, regiomontanus, campanus, equal, whole-sign, alcabitius or "
      "topocentric",
      TakeHouseSystem, nullptr,

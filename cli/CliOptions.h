@@ -72,6 +72,7 @@ struct CommandOptions {
     int16_t intTransitAspect = 0;
     int16_t intNatalBody = 0;
     int16_t intHouseSystem = 0;  // --house-system: Places::intPlacidus ..
+    bool blnAngles = false;      // --angles: the birthdates' angles take part in aspects
 };
 
 // The option groups a command takes besides those every command takes (the world date
@@ -83,6 +84,7 @@ constexpr unsigned intTakesPicture = 4;       // --png, --svg, --pdf, --sheet, -
                                               // --paper, --transit
 constexpr unsigned intStepsADate = 8;         // the world date is a date to step: no --jd
 constexpr unsigned intTakesHouses = 16;       // --house-system
+constexpr unsigned intTakesAngles = 32;       // --angles (and --house-system)
 
 // A command's own parts of its --help: the usage lines and what the command does, the
 // lines that describe its --json output, the closing notes on its text output, and the

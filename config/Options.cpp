@@ -48,6 +48,7 @@ constexpr int kTextHouseSystem = 1800;
 constexpr int kTextWheelWithPlace = 1801;
 constexpr int kTextAscendantLeft = 1802;
 constexpr int kTextAriesRight = 1803;
+constexpr int kTextAnglesInAspects = 1808;
 
 // Texts of the dialog's messages.
 constexpr int kTextSetAllTitle = 390;
@@ -77,6 +78,7 @@ ConfigOptions DefaultOptions(int language, const ConfigOptions& current) {
         options.dblAspectColor[k] = dblInitialAspectColor[k];
     options.intHouseSystem = Places::intPlacidus;
     options.blnAscendantLeft = true;
+    options.blnAnglesInAspects = false;
     return options;
 }
 
@@ -200,6 +202,7 @@ ConfigureCaptions ConfigureDialogCaptions() {
     c.strWheelWithPlace = Text(kTextWheelWithPlace);
     c.strAscendantLeft = Text(kTextAscendantLeft);
     c.strAriesRight = Text(kTextAriesRight);
+    c.strAnglesInAspects = Text(kTextAnglesInAspects);
     c.strReset = Text(kTextReset);
     c.strAccept = Text(kTextAccept);
     c.strCancel = Text(kTextCancel);

@@ -79,6 +79,7 @@ struct ConfigureCaptions {
     std::string strWheelWithPlace;                // lblWheelWithPlace
     std::string strAscendantLeft;                 // optAscendantLeft
     std::string strAriesRight;                    // optAriesRight
+    std::string strAnglesInAspects;               // chkAnglesInAspects
     std::string strReset;                         // cmdReset
     std::string strAccept;                        // cmdAccept
     std::string strCancel;                        // cmdCancel

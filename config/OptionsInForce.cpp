@@ -45,6 +45,7 @@ void UseStateFileSettings(const ConfigOptions& fileOptions) {
     options.blnDisplayNATZ = InForce().blnDisplayNATZ;
     options.intHouseSystem = InForce().intHouseSystem;
     options.blnAscendantLeft = InForce().blnAscendantLeft;
+    options.blnAnglesInAspects = InForce().blnAnglesInAspects;
     UseSettings(options);
 }
 

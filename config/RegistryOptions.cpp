@@ -27,6 +27,7 @@ constexpr char kHouseSystemName[] = "HouseSystem";
 constexpr char kWheelLeftName[] = "WheelLeft";
 constexpr char kAscendantLeft[] = "ascendant";
 constexpr char kAriesRight[] = "aries";
+constexpr char kAnglesName[] = "AnglesInAspects";
 
 // Returns the text stored under name, "" when it could not be read.
 std::string ReadText(SettingsStore& store, const char* strName) {
@@ -43,6 +44,7 @@ HouseOptions LoadHouseOptions(SettingsStore& store) {
     if (system >= 0)
         options.intSystem = system;
     options.blnAscendantLeft = ReadText(store, kWheelLeftName) != kAriesRight;
+    options.blnAnglesInAspects = ReadText(store, kAnglesName) == "1";
     return options;
 }
 
@@ -55,6 +57,8 @@ void SaveHouseOptions(SettingsStore& store, const HouseOptions& options) {
     if (options.blnAscendantLeft != stored.blnAscendantLeft)
         store.WriteStringValue(strProgramKey, kWheelLeftName,
                                options.blnAscendantLeft ? kAscendantLeft : kAriesRight);
+    if (options.blnAnglesInAspects != stored.blnAnglesInAspects)
+        WriteOption(store, kAnglesName, options.blnAnglesInAspects);
 }
 
 bool LoadTZDispOption(SettingsStore& store, int32_t intTimezoneMinutes) {

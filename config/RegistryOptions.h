@@ -28,17 +28,19 @@ bool LoadMoonOption(SettingsStore& store);
 // IPAD reads "0".
 bool LoadIPADOption(SettingsStore& store);
 
-// The house system (HouseSystem, a system's name: "placidus" .. "topocentric") and the
-// orientation of the wheel of a chart with a place (WheelLeft: "ascendant" or "aries").
+// The house system (HouseSystem, a system's name: "placidus" .. "topocentric"), the
+// orientation of the wheel of a chart with a place (WheelLeft: "ascendant" or "aries") and
+// whether its angles take part in aspects (AnglesInAspects: "1" or "0").
 // Unlike the three above they are stored only once the user has chosen other than the
 // default, so that a settings file of a user who never chose keeps its values as they are.
 struct HouseOptions {
     int16_t intSystem = 0;  // Places::intPlacidus ..
     bool blnAscendantLeft = true;
+    bool blnAnglesInAspects = false;
 };
 
 // Returns the stored house options; a missing or unknown value gives its default (Placidus,
-// the Ascendant on the left). Nothing is written.
+// the Ascendant on the left, the angles not in aspects). Nothing is written.
 HouseOptions LoadHouseOptions(SettingsStore& store);
 
 // Writes each house option that differs from what the store holds (a missing value counts

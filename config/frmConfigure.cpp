@@ -195,6 +195,8 @@ void frmConfigure::CreateControls() {
     rowWheel->addWidget(optAriesRight);
     rowWheel->addStretch(1);
     layout->addLayout(rowWheel);
+    chkAnglesInAspects = new QCheckBox(fraContent);
+    layout->addWidget(chkAnglesInAspects);
     layout->addSpacing(6);
 
     // Commands.
@@ -232,7 +234,7 @@ void frmConfigure::CreateControls() {
              opt1DegOfOrb, optProportionOfOrb, chkSuppressInnerPlanetAspectDisplay,
              chkIncludeTransitingMoon, chkDisplayNATZabbr, chkWaxingWaningAspects, chkUseColor,
              optWesternAstrology, optVedicAstrology, chkKeepZodiac, optAscendantLeft,
-             optAriesRight})
+             optAriesRight, chkAnglesInAspects})
         connect(button, &QAbstractButton::clicked, this, [this] { MoveFocusToAccept(); });
 }
 
@@ -289,6 +291,7 @@ void frmConfigure::LoadRegistryOptions() {
     ZDR::ConfigOptions options = Controls();
     options.intHouseSystem = houses.intSystem;
     options.blnAscendantLeft = houses.blnAscendantLeft;
+    options.blnAnglesInAspects = houses.blnAnglesInAspects;
     SetControls(options);
 }
 
@@ -326,6 +329,7 @@ const ZDR::ConfigOptions& frmConfigure::Controls() const {
     o.dblAspectColor = dblWorkingColor;
     o.intHouseSystem = static_cast<int16_t>(cboHouseSystem->currentIndex());
     o.blnAscendantLeft = optAscendantLeft->isChecked();
+    o.blnAnglesInAspects = chkAnglesInAspects->isChecked();
     return o;
 }
 
@@ -348,6 +352,7 @@ void frmConfigure::SetControls(const ZDR::ConfigOptions& o) {
     SelectIndex(cboOrbForMidpoints, o.intMidpointOrbIndex);
     SelectIndex(cboHouseSystem, o.intHouseSystem);
     (o.blnAscendantLeft ? optAscendantLeft : optAriesRight)->setChecked(true);
+    chkAnglesInAspects->setChecked(o.blnAnglesInAspects);
     for (int k = 1; k < ZDR::intAspectSlots; ++k) {
         dblWorkingColor[k] = o.dblAspectColor[k];
         DrawAspectColor(k - 1);
@@ -463,7 +468,8 @@ void frmConfigure::PlaceBesideMainWindow() {
 void frmConfigure::cmdAccept_Click() {
     ZDR::UseSettings(Controls());
     const ZDR::ConfigOptions& applied = ZDR::OptionsInForce();
-    Registry3::SaveHouseOptions(udtStore, {applied.intHouseSystem, applied.blnAscendantLeft});
+    Registry3::SaveHouseOptions(
+        udtStore, {applied.intHouseSystem, applied.blnAscendantLeft, applied.blnAnglesInAspects});
     TakeSnapshot();  // what Cancel goes back to is what is in force now
     blnAccept = true;
     if (frmMainWindow && frmMainWindow->isMinimized())
@@ -630,6 +636,7 @@ void frmConfigure::SetLanguageDependentText() {
     lblWheelWithPlace->setText(Q(c.strWheelWithPlace));
     optAscendantLeft->setText(Q(c.strAscendantLeft));
     optAriesRight->setText(Q(c.strAriesRight));
+    chkAnglesInAspects->setText(Q(c.strAnglesInAspects));
     cmdReset->setText(Q(c.strReset));
     cmdAccept->setText(Q(c.strAccept));
     cmdCancel->setText(Q(c.strCancel));

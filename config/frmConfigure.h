@@ -84,6 +84,7 @@ class frmConfigure : public QDialog {
     QLabel* lblWheelWithPlace = nullptr;
     QRadioButton* optAscendantLeft = nullptr;
     QRadioButton* optAriesRight = nullptr;
+    QCheckBox* chkAnglesInAspects = nullptr;
     QPushButton* cmdReset = nullptr;
     QPushButton* cmdAccept = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -77,7 +77,7 @@ int KeyColumn(int16_t intSortIndex) {
     return intSortIndex >= 0 && intSortIndex <= 6 ? kColumn[intSortIndex] : kColumn[2];
 }
 
-void RecordLongitudes(int16_t mode, const double (&dblPos)[intBodySlots][2], int16_t first,
+void RecordLongitudes(int16_t mode, const double (&dblPos)[intPointSlots][2], int16_t first,
                       int16_t second, double& lon1, double& lon2) {
     lon1 = dblPos[first][IsPersonalTransitMode(mode) ? 1 : 0];
     lon2 = dblPos[second][mode == intModeSynastry ? 1 : 0];
@@ -110,7 +110,7 @@ bool ParseAspectRecord(const std::string& strRecord, AspectRecordFields& fields)
     long first, second, again, aspect;
     if (!ReadNumber(strRecord, 0, 2, first) || !ReadNumber(strRecord, 2, 2, second) ||
         !ReadNumber(strRecord, 4, 2, again) || !ReadNumber(strRecord, 6, 2, aspect) || first < 1 ||
-        first > intCatalogueBodies || second < 1 || second > intCatalogueBodies || again != first ||
+        first > pointMidheaven || second < 1 || second > pointMidheaven || again != first ||
         aspect < 1 || aspect > intCatalogueAspects || strRecord.size() != kDurationAt + 6)
         return false;
     const char* const from = strRecord.data() + 9;

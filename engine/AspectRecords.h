@@ -2,7 +2,7 @@
 // The records of the durations: one fixed-column text record per aspect cell, written,
 // read back and sorted.
 //
-// Record layout (columns from 1): 1-2 first body, 3-4 second body, 5-6 first body again,
+// Record layout (columns from 1): 1-2 first body, 3-4 second body (11 and 12 the angles), 5-6 first body again,
 // 7-8 a blank and the aspect's digit, 9 a blank, 10-17 the deviation from exactness in
 // radians with six decimals, then 22 columns of timing: beginning day (8 columns), end day
 // (8) and duration in days (6), each right-justified; six blanks in place of the duration
@@ -54,7 +54,7 @@ bool ParseAspectRecord(const std::string& strRecord, AspectRecordFields& fields)
 // chart B column 1): chart A for the single-chart modes; in personal transits the natal
 // (first) body from chart B and the transiting one from chart A; in synastry the first
 // from chart A (1st birthdate) and the second from chart B. Radians.
-void RecordLongitudes(int16_t mode, const double (&dblPos)[intBodySlots][2], int16_t first,
+void RecordLongitudes(int16_t mode, const double (&dblPos)[intPointSlots][2], int16_t first,
                       int16_t second, double& lon1, double& lon2);
 
 // Sorts records[first..last] by the text from keyColumn (from 1) on, compared by character

@@ -23,23 +23,37 @@ void PlaceCell(AspectTable& table, int16_t i, int16_t& row, int16_t& col) {
     cell.blnVisible = true;
 }
 
-// Makes a cell a glyph cell showing the glyph of body b on the header colour.
+// Makes a cell a header cell on the header colour: the glyph of body b, or the
+// abbreviation of angle b.
 void SetGlyphCell(TableCell& cell, int16_t b) {
     cell.blnBold = false;
+    cell.dblBackColor = dblHeaderCellColor;
+    if (b > intCatalogueBodies) {
+        cell.strText = strBodyAbbr[b];
+        return;
+    }
     cell.intFont = CellFont::Glyph;
     cell.dblFontSize = dblGlyphFontSize;
     cell.strText = strBodyGlyph[b];
-    cell.dblBackColor = dblHeaderCellColor;
+}
+
+// The size of one cell of a layout of count rows or columns, full size twips in full.
+int32_t CellSpan(int16_t count, int32_t full) {
+    return count > intFullSizeCells ? full * intFullSizeCells / count : full;
 }
 
 // Starts a layout of rows x cols cells: resets the fonts of the table being replaced,
-// takes the new geometry and clears every cell.
+// takes the new geometry, sizes and clears every cell.
 void StartLayout(AspectTable& table, int16_t rows, int16_t cols) {
     ResetCellFonts(table);
     table.intNumRows = rows;
     table.intNumCols = cols;
     table.intNumCells = static_cast<int16_t>(rows * cols);
     ClearCells(table);
+    for (TableCell& cell : table.udtCell) {
+        cell.lngWidth = CellSpan(cols, intCellWidth);
+        cell.lngHeight = CellSpan(rows, intCellHeight);
+    }
 }
 
 // An angle in radians with exactly four decimals, whatever the locale.
@@ -81,8 +95,17 @@ void ResetCellFonts(AspectTable& table) {
     }
 }
 
-void LayOutSingleChartTable(AspectTable& table) {
-    StartLayout(table, intBodySlots, intCatalogueBodies);
+int32_t TableWidthTwips(const AspectTable& table) {
+    return table.intNumCols * table.udtCell[0].lngWidth;
+}
+
+int32_t TableHeightTwips(const AspectTable& table) {
+    return table.intNumRows * table.udtCell[0].lngHeight;
+}
+
+void LayOutSingleChartTable(AspectTable& table, bool blnAngles) {
+    const int16_t points = blnAngles ? pointMidheaven : intCatalogueBodies;
+    StartLayout(table, static_cast<int16_t>(points + 1), points);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
         int16_t col = 0;
@@ -98,8 +121,12 @@ void LayOutSingleChartTable(AspectTable& table) {
 }
 
 void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBirthdate,
-                         bool blnIncludeMoon, bool blnSidereal) {
-    StartLayout(table, intBodySlots + 1, intBodySlots + 1);
+                         bool blnIncludeMoon, bool blnSidereal, bool blnAnglesA,
+                         bool blnAnglesB) {
+    const auto side = [](bool blnAngles) {
+        return static_cast<int16_t>((blnAngles ? pointMidheaven : intCatalogueBodies) + 2);
+    };
+    StartLayout(table, side(blnAnglesB), side(blnAnglesA));
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
         int16_t col = 0;

@@ -1,7 +1,8 @@
 #pragma once
-// The aspect table as a model: 144 cells, each with its text, colours, boldface, font,
-// visibility and place in twips, laid out for one chart (11 x 10, a triangle above the
-// diagonal) or for two charts (12 x 12, a full square). The table widget paints it; the
+// The aspect table as a model: up to 196 cells, each with its text, colours, boldface,
+// font, visibility and place in twips, laid out for one chart (11 x 10, a triangle above
+// the diagonal) or for two charts (12 x 12, a full square); the angles of a chart with a
+// place add two columns (and rows) for the Ascendant and the Midheaven. The table widget paints it; the
 // chart wheel, the durations records and the cell double-click read it.
 
 #include <cstdint>
@@ -12,10 +13,12 @@
 
 namespace ZDR {
 
-// Cell capacity, and the size of every cell in twips.
-constexpr int16_t intMaxNumCells = 144;
+// Cell capacity, and the size of a cell in twips. A table of more than 12 rows or columns
+// (one with angles) has smaller cells, so that it covers no more than 12 x 12 full cells.
+constexpr int16_t intMaxNumCells = 196;
 constexpr int16_t intCellWidth = 1080;
 constexpr int16_t intCellHeight = 570;
+constexpr int16_t intFullSizeCells = 12;
 
 // Colours of the table (red + 256 green + 65536 blue).
 constexpr double dblPositionCellColor = RGB(230, 255, 230);   // light green
@@ -67,17 +70,24 @@ void ClearCells(AspectTable& table);
 // Boldface off and Arial 10 for the cells of the current layout (0 .. intNumCells - 1).
 void ResetCellFonts(AspectTable& table);
 
+// Returns the width and the height of the table's current layout in twips.
+int32_t TableWidthTwips(const AspectTable& table);
+int32_t TableHeightTwips(const AspectTable& table);
+
 // Lays out the single-chart table: 11 rows by 10 columns, glyph header in row 1, glyph
-// diagonal at row = column + 2, everything below it hidden (the zodiac cell 100 too).
-void LayOutSingleChartTable(AspectTable& table);
+// diagonal at row = column + 2, everything below it hidden (the zodiac cell 100 too). With
+// blnAngles, 13 rows by 12 columns: the Ascendant and the Midheaven after the Moon.
+void LayOutSingleChartTable(AspectTable& table, bool blnAngles = false);
 
 // Lays out the two-chart table: 12 x 12, glyphs in row 1 (chart A, the columns) and
 // column 1 (chart B, the rows), the corner texts, a dark diagonal. blnSynastry picks the
 // synastry corners; otherwise blnSecondBirthdate picks the personal-transit corner of the
 // 2nd birthdate. The Moon's column glyph is shown in synastry or with blnIncludeMoon. The
-// corner names the zodiac, sidereal when blnSidereal is set.
+// corner names the zodiac, sidereal when blnSidereal is set. blnAnglesA adds the columns of
+// chart A's Ascendant and Midheaven, blnAnglesB the rows of chart B's.
 void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBirthdate,
-                         bool blnIncludeMoon, bool blnSidereal);
+                         bool blnIncludeMoon, bool blnSidereal, bool blnAnglesA = false,
+                         bool blnAnglesB = false);
 
 // Returns the position cell text of longitude lambda (radians): "<" (code -99), ">"
 // (-100) or "?" (other negative codes); 4 decimals in radians; otherwise degrees and

@@ -31,7 +31,7 @@ bool IsBody(int16_t body) {
 // False when either has no position.
 bool WalkLongitudes(const AspectWalk& walk, WalkPositions& positions, int32_t n, double& lon1,
                     double& lon2) {
-    lon1 = walk.blnNatalFixed ? positions.FixedLongitude(walk.intP1, walk.dblNatalJD)
+    lon1 = walk.blnNatalFixed ? NatalPointLongitude(walk, positions)
                               : positions.DayLongitude(walk.intP1, n);
     lon2 = positions.DayLongitude(walk.intP2, n);
     return lon1 >= 0 && lon2 >= 0;
@@ -93,6 +93,11 @@ double WalkPositions::DayLongitude(int16_t body, int32_t n) {
     if (std::isnan(lon))
         lon = Compute(body, MidnightJD(n));
     return lon;
+}
+
+double NatalPointLongitude(const AspectWalk& walk, WalkPositions& positions) {
+    return walk.dblNatalLongitude >= 0 ? walk.dblNatalLongitude
+                                       : positions.FixedLongitude(walk.intP1, walk.dblNatalJD);
 }
 
 double WalkPositions::FixedLongitude(int16_t body, double jd) {
@@ -162,7 +167,7 @@ std::vector<double> ExactMoments(const AspectWalk& walk, WalkPositions& position
     const int side = NormalizeAngle(lon1 - lon2) < dblPi ? 1 : -1;
     const int16_t k = walk.intAspect;
     auto deviationAt = [&](double jd, double& d) {
-        const double a = walk.blnNatalFixed ? positions.FixedLongitude(walk.intP1, walk.dblNatalJD)
+        const double a = walk.blnNatalFixed ? NatalPointLongitude(walk, positions)
                                             : positions.AtJD(walk.intP1, jd);
         const double b = positions.AtJD(walk.intP2, jd);
         if (a < 0 || b < 0)

@@ -87,7 +87,15 @@ struct AspectWalk {
     int16_t intPersonal = 0;     // orb set: 0 world transits, 1 personal transits
     bool blnNatalFixed = false;  // personal transits: intP1 stays at dblNatalJD
     double dblNatalJD = 0;       // JD (UT) of the birth date in personal transits
+    // Personal transits to a natal angle (intP1 11 or 12): its longitude, radians; negative
+    // for a natal body, whose longitude comes from its birth date.
+    double dblNatalLongitude = -1;
 };
+
+// Returns the longitude (radians, or a negative code) of the fixed natal point of a walk
+// of personal transits: the natal angle's given longitude, or the natal body's at its
+// birth date.
+double NatalPointLongitude(const AspectWalk& walk, WalkPositions& positions);
 
 // Returns the local day on which the aspect came within its orb: the world date itself
 // when it is not in orb at the world date's first midnight; -1 when the walk back leaves

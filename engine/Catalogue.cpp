@@ -3,11 +3,12 @@
 #include "astro/CatalogueCounts.h"
 #include "astro/Turn.h"
 #include "text/Language.h"
+#include "text/StrProc.h"
 
 namespace ZDR {
 
-std::string strBodyName[intBodySlots] = {"Earth"};
-std::string strBodyAbbr[intBodySlots];
+std::string strBodyName[intPointSlots] = {"Earth"};
+std::string strBodyAbbr[intPointSlots];
 SignText udtSign[intCatalogueSigns];
 AspectText udtAspect[intAspectSlots];
 std::string strPatternName[intCataloguePatterns];
@@ -44,15 +45,15 @@ const double dblColorPalette[12] = {RGB(255, 255, 0),   RGB(255, 0, 255), RGB(25
 
 namespace {
 
-// Body names and abbreviations 1..10, English then German.
-const char* const kBodyName[2][intBodySlots] = {
+// Body names and abbreviations 1..10 and of the angles 11, 12, English then German.
+const char* const kBodyName[2][intPointSlots] = {
     {"Earth", "Sun", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto",
-     "Moon"},
+     "Moon", "Ascendant", "Midheaven"},
     {"", "Sonne", "Merkur", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptun", "Pluto",
-     "Mond"}};
-const char* const kBodyAbbr[2][intBodySlots] = {
-    {"", "Su", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo"},
-    {"", "So", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo"}};
+     "Mond", "Aszendent", "Medium Coeli"}};
+const char* const kBodyAbbr[2][intPointSlots] = {
+    {"", "Su", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo", "ASC", "MC"},
+    {"", "So", "Me", "Ve", "Ma", "Ju", "Sa", "Ur", "Ne", "Pl", "Mo", "AC", "MC"}};
 
 const char* const kSignAbbr[2][intCatalogueSigns] = {
     {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"},
@@ -117,7 +118,7 @@ double AspectColorShown(int16_t k, const ConfigOptions& options) {
 void BuildCatalogueNames() {
     const int lang = Language::intLanguage == Language::intGerman ? 1 : 0;
     // The German table leaves index 0 ("Earth") as it is.
-    for (int b = lang == 1 ? 1 : 0; b < intBodySlots; ++b) {
+    for (int b = lang == 1 ? 1 : 0; b < intPointSlots; ++b) {
         strBodyName[b] = kBodyName[lang][b];
         strBodyAbbr[b] = kBodyAbbr[lang][b];
     }
@@ -135,6 +136,19 @@ void BuildCatalogueNames() {
     }
     for (int n = 0; n < intCataloguePatterns; ++n)
         strPatternName[n] = kPatternName[lang][n];
+}
+
+std::string NatalName(int16_t b) {
+    if (b < 1 || b >= intPointSlots)
+        return std::string();
+    std::string natal = Language::Text(156);  // " natal", " Radix"
+    if (!natal.empty() && natal[0] == ' ')
+        natal.erase(0, 1);
+    if (Language::intLanguage != Language::intGerman)
+        return natal + " " + strBodyName[b];
+    if (b > intCatalogueBodies)
+        return natal + "-" + strBodyName[b];
+    return natal + StrProc::LowerCase(strBodyName[b]);
 }
 
 std::string GlyphSymbol(const std::string& glyphText) {

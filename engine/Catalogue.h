@@ -40,8 +40,9 @@ struct AspectText {
 
 // Names in the current language (rebuilt by BuildCatalogueNames). strBodyName[0] is
 // always "Earth"; strBodyAbbr[0] is empty.
-extern std::string strBodyName[intBodySlots];
-extern std::string strBodyAbbr[intBodySlots];
+// Indices 11 and 12 name the angles (Ascendant, Midheaven).
+extern std::string strBodyName[intPointSlots];
+extern std::string strBodyAbbr[intPointSlots];
 extern SignText udtSign[intCatalogueSigns];
 extern AspectText udtAspect[intAspectSlots];
 extern std::string strPatternName[intCataloguePatterns];
@@ -71,6 +72,10 @@ extern const double dblColorPalette[12];
 // colour is switched off, dblNeutralAspectColor while "Use color" is unticked, otherwise
 // its own colour; 0 for another k.
 double AspectColorShown(int16_t k, const ConfigOptions& options);
+
+// Returns natal body or angle b (1..12) named as a personal transit's target in the current
+// language: "natal Sun", "Radixsonne", "Radix-Aszendent".
+std::string NatalName(int16_t b);
 
 // Fills strBodyName, strBodyAbbr, udtSign, udtAspect and strPatternName in the current
 // language (Language::intLanguage: 1 German, any other value English).

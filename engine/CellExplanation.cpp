@@ -33,11 +33,8 @@ bool AspectOfCell(const AspectTable& table, int16_t mode, int16_t index, int16_t
 std::string CellTitle(int16_t mode, int16_t first, int16_t second, int16_t k) {
     if (!IsPersonalTransitMode(mode))
         return strBodyName[first] + " " + udtAspect[k].strVerb + " " + strBodyName[second];
-    std::string title = Language::Text(155) + " " + strBodyName[second] + " " +
-                        udtAspect[k].strVerb + Language::Text(156);
-    if (IsGerman())
-        return title + StrProc::LowerCase(strBodyName[first]);
-    return title + " " + strBodyName[first];
+    return Language::Text(155) + " " + strBodyName[second] + " " + udtAspect[k].strVerb + " " +
+           NatalName(first);
 }
 
 // "waxing " or "waning " for the aspect k of a walk at the world date, or "" when its
@@ -49,7 +46,9 @@ std::string PhaseWord(const TimingContext& context, const AspectWalk& walk) {
     const double lon2Later = BodyLongitudeIn(walk.intP2, jd + kHalfHour, sidereal);
     double lon1, lon1Later;
     if (walk.blnNatalFixed) {
-        lon1 = lon1Later = BodyLongitudeIn(walk.intP1, walk.dblNatalJD, sidereal);
+        lon1 = lon1Later = walk.dblNatalLongitude >= 0
+                               ? walk.dblNatalLongitude
+                               : BodyLongitudeIn(walk.intP1, walk.dblNatalJD, sidereal);
     } else {
         lon1 = BodyLongitudeIn(walk.intP1, jd, sidereal);
         lon1Later = BodyLongitudeIn(walk.intP1, jd + kHalfHour, sidereal);
@@ -93,6 +92,7 @@ bool TimingOfCell(const AspectTable& table, int16_t intIndex, const TimingContex
         WalkOfAspect(context, timing.intFirst, timing.intSecond, timing.intAspect);
     timing.dblBegin = BeginningOfAspect(walk, positions);
     timing.dblEnd = EndOfAspect(walk, positions);
+    timing.dblNatalLongitude = walk.dblNatalLongitude;
     return true;
 }
 

@@ -19,6 +19,7 @@ struct CellTiming {
     int16_t intAspect = 0;
     double dblBegin = -1;
     double dblEnd = -1;
+    double dblNatalLongitude = -1;  // a natal angle's longitude (radians); negative for a body
 };
 
 // Finds the aspect of cell intIndex and walks for its beginning and end. Returns false

@@ -14,20 +14,28 @@ constexpr int kClosing = 1001;
 constexpr int kWidening = 1002;
 constexpr int kNoAspect = 1010;  // "FIRST and SECOND: no aspect"
 
-// Returns the body whose glyph letter is glyph, or 0.
-int16_t BodyOfGlyph(const std::string& glyph) {
-    for (int16_t b = 1; b <= intCatalogueBodies; ++b)
-        if (strBodyGlyph[b] == glyph)
-            return b;
+// Returns the body whose glyph letter a header cell shows, or the angle whose abbreviation
+// it shows; 0 for another cell.
+int16_t BodyOfHeader(const TableCell& cell) {
+    if (cell.intFont == CellFont::Glyph) {
+        for (int16_t b = 1; b <= intCatalogueBodies; ++b)
+            if (strBodyGlyph[b] == cell.strText)
+                return b;
+        return 0;
+    }
+    if (cell.dblBackColor == dblHeaderCellColor)
+        for (int16_t a = pointAscendant; a <= pointMidheaven; ++a)
+            if (strBodyAbbr[a] == cell.strText)
+                return a;
     return 0;
 }
 
-// Returns the body named by the glyph cell at row, col of table, or 0.
+// Returns the body named by the header cell at row, col of table, or 0.
 int16_t GlyphBodyAt(const AspectTable& table, int16_t row, int16_t col) {
     if (row < 0 || col < 0 || row >= table.intNumRows || col >= table.intNumCols)
         return 0;
     const TableCell& cell = table.udtCell[row * table.intNumCols + col];
-    return cell.blnVisible && cell.intFont == CellFont::Glyph ? BodyOfGlyph(cell.strText) : 0;
+    return cell.blnVisible ? BodyOfHeader(cell) : 0;
 }
 
 // Returns text with its line breaks replaced by joint.
@@ -57,10 +65,8 @@ std::string CellSentence(const AspectTable& table, int16_t intModeCode, int16_t 
             StrProc::ReplaceAll(Language::Text(kNoAspect), "FIRST", strBodyName[first]), "SECOND",
             strBodyName[second]);
     }
-    if (cell.intFont == CellFont::Glyph) {
-        const int16_t b = BodyOfGlyph(cell.strText);
+    if (const int16_t b = BodyOfHeader(cell); b > 0 || cell.intFont == CellFont::Glyph)
         return b > 0 ? strBodyName[b] : cell.strText;
-    }
     const int16_t k = CellAspect(cell.strText);
     const size_t lineBreak = cell.strText.find('\n');
     if (k > 0 && lineBreak != std::string::npos && blnBetweenBodies) {

@@ -2,6 +2,10 @@
 
 namespace ZDR {
 
+bool HasAngles(const ChartPositions& positions, int side) {
+    return side >= 0 && side < 2 && positions.dblPos[pointAscendant][side] >= 0;
+}
+
 int16_t BodiesTakingPart(const ChartPositions& positions) {
     const int16_t n = positions.intNumBodies;
     return n < 0 ? 0 : (n > intCatalogueBodies ? intCatalogueBodies : n);

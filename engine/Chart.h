@@ -33,15 +33,20 @@ struct ChartOptions {
 // The positions of one computation: chart A (0, the columns) and chart B (1, the rows of
 // the two-chart modes).
 struct ChartPositions {
-    // Longitude in radians of body 1..10 in chart A (0) and chart B (1); index 0 unused. A
-    // negative value means the body has no position.
-    double dblPos[intBodySlots][2] = {};
+    // Longitude in radians of body 1..10 in chart A (0) and chart B (1), and of its angles
+    // 11 and 12 where they take part in aspects; index 0 unused. A negative value means the
+    // body has no position (the angles have none unless they are set).
+    double dblPos[intPointSlots][2] = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0},  {0, 0},  {0, 0},
+                                       {0, 0}, {0, 0}, {0, 0}, {0, 0}, {-1, -1}, {-1, -1}};
     // Whether body 1..10 is retrograde at the date of chart A (0) or chart B (1).
     bool blnRetro[intBodySlots][2] = {};
     // Number of chart-A bodies taking part: all of them, or all but the Moon in personal
     // transits without the transiting Moon.
     int16_t intNumBodies = intCatalogueBodies;
 };
+
+// Returns whether chart side 0 (A) or 1 (B) of positions has angles taking part in aspects.
+bool HasAngles(const ChartPositions& positions, int side);
 
 // Returns the number of chart-A bodies of positions taking part, held within the
 // catalogue's bodies.

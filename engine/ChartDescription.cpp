@@ -27,7 +27,7 @@ std::string CountWords(int n) {
 
 // One sentence of the chart description: both bodies with their places and the aspect.
 std::string AspectSentence(const AspectRecordFields& f, int16_t mode,
-                           const double (&dblPos)[intBodySlots][2]) {
+                           const double (&dblPos)[intPointSlots][2]) {
     const bool synastry = mode == intModeSynastry;
     double lon1, lon2;
     RecordLongitudes(mode, dblPos, f.intFirst, f.intSecond, lon1, lon2);

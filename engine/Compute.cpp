@@ -1,5 +1,7 @@
 #include "engine/Compute.h"
 
+#include <vector>
+
 #include "astro/CatalogueCounts.h"
 #include "astro/Positions.h"
 #include "engine/Angles.h"
@@ -55,12 +57,37 @@ void FillChart(ChartPositions& positions, int16_t numBodies, double jd, int char
 }
 
 // Longitudes of chart-A bodies 1..numBodies half an hour after jd, or their longitudes at
-// jd when blnFixed (a natal chart, which does not move).
+// jd when blnFixed (a natal chart, which does not move); the angles stay where they are.
 void LaterPositions(const ChartPositions& positions, int16_t numBodies, double jd, bool blnFixed,
-                    bool blnSidereal, double later[intBodySlots]) {
+                    bool blnSidereal, double later[intPointSlots]) {
     for (int16_t b = 1; b <= numBodies; ++b)
         later[b] =
             blnFixed ? positions.dblPos[b][0] : BodyLongitudeIn(b, jd + kHalfHour, blnSidereal);
+    for (int16_t a = pointAscendant; a <= pointMidheaven; ++a)
+        later[a] = positions.dblPos[a][0];
+}
+
+// The points of chart side 0 or 1 that take part: bodies 1..numBodies, then the angles
+// when the side has them.
+std::vector<int16_t> PointsTakingPart(const ChartPositions& positions, int16_t numBodies,
+                                      int side) {
+    std::vector<int16_t> points;
+    for (int16_t b = 1; b <= numBodies; ++b)
+        points.push_back(b);
+    if (HasAngles(positions, side))
+        for (int16_t a = pointAscendant; a <= pointMidheaven; ++a)
+            points.push_back(a);
+    return points;
+}
+
+// Puts the angles of date set into chart side 0 or 1 when the options let them take part;
+// otherwise the side has none.
+void PlaceAngles(ChartPositions& positions, int side, int16_t set, const SetAngles& angles,
+                 const ChartOptions& options) {
+    const bool blnShown = options.udtConfig.blnAnglesInAspects && set >= 0 && set < 3 &&
+                          angles.dblAngle[set][0] >= 0 && angles.dblAngle[set][1] >= 0;
+    for (int16_t a = 0; a < intNumAngles; ++a)
+        positions.dblPos[pointAscendant + a][side] = blnShown ? angles.dblAngle[set][a] : -1;
 }
 
 // Counts the phase of an aspect k between longitudes p and q (later: half an hour on).
@@ -98,15 +125,15 @@ void FillSingleChart(bool blnRadians, const ChartOptions& options, double jd,
     const auto& dblPos = result.dblPos;
     const auto& blnRetro = result.blnRetro;
     AspectTable& table = result.udtTable;
-    LayOutSingleChartTable(table);
+    LayOutSingleChartTable(table, HasAngles(result, 0));
 
     result.intNumRetro = 0;
     result.strRetroList.clear();
     for (int16_t c = 0; c < table.intNumCols; ++c) {
         const int16_t b = static_cast<int16_t>(c + 1);
-        SetPositionCell(table.udtCell[c],
-                        PositionCellText(dblPos[b][0], blnRetro[b][0], blnRadians));
-        if (!blnRadians && dblPos[b][0] >= 0 && blnRetro[b][0]) {
+        const bool blnRetrograde = b <= intCatalogueBodies && blnRetro[b][0];
+        SetPositionCell(table.udtCell[c], PositionCellText(dblPos[b][0], blnRetrograde, blnRadians));
+        if (!blnRadians && dblPos[b][0] >= 0 && blnRetrograde) {
             ++result.intNumRetro;
             result.strRetroList += strBodyAbbr[b] + " ";
         }
@@ -114,13 +141,16 @@ void FillSingleChart(bool blnRadians, const ChartOptions& options, double jd,
 
     ZeroCounts(result);
     const int16_t numBodies = BodiesTakingPart(result);
-    double later[intBodySlots] = {};
+    double later[intPointSlots] = {};
     if (options.udtConfig.blnWaxingWaningAspects)
         LaterPositions(result, numBodies, jd, false, blnSidereal, later);
-    for (int16_t p = 1; p <= numBodies; ++p) {
+    const std::vector<int16_t> points = PointsTakingPart(result, numBodies, 0);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const int16_t p = points[i];
         if (dblPos[p][0] < 0)
             continue;
-        for (int16_t q = static_cast<int16_t>(p + 1); q <= numBodies; ++q) {
+        for (std::size_t j = i + 1; j < points.size(); ++j) {
+            const int16_t q = points[j];
             if (dblPos[q][0] < 0)
                 continue;
             int16_t direction = 0;
@@ -131,10 +161,14 @@ void FillSingleChart(bool blnRadians, const ChartOptions& options, double jd,
                 continue;
             TableCell& cell = table.udtCell[(p + 1) * table.intNumCols + (q - 1)];
             cell.strText = AspectCellText(k, d, blnRadians);
-            AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d, blnSidereal));
+            // An angle turns with the day at the birthplace, which is not known here: its
+            // aspects carry no movement mark and no phase.
+            const bool blnAngle = q > intCatalogueBodies;
+            if (!blnAngle)
+                AppendMovementMark(cell.strText, OrbTrend(jd, p, q, k, d, blnSidereal));
             SetAspectEmphasis(cell, k, 0, d, options);
             ++result.intNumAspectsOfType[k];
-            if (options.udtConfig.blnWaxingWaningAspects)
+            if (options.udtConfig.blnWaxingWaningAspects && !blnAngle)
                 CountPhase(result, k, dblPos[p][0], dblPos[q][0], later[p], later[q]);
         }
     }
@@ -153,7 +187,10 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ChartOptions& options,
     const bool blnSynastry = mode == intModeSynastry;
     const bool blnMoonShown = blnSynastry || blnIncludeMoon;
     AspectTable& table = result.udtTable;
-    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2, blnIncludeMoon, blnSidereal);
+    const bool blnAnglesA = HasAngles(result, 0);
+    const bool blnAnglesB = HasAngles(result, 1);
+    LayOutTwoChartTable(table, blnSynastry, mode == intModePersonal2, blnIncludeMoon, blnSidereal,
+                        blnAnglesA, blnAnglesB);
 
     const int16_t cols = table.intNumCols;
     for (int16_t b = 1; b <= intCatalogueBodies; ++b) {
@@ -163,18 +200,27 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ChartOptions& options,
         SetPositionCell(table.udtCell[(b + 1) * cols],
                         blnShown ? PositionCellText(dblPos[b][1], blnRetro[b][1], blnRadians) : "");
     }
+    for (int16_t a = pointAscendant; a <= pointMidheaven; ++a) {
+        if (blnAnglesA)
+            SetPositionCell(table.udtCell[a + 1], PositionCellText(dblPos[a][0], false, blnRadians));
+        if (blnAnglesB)
+            SetPositionCell(table.udtCell[(a + 1) * cols],
+                            PositionCellText(dblPos[a][1], false, blnRadians));
+    }
 
     ZeroCounts(result);
     const int16_t s = OrbSetOfMode(mode);
     const int16_t numBodies = BodiesTakingPart(result);
     const double dblWorldJD = result.dblChartAJD[0];
-    double laterA[intBodySlots] = {};
+    double laterA[intPointSlots] = {};
     if (options.udtConfig.blnWaxingWaningAspects)
         LaterPositions(result, numBodies, dblWorldJD, blnSynastry, blnSidereal, laterA);
-    for (int16_t n = 1; n <= intCatalogueBodies; ++n) {
+    const std::vector<int16_t> rows = PointsTakingPart(result, intCatalogueBodies, 1);
+    const std::vector<int16_t> columns = PointsTakingPart(result, numBodies, 0);
+    for (const int16_t n : rows) {
         if (dblPos[n][1] < 0)
             continue;
-        for (int16_t m = 1; m <= numBodies; ++m) {
+        for (const int16_t m : columns) {
             if (dblPos[m][0] < 0)
                 continue;
             int16_t direction = 0;
@@ -204,7 +250,8 @@ bool IsMode(int16_t mode) {
 // The whole computation at the chart dates jd (the sets the mode reads): the number of
 // chart-A bodies, positions and retrograde flags, then the table.
 void ComputeAtChartDates(int16_t mode, const double (&jd)[3], bool blnRadians,
-                         const ChartOptions& options, ComputeResult& result) {
+                         const ChartOptions& options, const SetAngles& angles,
+                         ComputeResult& result) {
     const bool blnSidereal = options.udtConfig.blnSidereal;
     for (int16_t set = 0; set < 3; ++set) {
         if (ModeUsesDateSet(mode, set))
@@ -217,6 +264,8 @@ void ComputeAtChartDates(int16_t mode, const double (&jd)[3], bool blnRadians,
     } else {
         FillChart(result, BodiesTakingPart(result), jd[ChartASet(mode)], 0, blnSidereal);
     }
+    PlaceAngles(result, 0, ChartASet(mode), angles, options);
+    PlaceAngles(result, 1, ChartBSet(mode), angles, options);
     ComputeFromPositions(mode, blnRadians, options, result);
 }
 
@@ -265,16 +314,17 @@ int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSe
             return static_cast<int16_t>(jd[set]);
         }
     }
-    ComputeAtChartDates(mode, jd, input.blnRadians, input.udtOptions, result);
+    ComputeAtChartDates(mode, jd, input.blnRadians, input.udtOptions, input.udtAngles, result);
     return intComputeDone;
 }
 
 int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
-                    const ChartOptions& options, ComputeResult& result) {
+                    const ChartOptions& options, ComputeResult& result,
+                    const SetAngles& angles) {
     if (!IsMode(intModeCode))
         return intComputeNoMode;
     const double jd[3] = {dblJD[0], dblJD[1], dblJD[2]};
-    ComputeAtChartDates(intModeCode, jd, blnRadians, options, result);
+    ComputeAtChartDates(intModeCode, jd, blnRadians, options, angles, result);
     return intComputeDone;
 }
 

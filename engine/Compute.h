@@ -26,10 +26,17 @@ constexpr int16_t intModeSynastry = 6;
 constexpr int16_t intComputeDone = 0;
 constexpr int16_t intComputeNoMode = -5;  // mode code outside 1..6: nothing was computed
 
+// The Ascendant and the Midheaven (radians, in the zodiac in force) of each date set 0..2
+// whose place is known; negative where a set has none. They take part in the aspects when
+// the options say so.
+struct SetAngles {
+    double dblAngle[3][intNumAngles] = {{-1, -1}, {-1, -1}, {-1, -1}};
+};
+
 // What a computation reads: the mode, the three date sets (0 world date, 1st and 2nd
 // birthdate; read like the window's controls and updated the same way), the display of
 // angles, the options in force (config/OptionsInForce.h ChartOptionsInForce) and the
-// timezone entry that an empty timezone box takes. Compute writes back the JD (UT) of each
+// timezone entry that an empty timezone box takes, and the angles of the date sets. Compute writes back the JD (UT) of each
 // date set it converted, or the date code -1..-4 of the one it could not convert.
 struct ComputeInput {
     int16_t intModeCode = intModeWorldTransits;
@@ -41,6 +48,7 @@ struct ComputeInput {
     // a negative value: the date set is read from udtDateSet.
     double dblSetJD[3] = {-1, -1, -1};
     double dblChartAJD[3] = {};
+    SetAngles udtAngles;
 };
 
 // The chart: what one computation computes. Its positions (ChartPositions: longitudes and
@@ -91,13 +99,14 @@ int16_t NumChartABodies(int16_t intModeCode, bool blnIncludeTransitingMoon);
 int16_t Compute(ComputeInput& input, ComputeResult& result, int16_t& intFailedSet);
 
 // Runs one computation at given Julian Days (UT) instead of date sets: dblJD[set] for each
-// set 0..2 that the mode reads, then as Compute with the options given. Returns
+// set 0..2 that the mode reads, then as Compute with the options and angles given. Returns
 // intComputeDone, or intComputeNoMode with nothing computed.
 int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
-                    const ChartOptions& options, ComputeResult& result);
+                    const ChartOptions& options, ComputeResult& result,
+                    const SetAngles& angles = SetAngles());
 
-// The part of a computation after the positions: lays out the table of the mode, fills the
-// position cells from result's positions, finds the aspects with the orbs of options (the
+// The part of a computation after the positions: lays out the table of the mode (with the
+// rows and columns of the angles that result's positions hold), fills the position cells, finds the aspects with the orbs of options (the
 // movement marks at result's JDs), counts them per type (and waxing and waning when the
 // options say so), shows the zodiac cell and records the mode. Mode 1..6.
 void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ChartOptions& options,

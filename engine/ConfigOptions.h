@@ -37,6 +37,8 @@ struct ConfigOptions {
     int16_t intHouseSystem = 0;    // houses of a chart with a place: 0 Placidus .. 8 (places/)
     bool blnAscendantLeft = true;  // its wheel turned with the Ascendant on the left; false:
                                    // 0 degrees Aries on the right, as a wheel without a place
+    bool blnAnglesInAspects = false;  // the Ascendant and Midheaven of a chart with a place
+                                      // take part in aspects
 };
 
 // Number of entries of the boldface-factor list (1/2 .. 1/20), and its default entry.

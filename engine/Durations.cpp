@@ -53,6 +53,20 @@ TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3
     return context;
 }
 
+TimingContext TimingContextOf(const ComputeResult& chart, int16_t intTimeZone,
+                              const ChartOptions& options) {
+    TimingContext context =
+        TimingContextOf(chart.intModeCode, chart.dblChartAJD, intTimeZone, options);
+    TakeNatalAngles(context, chart);
+    return context;
+}
+
+void TakeNatalAngles(TimingContext& context, const ChartPositions& chart) {
+    if (IsPersonalTransitMode(context.intModeCode))
+        for (int16_t a = 0; a < intNumAngles; ++a)
+            context.dblNatalAngle[a] = chart.dblPos[pointAscendant + a][1];
+}
+
 int16_t CellAspect(const std::string& strCellText) {
     for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
         const std::string& abbr = udtAspect[k].strAbbr;
@@ -70,14 +84,17 @@ bool CellBodies(int16_t intModeCode, int16_t intNumCols, int16_t intIndex, int16
     if (intModeCode < intModeWorldTransits || intModeCode > intModeSynastry || row < 2)
         return false;
     if (!IsTwoChartMode(intModeCode)) {
-        // Above the glyph diagonal of an 11 x 10 table: row r - 1 with column c + 1.
-        if (intNumCols != intCatalogueBodies || row > intCatalogueBodies || col <= row - 2)
+        // Above the glyph diagonal of an 11 x 10 table (13 x 12 with the angles): row r - 1
+        // with column c + 1.
+        if ((intNumCols != intCatalogueBodies && intNumCols != pointMidheaven) ||
+            row > intNumCols || col <= row - 2)
             return false;
         intFirst = static_cast<int16_t>(row - 1);
         intSecond = static_cast<int16_t>(col + 1);
         return true;
     }
-    if (intNumCols != intBodySlots + 1 || row > intBodySlots || col < 2)
+    if ((intNumCols != intBodySlots + 1 && intNumCols != intPointSlots + 1) ||
+        row > intPointSlots || col < 2)
         return false;
     const int16_t rowBody = static_cast<int16_t>(row - 1);
     const int16_t colBody = static_cast<int16_t>(col - 1);
@@ -96,11 +113,13 @@ AspectWalk WalkOfAspect(const TimingContext& context, int16_t intFirst, int16_t 
     walk.blnNatalFixed = walk.intPersonal == 1;
     if (walk.blnNatalFixed)
         walk.dblNatalJD = context.dblChartAJD[context.intModeCode == intModePersonal1 ? 1 : 2];
+    if (walk.blnNatalFixed && intFirst >= pointAscendant && intFirst <= pointMidheaven)
+        walk.dblNatalLongitude = context.dblNatalAngle[intFirst - pointAscendant];
     return walk;
 }
 
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[intBodySlots][2],
+                                      const double (&dblPos)[intPointSlots][2],
                                       WalkPositions& positions) {
     std::vector<std::string> records;
     const int16_t mode = context.intModeCode;
@@ -139,14 +158,14 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
 }
 
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[intBodySlots][2]) {
+                                      const double (&dblPos)[intPointSlots][2]) {
     WalkPositions positions(context.lngWorldDay, context.intTimeZone, context.udtOptions);
     return GetDurations(table, context, dblPos, positions);
 }
 
-DurationColumns DurationColumnWidths() {
+DurationColumns DurationColumnWidths(bool blnAngles) {
     int16_t longestName = 0;
-    for (int16_t b = 1; b <= intLastPlanet; ++b)
+    for (int16_t b = 1; b <= (blnAngles ? pointMidheaven : intLastPlanet); ++b)
         longestName =
             std::max(longestName, static_cast<int16_t>(StrProc::CodePoints(strBodyName[b])));
     int16_t longestAdjective = 0;

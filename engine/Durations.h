@@ -14,6 +14,7 @@
 #include "engine/AspectTable.h"
 #include "engine/AspectTiming.h"
 #include "engine/Chart.h"
+#include "engine/Compute.h"
 
 namespace ZDR {
 
@@ -25,6 +26,9 @@ struct TimingContext {
     double dblChartAJD[3] = {};  // JD (UT) of the world date, 1st and 2nd birthdate
     int32_t lngWorldDay = 0;     // JDN of the world date's local civil date
     int16_t intTimeZone = 0;     // world timezone, minutes east of Greenwich
+    // The natal Ascendant and Midheaven of personal transits (radians), negative when the
+    // birthdate's angles take no part.
+    double dblNatalAngle[intNumAngles] = {-1, -1};
 };
 
 // Returns the context of a computation of mode 1..6 at the JDs (UT) dblChartAJD, the world
@@ -33,6 +37,14 @@ struct TimingContext {
 TimingContext TimingContextOf(int16_t intModeCode, const double (&dblChartAJD)[3],
                               int16_t intTimeZone, const ChartOptions& options);
 
+// Puts the natal angles of chart's personal transits (mode of context) into context.
+void TakeNatalAngles(TimingContext& context, const ChartPositions& chart);
+
+// Returns the context of a computed chart: its mode and JDs, and the natal angles that take
+// part in its personal transits.
+TimingContext TimingContextOf(const ComputeResult& chart, int16_t intTimeZone,
+                              const ChartOptions& options);
+
 // Returns the first aspect 1..7 whose three-letter abbreviation occurs in a cell text;
 // 0 when none does.
 int16_t CellAspect(const std::string& strCellText);
@@ -40,13 +52,15 @@ int16_t CellAspect(const std::string& strCellText);
 // Finds the two bodies of aspect cell intIndex in mode 1..6 (table of intNumCols columns):
 // single chart, the body of the row - 1 and of the column + 1; personal transits, the natal
 // body of the row - 1 and the transiting body of the column - 1; synastry, the 1st
-// birthdate's body of the column - 1 and the 2nd birthdate's body of the row - 1. Returns
-// false for a cell that holds no pair (positions, glyphs, corners).
+// birthdate's body of the column - 1 and the 2nd birthdate's body of the row - 1; bodies 11
+// and 12 are the angles of a table with them. Returns false for a cell that holds no pair
+// (positions, glyphs, corners).
 bool CellBodies(int16_t intModeCode, int16_t intNumCols, int16_t intIndex, int16_t& intFirst,
                 int16_t& intSecond);
 
 // Returns the walk of the aspect k of bodies first and second in the context's mode: orb
-// set 0 in World transits, 1 in personal transits with the natal body at its birth date.
+// set 0 in World transits, 1 in personal transits with the natal body at its birth date (a
+// natal angle at the context's longitude).
 AspectWalk WalkOfAspect(const TimingContext& context, int16_t intFirst, int16_t intSecond,
                         int16_t k);
 
@@ -54,16 +68,17 @@ AspectWalk WalkOfAspect(const TimingContext& context, int16_t intFirst, int16_t 
 // with deviations from the longitudes in dblPos (chart A column 0, chart B column 1) and,
 // in the transit modes, the beginning and end from walks that share positions.
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[intBodySlots][2],
+                                      const double (&dblPos)[intPointSlots][2],
                                       WalkPositions& positions);
 std::vector<std::string> GetDurations(const AspectTable& table, const TimingContext& context,
-                                      const double (&dblPos)[intBodySlots][2]);
+                                      const double (&dblPos)[intPointSlots][2]);
 
 // Character widths of the durations list and of the chart description, from the names of
 // the current language: 1 body names, 2 aspect part, 3 second body, 4 and 5 the dates,
-// 6 the description's sentences. Index 0 unused.
+// 6 the description's sentences. Index 0 unused. With blnAngles the names of the angles
+// count too.
 using DurationColumns = std::array<int16_t, 7>;
-DurationColumns DurationColumnWidths();
+DurationColumns DurationColumnWidths(bool blnAngles = false);
 
 // How the durations list is shown: the mode, "Show duration", the sort order, the widths,
 // and the options of the computation (the orbs tell how long an aspect of the Moon lasts).

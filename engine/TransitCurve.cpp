@@ -21,8 +21,9 @@ double TransitExactPoint(double lambdaNatal, double lambdaTransit, int16_t k) {
 }
 
 double TransitExactPointIn(int16_t b1, double natalJD, int16_t b2, double worldJD, int16_t k,
-                           bool blnSiderealZodiac) {
-    const double natal = BodyLongitudeIn(b1, natalJD, blnSiderealZodiac);
+                           bool blnSiderealZodiac, double natalLongitude) {
+    const double natal =
+        natalLongitude >= 0 ? natalLongitude : BodyLongitudeIn(b1, natalJD, blnSiderealZodiac);
     if (natal < 0)
         return natal;
     if (k <= 2)

@@ -16,9 +16,10 @@ double TransitExactPoint(double lambdaNatal, double lambdaTransit, int16_t k);
 
 // Returns the exact point of aspect k from natal body b1 at its natal JD to transiting body
 // b2 at the world JD, in the sidereal zodiac or the tropical one; a negative code when a
-// longitude is missing.
+// longitude is missing. A natalLongitude of 0 or more (radians, a natal angle) stands in for
+// b1's position.
 double TransitExactPointIn(int16_t b1, double natalJD, int16_t b2, double worldJD, int16_t k,
-                           bool blnSiderealZodiac);
+                           bool blnSiderealZodiac, double natalLongitude = -1);
 
 // The signed distance (radians) of the transiting body from the exact point at each sample,
 // or a value beyond the orb where the body has no position.

@@ -20,8 +20,8 @@ QRect TableCellRect(const ZDR::TableCell& cell) {
 }
 
 QSize TableSize(const ZDR::AspectTable& table) {
-    return QSize(table.intNumCols * ZDR::intCellWidth / support::intTwipsPerPixel,
-                 table.intNumRows * ZDR::intCellHeight / support::intTwipsPerPixel);
+    return QSize(ZDR::TableWidthTwips(table) / support::intTwipsPerPixel,
+                 ZDR::TableHeightTwips(table) / support::intTwipsPerPixel);
 }
 
 void PaintAspectTable(QPainter& painter, const ZDR::AspectTable& table) {

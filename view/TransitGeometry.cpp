@@ -108,15 +108,10 @@ std::string TransitLabelText(double day) {
 std::string TransitCaption(int16_t b1, int16_t b2, int16_t k, double orb, bool blnSidereal,
                            double natalDay) {
     const bool blnGerman = Language::intLanguage == Language::intGerman;
-    // Text #156 (" natal", " Radix") brings its own blank.
-    std::string natal = Language::Text(156);
-    if (!natal.empty() && natal[0] == ' ')
-        natal.erase(0, 1);
     const std::string name =
         blnGerman ? udtAspect[k].strName : StrProc::LowerCase(udtAspect[k].strName);
     std::string caption = Language::Text(155) + " " + strBodyName[b2] + " " + Language::Text(89) +
-                          " " + name + " " + Language::Text(90) + " " + natal;
-    caption += blnGerman ? StrProc::LowerCase(strBodyName[b1]) : " " + strBodyName[b1];
+                          " " + name + " " + Language::Text(90) + " " + NatalName(b1);
     caption +=
         " (" + DayDateText(natalDay) + "), " + Language::Text(91) + " " + FormatDegMin(orb) + ", ";
     if (blnGerman)

@@ -59,6 +59,7 @@ TransitGraphicInput TransitInputOf(const ZDR::CellTiming& timing, int16_t intMod
     const ZDR::ConfigOptions& options = chartOptions.udtConfig;
     TransitGraphicInput input;
     input.intNatalBody = timing.intFirst;
+    input.dblNatalLongitude = timing.dblNatalLongitude;
     input.intTransitBody = timing.intSecond;
     input.intAspect = timing.intAspect;
     input.intTimezoneMinutes = worldZone;
@@ -147,10 +148,13 @@ TransitGraphicPicture DrawTransitGraphic(const TransitGraphicInput& input, QPain
     const double t0 = ZDR::TransitPlotStartJD(input.dblStartDay, input.intTimezoneMinutes);
     const double step = result.udtScale.dblPlotStep;
     for (bool blnOther : {false, true}) {
+        // A natal angle is known in the zodiac in force only.
+        if (blnOther && input.dblNatalLongitude >= 0)
+            continue;
         const bool zodiac = blnOther ? !input.blnSidereal : input.blnSidereal;
-        const double P =
-            ZDR::TransitExactPointIn(input.intNatalBody, input.dblNatalJD, input.intTransitBody,
-                                     input.dblWorldJD, input.intAspect, zodiac);
+        const double P = ZDR::TransitExactPointIn(input.intNatalBody, input.dblNatalJD,
+                                                  input.intTransitBody, input.dblWorldJD,
+                                                  input.intAspect, zodiac, input.dblNatalLongitude);
         const ZDR::TransitCurve curve =
             ZDR::ComputeTransitCurve(input.intTransitBody, P, t0, step,
                                      ZDR::intTransitPlotSteps, orb, zodiac);

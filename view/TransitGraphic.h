@@ -22,6 +22,7 @@ namespace view {
 // twips (12..15; any other value counts as 15). The caption below the plot names them.
 struct TransitGraphicInput {
     int16_t intNatalBody = 1;
+    double dblNatalLongitude = -1;  // a natal angle's longitude (radians); negative for a body
     int16_t intTransitBody = 1;
     int16_t intAspect = 1;
     int intTimezoneMinutes = 0;

@@ -152,7 +152,9 @@ void frmDurations::FormActivate() {
     cmdCopy->setText(IsGerman() ? Q("Kopieren in Zwischenablage") : Q("Copy to clipboard"));
     cmdClose->setText(IsGerman() ? Q("Schließen") : Q("Close"));
     chkShowDuration->setText(Text(kShowDuration));
-    intColumnWidth = ZDR::DurationColumnWidths();
+    const ZDR::ComputeResult* chart = m_udtRequest.pudtChart;
+    intColumnWidth =
+        ZDR::DurationColumnWidths(chart && (ZDR::HasAngles(*chart, 0) || ZDR::HasAngles(*chart, 1)));
     ArrangeControls();
 
     const bool transits = ZDR::IsTransitMode(m_udtRequest.udtContext.intModeCode);

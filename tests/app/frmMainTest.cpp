@@ -1196,12 +1196,9 @@ TEST_F(MainWindowTest, TheCurrentCellStaysInViewWhileTheArrowsMoveIt) {
     for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
         for (int n = 0; n < 12; ++n) {
             QTest::keyClick(w.picTable, key);
-            const QRect cell(
-                w.picTable->mapTo(
-                    scroll->viewport(),
-                    TableGrid::CellRect(w.udtResult.udtTable.udtCell[w.picTable->CurrentCell()])
-                        .topLeft()),
-                QSize(ZDR::intCellWidth / 15, ZDR::intCellHeight / 15));
+            const QRect place =
+                TableGrid::CellRect(w.udtResult.udtTable.udtCell[w.picTable->CurrentCell()]);
+            const QRect cell(w.picTable->mapTo(scroll->viewport(), place.topLeft()), place.size());
             EXPECT_TRUE(scroll->viewport()->rect().contains(cell))
                 << w.picTable->CurrentCell() << " " << key;
         }

@@ -177,8 +177,13 @@ std::vector<ZDR::Passage> BruteForce(const ZDR::CalendarRequest& r, double from,
     }
     std::vector<ZDR::Passage> out;
     for (int i = 1; i <= 9; ++i) {
-        for (int j = r.blnPersonal ? 1 : i + 1; j <= (r.blnPersonal ? 10 : 9); ++j) {
-            const double natal = r.blnPersonal ? ZDR::BodyLongitudeIn(j, r.dblNatalJD, false) : 0;
+        for (int j = r.blnPersonal ? 1 : i + 1; j <= (r.blnPersonal ? 12 : 9); ++j) {
+            // Natal points 11 and 12 are the angles, when the request has them.
+            const double natal = !r.blnPersonal ? 0
+                                 : j > 10      ? r.dblNatalAngle[j - 11]
+                                               : ZDR::BodyLongitudeIn(j, r.dblNatalJD, false);
+            if (r.blnPersonal && natal < 0)
+                continue;
             for (int k = 1; k <= 7; ++k) {
                 const double a = ZDR::dblAspectAngle[k], orb = r.dblOrb[k];
                 auto values = [&](int s, double& dev, double& g) {
@@ -223,18 +228,22 @@ TEST_F(TransitCalendarTest, EveryPassageAgreesWithABruteForceScan) {
         const char* what;
         bool personal;
         double natal, from, days;
+        double ascendant, midheaven;  // degrees of natal angles in personal transits; -1 none
     };
     const Case kCases[] = {
-        {"World transits, second half of 2020", false, 0, 2459001.5, 183},
-        {"Personal transits of 1970-05-17 through 2024", true, 2440724.0, 2460310.5, 366},
+        {"World transits, second half of 2020", false, 0, 2459001.5, 183, -1, -1},
+        {"Personal transits of 1970-05-17 through 2024", true, 2440724.0, 2460310.5, 366, -1, -1},
+        {"Personal transits to natal angles, 2025", true, 2440724.0, 2460676.5, 365, 168.78, 75.15},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        const ZDR::CalendarRequest r = Request(c.personal, c.natal, c.from, c.from + c.days);
+        ZDR::CalendarRequest r = Request(c.personal, c.natal, c.from, c.from + c.days);
+        r.dblNatalAngle[0] = c.ascendant < 0 ? -1 : c.ascendant * kPi / 180;
+        r.dblNatalAngle[1] = c.midheaven < 0 ? -1 : c.midheaven * kPi / 180;
         const std::vector<ZDR::Passage> walk = ZDR::TransitCalendar(r);
         const std::vector<ZDR::Passage> brute = BruteForce(r, c.from, c.from + c.days);
         ASSERT_GT(brute.size(), 50u);
-        std::size_t matched = 0, triples = 0;
+        std::size_t matched = 0, triples = 0, angles = 0;
         for (const ZDR::Passage& b : brute) {
             const ZDR::Passage* w = nullptr;
             for (const ZDR::Passage& p : walk) {
@@ -249,6 +258,7 @@ TEST_F(TransitCalendarTest, EveryPassageAgreesWithABruteForceScan) {
             for (std::size_t e = 0; e < b.dblExact.size(); ++e)
                 EXPECT_NEAR(w->dblExact[e], b.dblExact[e], 1 * kMinute);
             triples += b.dblExact.size() >= 2;
+            angles += b.intSecond > 10;
             ++matched;
         }
         // And every passage of the walk that lies within the stretch was found by the scan.
@@ -259,6 +269,7 @@ TEST_F(TransitCalendarTest, EveryPassageAgreesWithABruteForceScan) {
         if (c.personal) {
             EXPECT_GT(triples, 0u);  // a slow planet passes a natal place more than once
         }
+        EXPECT_EQ(angles > 0, c.ascendant >= 0);
     }
 }
 

@@ -105,3 +105,27 @@ TEST(DurationsCli, NatalChartDescribed) {
 }
 
 }  // namespace
+
+namespace {
+
+// The angles of a birthdate with a place take part with --angles, and only with a place.
+TEST(DurationsCli, AnglesOfABirthplace) {
+    const std::string birth =
+        " --mode personal1 --date 2026-12-08 --birth1-date 1990-05-15 --birth1-time 14:30 "
+        "--birth1-lat 52.52 --birth1-lon 13.405 --birth1-tz Europe/Berlin";
+    CliRun run = Cli("durations" + birth);
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_FALSE(Holds(run.strOut, "Midheaven"));
+    run = Cli("durations" + birth + " --angles");
+    ASSERT_EQ(run.intExit, 0) << run.strErr;
+    EXPECT_TRUE(Holds(run.strOut, "tr.Sun       opposite (1°15')      n.Midheaven from December "
+                                  "4, 2026,   to December 10, 2026  (7 days)\n"));
+    for (const char* command : {"table --date 2026-12-08", "durations --mode natal1 "
+                                                           "--birth1-date 1990-05-15"}) {
+        run = Cli(std::string(command) + " --angles");
+        EXPECT_EQ(run.intExit, 2) << command;
+        EXPECT_TRUE(Holds(run.strErr, "--angles: no birthdate of the mode has a place")) << command;
+    }
+}
+
+}  // namespace

@@ -109,24 +109,30 @@ TEST(RegistryOptionsTest, HouseOptionsRoundTripAndStayUnstoredAtTheirDefaults) {
     struct Case {
         int16_t intSystem;
         bool blnAscendantLeft;
+        bool blnAngles;
         int intWrites;          // into an empty store
         const char* strSystem;  // stored; "" none
         const char* strWheel;
+        const char* strAngles;
     };
     const Case cases[] = {
-        {0, true, 0, "", ""},  // the defaults leave the store as it was
-        {1, true, 1, "koch", ""},   {6, false, 2, "whole-sign", "aries"},
-        {0, false, 1, "", "aries"}, {8, true, 1, "topocentric", ""},
+        {0, true, false, 0, "", "", ""},  // the defaults leave the store as it was
+        {1, true, false, 1, "koch", "", ""},
+        {6, false, false, 2, "whole-sign", "aries", ""},
+        {0, false, true, 2, "", "aries", "1"},
+        {8, true, true, 2, "topocentric", "", "1"},
     };
     for (const Case& c : cases) {
         FakeStore store;
-        Registry3::SaveHouseOptions(store, {c.intSystem, c.blnAscendantLeft});
+        Registry3::SaveHouseOptions(store, {c.intSystem, c.blnAscendantLeft, c.blnAngles});
         EXPECT_EQ(store.intWrites, c.intWrites) << c.intSystem;
         EXPECT_EQ(store.values["HouseSystem"], c.strSystem);
         EXPECT_EQ(store.values["WheelLeft"], c.strWheel);
+        EXPECT_EQ(store.values["AnglesInAspects"], c.strAngles);
         const Registry3::HouseOptions loaded = Registry3::LoadHouseOptions(store);
         EXPECT_EQ(loaded.intSystem, c.intSystem);
         EXPECT_EQ(loaded.blnAscendantLeft, c.blnAscendantLeft);
+        EXPECT_EQ(loaded.blnAnglesInAspects, c.blnAngles);
         // Saving what is stored writes nothing more.
         Registry3::SaveHouseOptions(store, loaded);
         EXPECT_EQ(store.intWrites, c.intWrites);

@@ -76,13 +76,19 @@ TEST_F(CellSentenceTest, GlyphsNameTheirBodyAndHiddenCellsNothing) {
     EXPECT_EQ(ZDR::CellSentence(table, ZDR::intModeNatal1, ZDR::intMaxNumCells), "");
 }
 
-// The body a glyph cell shows, 0 for any other cell.
+// The body a header cell shows by its glyph, or the angle by its abbreviation on the
+// header colour; 0 for any other cell.
 int16_t GlyphBody(const ZDR::AspectTable& table, int index) {
-    if (index < 0 || table.udtCell[index].intFont != ZDR::CellFont::Glyph)
-        return 0;
-    for (int16_t b = 1; b < ZDR::intBodySlots + 1; ++b)
-        if (!ZDR::strBodyGlyph[b].empty() && ZDR::strBodyGlyph[b] == table.udtCell[index].strText)
+    const ZDR::TableCell& cell = table.udtCell[index];
+    for (int16_t b = 1; b < ZDR::intPointSlots; ++b) {
+        const bool glyph = b <= ZDR::intBodySlots && cell.intFont == ZDR::CellFont::Glyph &&
+                           !ZDR::strBodyGlyph[b].empty() && ZDR::strBodyGlyph[b] == cell.strText;
+        const bool angle = b >= ZDR::pointAscendant &&
+                           cell.dblBackColor == ZDR::dblHeaderCellColor &&
+                           ZDR::strBodyAbbr[b] == cell.strText;
+        if (glyph || angle)
             return b;
+    }
     return 0;
 }
 
@@ -92,19 +98,21 @@ int16_t GlyphBody(const ZDR::AspectTable& table, int index) {
 TEST_F(CellSentenceTest, EachCellHasTheGlyphsOfItsBodiesAsHeaders) {
     const struct Layout {
         int16_t mode;
-        bool twoChart, synastry, secondBirthdate, moon;
-    } layouts[] = {{ZDR::intModeWorldTransits, false, false, false, false},
-                   {ZDR::intModeNatal1, false, false, false, false},
-                   {ZDR::intModePersonal1, true, false, false, true},
-                   {ZDR::intModePersonal2, true, false, true, false},
-                   {ZDR::intModeSynastry, true, true, false, true}};
+        bool twoChart, synastry, secondBirthdate, moon, angles;
+        int paired;  // the cells between two bodies under both their headers
+    } layouts[] = {{ZDR::intModeWorldTransits, false, false, false, false, false, 45},
+                   {ZDR::intModeNatal1, false, false, false, false, true, 66},
+                   {ZDR::intModePersonal1, true, false, false, true, false, 100},
+                   {ZDR::intModePersonal2, true, false, true, false, true, 132},
+                   {ZDR::intModeSynastry, true, true, false, true, true, 144}};
     for (const Layout& l : layouts) {
         SCOPED_TRACE(l.mode);
         ZDR::AspectTable table;
         if (l.twoChart)
-            ZDR::LayOutTwoChartTable(table, l.synastry, l.secondBirthdate, l.moon, false);
+            ZDR::LayOutTwoChartTable(table, l.synastry, l.secondBirthdate, l.moon, false, l.angles,
+                                     l.angles);
         else
-            ZDR::LayOutSingleChartTable(table);
+            ZDR::LayOutSingleChartTable(table, l.angles);
         if (!l.twoChart)
             ZDR::ShowZodiacCell(table, false);
         int paired = 0;
@@ -131,7 +139,7 @@ TEST_F(CellSentenceTest, EachCellHasTheGlyphsOfItsBodiesAsHeaders) {
                 EXPECT_EQ(bodies, (std::set<int16_t>{first, second})) << i;
             }
         }
-        EXPECT_EQ(paired, l.twoChart ? (l.moon ? 100 : 90) : 45);
+        EXPECT_EQ(paired, l.paired);
     }
 }
 

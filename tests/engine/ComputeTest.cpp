@@ -10,6 +10,7 @@
 #include "engine/Angles.h"
 #include "engine/Catalogue.h"
 #include "engine/Compute.h"
+#include "engine/Durations.h"
 #include "engine/Report.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -467,3 +468,64 @@ TEST_F(ComputeTest, WaxingAndWaningAreCountedWhenAsked) {
 }
 
 }  // namespace
+
+// The angles of a birthdate with a place as points 11 and 12: without the option the table
+// is the one without angles; with it the table grows by their rows and columns, whose cells
+// hold exactly the aspects a direct test of the separations finds, named by CellBodies.
+TEST_F(ComputeTest, AnglesTakePartOnlyWithTheOption) {
+    struct Case {
+        int16_t mode;
+        int rows, cols;
+    };
+    const Case kCases[] = {{ZDR::intModeNatal1, 13, 12},
+                           {ZDR::intModePersonal1, 14, 12},
+                           {ZDR::intModeSynastry, 14, 14}};
+    SetDate(0, "2026", 12, 8, 25);
+    SetDate(1, "1990", 5, 15, 26);
+    SetDate(2, "1985", 7, 15, 40);
+    const double kAsc[3] = {-1, 2.946, 4.1}, kMc[3] = {-1, 1.312, 0.35};  // radians
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.mode);
+        config.blnAnglesInAspects = false;
+        input.udtAngles = ZDR::SetAngles();
+        ASSERT_EQ(Run(c.mode), ZDR::intComputeDone);
+        const AspectTable without = result.udtTable;
+        for (int s = 1; s < 3; ++s) {
+            input.udtAngles.dblAngle[s][0] = kAsc[s];
+            input.udtAngles.dblAngle[s][1] = kMc[s];
+        }
+        ASSERT_EQ(Run(c.mode), ZDR::intComputeDone);
+        for (int i = 0; i < ZDR::intMaxNumCells; ++i)
+            ASSERT_EQ(result.udtTable.udtCell[i].strText, without.udtCell[i].strText) << i;
+
+        config.blnAnglesInAspects = true;
+        ASSERT_EQ(Run(c.mode), ZDR::intComputeDone);
+        const AspectTable& table = result.udtTable;
+        ASSERT_EQ(table.intNumRows, c.rows);
+        ASSERT_EQ(table.intNumCols, c.cols);
+        EXPECT_LE(ZDR::TableWidthTwips(table), 12 * ZDR::intCellWidth);
+        EXPECT_LE(ZDR::TableHeightTwips(table), 12 * ZDR::intCellHeight);
+        const int orbSet = c.mode == ZDR::intModeNatal1 ? 0 : (c.mode == ZDR::intModeSynastry ? 2 : 1);
+        int angleCells = 0;
+        for (int16_t i = 0; i < table.intNumCells; ++i) {
+            int16_t first = 0, second = 0;
+            if (!ZDR::CellBodies(c.mode, table.intNumCols, i, first, second) ||
+                (first <= 10 && second <= 10))
+                continue;
+            // The longitudes of the pair: natal first (chart B) in personal transits, the
+            // 1st birthdate first (chart A) in synastry.
+            const double a = result.dblPos[first][c.mode == ZDR::intModePersonal1 ? 1 : 0];
+            const double b = result.dblPos[second][c.mode == ZDR::intModeSynastry ? 1 : 0];
+            int expected = 0;
+            const double separation = std::fabs(std::remainder(a - b, 2 * M_PI));
+            for (int k = 1; k <= 7 && expected == 0; ++k)
+                if (std::fabs(separation - ZDR::dblAspectAngle[k]) <
+                    udtTestOptions.dblOrb[k][orbSet])
+                    expected = k;
+            EXPECT_EQ(AspectOf(table.udtCell[i].strText), expected) << first << "-" << second;
+            angleCells += expected != 0;
+        }
+        EXPECT_GT(angleCells, 0);
+        CheckAspectCellsAgainstCounts();
+    }
+}

@@ -16,6 +16,7 @@
 #include "engine/CellExplanation.h"
 #include "engine/Compute.h"
 #include "engine/Durations.h"
+#include "places/Houses.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
 
@@ -70,7 +71,17 @@ class RealDateTimingTest : public ::testing::Test {
             jd[birthSet] = DatePr2::DateSetToJD(c.strBirthYear, c.intBirthMonth, c.intBirthDay,
                                                 c.intBirthHalfHour, c.intBirthZone);
         }
-        ZDR::ComputeAtJD(c.intMode, jd, false, TestOptions(options), result);
+        // A birth in Mexico City: its Ascendant and Midheaven take part as natal points 11, 12.
+        ZDR::SetAngles angles;
+        if (c.strBirthYear[0] != '\0') {
+            const Places::Houses houses =
+                Places::ComputeHouses(jd[birthSet], 19.43, -99.13, Places::intPlacidus, false);
+            angles.dblAngle[birthSet][0] = houses.dblAscendant;
+            angles.dblAngle[birthSet][1] = houses.dblMidheaven;
+        }
+        ZDR::ConfigOptions withAngles = options;
+        withAngles.blnAnglesInAspects = true;
+        ZDR::ComputeAtJD(c.intMode, jd, false, TestOptions(withAngles), result, angles);
         ZDR::TimingContext context;
         context.udtOptions = udtTestOptions;
         context.intModeCode = c.intMode;
@@ -79,6 +90,7 @@ class RealDateTimingTest : public ::testing::Test {
         context.intTimeZone = static_cast<int16_t>(c.intWorldZone);
         context.lngWorldDay = static_cast<int32_t>(
             DatePr2::DateSetToLocalDay(c.strWorldYear, c.intWorldMonth, c.intWorldDay, 1));
+        ZDR::TakeNatalAngles(context, result);
         return context;
     }
 
@@ -132,8 +144,9 @@ TEST_F(RealDateTimingTest, BeginningsAndEndsAgreeWithADailyScan) {
         const ZDR::TimingContext context = Compute(c);
         ZDR::WalkPositions shared(context.lngWorldDay, context.intTimeZone, udtTestOptions);
         const std::vector<std::string> records =
-            ZDR::GetDurations(result.udtTable, context, udtTestChart.dblPos, shared);
+            ZDR::GetDurations(result.udtTable, context, result.dblPos, shared);
         ASSERT_GT(records.size(), 5u) << c.strWhat;
+        int anglesChecked = 0;
         MidnightSky sky(context.lngWorldDay, context.intTimeZone);
         int checked = 0;
         for (const std::string& record : records) {
@@ -148,8 +161,12 @@ TEST_F(RealDateTimingTest, BeginningsAndEndsAgreeWithADailyScan) {
             EXPECT_EQ(ZDR::BeginningOfAspect(walk, own), f.dblBegin) << record;
             EXPECT_EQ(ZDR::EndOfAspect(walk, own), f.dblEnd) << record;
 
-            const double natal =
-                walk.blnNatalFixed ? ZDR::BodyLongitude(f.intFirst, walk.dblNatalJD) : -1;
+            // A natal angle is the number the houses gave, a natal body its birth position.
+            const double natal = !walk.blnNatalFixed ? -1
+                                 : f.intFirst > ZDR::intCatalogueBodies
+                                     ? result.dblPos[f.intFirst][1]
+                                     : ZDR::BodyLongitude(f.intFirst, walk.dblNatalJD);
+            anglesChecked += f.intFirst > ZDR::intCatalogueBodies;
             int before = 0;
             while (InOrbAt(sky, f, natal, walk.intPersonal, before) && before > -5000)
                 --before;
@@ -193,6 +210,7 @@ TEST_F(RealDateTimingTest, BeginningsAndEndsAgreeWithADailyScan) {
             }
         }
         EXPECT_GT(checked, 5) << c.strWhat;
+        EXPECT_EQ(anglesChecked > 0, ZDR::IsPersonalTransitMode(c.intMode)) << c.strWhat;
     }
 }
 

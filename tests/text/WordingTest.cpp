@@ -31,7 +31,7 @@ const std::vector<int> kUsedNumbers = {
     1315, 1316, 1317, 1318, 1319, 1320, 1321, 1322, 1323, 1324, 1325, 1326, 1327, 1328, 1329,
     1330, 1331, 1332, 1333, 1334, 1335, 1336, 1337, 1338, 1339, 1340, 1341,
     // the main window's wheel legend without colour, the table read aloud
-    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,
+    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010,
     // files that cannot be written, ephemeris files that disagree with the theory
     1200, 1201,
     // pictures as SVG and PDF, the chart sheet and its printing
@@ -41,7 +41,7 @@ const std::vector<int> kUsedNumbers = {
     1615, 1616, 1617, 1618,
     // houses and angles
     1620, 1621, 1622, 1623, 1624, 1625, 1626, 1627, 1628, 1629, 1630, 1631, 1632, 1633, 1634,
-    1800, 1801, 1802, 1803, 1804, 1805, 1806, 1807};
+    1800, 1801, 1802, 1803, 1804, 1805, 1806, 1807, 1808};
 
 const int kLanguages[2] = {Language::intEnglish, Language::intGerman};
 
