@@ -255,10 +255,11 @@ int ChartCommand(int argc, char* argv[]) {
     }
 
     view::ChartWheelInput input = view::WheelInputOfResult(result, ZDR::ChartOptionsInForce());
-    // A birthdate with a place has its houses on the wheel, the Ascendant on the left.
+    // A birthdate with a place has its houses on the wheel, the Ascendant on the left unless
+    // --aries-right.
     Places::Houses houses;
     if (HousesOfSet(options, result, view::WheelHouseSet(options.intMode), houses))
-        view::SetWheelHouses(input, houses, true);
+        view::SetWheelHouses(input, houses, !options.blnAriesRight);
     const view::ChartWheelPicture wheel = view::DrawChartWheel(input);
     if (!WritePictureFiles(options, wheel.imgPicture.size(),
                            [&input](QPainter& painter) { view::DrawChartWheel(input, &painter); }))

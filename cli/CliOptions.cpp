@@ -406,6 +406,9 @@ const OptionEntry kOptions[] = {
      "                        --angles the natal ascendant or midheaven; aspects\n"
      "                        conjunction, opposition, square, trine, sextile, semisextile,\n"
      "                        quincunx); the aspect must stand at the world date\n"},
+    {"--aries-right", intTakesPicture, nullptr, nullptr, &CommandOptions::blnAriesRight,
+     "  --aries-right         a wheel with houses keeps 0 degrees Aries on the right, as\n"
+     "                        a wheel without a place (default: the Ascendant on the left)\n"},
     {"--angles", intTakesAngles, nullptr, nullptr, &CommandOptions::blnAngles,
      "  --angles              the Ascendant and the Midheaven of a birthdate with a place\n"
      "                        take part in the aspects (the mode's birthdates need a place)\n"},

@@ -288,26 +288,43 @@ class WheelPainter {
         const int s1 = m_input.blnTwoChart ? 1 : 0;
         for (const ZDR::WheelLine& line : ZDR::WheelAspectLines(
                  *m_input.udtTable, m_input.blnTwoChart, m_input.udtLineOptions)) {
-            if (!m_result.blnPlaced[line.intBody1][s1] || !m_result.blnPlaced[line.intBody2][0])
+            TwipPoint a;
+            TwipPoint b;
+            if (!LineEnd(line.intBody1, s1, a) || !LineEnd(line.intBody2, 0, b))
                 continue;
             const double color = m_input.udtLineOptions.dblAspectColor[line.intAspect];
-            const TwipPoint a = m_result.udtCorner[line.intBody1][s1];
-            const TwipPoint b = m_result.udtCorner[line.intBody2][0];
             ZDR::DrawnLine drawn;
             drawn.intAspect = line.intAspect;
             drawn.intBody1 = line.intBody1;
             drawn.intBody2 = line.intBody2;
             drawn.dblColor = color;
-            drawn.dblX1 = Px(a.x + ZDR::lngLineEndOffset);
-            drawn.dblY1 = Px(a.y + ZDR::lngLineEndOffset);
-            drawn.dblX2 = Px(b.x + ZDR::lngLineEndOffset);
-            drawn.dblY2 = Px(b.y + ZDR::lngLineEndOffset);
+            drawn.dblX1 = Px(a.x);
+            drawn.dblY1 = Px(a.y);
+            drawn.dblX2 = Px(b.x);
+            drawn.dblY2 = Px(b.y);
             drawn.intWidth = line.blnBold ? 2 : 1;
             m_painter.setPen(QPen(support::ColorFromValue(color), drawn.intWidth));
             m_painter.drawLine(QPointF(drawn.dblX1, drawn.dblY1),
                                QPointF(drawn.dblX2, drawn.dblY2));
             m_result.udtLines.push_back(drawn);
         }
+    }
+
+    // Where an aspect line of body or angle b of set s ends: the middle of the body's glyph,
+    // or the inner end of the angle's line; false for a glyph without room or no angle.
+    bool LineEnd(int16_t b, int s, TwipPoint& end) const {
+        if (b > ZDR::intCatalogueBodies) {
+            if (m_input.dblPos[b][s] < 0)
+                return false;
+            end = ZDR::WheelPoint(m_layout, m_input.dblPos[b][s] + m_input.dblTurn,
+                                  ZDR::lngCuspInnerRadius);
+            return true;
+        }
+        if (!m_result.blnPlaced[b][s])
+            return false;
+        end = TwipPoint{m_result.udtCorner[b][s].x + ZDR::lngLineEndOffset,
+                        m_result.udtCorner[b][s].y + ZDR::lngLineEndOffset};
+        return true;
     }
 
     // The glyphs once more, over the lines, in the colours of retrograde motion.
@@ -415,10 +432,11 @@ ChartWheelInput WheelInputOfResult(const ZDR::ComputeResult& result,
     ChartWheelInput input;
     input.udtTable = &result.udtTable;
     input.blnTwoChart = ZDR::IsTwoChartMode(result.intModeCode);
-    for (int b = 0; b < ZDR::intBodySlots; ++b) {
+    for (int b = 0; b < ZDR::intPointSlots; ++b) {
         for (int s = 0; s < 2; ++s) {
             input.dblPos[b][s] = input.blnTwoChart || s == 0 ? result.dblPos[b][s] : -1;
-            input.blnRetro[b][s] = result.blnRetro[b][s];
+            if (b < ZDR::intBodySlots)
+                input.blnRetro[b][s] = result.blnRetro[b][s];
         }
     }
     input.intNumBodies = result.intNumBodies;

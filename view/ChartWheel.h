@@ -28,7 +28,7 @@ namespace view {
 struct ChartWheelInput {
     const ZDR::AspectTable* udtTable = nullptr;
     bool blnTwoChart = false;
-    double dblPos[ZDR::intBodySlots][2] = {};
+    double dblPos[ZDR::intPointSlots][2] = {};  // the angles 11, 12 end their aspect lines
     bool blnRetro[ZDR::intBodySlots][2] = {};
     int16_t intNumBodies = 10;
     ZDR::WheelLineOptions udtLineOptions;

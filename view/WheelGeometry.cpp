@@ -263,14 +263,14 @@ int32_t TwipsToPixel(int32_t t) {
 bool WheelLineBodies(int16_t intRow, int16_t intCol, bool blnTwoChart, int16_t& intBody1,
                      int16_t& intBody2) {
     if (blnTwoChart) {
-        if (intRow < 2 || intRow > intBodySlots || intCol < 2 || intCol > intBodySlots)
+        if (intRow < 2 || intRow > intPointSlots || intCol < 2 || intCol > intPointSlots)
             return false;
         intBody1 = static_cast<int16_t>(intRow - 1);
         intBody2 = static_cast<int16_t>(intCol - 1);
         return true;
     }
     // The single-chart table: the triangle right of the glyph diagonal.
-    if (intRow < 2 || intRow > intCatalogueBodies || intCol > intLastPlanet || intCol <= intRow - 2)
+    if (intRow < 2 || intRow > pointMidheaven || intCol > pointAscendant || intCol <= intRow - 2)
         return false;
     intBody1 = static_cast<int16_t>(intRow - 1);
     intBody2 = static_cast<int16_t>(intCol + 1);
@@ -292,8 +292,8 @@ std::vector<WheelLine> WheelAspectLines(const AspectTable& table, bool blnTwoCha
             continue;
         if (blnTwoChart && line.intBody2 == bodyMoon && !options.blnIncludeTransitingMoon)
             continue;
-        if (!options.blnShowInnerPlanetAspects &&
-            (blnInnerPlanet[line.intBody1] || blnInnerPlanet[line.intBody2]))
+        const auto inner = [](int16_t b) { return b <= intCatalogueBodies && blnInnerPlanet[b]; };
+        if (!options.blnShowInnerPlanetAspects && (inner(line.intBody1) || inner(line.intBody2)))
             continue;
         line.blnBold = cell.blnBold;
         for (int16_t k = 1; k <= intCatalogueAspects; ++k) {
@@ -330,8 +330,7 @@ std::string WheelLineEnquiryAt(const std::vector<DrawnLine>& lines, double color
 
 std::string DrawnLineSentence(const DrawnLine& line) {
     if (line.intAspect < 1 || line.intAspect > intCatalogueAspects || line.intBody1 < 1 ||
-        line.intBody1 > intCatalogueBodies || line.intBody2 < 1 ||
-        line.intBody2 > intCatalogueBodies)
+        line.intBody1 > pointMidheaven || line.intBody2 < 1 || line.intBody2 > pointMidheaven)
         return "";
     return strBodyName[line.intBody1] + " " + udtAspect[line.intAspect].strAdjective + " " +
            strBodyName[line.intBody2];

@@ -136,8 +136,9 @@ struct WheelLineOptions {
 };
 
 // Returns the bodies an aspect cell at row, column joins: single chart b1 = row - 1 and
-// b2 = column + 1; two charts b1 = row - 1 (second set) and b2 = column - 1 (first set).
-// false for a cell outside the aspect cells of that layout.
+// b2 = column + 1; two charts b1 = row - 1 (second set) and b2 = column - 1 (first set);
+// 11 and 12 are the angles of a table with them. false for a cell outside the aspect cells
+// of that layout.
 bool WheelLineBodies(int16_t intRow, int16_t intCol, bool blnTwoChart, int16_t& intBody1,
                      int16_t& intBody2);
 

@@ -81,28 +81,45 @@ TEST_F(WheelCliTest, OneRingOrTwoInThePicturesOwnSize) {
 }
 
 TEST_F(WheelCliTest, GlyphsStandAtTheLongitudesOfTheirBodies) {
-    const std::string date = "--date 1962-02-04 --time 06:00";  // seven bodies in Aquarius
-    const CliRun chart = Cli("chart --png '" + strPng + "' --json " + date);
-    const CliRun positions = Cli("positions --json " + date);
-    ASSERT_EQ(chart.intExit, 0) << chart.strErr;
-    ASSERT_EQ(positions.intExit, 0) << positions.strErr;
-    const char* const names[] = {"Sun",    "Mercury", "Venus",   "Mars",  "Jupiter",
-                                 "Saturn", "Uranus",  "Neptune", "Pluto", "Moon"};
-    for (int b = 1; b <= 10; ++b) {
-        const std::size_t glyph = chart.strOut.find("{\"body\": " + std::to_string(b) + ", ");
-        ASSERT_NE(glyph, std::string::npos) << b;
-        // The glyph's box reaches 150 twips left of and above its point.
-        const double x = NumberAfter(chart.strOut, "left", glyph) + 150 - 3000;
-        const double y = 3000 - (NumberAfter(chart.strOut, "top", glyph) + 150);
-        const double longitude =
-            NumberAfter(positions.strOut, "longitude",
-                        positions.strOut.find("\"name\": \"" + std::string(names[b - 1]) + "\""));
-        double angle = std::atan2(y, x) * 180 / 3.14159265358979;
-        if (angle < 0)
-            angle += 360;
-        // A point rounded to whole twips lies within 0.05° at the radii a glyph may take.
-        EXPECT_NEAR(angle, longitude, 0.05) << names[b - 1];
-        EXPECT_LT(std::hypot(x, y), 2900);
+    // Seven bodies in Aquarius, most of them in the first house of a birth in Delhi: without
+    // a place 0° Aries lies on the right; with it the wheel turns the Ascendant to the left,
+    // unless --aries-right.
+    const std::string date = "--date 1962-02-04 --time 06:00";
+    const std::string place = " --lat 28.6 --lon 77.2 --tz Asia/Kolkata";
+    const std::string birth = " --mode natal1 --birth1-date 1962-02-04 --birth1-time 06:00 "
+                              "--birth1-lat 28.6 --birth1-lon 77.2 --birth1-tz Asia/Kolkata";
+    const CliRun houses = Cli("houses --json " + date + place);
+    ASSERT_EQ(houses.intExit, 0) << houses.strErr;
+    const double ascendant = NumberAfter(houses.strOut, "ascendant", 0);
+    const struct {
+        std::string strChart, strPositions;
+        double dblTurn;  // degrees
+    } kCases[] = {{date, date, 0},
+                  {birth, date + place, 180 - ascendant},
+                  {birth + " --aries-right", date + place, 0}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.strChart);
+        const CliRun chart = Cli("chart --png '" + strPng + "' --json " + c.strChart);
+        const CliRun positions = Cli("positions --json " + c.strPositions);
+        ASSERT_EQ(chart.intExit, 0) << chart.strErr;
+        ASSERT_EQ(positions.intExit, 0) << positions.strErr;
+        const char* const names[] = {"Sun",    "Mercury", "Venus",   "Mars",  "Jupiter",
+                                     "Saturn", "Uranus",  "Neptune", "Pluto", "Moon"};
+        for (int b = 1; b <= 10; ++b) {
+            const std::size_t glyph = chart.strOut.find("{\"body\": " + std::to_string(b) + ", ");
+            ASSERT_NE(glyph, std::string::npos) << b;
+            // The glyph's box reaches 150 twips left of and above its point.
+            const double x = NumberAfter(chart.strOut, "left", glyph) + 150 - 3000;
+            const double y = 3000 - (NumberAfter(chart.strOut, "top", glyph) + 150);
+            const double longitude = NumberAfter(
+                positions.strOut, "longitude",
+                positions.strOut.find("\"name\": \"" + std::string(names[b - 1]) + "\""));
+            const double angle = std::atan2(y, x) * 180 / 3.14159265358979;
+            // A point rounded to whole twips lies within 0.05° at the radii a glyph may take.
+            EXPECT_NEAR(std::remainder(angle - longitude - c.dblTurn, 360), 0, 0.05)
+                << names[b - 1];
+            EXPECT_LT(std::hypot(x, y), 2900);
+        }
     }
 }
 

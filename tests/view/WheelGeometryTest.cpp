@@ -123,6 +123,9 @@ TEST(WheelGeometry, AspectCellsJoinTheirBodies) {
         {11, 11, true, true, 10, 10},  // Moon - Moon
         {5, 1, true, false, 0, 0},     // glyph column
         {0, 4, true, false, 0, 0},
+        {12, 11, false, true, 11, 12},  // the angles of a table with them: ASC - MC
+        {11, 10, false, true, 10, 11},  // Moon - ASC
+        {13, 5, true, true, 12, 4},     // natal MC - transiting Mars
     };
     for (const Case& c : cases) {
         int16_t b1 = 0, b2 = 0;
@@ -345,6 +348,8 @@ TEST_F(WheelGeometryTest, ADrawnLineReadsAsItsBodiesAndAspect) {
     line.intBody2 = 5;
     EXPECT_EQ(ZDR::DrawnLineSentence(line), "Sun square Jupiter");
     line.intBody2 = 11;
+    EXPECT_EQ(ZDR::DrawnLineSentence(line), "Sun square Ascendant");
+    line.intBody2 = 13;
     EXPECT_EQ(ZDR::DrawnLineSentence(line), "");
 }
 
