@@ -11,6 +11,7 @@
 
 #include "app/DateRow.h"
 #include "astro/DatePr2.h"
+#include "config/OptionsInForce.h"
 #include "support/MessageBox.h"
 #include "tests/EngineTestSupport.h"
 #include "text/Language.h"
@@ -209,3 +210,33 @@ TEST_F(DateRowTest, APlaceGivesTheClockTimeOfThePlace) {
     EXPECT_EQ(row.PlaceJD(), DateRow::dblNoPlace);
     EXPECT_EQ(row.cmdPlace->accessibleName(), "1st birthdate, Place of birth");
 }
+
+namespace {
+
+// A row with a place gives a computation its Ascendant and Midheaven while the angles are
+// in aspects, the houses' own; without the option, or without a place, none.
+TEST_F(DateRowTest, APlaceGivesItsAnglesOnlyWhileTheyAreInAspects) {
+    const ZDR::ConfigOptions saved = ZDR::OptionsInForce();
+    Enter("1990", 5, 15);
+    row.SetPlace(BerlinAt(14 * 60 + 30));
+    for (const bool blnOn : {false, true}) {
+        ZDR::ConfigOptions options = saved;
+        options.blnAnglesInAspects = blnOn;
+        ZDR::UseSettings(options);
+        ZDR::ComputeInput input;
+        input.intModeCode = ZDR::intModeNatal1;
+        ASSERT_TRUE(row.ReadInto(input));
+        const Places::Houses houses = Places::ComputeHouses(
+            input.dblSetJD[1], 52.52437, 13.41053, Places::intPlacidus, saved.blnSidereal);
+        EXPECT_EQ(input.udtAngles.dblAngle[1][0], blnOn ? houses.dblAscendant : -1);
+        EXPECT_EQ(input.udtAngles.dblAngle[1][1], blnOn ? houses.dblMidheaven : -1);
+    }
+    row.SetPlace(Places::DatePlace());
+    ZDR::ComputeInput input;
+    input.intModeCode = ZDR::intModeNatal1;
+    ASSERT_TRUE(row.ReadInto(input));
+    EXPECT_EQ(input.udtAngles.dblAngle[1][0], -1);
+    ZDR::UseSettings(saved);
+}
+
+}  // namespace
