@@ -58,16 +58,17 @@ void SetUpKeys(frmMain& w) {
         for (QWidget* field : w.Row(i)->TabOrder())
             if (field)
                 order.push_back(field);
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             w.optPlanetary,   w.optNatal[0],      w.optPersonal[0],    w.optNatal[1],
-             w.optPersonal[1], w.optSynastry,      w.cmdForwardBack[1], w.cmdForwardBack[0],
-             w.cboForwardBack, w.cmdCompute,       w.cmdConfigure,      w.cmdNow,
-             w.cmdHelp,        w.cmdSave,          w.cmdRestore,        w.cmdQuit,
-             w.picTable,       w.picGraphic,       w.txbReport,         w.txbReport1,
-             w.cmdRun,         w.cmdToggleGraphic, w.cmdReport,         w.cmdSaveAs,
-             w.cmdLoadState,   w.optEnglish,       w.optGerman,         w.optDegrees,
-             w.optRadians,     w.lblUserManualLink})
-        order.push_back(control);
+    order.insert(order.end(),
+                 {w.optPlanetary,   w.optNatal[0],      w.optPersonal[0],    w.optNatal[1],
+                  w.optPersonal[1], w.optSynastry,      w.cmdForwardBack[1], w.cmdForwardBack[0],
+                  w.cboForwardBack, w.cmdCompute,       w.cmdConfigure,      w.cmdNow,
+                  w.cmdHelp,        w.cmdSave,          w.cmdRestore,        w.cmdQuit,
+                  w.picTable,       w.picGraphic,       w.txbReport,         w.txbReport1,
+                  w.cmdRun,         w.cmdToggleGraphic, w.cmdReport,         w.cmdSaveAs});
+    // Print ... stands in the place of Load from ..., Calendar ... beside them.
+    order.insert(order.end(),
+                 {w.cmdLoadState, w.picGraphic->PrintButton(), w.cmdCalendar, w.optEnglish,
+                  w.optGerman, w.optDegrees, w.optRadians, w.lblUserManualLink});
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     support::PressOnReturn(&w, w.cmdCompute);

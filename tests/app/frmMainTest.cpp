@@ -1181,6 +1181,9 @@ TEST_F(MainWindowTest, AWholeSessionWorksFromTheKeyboard) {
     ASSERT_TRUE(TabTo(w.cmdSaveAs));
     QTest::keyClick(w.cmdSaveAs, Qt::Key_Return);
     EXPECT_TRUE(QFile::exists(saved));
+    ASSERT_TRUE(TabTo(w.cmdLoadState));
+    QTest::keyClick(w.cmdLoadState, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.cmdCalendar) << "the command row, then the options";
     ASSERT_TRUE(TabTo(w.lblUserManualLink)) << "the manual's link is reached too";
 }
 
