@@ -1,5 +1,8 @@
 #include "engine/CellSentence.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "astro/CatalogueCounts.h"
 #include "engine/Catalogue.h"
 #include "engine/Durations.h"
@@ -13,6 +16,7 @@ namespace {
 constexpr int kClosing = 1001;
 constexpr int kWidening = 1002;
 constexpr int kNoAspect = 1010;  // "FIRST and SECOND: no aspect"
+constexpr int kRetrograde = 389;
 
 // Returns the body whose glyph letter a header cell shows, or the angle whose abbreviation
 // it shows; 0 for another cell.
@@ -43,6 +47,31 @@ std::string JoinLines(std::string text, const std::string& joint) {
     for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at))
         text.replace(at, 1, joint);
     return text;
+}
+
+// Returns the lines of a position cell in words: the retrograde mark " r" as ", retrograde"
+// and the compact sign position ("7Ari56") as degrees, sign and minutes ("7° Aries 56'").
+std::string SpokenPosition(const std::string& text) {
+    std::string spoken;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        std::string line = text.substr(start, end - start);
+        if (line.size() > 2 && line.compare(line.size() - 2, 2, " r") == 0)
+            line = line.substr(0, line.size() - 2) + ", " + Language::Text(kRetrograde);
+        for (const SignText& sign : udtSign) {
+            const size_t at = sign.strAbbr.empty() ? std::string::npos : line.find(sign.strAbbr);
+            const size_t after = at + sign.strAbbr.size();
+            if (at != std::string::npos && at > 0 && after < line.size() &&
+                std::isdigit(static_cast<unsigned char>(line[at - 1])) &&
+                std::isdigit(static_cast<unsigned char>(line[after]))) {
+                line = line.substr(0, at) + "° " + sign.strName + " " + line.substr(after) + "'";
+                break;
+            }
+        }
+        spoken += (spoken.empty() ? "" : ", ") + line;
+        start = end + 1;
+    }
+    return spoken;
 }
 
 }  // namespace
@@ -89,7 +118,7 @@ std::string CellSentence(const AspectTable& table, int16_t intModeCode, int16_t 
     const int16_t body =
         row == 0 ? GlyphBodyAt(table, 1, col) : (col == 0 ? GlyphBodyAt(table, row, 1) : 0);
     if (body > 0)
-        return strBodyName[body] + ": " + JoinLines(cell.strText, ", ");
+        return strBodyName[body] + ": " + SpokenPosition(cell.strText);
     return JoinLines(cell.strText, " ");
 }
 

@@ -13,8 +13,9 @@ namespace ZDR {
 // an aspect cell names its two bodies, the aspect, the deviation and, when the cell shows
 // it, whether the aspect is closing or widening; an empty cell between two bodies says that
 // they form no aspect; a glyph cell names its body; a position cell names its body and then
-// its texts; any other cell its texts, lines joined by a space. "" for a hidden cell, for
-// any other empty cell and for an index outside the table.
+// its texts in words ("Saturn: 7°56', retrograde, 7° Aries 56'"); any other cell its texts,
+// lines joined by a space. "" for a hidden cell, for any other empty cell and for an index
+// outside the table.
 std::string CellSentence(const AspectTable& table, int16_t intModeCode, int16_t intIndex);
 
 // The header cells of a cell: the indices of the glyph cells that name the bodies of its
