@@ -75,7 +75,7 @@ void SetUpKeys(frmMain& w) {
     w.picTable->SetCaptionLabel(w.lblTitle);
     for (const AccessKey& key : AccessKeys(w))
         support::SetAccessKeys(key.button, key.strEnglish, key.strGerman);
-    support::NameListsByTheirNames();
+    support::UseScreenReaderViews();
 }
 
 }  // namespace MainKeyboard

@@ -20,6 +20,7 @@
 #include <QWindow>
 #include <cmath>
 
+#include "support/AccessKeys.h"
 #include "text/Language.h"
 
 namespace support {
@@ -168,17 +169,59 @@ class NamedListAccessible : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* NamedListFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("QComboBox") && object && object->isWidgetType())
+// An option or a check box for a screen reader: its caption (or accessible name), its Alt
+// key and whether it is ticked; toggled by its action it is clicked, as by Space, so that
+// the program answers as it does to the keyboard and the mouse.
+class OptionAccessible : public QAccessibleWidget {
+  public:
+    OptionAccessible(QAbstractButton* option, QAccessible::Role role)
+        : QAccessibleWidget(option, role) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* option = static_cast<const QAbstractButton*>(widget());
+        if (t == QAccessible::Name && option->accessibleName().isEmpty())
+            return PlainCaption(option->text());
+        if (t == QAccessible::Accelerator && !option->shortcut().isEmpty())
+            return option->shortcut().toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<const QAbstractButton*>(widget())->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QStringList(toggleAction()) << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            if (widget()->isEnabled())
+                static_cast<QAbstractButton*>(widget())->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+// The program's own views of its lists, options and check boxes for a screen reader.
+QAccessibleInterface* ControlFactory(const QString& key, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (key == QLatin1String("QComboBox"))
         return new NamedListAccessible(static_cast<QComboBox*>(object));
+    if (key == QLatin1String("QRadioButton"))
+        return new OptionAccessible(static_cast<QAbstractButton*>(object),
+                                    QAccessible::RadioButton);
+    if (key == QLatin1String("QCheckBox"))
+        return new OptionAccessible(static_cast<QAbstractButton*>(object), QAccessible::CheckBox);
     return nullptr;
 }
 
 }  // namespace
 
-void NameListsByTheirNames() {
+void UseScreenReaderViews() {
     static const bool blnInstalled = [] {
-        QAccessible::installFactory(NamedListFactory);
+        QAccessible::installFactory(ControlFactory);
         return true;
     }();
     (void)blnInstalled;

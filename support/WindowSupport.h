@@ -53,8 +53,10 @@ void ShowInScrollArea(QWidget* w, const QRect& r);
 void PressOnReturn(QWidget* window, QPushButton* defaultButton);
 
 // Lets a screen reader hear every list of the program by its accessible name, when it has
-// one, with its chosen entry as its value (by default a list is named by its entry).
-void NameListsByTheirNames();
+// one, with its chosen entry as its value (by default a list is named by its entry), and
+// toggle an option or a check box by its action as a click does (by default the action
+// ticks it without the program hearing of it).
+void UseScreenReaderViews();
 
 // Lets Qt's own texts (the buttons of message boxes, file dialogs, the menus of text
 // boxes) speak the program's language: German for language 1, English for any other.

@@ -1331,6 +1331,16 @@ TEST_F(MainWindowTest, AScreenReaderFindsEveryControlNamedAndEveryCell) {
     EXPECT_EQ(mars->columnHeaderCells()[0]->text(QAccessible::Name), "Uranus");
     EXPECT_EQ(rows->rowDescription(5), "Mars");
     EXPECT_EQ(rows->columnDescription(6), "Uranus");
+
+    // An option toggled by its action is clicked, so that the program hears of it.
+    for (QRadioButton* language : {w.optGerman, w.optEnglish}) {
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(language);
+        EXPECT_EQ(option->role(), QAccessible::RadioButton);
+        option->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_TRUE(option->state().checked);
+        EXPECT_EQ(Language::intLanguage,
+                  language == w.optGerman ? Language::intGerman : Language::intEnglish);
+    }
 }
 
 // Print ... stands in the place of Load from ... while the wheel is shown, and prints the
