@@ -66,6 +66,15 @@ frmPlace::frmPlace(const DatePr2::DateSetInput& set, const Places::DatePlace& pl
     grid->addWidget(txbTime, row, 1);
     lblOffset = new QLabel(this);
     grid->addWidget(lblOffset, row++, 2, 1, 2);
+    // A screen reader names each field by its label.
+    for (const auto& [field, n] :
+         std::initializer_list<std::pair<QWidget*, int>>{{txbTown, PlaceText::Town},
+                                                         {lstTowns, PlaceText::Town},
+                                                         {txbLatitude, PlaceText::Latitude},
+                                                         {txbLongitude, PlaceText::Longitude},
+                                                         {cboZone, PlaceText::Zone},
+                                                         {txbTime, PlaceText::ClockTime}})
+        field->setAccessibleName(support::Text(n));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* remove =
         buttons->addButton(support::Text(PlaceText::Remove), QDialogButtonBox::DestructiveRole);

@@ -328,8 +328,8 @@ void frmCalendar::CreateControls() {
             &frmCalendar::ApplyFilter);
     connect(lstPassages->header(), &QHeaderView::sortIndicatorChanged, this,
             &frmCalendar::ApplyFilter);
-    connect(lstPassages, &QTreeWidget::itemDoubleClicked, this,
-            &frmCalendar::lstPassages_DoubleClick);
+    // A double-click on a transit, or Return on the current one.
+    connect(lstPassages, &QTreeWidget::itemActivated, this, &frmCalendar::lstPassages_DoubleClick);
     connect(cmdExportIcs, &QPushButton::clicked, this, [this] { Export(true); });
     connect(cmdExportCsv, &QPushButton::clicked, this, [this] { Export(false); });
     connect(cmdClose, &QPushButton::clicked, this, &frmCalendar::close);
@@ -344,6 +344,15 @@ void frmCalendar::SetTexts() {
     lblTitle->setText(Text(Personal() ? 161 : 160) + QStringLiteral(" · ") + Text(kHint));
     dtpFrom->setToolTip(Text(kFrom));
     dtpTo->setToolTip(Text(kTo));
+    // A screen reader hears the boxes and lists by what they hold, not by their entries.
+    for (const auto& [control, n] :
+         std::initializer_list<std::pair<QWidget*, int>>{{dtpFrom, kFrom},
+                                                         {dtpTo, kTo},
+                                                         {cboQuick, kPeriod},
+                                                         {cboBody, kBody},
+                                                         {cboAspect, kAspect},
+                                                         {lstPassages, kCaption}})
+        control->setAccessibleName(Text(n));
     m_blnSuppressQuick = true;
     cboQuick->clear();
     cboQuick->addItem(Text(kPeriod));

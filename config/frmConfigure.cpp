@@ -31,6 +31,7 @@ namespace {
 // Program texts: what an aspect's orb list and colour swatch are, after the aspect's name.
 constexpr int kOrbName = 1008;
 constexpr int kColorName = 1009;
+constexpr int kFractionName = 1011;  // the fraction of the orb that sets boldface
 
 constexpr int kMinHeight = 4700 / support::intTwipsPerPixel;  // pixels
 constexpr int kMaxHeight = 9660 / support::intTwipsPerPixel;  // pixels
@@ -614,6 +615,16 @@ void frmConfigure::SetLanguageDependentText() {
         lblAspectColor[i]->setAccessibleName(Q(c.strAspectName[i]) + ", " +
                                              support::Text(kColorName));
     }
+    // The other lists are named by their captions, not by their entries.
+    for (const auto& [control, name] : std::initializer_list<std::pair<QWidget*, QString>>{
+             {cboOrb[ZDR::intSetAllOrbList], Q(c.strSetAllNonzeroOrbs)},
+             {cboPersonalOrbsProportion[0], Q(c.strOrbDivisors + ", " + c.strPersonalTransits)},
+             {cboPersonalOrbsProportion[1], Q(c.strOrbDivisors + ", " + c.strSynastry)},
+             {optProportionOfOrb, support::Text(kFractionName)},
+             {cboBoldfaceFactor, support::Text(kFractionName)},
+             {cboOrbForMidpoints, Q(c.strOrbForMidpoints)},
+             {cboHouseSystem, Q(c.strHouseSystem)}})
+        control->setAccessibleName(name);
     lblOrbDivisors->setText(Q(c.strOrbDivisors));
     lblPersonalTransits->setText(Q(c.strPersonalTransits));
     lblSynastry->setText(Q(c.strSynastry));

@@ -20,6 +20,7 @@ namespace {
 constexpr int kMargin = 120;
 constexpr int kButtonHeight = 375;
 constexpr int kCloseWidth = 1200;
+constexpr int kHelpName = 206;  // "Help", what a screen reader calls the text of the help
 
 }  // namespace
 
@@ -56,6 +57,7 @@ void frmView::ShowHelp(QWidget* mainWindow, const QString& dataFolder) {
     viewer.strFilename =
         QDir(dataFolder).filePath(support::Q(ViewText::HelpFileName(Language::intLanguage)));
     viewer.blnCopyToClipboardInvisible = true;
+    viewer.txbText1->setAccessibleName(support::Text(kHelpName));
     if (viewer.isMinimized()) {
         viewer.showNormal();
     } else if (!viewer.isMaximized() && !viewer.isFullScreen()) {

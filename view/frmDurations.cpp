@@ -149,6 +149,8 @@ void frmDurations::FormActivate() {
     }
     FillSortList();
     lblSortBy->setText(Text(kSortBy));
+    lblSortBy->setBuddy(cboSortBy);
+    cboSortBy->setAccessibleName(Text(kSortBy));
     cmdCopy->setText(IsGerman() ? Q("Kopieren in Zwischenablage") : Q("Copy to clipboard"));
     cmdClose->setText(IsGerman() ? Q("Schließen") : Q("Close"));
     chkShowDuration->setText(Text(kShowDuration));

@@ -1,15 +1,17 @@
-// One date row on its own: what it reads back, the weekday it names and the tidying of
-// its year and Clear button.
+// One date row on its own: what it reads back, the weekday it names, the tidying of its
+// year and Clear button, and its place.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "app/DateRow.h"
+#include "app/frmPlace.h"
 #include "astro/DatePr2.h"
 #include "config/OptionsInForce.h"
 #include "support/MessageBox.h"
@@ -226,8 +228,8 @@ TEST_F(DateRowTest, APlaceGivesItsAnglesOnlyWhileTheyAreInAspects) {
         ZDR::ComputeInput input;
         input.intModeCode = ZDR::intModeNatal1;
         ASSERT_TRUE(row.ReadInto(input));
-        const Places::Houses houses = Places::ComputeHouses(
-            input.dblSetJD[1], 52.52437, 13.41053, Places::intPlacidus, saved.blnSidereal);
+        const Places::Houses houses = Places::ComputeHouses(input.dblSetJD[1], 52.52437, 13.41053,
+                                                            Places::intPlacidus, saved.blnSidereal);
         EXPECT_EQ(input.udtAngles.dblAngle[1][0], blnOn ? houses.dblAscendant : -1);
         EXPECT_EQ(input.udtAngles.dblAngle[1][1], blnOn ? houses.dblMidheaven : -1);
     }
@@ -237,6 +239,23 @@ TEST_F(DateRowTest, APlaceGivesItsAnglesOnlyWhileTheyAreInAspects) {
     ASSERT_TRUE(row.ReadInto(input));
     EXPECT_EQ(input.udtAngles.dblAngle[1][0], -1);
     ZDR::UseSettings(saved);
+}
+
+// A screen reader hears every field of the place dialog by its label, in both languages.
+TEST_F(DateRowTest, ThePlaceDialogNamesEveryField) {
+    for (int16_t language : {Language::intGerman, Language::intEnglish}) {
+        Language::intLanguage = language;
+        frmPlace dialog(row.DateSet(), Places::DatePlace(), &page);
+        int fields = 0;
+        for (QWidget* c : dialog.findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                qobject_cast<QListWidget*>(c)) {
+                ++fields;
+                EXPECT_FALSE(c->accessibleName().isEmpty()) << c->metaObject()->className();
+            }
+        }
+        EXPECT_EQ(fields, 6);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <QWidget>
 #include <memory>
@@ -100,9 +101,11 @@ TEST_F(CalendarWindowTest, ComputesInSlicesAndListsTheNextThreeMonths) {
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->text(3).startsWith("2020-12-21 19:2")) << item->text(3).toStdString();
     EXPECT_EQ(window->lblStatus->text(), QString::number(window->Passages().size()) + " transits");
-    // A double-click sets the world date to the first exact moment.
-    window->lstPassages_DoubleClick(item);
+    // Return on a transit (as a double-click) sets the world date to its first exact moment.
+    window->lstPassages->setCurrentItem(item);
+    QTest::keyClick(window->lstPassages, Qt::Key_Return);
     EXPECT_NEAR(shownMoment, 2459205.264, 0.002);
+    EXPECT_EQ(window->cboBody->accessibleName(), "Bodies:");
 }
 
 TEST_F(CalendarWindowTest, FiltersByBodyAndAspectAndSortsByBody) {

@@ -335,6 +335,23 @@ TEST_F(frmConfigureTest, GermanAndBackLeavesEveryCaption) {
     EXPECT_EQ(Captions(), english);
 }
 
+// A screen reader hears every list, option and button by a name of its own in both
+// languages: its caption or its accessible name, a list never by its entry alone.
+TEST_F(frmConfigureTest, EveryControlHasANameOfItsOwn) {
+    for (int16_t language : {Language::intGerman, Language::intEnglish}) {
+        Language::intLanguage = language;
+        ZDR::BuildCatalogueNames();
+        dialog->SetLanguageDependentText();
+        for (QWidget* c : dialog->findChildren<QWidget*>()) {
+            auto* button = qobject_cast<QAbstractButton*>(c);
+            if (button || qobject_cast<QComboBox*>(c)) {
+                EXPECT_FALSE(c->accessibleName().isEmpty() && (!button || button->text().isEmpty()))
+                    << c->metaObject()->className() << " " << language;
+            }
+        }
+    }
+}
+
 TEST_F(frmConfigureTest, PlacedBesideTheMainWindowWithinItsSizeLimits) {
     dialog->ShowBesideMainWindow();
     const QRect screen = main.screen()->availableGeometry();

@@ -13,6 +13,7 @@
 #include "support/MessageBox.h"
 #include "support/ViewText.h"
 #include "support/frmView.h"
+#include "tests/EngineTestSupport.h"
 #include "tests/support/SupportTest.h"
 #include "text/Language.h"
 
@@ -138,6 +139,7 @@ TEST_F(SupportTest, AnEmptyOrMissingFileIsReportedAndNotShown) {
 }
 
 TEST(frmViewHelp, HelpShowsTheTextOfTheLanguageOverTheMainWindow) {
+    ASSERT_TRUE(LoadTestProgramText());
     const QString dataFolder = QString::fromUtf8(getenv("ZODARC_BUILD_DIR"));
     QMainWindow main;
     main.setGeometry(0, 30, 1400, 800);
@@ -155,6 +157,8 @@ TEST(frmViewHelp, HelpShowsTheTextOfTheLanguageOverTheMainWindow) {
             ViewText::ReadFileForViewing(viewer.strFilename.toStdString());
         ASSERT_TRUE(help.blnRead) << help.strMessage;
         EXPECT_EQ(viewer.txbText1->toPlainText(), Qs(help.strText));
+        EXPECT_EQ(viewer.txbText1->accessibleName(),
+                  language == Language::intGerman ? "Hilfe" : "Help");
         const QRect frame = main.frameGeometry();
         EXPECT_EQ(viewer.pos(), frame.topLeft() + QPoint(87, 133));  // 1300 and 2000 twips
         EXPECT_EQ(viewer.size(), frame.size() - QSize(233, 200));    // 3500 and 3000 twips

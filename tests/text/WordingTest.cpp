@@ -31,7 +31,7 @@ const std::vector<int> kUsedNumbers = {
     1315, 1316, 1317, 1318, 1319, 1320, 1321, 1322, 1323, 1324, 1325, 1326, 1327, 1328, 1329,
     1330, 1331, 1332, 1333, 1334, 1335, 1336, 1337, 1338, 1339, 1340, 1341,
     // the main window's wheel legend without colour, the table read aloud
-    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010,
+    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011,
     // files that cannot be written, ephemeris files that disagree with the theory
     1200, 1201,
     // pictures as SVG and PDF, the chart sheet and its printing

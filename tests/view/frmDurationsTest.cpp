@@ -121,6 +121,7 @@ TEST_F(DurationsWindowTest, PersonalTransitsSortListInBothLanguages) {
     EXPECT_EQ(window->windowTitle(), "Durations of current aspects: Personal transits");
     // A screen reader hears the text named by the window's subject, described by its dates.
     EXPECT_EQ(window->txbOutput->accessibleName(), window->windowTitle());
+    EXPECT_EQ(window->cboSortBy->accessibleName(), "Sort by:");
     EXPECT_TRUE(window->txbOutput->accessibleDescription().startsWith("Personal transits "));
     EXPECT_EQ(SortEntries(), (QStringList{"natal planet", "Aspect", "Deviation from exactness",
                                           "transiting planet", "Beginning", "End", "Duration"}));
