@@ -137,6 +137,9 @@ void frmRun::SetLanguageDependentText() {
     optRunUntilFinding->setText(Text(RunText::RunUntilFinding));
     chkRunQuickly->setText(Text(RunText::RunQuickly));
     chkTwoOrMore->setText(Text(RunText::TwoOrMore));
+    // A screen reader names the two lists by the captions they complete.
+    cboAspectPattern->setAccessibleName(Text(RunText::RunUntilFinding));
+    cboNumToFind->setAccessibleName(Text(RunText::TwoOrMore));
     lblGefunden->setText(Text(RunText::Found));
     lblGefunden->setVisible(Language::intLanguage == Language::intGerman);
 }

@@ -240,6 +240,8 @@ TEST_F(StepRunnerTest, TheRunDialogsSettingsSurviveAFind) {
                 EXPECT_EQ(dialog->cboAspectPattern->currentIndex(), -1);
                 EXPECT_FALSE(dialog->cboNumToFind->isEnabled());
                 EXPECT_FALSE(dialog->lblGefunden->isVisibleTo(dialog));
+                EXPECT_EQ(dialog->cboNumToFind->accessibleName(),
+                          "Stop only when at least this many are found:");
                 dialog->cboAspectPattern->setCurrentIndex(0);
                 emit dialog->cboAspectPattern->activated(0);
                 EXPECT_TRUE(dialog->optRunUntilFinding->isChecked());
