@@ -190,9 +190,8 @@ int CalendarCommand(int argc, char* argv[]) {
     ZDR::CalendarRequest request = ZDR::CalendarRequestOf(
         blnPersonal, jd[natalSet], ZDR::LocalMidnightJD(from, zone),
         ZDR::LocalMidnightJD(to + 1, zone), zone, own.blnMoon, ZDR::ChartOptionsInForce());
-    const ZDR::SetAngles angles = AnglesInForce(options, jd);
     for (int16_t a = 0; a < ZDR::intNumAngles && blnPersonal; ++a)
-        request.dblNatalAngle[a] = angles.dblAngle[natalSet][a];
+        request.dblNatalAngle[a] = options.udtAngles.dblAngle[natalSet][a];
     const std::vector<ZDR::Passage> passages = ZDR::TransitCalendar(request);
 
     struct Output {

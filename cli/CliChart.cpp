@@ -189,8 +189,9 @@ bool WriteSheet(const CommandOptions& options, ZDR::ComputeResult& result,
 int ChartCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("chart", intTakesCharts | intTakesPicture | intTakesHouses | intTakesAngles, kHelp,
-                                  argc, argv, options, jd);
+    const int code =
+        StartCommand("chart", intTakesCharts | intTakesPicture | intTakesHouses | intTakesAngles,
+                     kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     if (options.strPng.empty() && options.strSvg.empty() && options.strPdf.empty() &&
@@ -209,7 +210,7 @@ int ChartCommand(int argc, char* argv[]) {
 
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result,
-                     AnglesInForce(options, jd));
+                     options.udtAngles);
     // A chart with a body missing is no picture to replace the user's file with.
     if (ChartPositionFailed(result))
         return PositionsExitCode("chart", true);

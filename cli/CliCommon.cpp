@@ -96,8 +96,7 @@ int PrepareCommand(const char* command, CommandOptions& options, double (&jd)[3]
     config.blnWaxingWaningAspects = config.blnWaxingWaningAspects || options.blnWaxingWaning;
     config.blnAnglesInAspects = options.blnAngles;
     ZDR::UseSettings(config);
-    ZDR::SetAngles angles;
-    if (options.blnAngles && !AnglesOfSets(options, jd, angles)) {
+    if (options.blnAngles && !AnglesOfSets(options, jd, options.udtAngles)) {
         std::fprintf(stderr,
                      "zodarc-cli %s: --angles: no birthdate of the mode has a place (a world "
                      "date has none); give --birth1-place or --birth1-lat and --birth1-lon (or "
@@ -209,13 +208,6 @@ bool AnglesOfSets(const CommandOptions& options, const double (&jd)[3], ZDR::Set
         blnAny = true;
     }
     return blnAny;
-}
-
-ZDR::SetAngles AnglesInForce(const CommandOptions& options, const double (&jd)[3]) {
-    ZDR::SetAngles angles;
-    if (options.blnAngles)
-        AnglesOfSets(options, jd, angles);
-    return angles;
 }
 
 std::string ReportText(const CommandOptions& options, ZDR::ComputeResult& result) {

@@ -20,11 +20,12 @@ constexpr int intExitUsage = 2;   // unknown option, malformed or missing value
 // Starts a command: reads the arguments after its name (argv[0] is the name) into options,
 // taking the groups given, then readies a computation of the options' mode: the JD (UT) of
 // each date set the mode reads into jd (-1 for the others), the core with its program text
-// in the options' language, and in force (ZDR::OptionsInForce) the configuration with the
-// switches applied. Returns -1 when ready; otherwise the exit code after printing:
-// intExitOk the help for --help, intExitUsage "zodarc-cli COMMAND: reason" for an unknown
-// option, a missing or malformed value or an unreadable state file, intExitFailed the first
-// invalid date set or the data files' message.
+// in the options' language, in force (ZDR::OptionsInForce) the configuration with the
+// switches applied, and with --angles the angles of the mode's birthdates into options.
+// Returns -1 when ready; otherwise the exit code after printing: intExitOk the help for
+// --help, intExitUsage "zodarc-cli COMMAND: reason" for an unknown option, a missing or
+// malformed value, an unreadable state file or --angles without a place, intExitFailed
+// the first invalid date set or the data files' message.
 int StartCommand(const char* command, unsigned groups, const CommandHelp& help, int argc,
                  char* argv[], CommandOptions& options, double (&jd)[3]);
 
@@ -67,10 +68,6 @@ bool HousesAt(const CommandOptions& options, int16_t set, double jd, Places::Hou
 // Fills angles with the Ascendant and Midheaven of each birthdate of options' mode that has
 // a place, at its JD in jd. Returns whether one had.
 bool AnglesOfSets(const CommandOptions& options, const double (&jd)[3], ZDR::SetAngles& angles);
-
-// Returns the angles a computation of options is given: those of AnglesOfSets with
-// --angles, none without.
-ZDR::SetAngles AnglesInForce(const CommandOptions& options, const double (&jd)[3]);
 
 // Returns the report of the computation result of options' mode as the window shows it
 // after a computation (the table on display), with the options in force.

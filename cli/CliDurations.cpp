@@ -214,8 +214,7 @@ int DurationsCommand(int argc, char* argv[]) {
         return code;
     const ZDR::ChartOptions& config = ZDR::ChartOptionsInForce();
     ZDR::ComputeResult result;
-    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result,
-                     AnglesInForce(options, jd));
+    ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, config, result, options.udtAngles);
 
     const int16_t zone = ZoneMinutes(options.udtSet[0]);
     ZDR::TimingContext context = ZDR::TimingContextOf(options.intMode, jd, zone, config);

@@ -73,6 +73,7 @@ struct CommandOptions {
     int16_t intNatalBody = 0;
     int16_t intHouseSystem = 0;  // --house-system: Places::intPlacidus ..
     bool blnAngles = false;      // --angles: the birthdates' angles take part in aspects
+    ZDR::SetAngles udtAngles;    // with --angles, those angles (StartCommand finds them)
     bool blnAriesRight = false;  // --aries-right: a wheel with houses not turned
 };
 

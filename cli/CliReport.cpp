@@ -38,13 +38,14 @@ std::string WithLineFeeds(const std::string& text) {
 int ReportCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("report", intTakesCharts | intTakesWaxingWaning | intTakesHouses | intTakesAngles,
-                                  kHelp, argc, argv, options, jd);
+    const int code = StartCommand(
+        "report", intTakesCharts | intTakesWaxingWaning | intTakesHouses | intTakesAngles, kHelp,
+        argc, argv, options, jd);
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result,
-                     AnglesInForce(options, jd));
+                     options.udtAngles);
     // As the window shows them after a computation: the table on display, no graphic.
     const std::string title = ZDR::SetModeTitle(options.intMode, false, ZDR::ChartOptionsInForce());
     const std::string report = ReportText(options, result);

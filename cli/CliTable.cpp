@@ -194,12 +194,13 @@ void PrintJson(const ZDR::ComputeResult& result, const std::string& title) {
 int TableCommand(int argc, char* argv[]) {
     CommandOptions options;
     double jd[3];
-    const int code = StartCommand("table", intTakesCharts | intTakesAngles, kHelp, argc, argv, options, jd);
+    const int code =
+        StartCommand("table", intTakesCharts | intTakesAngles, kHelp, argc, argv, options, jd);
     if (code >= 0)
         return code;
     ZDR::ComputeResult result;
     ZDR::ComputeAtJD(options.intMode, jd, options.blnRadians, ZDR::ChartOptionsInForce(), result,
-                     AnglesInForce(options, jd));
+                     options.udtAngles);
     const std::string title = ZDR::SetModeTitle(options.intMode, false, ZDR::ChartOptionsInForce());
     if (options.blnJson)
         PrintJson(result, title);
