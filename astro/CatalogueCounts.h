@@ -35,7 +35,8 @@ enum AnglePoint : int16_t {
     pointMidheaven,
 };
 constexpr int16_t intNumAngles = 2;
-constexpr int16_t intPointSlots = pointMidheaven + 1;
+constexpr int16_t intLastPoint = pointMidheaven;  // the last of bodies and angles: 12
+constexpr int16_t intPointSlots = intLastPoint + 1;
 
 // Aspects 1..7; 0 means no aspect.
 enum AspectIndex : int16_t {

@@ -48,8 +48,8 @@ Chart MakeChart(int16_t mode, double worldJD, double birthJD) {
     chart.udtContext = ZDR::TimingContextOf(mode, jd, 0, ZDR::ChartOptionsInForce());
     ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
     positions.pudtCallLog = &chart.udtCalls;
-    for (const std::string& record :
-         ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.udtResult.dblPos, positions)) {
+    for (const std::string& record : ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext,
+                                                       chart.udtResult.dblPos, positions)) {
         ZDR::AspectRecordFields f;
         if (!ZDR::ParseAspectRecord(record, f) || f.intTiming != ZDR::RecordTiming::Days)
             continue;
@@ -82,8 +82,8 @@ void GetDurations(benchmark::State& state, const Chart& (*which)()) {
     const Chart& chart = which();
     for (auto _ : state) {
         ZDR::WalkPositions positions(chart.udtContext.lngWorldDay, 0, ZDR::ChartOptionsInForce());
-        benchmark::DoNotOptimize(
-            ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext, chart.udtResult.dblPos, positions));
+        benchmark::DoNotOptimize(ZDR::GetDurations(chart.udtResult.udtTable, chart.udtContext,
+                                                   chart.udtResult.dblPos, positions));
     }
     SetCounters(state, chart);
 }

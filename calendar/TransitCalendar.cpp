@@ -492,7 +492,7 @@ struct CalendarWalker::Impl {
                 natal[pointAscendant + a] = req.dblNatalAngle[a];
         }
         const int16_t lastMoving = req.blnMoon ? intCatalogueBodies : intLastPlanet;
-        const int16_t lastOther = blnPersonal ? pointMidheaven : intCatalogueBodies;
+        const int16_t lastOther = blnPersonal ? intLastPoint : intCatalogueBodies;
         for (int16_t i = 1; i <= lastMoving; ++i) {
             const int16_t firstOther = blnPersonal ? 1 : static_cast<int16_t>(i + 1);
             for (int16_t j = firstOther; j <= lastOther; ++j) {

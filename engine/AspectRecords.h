@@ -2,8 +2,8 @@
 // The records of the durations: one fixed-column text record per aspect cell, written,
 // read back and sorted.
 //
-// Record layout (columns from 1): 1-2 first body, 3-4 second body (11 and 12 the angles), 5-6 first body again,
-// 7-8 a blank and the aspect's digit, 9 a blank, 10-17 the deviation from exactness in
+// Record layout (columns from 1): 1-2 first body, 3-4 second body (11 and 12 the angles), 5-6 first
+// body again, 7-8 a blank and the aspect's digit, 9 a blank, 10-17 the deviation from exactness in
 // radians with six decimals, then 22 columns of timing: beginning day (8 columns), end day
 // (8) and duration in days (6), each right-justified; six blanks in place of the duration
 // when a day is -1; 22 blanks for an aspect of the transiting Moon; 22 "-" in the natal

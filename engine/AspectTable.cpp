@@ -104,7 +104,7 @@ int32_t TableHeightTwips(const AspectTable& table) {
 }
 
 void LayOutSingleChartTable(AspectTable& table, bool blnAngles) {
-    const int16_t points = blnAngles ? pointMidheaven : intCatalogueBodies;
+    const int16_t points = blnAngles ? intLastPoint : intCatalogueBodies;
     StartLayout(table, static_cast<int16_t>(points + 1), points);
     for (int16_t i = 0; i < table.intNumCells; ++i) {
         int16_t row = 0;
@@ -124,7 +124,7 @@ void LayOutTwoChartTable(AspectTable& table, bool blnSynastry, bool blnSecondBir
                          bool blnIncludeMoon, bool blnSidereal, bool blnAnglesA,
                          bool blnAnglesB) {
     const auto side = [](bool blnAngles) {
-        return static_cast<int16_t>((blnAngles ? pointMidheaven : intCatalogueBodies) + 2);
+        return static_cast<int16_t>((blnAngles ? intLastPoint : intCatalogueBodies) + 2);
     };
     StartLayout(table, side(blnAnglesB), side(blnAnglesA));
     for (int16_t i = 0; i < table.intNumCells; ++i) {

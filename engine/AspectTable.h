@@ -2,8 +2,8 @@
 // The aspect table as a model: up to 196 cells, each with its text, colours, boldface,
 // font, visibility and place in twips, laid out for one chart (11 x 10, a triangle above
 // the diagonal) or for two charts (12 x 12, a full square); the angles of a chart with a
-// place add two columns (and rows) for the Ascendant and the Midheaven. The table widget paints it; the
-// chart wheel, the durations records and the cell double-click read it.
+// place add two columns (and rows) for the Ascendant and the Midheaven. The table widget paints it;
+// the chart wheel, the durations records and the cell double-click read it.
 
 #include <cstdint>
 #include <string>

@@ -132,7 +132,8 @@ void FillSingleChart(bool blnRadians, const ChartOptions& options, double jd,
     for (int16_t c = 0; c < table.intNumCols; ++c) {
         const int16_t b = static_cast<int16_t>(c + 1);
         const bool blnRetrograde = b <= intCatalogueBodies && blnRetro[b][0];
-        SetPositionCell(table.udtCell[c], PositionCellText(dblPos[b][0], blnRetrograde, blnRadians));
+        SetPositionCell(table.udtCell[c],
+                        PositionCellText(dblPos[b][0], blnRetrograde, blnRadians));
         if (!blnRadians && dblPos[b][0] >= 0 && blnRetrograde) {
             ++result.intNumRetro;
             result.strRetroList += strBodyAbbr[b] + " ";
@@ -202,7 +203,8 @@ void FillTwoChart(int16_t mode, bool blnRadians, const ChartOptions& options,
     }
     for (int16_t a = pointAscendant; a <= pointMidheaven; ++a) {
         if (blnAnglesA)
-            SetPositionCell(table.udtCell[a + 1], PositionCellText(dblPos[a][0], false, blnRadians));
+            SetPositionCell(table.udtCell[a + 1],
+                            PositionCellText(dblPos[a][0], false, blnRadians));
         if (blnAnglesB)
             SetPositionCell(table.udtCell[(a + 1) * cols],
                             PositionCellText(dblPos[a][1], false, blnRadians));

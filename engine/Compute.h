@@ -36,8 +36,9 @@ struct SetAngles {
 // What a computation reads: the mode, the three date sets (0 world date, 1st and 2nd
 // birthdate; read like the window's controls and updated the same way), the display of
 // angles, the options in force (config/OptionsInForce.h ChartOptionsInForce) and the
-// timezone entry that an empty timezone box takes, and the angles of the date sets. Compute writes back the JD (UT) of each
-// date set it converted, or the date code -1..-4 of the one it could not convert.
+// timezone entry that an empty timezone box takes, and the angles of the date sets. Compute writes
+// back the JD (UT) of each date set it converted, or the date code -1..-4 of the one it could not
+// convert.
 struct ComputeInput {
     int16_t intModeCode = intModeWorldTransits;
     DatePr2::DateSetInput udtDateSet[3];
@@ -106,9 +107,10 @@ int16_t ComputeAtJD(int16_t intModeCode, const double dblJD[3], bool blnRadians,
                     const SetAngles& angles = SetAngles());
 
 // The part of a computation after the positions: lays out the table of the mode (with the
-// rows and columns of the angles that result's positions hold), fills the position cells, finds the aspects with the orbs of options (the
-// movement marks at result's JDs), counts them per type (and waxing and waning when the
-// options say so), shows the zodiac cell and records the mode. Mode 1..6.
+// rows and columns of the angles that result's positions hold), fills the position cells, finds the
+// aspects with the orbs of options (the movement marks at result's JDs), counts them per type (and
+// waxing and waning when the options say so), shows the zodiac cell and records the mode.
+// Mode 1..6.
 void ComputeFromPositions(int16_t intModeCode, bool blnRadians, const ChartOptions& options,
                           ComputeResult& result);
 

@@ -165,7 +165,7 @@ std::vector<std::string> GetDurations(const AspectTable& table, const TimingCont
 
 DurationColumns DurationColumnWidths(bool blnAngles) {
     int16_t longestName = 0;
-    for (int16_t b = 1; b <= (blnAngles ? pointMidheaven : intLastPlanet); ++b)
+    for (int16_t b = 1; b <= (blnAngles ? intLastPoint : intLastPlanet); ++b)
         longestName =
             std::max(longestName, static_cast<int16_t>(StrProc::CodePoints(strBodyName[b])));
     int16_t longestAdjective = 0;

@@ -155,8 +155,8 @@ void frmDurations::FormActivate() {
     cmdClose->setText(IsGerman() ? Q("Schließen") : Q("Close"));
     chkShowDuration->setText(Text(kShowDuration));
     const ZDR::ComputeResult* chart = m_udtRequest.pudtChart;
-    intColumnWidth =
-        ZDR::DurationColumnWidths(chart && (ZDR::HasAngles(*chart, 0) || ZDR::HasAngles(*chart, 1)));
+    intColumnWidth = ZDR::DurationColumnWidths(
+        chart && (ZDR::HasAngles(*chart, 0) || ZDR::HasAngles(*chart, 1)));
     ArrangeControls();
 
     const bool transits = ZDR::IsTransitMode(m_udtRequest.udtContext.intModeCode);

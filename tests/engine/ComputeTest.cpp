@@ -505,7 +505,8 @@ TEST_F(ComputeTest, AnglesTakePartOnlyWithTheOption) {
         ASSERT_EQ(table.intNumCols, c.cols);
         EXPECT_LE(ZDR::TableWidthTwips(table), 12 * ZDR::intCellWidth);
         EXPECT_LE(ZDR::TableHeightTwips(table), 12 * ZDR::intCellHeight);
-        const int orbSet = c.mode == ZDR::intModeNatal1 ? 0 : (c.mode == ZDR::intModeSynastry ? 2 : 1);
+        const int orbSet =
+            c.mode == ZDR::intModeNatal1 ? 0 : (c.mode == ZDR::intModeSynastry ? 2 : 1);
         int angleCells = 0;
         for (int16_t i = 0; i < table.intNumCells; ++i) {
             int16_t first = 0, second = 0;
